@@ -1,0 +1,43 @@
+#include "app/logic/CommandLine.h"
+
+namespace talvek {
+
+namespace {
+bool isSeparator(char c) {
+    unsigned char u = static_cast<unsigned char>(c);
+    return u >= 1 && u <= 32;
+}
+} // namespace
+
+std::vector<std::string> splitCommandLine(const std::string& commandLine) {
+    std::vector<std::string> args;
+    std::size_t i = 0;
+    const std::size_t n = commandLine.size();
+    for (;;) {
+        while (i < n && isSeparator(commandLine[i]))
+            ++i;
+        if (i >= n || commandLine[i] == '\0') break;
+        std::string arg;
+        bool quoted = false;
+        for (; i < n && commandLine[i] != '\0'; ++i) {
+            char c = commandLine[i];
+            if (c == '"') {
+                quoted = !quoted;
+            } else if (!quoted && isSeparator(c)) {
+                break;
+            } else {
+                arg += c;
+            }
+        }
+        args.push_back(arg);
+    }
+    return args;
+}
+
+StartMode chooseStartMode(const std::string& commandLine) {
+    std::vector<std::string> args = splitCommandLine(commandLine);
+    const std::string first = args.size() > 1 ? args[1] : std::string();
+    return (first == "-s" || first == "-S") ? StartMode::BackupRun : StartMode::Setup;
+}
+
+} // namespace talvek

@@ -1,0 +1,101 @@
+#include "backup/BackupRun.h"
+
+#include <cstdint>
+
+#include "backup/Steps.h"
+#include "config/Keys.h"
+
+namespace talvek {
+
+namespace {
+const char* const kNoErrors = "Es sind keine Fehler aufgetreten.";
+const char* const kNotDue = "Eine erneute Sicherung ist noch nicht nötig.";
+const char* const kMissingCaption = "Ein Fehler ist aufgetreten!";
+const char* const kDone = "Fertig.";
+const char* const kErrorsLine = "Fehler sind aufgetreten.";
+const char* const kErrorsCaption = "Fehler sind aufgetreten!";
+const char* const kErrorsText =
+    "Wärend des aktuellen Talvek-Aufrufs kam es zu Fehlern !\n\r"
+    "Bitte informieren Sie sich über Details in diesem Fenster oder der Datei Protocol.txt !";
+const int kDefaultWait = 3;
+} // namespace
+
+int BackupRun::waitSecondsFrom(int stored) {
+    int seconds = static_cast<std::int8_t>(static_cast<std::uint8_t>(stored & 0xFF));
+    return (seconds < 0 || seconds > 59) ? kDefaultWait : seconds;
+}
+
+void BackupRun::finishStep(int step) {
+    if (run_.stepFailed) {
+        run_.view.markStep(step, StepMark::Error);
+        run_.view.setStatus(run_.errorText, StatusColor::Red);
+        run_.runError = true;
+    } else {
+        run_.view.markStep(step, StepMark::Done);
+        if (!run_.runError) run_.view.setStatus(kNoErrors, StatusColor::Green);
+    }
+    run_.stepFailed = false;
+}
+
+void BackupRun::run() {
+    run_.runError = false;
+    run_.view.repaintNow();
+
+    switch (loadSettings(run_)) {
+    case SettingsOutcome::ConfigurationMissing:
+        run_.view.markStep(1, StepMark::Error);
+        run_.view.showMessageBox(missingConfigurationMessage(run_.windowsDirectory),
+                                 kMissingCaption);
+        run_.view.quit();
+        return;
+    case SettingsOutcome::NotDue:
+        run_.view.markStep(1, StepMark::Done);
+        run_.view.setStatus(kNotDue, StatusColor::Green);
+        finish();
+        return;
+    case SettingsOutcome::Due:
+        break;
+    }
+    finishStep(1);
+    addHeaderLines(run_);
+
+    createDirectories(run_);
+    finishStep(2);
+    backupFiles(run_);
+    finishStep(3);
+    removeOldRecordSets(run_);
+    finishStep(4);
+    writeRecordFiles(run_);
+    run_.view.markStep(5, StepMark::Done);
+    run_.view.markStep(6, StepMark::Done);
+
+    finish();
+}
+
+void BackupRun::finish() {
+    int seconds =
+        waitSecondsFrom(run_.ini->ReadNumber(keys::kSettings, keys::kWaitSeconds, kDefaultWait));
+    run_.ini.reset();
+    run_.view.addLogLine(kDone);
+    if (run_.runError) {
+        run_.view.addLogLine(kErrorsLine);
+        run_.view.showMessageBox(kErrorsText, kErrorsCaption);
+        return;
+    }
+    closingWait(seconds);
+    run_.view.quit();
+}
+
+void BackupRun::closingWait(int seconds) {
+    Clock& clock = run_.platform.clock;
+    const double end = secondsOf(clock.now()) + seconds;
+    double now = 0;
+    do {
+        double remainingMs = (end - secondsOf(clock.now())) * 1000.0;
+        unsigned wait = remainingMs < 1.0 ? 1u : static_cast<unsigned>(remainingMs) + 1u;
+        run_.view.processPendingMessages(wait);
+        now = secondsOf(clock.now());
+    } while (now <= end);
+}
+
+} // namespace talvek

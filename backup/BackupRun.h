@@ -1,0 +1,30 @@
+// BackupRun: the engine of one backup run behind a ProgressView.
+#pragma once
+#include "backup/RunContext.h"
+
+namespace talvek {
+
+class BackupRun {
+  public:
+    BackupRun(ProgressView& view, const RunPlatform& platform) : run_(view, platform) {}
+
+    // The whole run sequence. Errors of the configuration file or of an unreadable date
+    // propagate to the caller, which shows them; the rest of the run is then skipped.
+    void run();
+    // Closes steps 1 to 4: error or done mark, status line, step failure flag cleared.
+    void finishStep(int step);
+
+    RunContext& context() { return run_; }
+
+    // The closing wait in seconds: the stored number cut to a signed 8-bit value, 3 when
+    // that is below 0 or above 59.
+    static int waitSecondsFrom(int stored);
+
+  private:
+    void finish();
+    void closingWait(int seconds);
+
+    RunContext run_;
+};
+
+} // namespace talvek

@@ -1,0 +1,51 @@
+// The state one backup run shares between its steps.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "backup/ProgressView.h"
+#include "config/DateText.h"
+#include "config/IniFile.h"
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/ProfileStore.h"
+
+namespace talvek {
+
+struct RunPlatform {
+    FileSystem& files;
+    ProfileStore& profile;
+    Clock& clock;
+};
+
+struct RunContext {
+    RunContext(ProgressView& v, const RunPlatform& p) : view(v), platform(p) {}
+
+    ProgressView& view;
+    RunPlatform platform;
+
+    std::unique_ptr<TIniFile> ini; // open from step 1 until the finish
+    std::string windowsDirectory;
+    std::string backupDirectory;
+    std::string todayDirectory;
+    std::vector<std::string> fileList;
+    std::vector<std::string> recoveryBatch; // the recovery batch table, one entry a line
+    std::vector<std::string> recordList;
+    bool savedAnyFile = false; // step 3 copied at least one file today
+
+    bool runError = false;
+    bool stepFailed = false;
+    std::string errorText;
+
+    // A failure inside a step: it becomes the run's error text and marks the step failed.
+    void fail(const std::string& text) {
+        errorText = text;
+        stepFailed = true;
+    }
+    void log(const std::string& text) { view.addLogLine(text); }
+    Date today() { return dateOf(platform.clock.now()); }
+    std::string todayText() { return formatDateText(today()); }
+};
+
+} // namespace talvek

@@ -1,0 +1,41 @@
+# Cross build: talvek.exe for 32-bit Windows 95 and later, ANSI API only, static runtime.
+set(WIN32_FLAGS ${COMMON_FLAGS} -Os -ffunction-sections -fdata-sections
+    -DWINVER=0x0400 -D_WIN32_WINDOWS=0x0400 -D_WIN32_IE=0x0400 -DSTRICT -DNOMINMAX)
+target_compile_options(talvek_core PRIVATE -Os -ffunction-sections -fdata-sections)
+set(WIN32_LIBS comctl32 comdlg32 shell32 ole32 advapi32 gdi32 user32 kernel32)
+set(WIN32_LINK -static -static-libgcc -static-libstdc++ -Wl,--gc-sections
+    -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
+    -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+
+# The Win32 layer without the entry point, so the Windows-side tests can link it too.
+file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS
+    platform/win32/*.cpp ui/toolkit/*.cpp ui/progress/*.cpp ui/setup/*.cpp ui/components/*.cpp
+    app/*.cpp)
+list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/app/main\\.cpp$")
+add_library(talvek_win32 STATIC ${WIN32_SOURCES})
+target_include_directories(talvek_win32 PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(talvek_win32 PRIVATE ${WIN32_FLAGS})
+target_compile_definitions(talvek_win32 PUBLIC WINVER=0x0400 _WIN32_WINDOWS=0x0400 _WIN32_IE=0x0400)
+target_link_libraries(talvek_win32 PUBLIC talvek_core ${WIN32_LIBS})
+
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 1252")
+add_executable(talvek WIN32 app/main.cpp resources/talvek.rc)
+target_compile_options(talvek PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${WIN32_FLAGS}>)
+target_link_libraries(talvek PRIVATE talvek_win32)
+target_link_options(talvek PRIVATE ${WIN32_LINK} -s)
+set_target_properties(talvek PROPERTIES OUTPUT_NAME talvek)
+
+# Windows-side tests: GoogleTest built from Debian's sources, run under Wine by scripts/test.sh.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+target_compile_options(gtest PRIVATE -w)
+target_compile_options(gtest_main PRIVATE -w)
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
+add_executable(win32_tests ${WIN32_TEST_SOURCES} resources/talvek.rc)
+target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_compile_options(win32_tests PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${COMMON_FLAGS}>)
+target_link_libraries(win32_tests PRIVATE talvek_win32 gtest gtest_main)
+target_link_options(win32_tests PRIVATE -static -static-libgcc -static-libstdc++)

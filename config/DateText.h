@@ -1,0 +1,39 @@
+// Calendar dates and their "DD.MM.YY" text form, the one date format of the ini file.
+#pragma once
+#include <string>
+
+#include "platform/Clock.h"
+
+namespace talvek {
+
+struct Date {
+    int year = 1, month = 1, day = 1;
+    friend bool operator==(const Date& a, const Date& b) {
+        return a.year == b.year && a.month == b.month && a.day == b.day;
+    }
+    friend bool operator<(const Date& a, const Date& b) { return a.serial() < b.serial(); }
+    // Days since 1 January of year 1 (that day is 0), proleptic Gregorian calendar.
+    long serial() const;
+    static Date fromSerial(long serial);
+};
+
+bool isLeapYear(int year);
+int daysInMonth(int year, int month);
+bool isValidDate(int year, int month, int day);
+
+Date dateOf(const LocalTime& t);
+Date addDays(const Date& date, long days);
+
+// "DD.MM.YY": two digits each, the last two digits of the year.
+std::string formatDateText(const Date& date);
+// The record set directory name: the date text without its full stops ("DDMMYY").
+std::string compactDateText(const Date& date);
+
+// Reads a date text back; the year of `today` fixes the century of a two-digit year and
+// the year when it is left out. Raises AppError "'%s' ist kein gültiges Datum".
+Date parseDateText(const std::string& text, const Date& today);
+
+// Seconds since 1 January of year 1, with fractions, for comparing clock readings.
+double secondsOf(const LocalTime& t);
+
+} // namespace talvek

@@ -1,0 +1,39 @@
+// Section and key names of Talvek95.ini, spelled exactly as stored.
+#pragma once
+
+namespace talvek::keys {
+
+inline constexpr const char* kIniName = "Talvek95.ini";
+
+inline constexpr const char* kSettings = "Einstellungen";
+inline constexpr const char* kMaxRecordSets = "max. Anzahl der Datensätze";
+inline constexpr const char* kRecoveryDirectory = "Recovery Directory";
+inline constexpr const char* kBatchFile = "Batchfile";
+inline constexpr const char* kBatchName = "Batchname";
+inline constexpr const char* kLogFile = "Logfile";
+inline constexpr const char* kLogName = "Logname";
+inline constexpr const char* kEveryXDays = "AlleXTage";
+inline constexpr const char* kActive = "Aktiv";
+inline constexpr const char* kFirstRun = "firstrun";
+inline constexpr const char* kVersion = "Talvek-Version";
+inline constexpr const char* kWaitSeconds = "Sekunden warten";
+
+inline constexpr const char* kCurrentRecord = "Aktueller Datensatz";
+inline constexpr const char* kDate = "Datum";
+
+inline constexpr const char* kFileList = "Recovery Files";
+inline constexpr const char* kRecordList = "Datensätze";
+
+// Keys of a record set section.
+inline constexpr const char* kDirectory = "Directory";
+inline constexpr const char* kSavedFilePrefix = "Datei";
+inline constexpr const char* kRecordLogFile = "LogFile";
+inline constexpr const char* kRecordRecFile = "RecFile";
+
+// Marker defaults that tell a missing value apart.
+inline constexpr const char* kListEnd = "ERROR";
+inline constexpr const char* kNotFound = "nicht gefunden!";
+inline constexpr const char* kNoLog = "No Log";
+inline constexpr const char* kNoRec = "No Rec";
+
+} // namespace talvek::keys

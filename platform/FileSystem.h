@@ -1,0 +1,50 @@
+// Seam over the Windows file system calls the backup run makes.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace talvek {
+
+namespace attr {
+inline constexpr std::uint32_t kReadOnly = 0x01;
+inline constexpr std::uint32_t kHidden = 0x02;
+inline constexpr std::uint32_t kSystem = 0x04;
+inline constexpr std::uint32_t kDirectory = 0x10;
+inline constexpr std::uint32_t kArchive = 0x20;
+inline constexpr std::uint32_t kInvalid = 0xFFFFFFFFu;
+} // namespace attr
+
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+    // GetWindowsDirectory into a buffer of bufferSize characters; empty when it fails or
+    // does not fit.
+    virtual std::string windowsDirectory(std::size_t bufferSize) = 0;
+    // GetFileAttributes; attr::kInvalid when the path does not exist.
+    virtual std::uint32_t attributes(const std::string& path) = 0;
+    virtual bool setAttributes(const std::string& path, std::uint32_t attributes) = 0;
+    // CreateDirectory: one level, fails when the parent is missing or the name is taken.
+    virtual bool createDirectory(const std::string& path) = 0;
+    virtual bool copyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    virtual bool deleteFile(const std::string& path) = 0;
+    virtual bool removeDirectory(const std::string& path) = 0;
+    virtual std::string currentDirectory() = 0;
+    virtual bool setCurrentDirectory(const std::string& path) = 0;
+    // GetShortPathName; empty when the platform has none for the path.
+    virtual std::string shortPath(const std::string& path) = 0;
+    // Creates (or empties) a text file and writes the lines, each ended by CR LF.
+    // False when the file could not be created, written or closed.
+    virtual bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) = 0;
+
+    bool fileExists(const std::string& path) {
+        std::uint32_t a = attributes(path);
+        return a != attr::kInvalid && (a & attr::kDirectory) == 0;
+    }
+    bool directoryExists(const std::string& path) {
+        std::uint32_t a = attributes(path);
+        return a != attr::kInvalid && (a & attr::kDirectory) != 0;
+    }
+};
+
+} // namespace talvek

@@ -1,0 +1,163 @@
+#include "fakes/FakeFileSystem.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace talvek::testing {
+
+std::string FakeFileSystem::key(const std::string& path) {
+    std::string k;
+    for (char c : path) {
+        char n = (c == '/') ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (n == '\\' && !k.empty() && k.back() == '\\') continue;
+        k += n;
+    }
+    while (k.size() > 2 && k.back() == '\\')
+        k.pop_back();
+    if (k.size() == 3 && k[1] == ':') k.pop_back();
+    return k;
+}
+
+std::string FakeFileSystem::parentOf(const std::string& k) {
+    std::size_t slash = k.rfind('\\');
+    return slash == std::string::npos ? std::string() : k.substr(0, slash);
+}
+
+bool FakeFileSystem::parentIsDirectory(const std::string& k) const {
+    std::string parent = parentOf(k);
+    if (parent.size() == 2 && parent[1] == ':') return true;
+    auto it = nodes_.find(parent);
+    return it != nodes_.end() && it->second.directory;
+}
+
+bool FakeFileSystem::hasChildren(const std::string& k) const {
+    return std::any_of(nodes_.begin(), nodes_.end(),
+                       [&](const auto& n) { return parentOf(n.first) == k; });
+}
+
+std::string FakeFileSystem::windowsDirectory(std::size_t bufferSize) {
+    return windowsDir.size() < bufferSize ? windowsDir : std::string();
+}
+
+std::uint32_t FakeFileSystem::attributes(const std::string& path) {
+    std::string k = key(path);
+    if (k.size() == 2 && k[1] == ':') return attr::kDirectory;
+    auto it = nodes_.find(k);
+    if (it == nodes_.end()) return attr::kInvalid;
+    return it->second.directory ? (it->second.attributes | attr::kDirectory)
+                                : it->second.attributes;
+}
+
+bool FakeFileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
+    auto it = nodes_.find(key(path));
+    if (it == nodes_.end()) return false;
+    it->second.attributes = attributes & ~attr::kDirectory;
+    return true;
+}
+
+bool FakeFileSystem::createDirectory(const std::string& path) {
+    std::string k = key(path);
+    calls.push_back("mkdir " + path);
+    if (k.empty() || nodes_.count(k) || !parentIsDirectory(k) || unwritable.count(k)) return false;
+    nodes_[k] = Node{path, true, 0, ""};
+    return true;
+}
+
+bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
+    calls.push_back("copy " + from + " -> " + to);
+    auto src = nodes_.find(key(from));
+    std::string k = key(to);
+    if (src == nodes_.end() || src->second.directory) return false;
+    if (!parentIsDirectory(k) || unwritable.count(k)) return false;
+    auto dst = nodes_.find(k);
+    if (dst != nodes_.end() &&
+        (failIfExists || dst->second.directory || (dst->second.attributes & attr::kReadOnly)))
+        return false;
+    Node copy = src->second;
+    copy.name = to;
+    nodes_[k] = copy;
+    return true;
+}
+
+bool FakeFileSystem::deleteFile(const std::string& path) {
+    calls.push_back("delete " + path);
+    auto it = nodes_.find(key(path));
+    if (it == nodes_.end() || it->second.directory || (it->second.attributes & attr::kReadOnly))
+        return false;
+    nodes_.erase(it);
+    return true;
+}
+
+bool FakeFileSystem::removeDirectory(const std::string& path) {
+    calls.push_back("rmdir " + path);
+    std::string k = key(path);
+    auto it = nodes_.find(k);
+    if (it == nodes_.end() || !it->second.directory || hasChildren(k)) return false;
+    if (key(current) == k) return false; // the platform refuses to remove the current directory
+    nodes_.erase(it);
+    return true;
+}
+
+bool FakeFileSystem::setCurrentDirectory(const std::string& path) {
+    calls.push_back("cd " + path);
+    if (!directoryExists(path)) return false;
+    current = path;
+    return true;
+}
+
+std::string FakeFileSystem::shortPath(const std::string& path) {
+    std::string k = key(path);
+    if (attributes(path) == attr::kInvalid) return "";
+    auto it = shortNames.find(k);
+    return it == shortNames.end() ? path : it->second;
+}
+
+bool FakeFileSystem::writeTextFile(const std::string& path, const std::vector<std::string>& lines) {
+    calls.push_back("write " + path);
+    std::string k = key(path);
+    if (!parentIsDirectory(k) || unwritable.count(k)) return false;
+    auto it = nodes_.find(k);
+    if (it != nodes_.end() && (it->second.directory || (it->second.attributes & attr::kReadOnly)))
+        return false;
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    nodes_[k] = Node{path, false, attr::kArchive, text};
+    return true;
+}
+
+void FakeFileSystem::addFile(const std::string& path, const std::string& content,
+                             std::uint32_t attributes) {
+    std::string k = key(path);
+    std::string parent = parentOf(k);
+    if (!(parent.size() == 2 && parent[1] == ':') && !nodes_.count(parent))
+        addDirectory(path.substr(0, path.find_last_of("\\/")));
+    nodes_[k] = Node{path, false, attributes, content};
+}
+
+void FakeFileSystem::addDirectory(const std::string& path) {
+    std::string k = key(path);
+    if (k.size() <= 2 || nodes_.count(k)) return;
+    std::size_t slash = path.find_last_of("\\/");
+    if (slash != std::string::npos && slash > 2) addDirectory(path.substr(0, slash));
+    nodes_[k] = Node{path, true, 0, ""};
+}
+
+bool FakeFileSystem::exists(const std::string& path) const {
+    return nodes_.count(key(path)) > 0;
+}
+
+std::string FakeFileSystem::content(const std::string& path) const {
+    auto it = nodes_.find(key(path));
+    return it == nodes_.end() ? std::string() : it->second.content;
+}
+
+std::vector<std::string> FakeFileSystem::children(const std::string& directory) const {
+    std::vector<std::string> result;
+    std::string k = key(directory);
+    for (const auto& n : nodes_)
+        if (parentOf(n.first) == k) result.push_back(n.second.name);
+    return result;
+}
+
+} // namespace talvek::testing

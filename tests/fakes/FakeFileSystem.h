@@ -1,0 +1,57 @@
+// In-memory Windows file system: names compare without case, "\" and "/" separate, a drive
+// root ("C:") always exists, directories are made one level at a time, copies can refuse an
+// existing target, and a non-empty directory cannot be removed.
+#pragma once
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace talvek::testing {
+
+class FakeFileSystem : public FileSystem {
+  public:
+    std::string windowsDirectory(std::size_t bufferSize) override;
+    std::uint32_t attributes(const std::string& path) override;
+    bool setAttributes(const std::string& path, std::uint32_t attributes) override;
+    bool createDirectory(const std::string& path) override;
+    bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+    bool deleteFile(const std::string& path) override;
+    bool removeDirectory(const std::string& path) override;
+    std::string currentDirectory() override { return current; }
+    bool setCurrentDirectory(const std::string& path) override;
+    std::string shortPath(const std::string& path) override;
+    bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) override;
+
+    // Test set-up and inspection.
+    void addFile(const std::string& path, const std::string& content = "x",
+                 std::uint32_t attributes = attr::kArchive);
+    void addDirectory(const std::string& path); // with all missing parents
+    bool exists(const std::string& path) const;
+    std::string content(const std::string& path) const;
+    // Paths below `directory` (direct children), in their stored spelling.
+    std::vector<std::string> children(const std::string& directory) const;
+
+    std::string windowsDir = "C:\\WINDOWS";
+    std::string current = "C:\\";
+    std::map<std::string, std::string> shortNames; // lower-case path -> short path
+    std::set<std::string> unwritable;              // lower-case paths whose writes fail
+    std::vector<std::string> calls;                // "copy a -> b", "delete x", ... in order
+
+  private:
+    struct Node {
+        std::string name;
+        bool directory = false;
+        std::uint32_t attributes = 0;
+        std::string content;
+    };
+    static std::string key(const std::string& path);
+    static std::string parentOf(const std::string& key);
+    bool hasChildren(const std::string& key) const;
+    bool parentIsDirectory(const std::string& key) const;
+    std::map<std::string, Node> nodes_;
+};
+
+} // namespace talvek::testing

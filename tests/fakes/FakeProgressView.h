@@ -1,0 +1,64 @@
+// A ProgressView that records what a run shows; its message waits move a fake clock.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "backup/ProgressView.h"
+#include "fakes/FakeClock.h"
+
+namespace talvek::testing {
+
+class FakeProgressView : public ProgressView {
+  public:
+    struct Mark {
+        int step;
+        StepMark mark;
+    };
+    struct Box {
+        std::string text, caption;
+    };
+
+    explicit FakeProgressView(FakeClock* clock = nullptr) : clock_(clock) {}
+
+    void markStep(int step, StepMark mark) override { marks.push_back({step, mark}); }
+    void setStatus(const std::string& text, StatusColor color) override {
+        status = text;
+        statusColor = color;
+        ++statusChanges;
+    }
+    void addLogLine(const std::string& text) override { log.push_back(text); }
+    int logLineCount() override { return static_cast<int>(log.size()); }
+    std::string logLine(int index) override { return log.at(static_cast<std::size_t>(index)); }
+    void showMessageBox(const std::string& text, const std::string& caption) override {
+        boxes.push_back({text, caption});
+    }
+    void repaintNow() override { ++repaints; }
+    void processPendingMessages(unsigned maxWaitMs) override {
+        ++messagePasses;
+        waitedMs += maxWaitMs;
+        if (clock_) clock_->advanceMs(static_cast<long>(maxWaitMs));
+    }
+    void quit() override { ++quits; }
+
+    // The mark of a step as last set, or -1 when never marked.
+    int markOf(int step) const {
+        int result = -1;
+        for (const Mark& m : marks)
+            if (m.step == step) result = static_cast<int>(m.mark);
+        return result;
+    }
+
+    std::vector<Mark> marks;
+    std::string status;
+    StatusColor statusColor = StatusColor::Red;
+    int statusChanges = 0;
+    std::vector<std::string> log;
+    std::vector<Box> boxes;
+    int repaints = 0, messagePasses = 0, quits = 0;
+    unsigned long waitedMs = 0;
+
+  private:
+    FakeClock* clock_;
+};
+
+} // namespace talvek::testing

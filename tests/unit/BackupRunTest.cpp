@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "backup/BackupRun.h"
+#include "config/Keys.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeProfile.h"
+#include "fakes/FakeProgressView.h"
+
+using namespace talvek;
+using namespace talvek::testing;
+
+namespace {
+
+const int kDone = static_cast<int>(StepMark::Done);
+const int kError = static_cast<int>(StepMark::Error);
+
+struct BackupRunTest : ::testing::Test {
+    FakeClock clock;
+    FakeFileSystem files;
+    FakeProfile profile;
+    FakeProgressView view{&clock};
+    BackupRun engine{view, RunPlatform{files, profile, clock}};
+};
+
+TEST(WaitSeconds, IsASignedEightBitCountWithinZeroToFiftyNine) {
+    const std::pair<int, int> cases[] = {{0, 0},   {59, 59}, {60, 3}, {-1, 3},   {300, 44},
+                                         {200, 3}, {256, 0}, {3, 3},  {-256, 0}, {127, 3}};
+    for (const auto& c : cases)
+        EXPECT_EQ(BackupRun::waitSecondsFrom(c.first), c.second) << c.first;
+}
+
+TEST_F(BackupRunTest, FinishStepKeepsTheRedTextOfTheLatestFailure) {
+    RunContext& run = engine.context();
+    engine.finishStep(1);
+    EXPECT_EQ(view.status, "Es sind keine Fehler aufgetreten.");
+    EXPECT_EQ(view.statusColor, StatusColor::Green);
+
+    run.fail("erster Fehler");
+    engine.finishStep(2);
+    EXPECT_EQ(view.markOf(2), kError);
+    EXPECT_EQ(view.status, "erster Fehler");
+    EXPECT_EQ(view.statusColor, StatusColor::Red);
+    EXPECT_TRUE(run.runError);
+    EXPECT_FALSE(run.stepFailed);
+
+    int changes = view.statusChanges;
+    engine.finishStep(3); // a later success leaves the red text alone
+    EXPECT_EQ(view.markOf(3), kDone);
+    EXPECT_EQ(view.statusChanges, changes);
+    EXPECT_EQ(view.status, "erster Fehler");
+
+    run.fail("zweiter Fehler");
+    run.fail("dritter Fehler");
+    engine.finishStep(4);
+    EXPECT_EQ(view.status, "dritter Fehler");
+    EXPECT_EQ(view.markOf(4), kError);
+}
+
+TEST_F(BackupRunTest, MissingConfigurationFileEndsTheRunAtOnce) {
+    engine.run();
+    EXPECT_EQ(view.markOf(1), kError);
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].caption, "Ein Fehler ist aufgetreten!");
+    EXPECT_EQ(view.boxes[0].text, "Ini Datei \"C:\\WINDOWS\\Talvek95.ini\" wurde nicht gefunden!"
+                                  "\n\rBitte f\xFChren sie zuerst Setup aus.");
+    EXPECT_EQ(view.quits, 1);
+    EXPECT_TRUE(view.log.empty());
+    EXPECT_EQ(view.messagePasses, 0);
+    EXPECT_EQ(view.statusChanges, 0);
+}
+
+TEST_F(BackupRunTest, ClosingWaitLastsTheStoredSecondsThenQuits) {
+    files.addFile("C:\\WINDOWS\\Talvek95.ini");
+    profile.write("C:\\WINDOWS\\Talvek95.ini", keys::kSettings, keys::kWaitSeconds, "2");
+    LocalTime start = clock.now();
+    engine.run();
+    EXPECT_EQ(view.quits, 1);
+    EXPECT_TRUE(view.boxes.empty());
+    EXPECT_EQ(view.log.back(), "Fertig.");
+    double waited = secondsOf(clock.now()) - secondsOf(start);
+    EXPECT_GT(waited, 2.0);
+    EXPECT_LT(waited, 2.1);
+    EXPECT_LE(view.messagePasses, 3) << "the wait blocks on messages instead of spinning";
+}
+
+TEST_F(BackupRunTest, ZeroSecondsStillHandlesMessagesOnce) {
+    files.addFile("C:\\WINDOWS\\Talvek95.ini");
+    profile.write("C:\\WINDOWS\\Talvek95.ini", keys::kSettings, keys::kWaitSeconds, "256");
+    engine.run();
+    EXPECT_GE(view.messagePasses, 1);
+    EXPECT_EQ(view.quits, 1);
+}
+
+TEST_F(BackupRunTest, ARunWithErrorsShowsTheBoxAndStaysOpen) {
+    files.addFile("C:\\WINDOWS\\Talvek95.ini");
+    files.windowsDir = std::string(200, 'x'); // does not fit the platform buffer
+    files.addFile("\\Talvek95.ini");
+    engine.run();
+    EXPECT_EQ(view.quits, 0);
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].caption, "Fehler sind aufgetreten!");
+    EXPECT_EQ(view.boxes[0].text, "W\xE4rend des aktuellen Talvek-Aufrufs kam es zu Fehlern !\n\r"
+                                  "Bitte informieren Sie sich \xFC"
+                                  "ber Details in diesem Fenster oder der Datei "
+                                  "Protocol.txt !");
+    ASSERT_GE(view.log.size(), 2u);
+    EXPECT_EQ(view.log[view.log.size() - 2], "Fertig.");
+    EXPECT_EQ(view.log.back(), "Fehler sind aufgetreten.");
+    EXPECT_EQ(view.messagePasses, 0);
+}
+
+} // namespace
