@@ -66,7 +66,11 @@ void BackupRun::run() {
     removeOldRecordSets(run_);
     finishStep(4);
     writeRecordFiles(run_);
-    run_.view.markStep(5, StepMark::Done);
+    // Row 5 shows a failed write of the protocol file or recovery batch like a failed step.
+    if (run_.stepFailed)
+        finishStep(5);
+    else
+        run_.view.markStep(5, StepMark::Done);
     run_.view.markStep(6, StepMark::Done);
 
     finish();

@@ -29,6 +29,7 @@ struct RunContext {
     std::string windowsDirectory;
     std::string backupDirectory;
     std::string todayDirectory;
+    std::string todayDirectoryDate; // the date text step 2 named today's directory after
     std::vector<std::string> fileList;
     std::vector<std::string> recoveryBatch; // the recovery batch table, one entry a line
     std::vector<std::string> recordList;

@@ -1,5 +1,7 @@
 #include "config/DateText.h"
 
+#include "config/Error.h"
+
 namespace talvek {
 
 bool isLeapYear(int year) {
@@ -73,6 +75,63 @@ std::string compactDateText(const Date& date) {
     appendTwoDigits(text, date.month);
     appendTwoDigits(text, date.year);
     return text;
+}
+
+namespace {
+
+// Reading position over a date text; blanks are skipped before numbers and full stops.
+struct DateScanner {
+    const std::string& text;
+    std::size_t pos = 0;
+
+    void skipBlanks() {
+        while (pos < text.size() && text[pos] == ' ')
+            ++pos;
+    }
+    // A number ends at the first non-digit or once its value has reached 1000.
+    bool number(int& value) {
+        skipBlanks();
+        std::size_t start = pos;
+        value = 0;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && value < 1000)
+            value = value * 10 + (text[pos++] - '0');
+        return pos > start;
+    }
+    bool fullStop() {
+        skipBlanks();
+        if (pos < text.size() && text[pos] == '.') {
+            ++pos;
+            return true;
+        }
+        return false;
+    }
+    bool atEnd() {
+        skipBlanks();
+        return pos == text.size();
+    }
+};
+
+bool scanDateText(const std::string& text, const Date& today, Date& result) {
+    DateScanner scan{text};
+    int day = 0, month = 0, year = today.year;
+    if (!scan.number(day) || !scan.fullStop() || !scan.number(month)) return false;
+    if (scan.fullStop()) {
+        if (!scan.number(year)) return false;
+        if (year <= 99) year += today.year / 100 * 100;
+        scan.fullStop();
+    }
+    if (!scan.atEnd() || !isValidDate(year, month, day)) return false;
+    result = Date{year, month, day};
+    return true;
+}
+
+} // namespace
+
+Date parseDateText(const std::string& text, const Date& today) {
+    Date result;
+    if (!scanDateText(text, today, result))
+        throw AppError("'" + text + "' ist kein gültiges Datum");
+    return result;
 }
 
 double secondsOf(const LocalTime& t) {

@@ -73,6 +73,7 @@ TEST_F(BackupRunTest, MissingConfigurationFileEndsTheRunAtOnce) {
 TEST_F(BackupRunTest, ClosingWaitLastsTheStoredSecondsThenQuits) {
     files.addFile("C:\\WINDOWS\\Talvek95.ini");
     profile.write("C:\\WINDOWS\\Talvek95.ini", keys::kSettings, keys::kWaitSeconds, "2");
+    profile.write("C:\\WINDOWS\\Talvek95.ini", keys::kCurrentRecord, keys::kDate, "06.12.97");
     LocalTime start = clock.now();
     engine.run();
     EXPECT_EQ(view.quits, 1);
@@ -87,6 +88,7 @@ TEST_F(BackupRunTest, ClosingWaitLastsTheStoredSecondsThenQuits) {
 TEST_F(BackupRunTest, ZeroSecondsStillHandlesMessagesOnce) {
     files.addFile("C:\\WINDOWS\\Talvek95.ini");
     profile.write("C:\\WINDOWS\\Talvek95.ini", keys::kSettings, keys::kWaitSeconds, "256");
+    profile.write("C:\\WINDOWS\\Talvek95.ini", keys::kCurrentRecord, keys::kDate, "06.12.97");
     engine.run();
     EXPECT_GE(view.messagePasses, 1);
     EXPECT_EQ(view.quits, 1);

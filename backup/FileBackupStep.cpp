@@ -1,0 +1,74 @@
+// Step 3: copies every listed file into today's record set directory and prepares the
+// restore commands of the recovery batch.
+#include "backup/Steps.h"
+
+#include "backup/PathRules.h"
+#include "config/Keys.h"
+
+namespace talvek {
+
+namespace {
+
+const std::size_t kHeaderLines = 11;
+
+// The path as MS-DOS 7.0 outside Windows can use it: unchanged when it is a short path,
+// else the short path the platform knows for it, else the long path in double quotes.
+std::string dosPath(FileSystem& files, const std::string& path) {
+    if (isShortPath(path)) return path;
+    std::string shortPath = files.shortPath(path);
+    if (!shortPath.empty() && isShortPath(shortPath)) return shortPath;
+    return "\"" + path + "\"";
+}
+
+bool saveEntry(RunContext& run, const std::string& entry, std::size_t position) {
+    FileSystem& files = run.platform.files;
+    std::string name = fileNamePart(entry);
+    // A name such as ".." would put the copy outside today's directory.
+    if (!isPlainFileName(name)) return false;
+    std::string copy = run.todayDirectory + "\\" + name;
+    bool copied = files.copyFile(entry, copy, true);
+    files.setAttributes(copy, 0);
+    if (!copied) return false;
+
+    run.log("Die Datei " + entry + " wurde erfolgreich gesichert.");
+    run.ini->WriteText(run.todayText(), keys::kSavedFilePrefix + std::to_string(position + 1),
+                       entry);
+    std::uint32_t attributes = files.attributes(entry);
+    // A file gone right after its copy has no attributes worth restoring.
+    if (attributes == attr::kInvalid) attributes = 0;
+    std::string source = dosPath(files, entry);
+    std::size_t first = kHeaderLines + 3 * position;
+    run.recoveryBatch[first] = "ATTRIB -R -A -S -H " + source;
+    run.recoveryBatch[first + 1] = "COPY /-Y " + dosPath(files, copy) + " " + source + " /V";
+    run.recoveryBatch[first + 2] = "ATTRIB " + attributeText(attributes) + source;
+    return true;
+}
+
+} // namespace
+
+void backupFiles(RunContext& run) {
+    std::string dateText =
+        run.todayDirectoryDate.empty() ? run.todayText() : run.todayDirectoryDate;
+    run.recoveryBatch = recoveryBatchHeader(dateText, run.todayDirectory);
+    run.fileList = run.ini->ReadList(keys::kFileList);
+    const std::size_t n = run.fileList.size();
+    run.recoveryBatch.resize(kHeaderLines + 3 * n);
+
+    run.log(std::to_string(n) + " Datei(en) zu sichern.");
+    if (n == 0) {
+        run.fail("Es befinden sich keine Einträge in der Liste der zu sichernden Dateien");
+        return;
+    }
+    for (std::size_t j = 0; j < n; ++j) {
+        const std::string& entry = run.fileList[j];
+        if (saveEntry(run, entry, j)) {
+            run.savedAnyFile = true;
+        } else {
+            std::string text = "Die Datei " + entry + " konnte nicht gesichert werden.";
+            run.log(text);
+            run.fail(text);
+        }
+    }
+}
+
+} // namespace talvek

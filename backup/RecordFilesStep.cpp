@@ -1,0 +1,53 @@
+// Step 5: saves the details log as the protocol file and the recovery batch table as the
+// recovery batch in today's record set directory, and records their names.
+#include "backup/Steps.h"
+
+#include "backup/PathRules.h"
+#include "config/Keys.h"
+
+namespace talvek {
+
+namespace {
+
+void reportFailure(RunContext& run, const std::string& text) {
+    run.log(text);
+    run.fail(text);
+}
+
+// Writes one file of the record set; true when it exists afterwards and may be recorded.
+bool writeRecordFile(RunContext& run, const std::string& name,
+                     const std::vector<std::string>& lines) {
+    if (!isPlainFileName(name)) {
+        reportFailure(run, "Der Dateiname " + name + " ist ungültig.");
+        return false;
+    }
+    FileSystem& files = run.platform.files;
+    std::string path = run.todayDirectory + "\\" + name;
+    if (!files.writeTextFile(path, lines))
+        reportFailure(run, "Die Datei " + path + " konnte nicht geschrieben werden.");
+    return files.fileExists(path);
+}
+
+} // namespace
+
+void writeRecordFiles(RunContext& run) {
+    TIniFile& ini = *run.ini;
+    if (ini.ReadFlag(keys::kSettings, keys::kLogFile, true)) {
+        // The details log as the window shows it, wrapped lines included.
+        std::vector<std::string> lines;
+        int count = run.view.logLineCount();
+        for (int i = 0; i < count; ++i)
+            lines.push_back(run.view.logLine(i));
+        std::string name = ini.ReadText(keys::kSettings, keys::kLogName, "PROTOCOL.TXT");
+        if (writeRecordFile(run, name, lines))
+            ini.WriteText(run.todayText(), keys::kRecordLogFile, name);
+    }
+    if (ini.ReadFlag(keys::kSettings, keys::kBatchFile, true)) {
+        std::string name = ini.ReadText(keys::kSettings, keys::kBatchName, "recovery.bat");
+        if (writeRecordFile(run, name, run.recoveryBatch))
+            ini.WriteText(run.todayText(), keys::kRecordRecFile,
+                          ini.ReadText(keys::kSettings, keys::kBatchName, "RECOVERY.BAT"));
+    }
+}
+
+} // namespace talvek

@@ -1,0 +1,72 @@
+// Step 1: finds the configuration file, decides whether a record set is due and records it.
+#include "backup/Steps.h"
+
+#include "config/Error.h"
+#include "config/Keys.h"
+
+namespace talvek {
+
+namespace {
+
+const std::size_t kWindowsDirectoryBuffer = 150;
+const char* const kDefaultLastDate = "01.01.50";
+// The Gregorian calendar repeats every 400 years; the threshold's text only keeps the
+// day, the month and the last two digits of the year, so the interval can be reduced by
+// whole cycles without changing it (and without overflowing a 32-bit day count).
+const long kDaysPer400Years = 146097;
+
+Date thresholdFor(int everyXDays, const Date& today) {
+    Date threshold = addDays(today, -(static_cast<long>(everyXDays) % kDaysPer400Years));
+    std::string text = formatDateText(threshold);
+    try {
+        return parseDateText(text, today);
+    } catch (const AppError&) {
+        // Only 29 February of a leap year whose two digits name no leap year in the
+        // current century (2000 read in 2100) lands here; the day before stands in.
+        return parseDateText(formatDateText(addDays(threshold, -1)), today);
+    }
+}
+
+} // namespace
+
+bool isBackupDue(const std::string& last, int everyXDays, const Date& today) {
+    Date threshold = thresholdFor(everyXDays, today);
+    Date lastDate = parseDateText(last, today);
+    // A last date after today comes from a wrong clock or the default read in the wrong
+    // century; it must not hold off backups for years.
+    return !(threshold < lastDate) || today < lastDate;
+}
+
+SettingsOutcome loadSettings(RunContext& run) {
+    run.windowsDirectory = run.platform.files.windowsDirectory(kWindowsDirectoryBuffer);
+    if (run.windowsDirectory.empty()) run.fail("Konnte Windows Verzeichnis nicht ermitteln");
+    std::string path = configurationPath(run.windowsDirectory);
+    if (!run.platform.files.fileExists(path)) return SettingsOutcome::ConfigurationMissing;
+    run.ini = std::make_unique<TIniFile>(run.platform.profile, path);
+    TIniFile& ini = *run.ini;
+
+    int everyXDays = ini.ReadNumber(keys::kSettings, keys::kEveryXDays, 1);
+    Date today = run.today();
+    std::string last = ini.ReadText(keys::kCurrentRecord, keys::kDate, kDefaultLastDate);
+    if (!isBackupDue(last, everyXDays, today)) return SettingsOutcome::NotDue;
+
+    ini.WriteText(keys::kCurrentRecord, keys::kDate, run.todayText());
+    run.backupDirectory = ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, keys::kListEnd);
+    if (run.backupDirectory == keys::kListEnd) run.fail("Fehler beim Lesen aus der Ini Datei!");
+    return SettingsOutcome::Due;
+}
+
+std::string missingConfigurationMessage(const std::string& windowsDirectory) {
+    return "Ini Datei \"" + windowsDirectory +
+           "\\Talvek95.ini\" wurde nicht gefunden!\n\r"
+           "Bitte führen sie zuerst Setup aus.";
+}
+
+void addHeaderLines(RunContext& run) {
+    run.log("Talvek 95  -  Sicherung der Systemdateien bei jedem Windows-Start");
+    run.log("Datum: " + run.todayText());
+    run.log("Windows Verzeichnis: " + run.windowsDirectory);
+    run.log("Verzeichnis für Datensätze: " + run.backupDirectory);
+}
+
+} // namespace talvek
