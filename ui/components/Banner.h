@@ -1,0 +1,51 @@
+// TBanner: the scrolling banner as a child window of our own class "TBanner". It paints
+// opaquely (no background erase), composes every frame in a memory bitmap and copies it to
+// the screen with one BitBlt; the timer is a window timer of its own window.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "ui/components/logic/BannerCore.h"
+
+namespace talvek::ui {
+
+class BannerWindow;
+
+class TBanner : public BannerCore {
+  public:
+    explicit TBanner(TComponent* owner);
+    ~TBanner() override;
+
+    // Creates the banner's window as a child of `parent` at the given position and size.
+    // Properties may be written before or after; a running timer starts with the window.
+    void CreateIn(HWND parent, int left, int top, int width, int height);
+    void SetBounds(int left, int top, int width, int height);
+    HWND Handle() const;
+
+    using BannerCore::SetBitmap;
+    // Copies the picture into the strip; the caller keeps its bitmap.
+    void SetBitmap(HBITMAP picture);
+    void SetVisible(bool value) override;
+
+    // Copies to the screen so far, one per painted frame (for the benchmark).
+    unsigned long ScreenCopies() const { return screenCopies_; }
+
+  protected:
+    std::unique_ptr<Canvas> CreateBitmap() override;
+    void UpdateTimer(bool running, std::uint16_t interval) override;
+    void RepaintNow() override;
+    bool ShiftAndCtrlDown() override;
+    void ShowNotice(const std::string& caption, const std::string& text) override;
+    void BoundsChanged() override;
+
+  private:
+    friend class BannerWindow;
+    std::unique_ptr<BannerWindow> window_;
+    int left_ = 0, top_ = 0;
+    bool timerRunning_ = false;
+    std::uint16_t timerInterval_ = 0;
+    unsigned long screenCopies_ = 0;
+};
+
+} // namespace talvek::ui

@@ -1,0 +1,41 @@
+// TUrlLabel: the link label as a child window of our own class "TUrlLabel": caption in its
+// font colour on its background colour, the hand pointer (cursor 5 of the application's
+// table), capture while the left button is down, and the "Copy" context menu.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "ui/components/logic/UrlLabelCore.h"
+
+namespace talvek::ui {
+
+class UrlLabelWindow;
+
+// The index of the hand pointer in the application's cursor table.
+constexpr int kHandCursor = 5;
+
+class TUrlLabel : public UrlLabelCore {
+  public:
+    // Loads the "HAND" cursor resource into slot 5 of the application's cursor table; clicks
+    // go to the shell through ShellExecuteA with the application window unless SetShell
+    // gives another seam.
+    explicit TUrlLabel(TComponent* owner);
+    ~TUrlLabel() override;
+
+    void CreateIn(HWND parent, int left, int top, int width, int height);
+    void SetBounds(int left, int top, int width, int height);
+    HWND Handle() const;
+    // The context menu (one item, "Copy"), owned by the label.
+    HMENU PopupMenu() const;
+
+  protected:
+    void Changed() override;
+
+  private:
+    friend class UrlLabelWindow;
+    std::unique_ptr<Shell> ownShell_;
+    std::unique_ptr<UrlLabelWindow> window_;
+};
+
+} // namespace talvek::ui

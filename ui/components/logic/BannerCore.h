@@ -1,0 +1,145 @@
+// The scrolling banner without its window: properties, the strip made from a picture, a text
+// or a list of lines, the stepping arithmetic and the painting positions. TBanner supplies the
+// platform (bitmaps, timer, repaint, keyboard state, notice box) through the hooks below.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/components/logic/Canvas.h"
+#include "ui/toolkit/Component.h"
+
+namespace talvek::ui {
+
+enum class TScrollDirection { sdRightToLeft, sdLeftToRight, sdTopToBottom, sdBottomToTop };
+
+inline bool isHorizontal(TScrollDirection d) {
+    return d == TScrollDirection::sdRightToLeft || d == TScrollDirection::sdLeftToRight;
+}
+
+extern const char* const kBannerEnableError; // "Assign a bitmap or text to banner before enabling"
+extern const char* const kBannerNoticeCaption; // caption of the Shift+Ctrl double-click notice
+extern const char* const kBannerNoticeText;
+
+class BannerCore : public TComponent {
+  public:
+    explicit BannerCore(TComponent* owner);
+    ~BannerCore() override;
+
+    bool AutoEnable() const { return autoEnable_; }
+    void SetAutoEnable(bool value) { autoEnable_ = value; }
+
+    // The strip; absent after a switch-off of a strip made from text.
+    bool HasStrip() const { return strip_ != nullptr; }
+    int StripWidth() const { return strip_ ? strip_->width() : 0; }
+    int StripHeight() const { return strip_ ? strip_->height() : 0; }
+    const Canvas* Strip() const { return strip_.get(); }
+    // Copies the picture into the strip; the text sources are emptied.
+    void SetBitmap(const Canvas& picture);
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool value);
+
+    const std::vector<std::string>& Lines() const { return lines_; }
+    void SetLines(const std::vector<std::string>& lines);
+    TAlignment LinesAlign() const { return linesAlign_; }
+    void SetLinesAlign(TAlignment value);
+
+    bool NoGap() const { return noGap_; }
+    void SetNoGap(bool value) { noGap_ = value; }
+    bool OnlyOnce() const { return onlyOnce_; }
+    void SetOnlyOnce(bool value) { onlyOnce_ = value; }
+
+    TScrollDirection ScrollDirection() const { return direction_; }
+    void SetScrollDirection(TScrollDirection value);
+    std::uint16_t ScrollInterval() const { return interval_; }
+    void SetScrollInterval(std::uint16_t value);
+    std::uint16_t ScrollPixels() const { return pixels_; }
+    void SetScrollPixels(std::uint16_t value) { pixels_ = value; }
+    // How far the strip has advanced; a write only stores (the next step continues from it).
+    std::uint16_t ScrollPos() const { return pos_; }
+    void SetScrollPos(std::uint16_t value) { pos_ = value; }
+
+    const std::string& ScrollText() const { return scrollText_; }
+    void SetScrollText(const std::string& text);
+
+    // Inherited control properties.
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetWidth(int value);
+    void SetHeight(int value);
+    // Colour of the background and of strips rendered from text from now on.
+    TColor Color() const { return color_; }
+    void SetColor(TColor value) { color_ = value; }
+    const TFontSpec& Font() const { return font_; }
+    void SetFont(const TFontSpec& value) { font_ = value; }
+    bool Visible() const { return visible_; }
+    virtual void SetVisible(bool value) { visible_ = value; }
+
+    // The timer handler: one step along the scroll axis, repaint, OnScroll.
+    void ScrollStep();
+    // Composes the frame off screen and copies it onto `screen` once.
+    virtual void Paint(Canvas& screen);
+    // Double-click: OnDblClick, then with Shift and Ctrl held the beep and the notice box.
+    void DblClick();
+    void Loaded() override;
+
+    TNotifyEvent OnScroll, OnEnable, OnDisable, OnClick, OnDblClick;
+    TMouseEvent OnMouseDown, OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+
+  protected:
+    virtual void PaintWithGap(Canvas& screen);
+    virtual void PaintNoGap(Canvas& screen);
+
+    // Platform hooks.
+    virtual std::unique_ptr<Canvas> CreateBitmap() = 0;
+    // The timer runs when `running`; called on every change of Enabled or ScrollInterval.
+    // Fails with AppError when the system has no timer left.
+    virtual void UpdateTimer(bool running, std::uint16_t interval) = 0;
+    // Repaints at once, without erasing the background first.
+    virtual void RepaintNow() = 0;
+    virtual bool ShiftAndCtrlDown() = 0;
+    // Beeps (MB_ICONASTERISK) and shows the application's information box.
+    virtual void ShowNotice(const std::string& caption, const std::string& text) = 0;
+    virtual void BoundsChanged() {}
+
+  private:
+    void BuildLinesBitmap();
+    std::unique_ptr<Canvas> NewStrip();
+    bool StripUsable() const;
+    bool FromText() const { return !scrollText_.empty() || !lines_.empty(); }
+    void Fire(const TNotifyEvent& event);
+    void ComposeFrame(Canvas& frame, bool repeat);
+
+    bool autoEnable_ = true;
+    std::unique_ptr<Canvas> strip_;
+    bool enabled_ = false;
+    std::vector<std::string> lines_;
+    TAlignment linesAlign_ = TAlignment::taCenter;
+    bool noGap_ = false, onlyOnce_ = false;
+    TScrollDirection direction_ = TScrollDirection::sdRightToLeft;
+    std::uint16_t interval_ = 200;
+    std::uint16_t pixels_ = 4;
+    std::uint16_t pos_ = 0;
+    std::string scrollText_;
+    int width_ = 100, height_ = 100;
+    TColor color_ = clWindow;
+    TFontSpec font_;
+    bool visible_ = true;
+    bool rebuilding_ = false; // a switch-on is rendering its strip again
+};
+
+// Positions along the scroll axis; exposed for the tests and the Win32 side.
+namespace banner {
+// Head copy's left (horizontal) or top (vertical) edge for extent = W or H, strip = SW or SH.
+int headPosition(TScrollDirection d, int extent, int strip, std::uint16_t pos);
+// No-gap reduction: subtract the strip extent while it is below P; a zero extent gives 0.
+std::uint16_t wrapNoGap(std::uint16_t pos, int strip);
+// The re-based position for a change of direction.
+std::uint16_t rebase(TScrollDirection from, TScrollDirection to, int stripW, int stripH, int w,
+                     int h, std::uint16_t pos);
+} // namespace banner
+
+} // namespace talvek::ui
