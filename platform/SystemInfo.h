@@ -1,0 +1,18 @@
+// Seam over the two facts of the running system that the setup dialog needs.
+#pragma once
+#include <cstddef>
+#include <string>
+
+namespace talvek {
+
+class SystemInfo {
+  public:
+    virtual ~SystemInfo() = default;
+    // GetWindowsDirectory into a buffer of bufferSize characters; empty when it fails or
+    // does not fit.
+    virtual std::string windowsDirectory(std::size_t bufferSize) = 0;
+    // GetModuleFileName of the running program: its full path.
+    virtual std::string modulePath() = 0;
+};
+
+} // namespace talvek

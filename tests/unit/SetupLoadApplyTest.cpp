@@ -1,0 +1,335 @@
+#include <gtest/gtest.h>
+
+#include "config/Error.h"
+#include "unit/SetupFixture.h"
+
+using namespace talvek;
+using namespace talvek::testing;
+
+namespace {
+
+using SetupLoad = SetupFixture;
+using SetupApply = SetupFixture;
+
+std::vector<std::string> splitMessage(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0, pos;
+    while ((pos = text.find("\n\r", start)) != std::string::npos) {
+        lines.push_back(text.substr(start, pos - start));
+        start = pos + 2;
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+TEST_F(SetupLoad, WithoutAFileShowsTheDefaultsAndOffersTheSystemFiles) {
+    logic.load();
+    EXPECT_EQ(view.maxRecordSets(), 3);
+    EXPECT_EQ(view.backupDirectory(), "C:\\Talvek95");
+    EXPECT_EQ(view.datePanel, "letzte Sicherung: N/A");
+    EXPECT_TRUE(view.batchFile());
+    EXPECT_EQ(view.batchName(), "RECOVERY.BAT");
+    EXPECT_TRUE(view.logFile());
+    EXPECT_EQ(view.logName(), "PROTOCOL.TXT");
+    EXPECT_EQ(view.everyXDays(), 1);
+    EXPECT_FALSE(view.active());
+    EXPECT_TRUE(view.batchNameEnabled);
+    EXPECT_TRUE(view.logNameEnabled);
+
+    ASSERT_EQ(questions.asked.size(), 1u);
+    EXPECT_EQ(questions.asked[0].caption, "Talvek 95 - Systemdateien hinzuf\xFCgen ?");
+    const std::string& text = questions.asked[0].text;
+    EXPECT_EQ(text.find('\r'), text.find('\n') + 1) << "lines end in LF followed by CR";
+    std::vector<std::string> lines = splitMessage(text);
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[0], "Danke, dass Sie sich f\xFCr Talvek 95 entschieden haben !");
+    EXPECT_EQ(lines[4], "best\xE4tigen Sie bitte mit \"Ja\". Wenn Sie nicht wissen wie Sie "
+                        "antworten sollen, best\xE4tigen Sie ebenfalls mit \"Ja\".");
+    EXPECT_EQ(lines[5], "");
+    EXPECT_EQ(lines[6], "");
+    EXPECT_EQ(lines[7], "Viel Spa\xDF mit Talvek 95 w\xFCnscht");
+
+    // Answered No: nothing listed, but the first apply can be made at once.
+    EXPECT_TRUE(view.lines.empty());
+    EXPECT_TRUE(view.okEnabled());
+    EXPECT_FALSE(profile.exists(kIni)) << "loading never creates the file";
+}
+
+TEST_F(SetupLoad, YesAppendsTheSystemFilesOfTheWindowsDirectoryAfterTheLoadedOnes) {
+    system.windows = "D:\\WIN95";
+    profile.load("D:\\WIN95\\Talvek95.ini", "[Recovery Files]\n0=C:\\CONFIG.SYS\n");
+    questions.answers = {true};
+    logic.load();
+    const std::vector<std::string> expected = {"C:\\CONFIG.SYS",          "C:\\AUTOEXEC.BAT",
+                                               "C:\\CONFIG.SYS",          "C:\\IO.SYS",
+                                               "C:\\COMMAND.COM",         "C:\\MSDOS.SYS",
+                                               "D:\\WIN95\\WIN.INI",      "D:\\WIN95\\SYSTEM.INI",
+                                               "D:\\WIN95\\PROTOCOL.INI", "D:\\WIN95\\SYSTEM.DAT",
+                                               "D:\\WIN95\\USER.DAT"};
+    EXPECT_EQ(view.lines, expected);
+    EXPECT_TRUE(view.okEnabled());
+}
+
+TEST_F(SetupLoad, AfterTheFirstApplyNothingIsAskedAndOkStaysDisabled) {
+    loadApplied("max. Anzahl der Datens\xE4tze=7\nRecovery Directory=D:\\SAVE\n"
+                "Batchfile=0\nBatchname=R.BAT\nLogfile=2\nLogname=P.TXT\nAlleXTage=0x1F\n"
+                "Aktiv=1\n[Aktueller Datensatz]\nDatum=04.12.97\n"
+                "[Recovery Files]\n0=A\n1=B\n3=D\n");
+    EXPECT_TRUE(questions.asked.empty());
+    EXPECT_FALSE(view.okEnabled()) << "change notifications while loading do not count";
+    EXPECT_EQ(view.maxRecordSets(), 7);
+    EXPECT_EQ(view.backupDirectory(), "D:\\SAVE");
+    EXPECT_EQ(view.datePanel, "letzte Sicherung: 04.12.97");
+    EXPECT_FALSE(view.batchFile());
+    EXPECT_FALSE(view.batchNameEnabled);
+    EXPECT_EQ(view.batchName(), "R.BAT");
+    EXPECT_TRUE(view.logFile());
+    EXPECT_TRUE(view.logNameEnabled);
+    EXPECT_EQ(view.everyXDays(), 31);
+    EXPECT_TRUE(view.active());
+    EXPECT_EQ(view.lines, (std::vector<std::string>{"A", "B"})) << "a gap ends the list";
+    EXPECT_EQ(logic.openDialogFolder(), "D:\\SAVE");
+}
+
+TEST_F(SetupLoad, NumbersOutsideTheFieldsOrUnreadableLoadWithinBounds) {
+    struct Case {
+        const char *maxText, *daysText;
+        int max, days;
+    } cases[] = {
+        {"1", "0", 2, 1},   {"5000", "1001", 1000, 1000}, {"abc", "", 3, 1},
+        {"-4", "-1", 2, 1}, {"1000", "1000", 1000, 1000}, {"$10", "x", 16, 1},
+    };
+    for (const Case& c : cases) {
+        FakeSetupView fresh;
+        SetupLogic freshLogic{
+            fresh, SetupPlatform{profile, registry, questions, openDialog, folders, system, clock}};
+        fresh.logic = &freshLogic;
+        profile.load(kIni,
+                     std::string("[Einstellungen]\nfirstrun=1\nmax. Anzahl der Datens\xE4tze=") +
+                         c.maxText + "\nAlleXTage=" + c.daysText + "\n");
+        freshLogic.load();
+        EXPECT_EQ(fresh.maxRecordSets(), c.max) << c.maxText;
+        EXPECT_EQ(fresh.everyXDays(), c.days) << c.daysText;
+    }
+}
+
+TEST_F(SetupLoad, ALongFileListIsLoadedWhole) {
+    std::string text = "[Einstellungen]\nfirstrun=1\n[Recovery Files]\n";
+    for (int i = 0; i < 1200; ++i)
+        text += std::to_string(i) + "=C:\\F" + std::to_string(i) + "\n";
+    profile.load(kIni, text);
+    logic.load();
+    ASSERT_EQ(view.lines.size(), 1200u);
+    EXPECT_EQ(view.lines[1199], "C:\\F1199");
+}
+
+TEST_F(SetupLoad, AListBoxThatRefusesALineRaisesTheError) {
+    view.capacity = 1;
+    profile.load(kIni, "[Einstellungen]\nfirstrun=1\n[Recovery Files]\n0=A\n1=B\n");
+    EXPECT_THROW(
+        {
+            try {
+                logic.load();
+            } catch (const AppError& e) {
+                EXPECT_STREQ(e.what(), "Zeile kann nicht eingefügt werden");
+                throw;
+            }
+        },
+        AppError);
+    EXPECT_EQ(view.lines, std::vector<std::string>{"A"});
+    EXPECT_FALSE(view.okEnabled());
+}
+
+TEST_F(SetupApply, FirstApplyWritesTheSampleSetupLinesAndTheAutostartEntry) {
+    questions.answers = {true, true}; // system files, then the autostart
+    logic.load();
+    logic.apply();
+    EXPECT_EQ(profile.text(kIni), "[Einstellungen]\n"
+                                  "max. Anzahl der Datens\xE4tze=3\n"
+                                  "Recovery Directory=C:\\Talvek95\n"
+                                  "Batchfile=1\n"
+                                  "Batchname=RECOVERY.BAT\n"
+                                  "Logfile=1\n"
+                                  "Logname=PROTOCOL.TXT\n"
+                                  "AlleXTage=1\n"
+                                  "Talvek-Version=1.1\n"
+                                  "Aktiv=1\n"
+                                  "firstrun=1\n"
+                                  "[Aktueller Datensatz]\n"
+                                  "Datum=04.12.97\n"
+                                  "[Recovery Files]\n"
+                                  "0=C:\\AUTOEXEC.BAT\n"
+                                  "1=C:\\CONFIG.SYS\n"
+                                  "2=C:\\IO.SYS\n"
+                                  "3=C:\\COMMAND.COM\n"
+                                  "4=C:\\MSDOS.SYS\n"
+                                  "5=C:\\WINDOWS\\WIN.INI\n"
+                                  "6=C:\\WINDOWS\\SYSTEM.INI\n"
+                                  "7=C:\\WINDOWS\\PROTOCOL.INI\n"
+                                  "8=C:\\WINDOWS\\SYSTEM.DAT\n"
+                                  "9=C:\\WINDOWS\\USER.DAT\n");
+    ASSERT_EQ(questions.asked.size(), 2u);
+    EXPECT_EQ(questions.asked[1].caption, "Talvek 95 bei jedem Windows-Start automatisch laden ?");
+    std::vector<std::string> lines = splitMessage(questions.asked[1].text);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[3], "Start zu laden, oder best\xE4tigen Sie jetzt mit \"Ja\".");
+    EXPECT_TRUE(view.active());
+    EXPECT_EQ(runValue(), "C:\\TALVEK\\TALVEK.EXE -s");
+    EXPECT_EQ(registry.openKeys, 0) << "the Run key is closed again";
+    EXPECT_FALSE(view.okEnabled());
+    EXPECT_EQ(view.datePanel, "letzte Sicherung: N/A") << "the apply leaves the date panel";
+}
+
+TEST_F(SetupApply, TheFirstDateIsWrittenOnlyWhileItIsMissing) {
+    logic.load();
+    view.setEveryXDays(5);
+    logic.apply();
+    EXPECT_EQ(ini("Aktueller Datensatz", "Datum"), "30.11.97") << "today minus six days";
+    clock.setDate(1998, 3, 1);
+    view.setEveryXDays(1);
+    logic.apply();
+    EXPECT_EQ(ini("Aktueller Datensatz", "Datum"), "30.11.97");
+}
+
+TEST_F(SetupApply, OneTrailingBackslashIsRemoved) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Talvek95\\", "C:\\Talvek95"},
+        {"C:\\Talvek95\\\\", "C:\\Talvek95\\"},
+        {"C:\\", "C:"},
+        {"\\", ""},
+        {"", ""},
+        {"D:\\Save", "D:\\Save"},
+    };
+    loadApplied();
+    for (const auto& c : cases) {
+        view.setBackupDirectory(c.first);
+        logic.apply();
+        EXPECT_EQ(ini("Einstellungen", "Recovery Directory"), c.second) << c.first;
+        EXPECT_EQ(view.backupDirectory(), c.second) << c.first;
+    }
+}
+
+TEST_F(SetupApply, TheFileListIsRewrittenAsANumberedListWithoutStaleKeys) {
+    loadApplied("[Recovery Files]\n0=A\n1=B\n2=C\n3=D\n");
+    view.selected = 0;
+    logic.deleteFile();
+    view.selected = 1;
+    logic.deleteFile();
+    logic.apply();
+    std::string text = profile.text(kIni);
+    EXPECT_NE(text.find("[Recovery Files]\n0=B\n1=D\n"), std::string::npos) << text;
+    EXPECT_EQ(ini("Recovery Files", "2"), "<missing>");
+    EXPECT_EQ(ini("Recovery Files", "3"), "<missing>");
+}
+
+TEST_F(SetupApply, FieldsAreWrittenAsShownWhetherEnabledOrNot) {
+    loadApplied("max. Anzahl der Datens\xE4tze=1\n");
+    view.setBatchFile(false);
+    view.setBatchName("");
+    logic.apply();
+    EXPECT_EQ(ini("Einstellungen", "max. Anzahl der Datens\xE4tze"), "2");
+    EXPECT_EQ(ini("Einstellungen", "Batchfile"), "0");
+    EXPECT_EQ(ini("Einstellungen", "Batchname"), "");
+}
+
+TEST_F(SetupApply, AutostartCases) {
+    struct Case {
+        const char* name;
+        bool appliedBefore, checked;
+        std::deque<bool> answers;
+        bool asked, active;
+    } cases[] = {
+        {"first apply, unchecked, Yes", false, false, {true}, true, true},
+        {"first apply, unchecked, No", false, false, {false}, true, false},
+        {"first apply, checked", false, true, {}, false, true},
+        {"later apply, unchecked", true, false, {true}, false, false},
+        {"later apply, checked", true, true, {}, false, true},
+    };
+    for (const Case& c : cases) {
+        FakeProfile freshProfile;
+        FakeRegistry freshRegistry;
+        freshRegistry.addKey(setup::kRunKey);
+        ASSERT_TRUE(freshRegistry.openLocalMachine(setup::kRunKey)->setString("TALVEK95", "old"));
+        FakeQuestions freshQuestions;
+        FakeSetupView fresh;
+        SetupLogic freshLogic{fresh, SetupPlatform{freshProfile, freshRegistry, freshQuestions,
+                                                   openDialog, folders, system, clock}};
+        fresh.logic = &freshLogic;
+        if (c.appliedBefore) freshProfile.load(kIni, "[Einstellungen]\nfirstrun=1\n");
+        freshQuestions.answers = {false};
+        freshLogic.load();
+        fresh.setActive(c.checked);
+        freshQuestions.asked.clear();
+        freshQuestions.answers = c.answers;
+        freshLogic.apply();
+        EXPECT_EQ(freshQuestions.asked.size(), c.asked ? 1u : 0u) << c.name;
+        EXPECT_EQ(fresh.active(), c.active) << c.name;
+        EXPECT_EQ(freshProfile.read(kIni, "Einstellungen", "Aktiv", "", 1024), c.active ? "1" : "0")
+            << c.name;
+        EXPECT_EQ(freshProfile.read(kIni, "Einstellungen", "firstrun", "", 1024), "1") << c.name;
+        EXPECT_EQ(freshRegistry.hasValue(setup::kRunKey, "Talvek95"), c.active) << c.name;
+        if (c.active) {
+            EXPECT_EQ(freshRegistry.value(setup::kRunKey, "Talvek95"), "C:\\TALVEK\\TALVEK.EXE -s");
+        }
+        EXPECT_FALSE(fresh.okEnabled()) << c.name;
+    }
+}
+
+TEST_F(SetupApply, ARunKeyThatCannotBeOpenedIsPassedOverSilently) {
+    FakeRegistry empty; // no Run key at all
+    SetupLogic other{view,
+                     SetupPlatform{profile, empty, questions, openDialog, folders, system, clock}};
+    view.logic = &other;
+    profile.load(kIni, "[Einstellungen]\nfirstrun=1\nAktiv=1\n");
+    other.load();
+    view.setOkEnabled(true);
+    EXPECT_NO_THROW(other.apply());
+    EXPECT_EQ(empty.opens, 1);
+    EXPECT_EQ(empty.key(setup::kRunKey), nullptr) << "opening never creates the key";
+    EXPECT_FALSE(view.okEnabled());
+}
+
+TEST_F(SetupApply, ARunKeyOpenedForReadingOnlyReportsTheRegistryError) {
+    registry.addKey(setup::kRunKey, FakeRegistry::Access::ReadOnly);
+    loadApplied("Aktiv=1\n");
+    view.setOkEnabled(true);
+    try {
+        logic.apply();
+        FAIL() << "no error raised";
+    } catch (const AppError& e) {
+        EXPECT_STREQ(e.what(), "Konnte Daten f\xFCr 'Talvek95' nicht setzen");
+    }
+    EXPECT_TRUE(view.okEnabled());
+    EXPECT_EQ(registry.openKeys, 0) << "the key is closed after the error too";
+    EXPECT_EQ(ini("Einstellungen", "firstrun"), "1") << "what was written stays written";
+
+    // Unchecked, a refused deletion is not an error.
+    view.setActive(false);
+    EXPECT_NO_THROW(logic.apply());
+    EXPECT_FALSE(view.okEnabled());
+}
+
+TEST_F(SetupApply, AWriteProtectedFileStopsTheApplyWithTheWriteError) {
+    loadApplied();
+    profile.setReadOnly(kIni, true);
+    view.setActive(true);
+    try {
+        logic.apply();
+        FAIL() << "no error raised";
+    } catch (const AppError& e) {
+        EXPECT_STREQ(e.what(), "nach C:\\WINDOWS\\Talvek95.ini kann nicht geschrieben werden");
+    }
+    EXPECT_TRUE(view.okEnabled());
+    EXPECT_EQ(registry.opens, 0) << "the autostart is not touched after a failed write";
+}
+
+TEST_F(SetupApply, WithoutTheWindowsDirectoryNothingIsWritten) {
+    loadApplied();
+    system.windows = std::string(150, 'W'); // does not fit the 150-character buffer
+    view.setOkEnabled(true);
+    EXPECT_THROW(logic.apply(), AppError);
+    EXPECT_EQ(profile.writeCount, 0);
+    EXPECT_TRUE(view.okEnabled());
+}
+
+} // namespace

@@ -1,0 +1,181 @@
+#include "ui/setup/logic/SetupLogic.h"
+
+#include <memory>
+
+#include "config/DateText.h"
+#include "config/Error.h"
+#include "config/IniFile.h"
+#include "config/Keys.h"
+#include "ui/setup/logic/SpinRange.h"
+
+namespace talvek {
+
+namespace {
+
+// Change notifications of the controls do not count while the form fills them.
+class LoadingGuard {
+  public:
+    explicit LoadingGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~LoadingGuard() { flag_ = false; }
+    LoadingGuard(const LoadingGuard&) = delete;
+    LoadingGuard& operator=(const LoadingGuard&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+} // namespace
+
+std::string folderPart(const std::string& path) {
+    std::size_t pos = path.find_last_of("\\:");
+    return pos == std::string::npos ? std::string() : path.substr(0, pos + 1);
+}
+
+std::string SetupLogic::configurationFile() {
+    std::string windows = platform_.system.windowsDirectory(kWindowsDirectoryBuffer);
+    // Without the Windows directory the path would point at the root of the current drive.
+    if (windows.empty()) throw AppError("Konnte Windows Verzeichnis nicht ermitteln");
+    return configurationPath(windows);
+}
+
+void SetupLogic::appendOrRaise(const std::string& path) {
+    if (!view_.appendFile(path)) throw AppError(setup::kLineRefused);
+}
+
+void SetupLogic::load() {
+    using namespace keys;
+    std::vector<std::string> fileList;
+    bool firstRunDone = false;
+    {
+        LoadingGuard guard(loading_);
+        TIniFile ini(platform_.profile, configurationFile());
+        view_.setMaxRecordSets(
+            kMaxRecordSetsRange.clamp(ini.ReadNumber(kSettings, kMaxRecordSets, 3)));
+        view_.setBackupDirectory(ini.ReadText(kSettings, kRecoveryDirectory, "C:\\Talvek95"));
+        view_.setDatePanel(setup::kDatePanelPrefix + ini.ReadText(kCurrentRecord, kDate, "N/A"));
+        view_.setBatchFile(ini.ReadFlag(kSettings, kBatchFile, true));
+        view_.setBatchName(ini.ReadText(kSettings, kBatchName, "RECOVERY.BAT"));
+        view_.setLogFile(ini.ReadFlag(kSettings, kLogFile, true));
+        view_.setLogName(ini.ReadText(kSettings, kLogName, "PROTOCOL.TXT"));
+        view_.setEveryXDays(kEveryXDaysRange.clamp(ini.ReadNumber(kSettings, kEveryXDays, 1)));
+        view_.setActive(ini.ReadFlag(kSettings, kActive, false));
+        view_.setBatchNameEnabled(view_.batchFile());
+        view_.setLogNameEnabled(view_.logFile());
+        // Every entry is loaded: a list longer than the old 999 slots is not cut, so the next
+        // apply cannot silently drop files from it.
+        fileList = ini.ReadList(kFileList);
+        openFolder_ = view_.backupDirectory();
+        view_.setOkEnabled(false);
+        firstRunDone = ini.ReadFlag(kSettings, kFirstRun, false);
+    }
+    for (const std::string& path : fileList)
+        appendOrRaise(path);
+    if (!firstRunDone) {
+        bool yes = platform_.questions.askYesNo(setup::kFirstRunCaption, setup::firstRunText());
+        view_.setOkEnabled(true);
+        if (yes) {
+            std::string windows = platform_.system.windowsDirectory(kWindowsDirectoryBuffer);
+            for (const std::string& path : setup::systemFiles(windows))
+                appendOrRaise(path);
+        }
+    }
+}
+
+void SetupLogic::apply() {
+    using namespace keys;
+    {
+        TIniFile ini(platform_.profile, configurationFile());
+        std::string directory = view_.backupDirectory();
+        if (!directory.empty() && directory.back() == '\\') {
+            directory.pop_back();
+            view_.setBackupDirectory(directory);
+        }
+        int everyXDays = view_.everyXDays();
+        ini.WriteNumber(kSettings, kMaxRecordSets, view_.maxRecordSets());
+        ini.WriteText(kSettings, kRecoveryDirectory, directory);
+        ini.WriteFlag(kSettings, kBatchFile, view_.batchFile());
+        ini.WriteText(kSettings, kBatchName, view_.batchName());
+        ini.WriteFlag(kSettings, kLogFile, view_.logFile());
+        ini.WriteText(kSettings, kLogName, view_.logName());
+        ini.WriteNumber(kSettings, kEveryXDays, everyXDays);
+        // The first date lies one day before the interval, so the next backup run is due.
+        if (ini.ReadText(kCurrentRecord, kDate, "NA") == "NA") {
+            Date first = addDays(dateOf(platform_.clock.now()), -(everyXDays + 1L));
+            ini.WriteText(kCurrentRecord, kDate, formatDateText(first));
+        }
+        ini.WriteText(kSettings, kVersion, setup::kVersion);
+        ini.WriteList(kFileList, view_.files());
+        if (!ini.ReadFlag(kSettings, kFirstRun, false) && !view_.active()) {
+            if (platform_.questions.askYesNo(setup::kAutostartCaption, setup::autostartText()))
+                view_.setActive(true);
+        }
+        ini.WriteFlag(kSettings, kActive, view_.active());
+        ini.WriteFlag(kSettings, kFirstRun, true);
+    }
+    updateAutostart();
+    view_.setOkEnabled(false);
+}
+
+void SetupLogic::updateAutostart() {
+    std::unique_ptr<RegistryKey> key = platform_.registry.openLocalMachine(setup::kRunKey);
+    if (!key) return; // a Run key that cannot be opened is passed over silently
+    if (view_.active()) {
+        if (!key->setString(setup::kRunValue, platform_.system.modulePath() + " -s"))
+            throw AppError(std::string("Konnte Daten für '") + setup::kRunValue + "' nicht setzen");
+    } else {
+        key->deleteValue(setup::kRunValue);
+    }
+}
+
+void SetupLogic::browse() {
+    std::string directory = view_.backupDirectory();
+    if (platform_.folders.execute(setup::kFolderTitle, directory))
+        view_.setBackupDirectory(directory);
+}
+
+void SetupLogic::addFile() {
+    int selected = view_.selectedFile();
+    if (selected >= 0) {
+        std::vector<std::string> lines = view_.files();
+        if (static_cast<std::size_t>(selected) < lines.size())
+            openFolder_ = folderPart(lines[static_cast<std::size_t>(selected)]);
+    }
+    std::string chosen = openFile_;
+    if (!platform_.openDialog.execute(openFolder_, chosen)) return;
+    openFile_ = chosen;
+    appendOrRaise(chosen);
+    view_.setOkEnabled(true);
+}
+
+void SetupLogic::deleteFile() {
+    int selected = view_.selectedFile();
+    if (selected >= 0) view_.removeFile(selected);
+    view_.setOkEnabled(true);
+}
+
+void SetupLogic::changed() {
+    if (!loading_) view_.setOkEnabled(true);
+}
+
+void SetupLogic::batchFileClicked() {
+    changed();
+    view_.setBatchNameEnabled(view_.batchFile());
+}
+
+void SetupLogic::logFileClicked() {
+    changed();
+    view_.setLogNameEnabled(view_.logFile());
+}
+
+void SetupLogic::mouseMove(setup::HintSource source) {
+    view_.setHint(setup::hintText(source));
+}
+
+void SetupLogic::pageChanging(int leavingPage) {
+    if (leavingPage < 0 || leavingPage >= setup::kPageCount) return;
+    view_.setHint(setup::kPageCaptions[leavingPage]);
+    // Coming back to the about page, the credits start again from their beginning.
+    if (leavingPage != 2) view_.restartBanner();
+}
+
+} // namespace talvek

@@ -1,0 +1,51 @@
+// What the setup dialog does behind its handlers: load, apply, the file list edits, the
+// change notifications, the hints and the page change. The form only forwards its events.
+#pragma once
+#include <string>
+
+#include "ui/setup/logic/SetupTexts.h"
+#include "ui/setup/logic/SetupView.h"
+
+namespace talvek {
+
+class SetupLogic {
+  public:
+    // The Windows directory is fetched into a buffer of this size.
+    static constexpr std::size_t kWindowsDirectoryBuffer = 150;
+
+    SetupLogic(SetupView& view, const SetupPlatform& platform) : view_(view), platform_(platform) {}
+
+    void load();       // FormCreate
+    void apply();      // okClick; raises AppError and leaves ok enabled when a write fails
+    void browse();     // BrowseClick
+    void addFile();    // addClick
+    void deleteFile(); // deleteClick
+
+    // Content changed (Edit1, Maxdatedit, AlleXTage, batchname, logname) or aktivate toggled.
+    void changed();
+    void batchFileClicked();
+    void logFileClicked();
+
+    void mouseMove(setup::HintSource source);
+    // Called before the switch, with the index of the page being left.
+    void pageChanging(int leavingPage);
+
+    // OpenDialog1's settings: its initial folder and the file chosen last.
+    const std::string& openDialogFolder() const { return openFolder_; }
+
+  private:
+    std::string configurationFile();
+    void appendOrRaise(const std::string& path);
+    void updateAutostart();
+
+    SetupView& view_;
+    SetupPlatform platform_;
+    bool loading_ = false;
+    std::string openFolder_;
+    std::string openFile_;
+};
+
+// The folder part of a path: up to and including its last backslash or colon.
+std::string folderPart(const std::string& path);
+
+} // namespace talvek

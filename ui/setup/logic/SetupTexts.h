@@ -1,0 +1,66 @@
+// The fixed texts of the setup dialog: questions, hints, page captions, contacts, credits.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace talvek::setup {
+
+inline constexpr const char* kCaption = "Talvek 95 - Setup";
+inline constexpr const char* kVersion = "1.1";
+inline constexpr const char* kVersionLabel = "v 1.1";
+inline constexpr const char* kFolderTitle = "Talvek 95 - Sicherungsverzeichnis :";
+inline constexpr const char* kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr const char* kRunValue = "Talvek95";
+inline constexpr const char* kDatePanelPrefix = "letzte Sicherung: ";
+inline constexpr const char* kLineRefused = "Zeile kann nicht eingefügt werden";
+
+inline constexpr const char* kMailAddress = "talvek95@example.org";
+inline constexpr const char* kHomepage = "www.example.org/talvek95";
+inline constexpr const char* kHomepageUrl = "http://www.example.org/talvek95";
+
+// The lines of a message box text are separated by line feed + carriage return.
+std::string joinMessageLines(const std::vector<std::string>& lines);
+
+extern const char* const kFirstRunCaption;
+std::string firstRunText();
+extern const char* const kAutostartCaption;
+std::string autostartText();
+
+// The system file set offered at the first run, for the given Windows directory.
+std::vector<std::string> systemFiles(const std::string& windowsDirectory);
+
+// Every element of the dialog that shows or clears a hint.
+enum class HintSource {
+    Ok,
+    Active,
+    Cancel,
+    Add,
+    Delete,
+    FileList,
+    BackupDirectory,
+    Browse,
+    MaxRecordSets,
+    EveryXDays,
+    BatchFile,
+    LogFile,
+    Logo,
+    MailLink,
+    HomepageLink,
+    Form,
+    Panel1,
+    Panel2,
+};
+std::string hintText(HintSource source);
+
+// The notebook's page captions, in page order.
+inline constexpr int kPageCount = 3;
+extern const char* const kPageCaptions[kPageCount];
+
+std::string mailCaption();     // "E-Mail: " + address
+std::string mailUrl();         // "mailto:" + address
+std::string homepageCaption(); // "Homepage: " + address without scheme
+
+// The about page's scrolling credits.
+std::vector<std::string> creditLines();
+
+} // namespace talvek::setup
