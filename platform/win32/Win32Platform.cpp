@@ -1,0 +1,120 @@
+#include "platform/win32/Win32Platform.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+#include "ui/toolkit/Handles.h"
+
+namespace talvek {
+
+std::string Win32Profile::read(const std::string& file, const std::string& section,
+                               const std::string& key, const std::string& def,
+                               std::size_t bufferSize) {
+    std::vector<char> buffer(bufferSize, '\0');
+    DWORD got = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buffer.data(),
+                                         static_cast<DWORD>(bufferSize), file.c_str());
+    return std::string(buffer.data(), got);
+}
+
+bool Win32Profile::write(const std::string& file, const std::string& section,
+                         const std::string& key, const std::string& value) {
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
+           FALSE;
+}
+
+bool Win32Profile::removeSection(const std::string& file, const std::string& section) {
+    return WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, file.c_str()) != FALSE;
+}
+
+bool Win32Profile::hasSection(const std::string& file, const std::string& section) {
+    // All section names, each ended by a NUL, the list ended by a second NUL.
+    std::vector<char> names(4096);
+    for (;;) {
+        DWORD got = GetPrivateProfileStringA(nullptr, nullptr, "", names.data(),
+                                             static_cast<DWORD>(names.size()), file.c_str());
+        if (got < names.size() - 2) break;
+        names.resize(names.size() * 2);
+    }
+    for (const char* p = names.data(); *p; p += std::strlen(p) + 1)
+        if (lstrcmpiA(p, section.c_str()) == 0) return true;
+    return false;
+}
+
+std::string Win32FileSystem::windowsDirectory(std::size_t bufferSize) {
+    std::vector<char> buffer(bufferSize, '\0');
+    UINT got = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(bufferSize));
+    // A result as large as the buffer is the size needed, not a path.
+    if (got == 0 || got >= bufferSize) return std::string();
+    return std::string(buffer.data(), got);
+}
+
+std::uint32_t Win32FileSystem::attributes(const std::string& path) {
+    return GetFileAttributesA(path.c_str());
+}
+
+bool Win32FileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
+    return SetFileAttributesA(path.c_str(), attributes) != FALSE;
+}
+
+bool Win32FileSystem::createDirectory(const std::string& path) {
+    return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+}
+
+bool Win32FileSystem::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
+    return CopyFileA(from.c_str(), to.c_str(), failIfExists ? TRUE : FALSE) != FALSE;
+}
+
+bool Win32FileSystem::deleteFile(const std::string& path) {
+    return DeleteFileA(path.c_str()) != FALSE;
+}
+
+bool Win32FileSystem::removeDirectory(const std::string& path) {
+    return RemoveDirectoryA(path.c_str()) != FALSE;
+}
+
+std::string Win32FileSystem::currentDirectory() {
+    char buffer[MAX_PATH] = {};
+    DWORD got = GetCurrentDirectoryA(MAX_PATH, buffer);
+    if (got == 0 || got >= MAX_PATH) return std::string();
+    return std::string(buffer, got);
+}
+
+bool Win32FileSystem::setCurrentDirectory(const std::string& path) {
+    return SetCurrentDirectoryA(path.c_str()) != FALSE;
+}
+
+std::string Win32FileSystem::shortPath(const std::string& path) {
+    char buffer[MAX_PATH] = {};
+    DWORD got = GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
+    if (got == 0 || got >= MAX_PATH) return std::string();
+    return std::string(buffer, got);
+}
+
+bool Win32FileSystem::writeTextFile(const std::string& path,
+                                    const std::vector<std::string>& lines) {
+    ui::FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    DWORD written = 0;
+    if (!text.empty() &&
+        (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
+         written != text.size()))
+        return false;
+    return CloseHandle(file.release()) != FALSE;
+}
+
+LocalTime Win32Clock::now() {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return LocalTime{st.wYear,   st.wMonth,  st.wDay,         st.wHour,
+                     st.wMinute, st.wSecond, st.wMilliseconds};
+}
+
+} // namespace talvek

@@ -1,0 +1,254 @@
+#include "ui/progress/Form1.h"
+
+#include <vector>
+
+#include "backup/BackupRun.h"
+#include "platform/win32/Win32Platform.h"
+#include "ui/toolkit/Application.h"
+#include "ui/toolkit/Controls.h"
+
+namespace talvek::ui {
+
+namespace {
+
+const char* const kClassName = "TForm1";
+const UINT kRunMessage = WM_APP + 1;
+enum { kMemoId = 100, kEndeId, kDetailsId };
+
+const char* const kStepCaptions[6] = {"Einstellungen laden",
+                                      "Verzeichnisse erstellen",
+                                      "Dateien sichern",
+                                      "Alte Daten löschen",
+                                      "Protokoll.txt / Recovery.bat erstellen",
+                                      "Datensätze aktualisieren"};
+
+const int kMarkLeft = 56, kLabelLeft = 88, kFirstMarkTop = 16, kRowStep = 32, kMarkSize = 25;
+
+// A copy of a 25 x 25 template in which black pixels take the given background colour.
+Bitmap markFrom(HBITMAP templ, COLORREF background) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = kMarkSize;
+    bi.bmiHeader.biHeight = kMarkSize;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(kMarkSize * kMarkSize);
+    WindowDC screen(nullptr);
+    GetDIBits(screen.get(), templ, 0, kMarkSize, pixels.data(), &bi, DIB_RGB_COLORS);
+    DWORD replacement =
+        (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
+    for (DWORD& p : pixels)
+        if ((p & 0xFFFFFF) == 0) p = replacement;
+    Bitmap mark(CreateCompatibleBitmap(screen.get(), kMarkSize, kMarkSize));
+    SetDIBits(screen.get(), mark.get(), 0, kMarkSize, pixels.data(), &bi, DIB_RGB_COLORS);
+    return mark;
+}
+
+void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int w, int h) {
+    MemoryDC mem(CreateCompatibleDC(dc));
+    SelectGuard select(mem.get(), bitmap);
+    BitBlt(dc, x, y, w, h, mem.get(), 0, 0, SRCCOPY);
+}
+
+} // namespace
+
+TForm1::TForm1() {
+    Application& app = Application::instance();
+    HINSTANCE inst = app.hinstance();
+    registerClass(kClassName, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
+                  LoadIconA(inst, MAKEINTRESOURCEA(1)), CS_DBLCLKS);
+    title_.reset(static_cast<HBITMAP>(LoadImageA(inst, "TITLE", IMAGE_BITMAP, 0, 0, 0)));
+    okImg_.reset(static_cast<HBITMAP>(LoadImageA(inst, "TICK", IMAGE_BITMAP, 0, 0, 0)));
+    errImg_.reset(static_cast<HBITMAP>(LoadImageA(inst, "CROSS", IMAGE_BITMAP, 0, 0, 0)));
+    if (okImg_) okMark_ = markFrom(okImg_.get(), RGB(255, 255, 255));
+    if (errImg_) errMark_ = markFrom(errImg_.get(), RGB(255, 255, 255));
+
+    formFont_ = makeFont("Arial", 16);
+    statusFont_ = makeFont("Arial", 12, true);
+    memoFont_ = makeFont("Arial", 11);
+    buttonFont_ = makeFont("Arial", 12);
+    memoBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+
+    create(WS_EX_TOPMOST, kClassName, app.title().c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
+           kClientWidth, kClientHeight, nullptr);
+    app.setMainWindow(hwnd());
+    createControls();
+    centreOnScreen(hwnd());
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(hwnd());
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::createControls() {
+    // Created in tab order: the details box, then the two buttons.
+    memo1_ = createControl(hwnd(), "EDIT", "",
+                           WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY |
+                               ES_AUTOVSCROLL,
+                           3, 272, 437, 55, kMemoId, WS_EX_CLIENTEDGE);
+    SendMessageA(memo1_, EM_SETLIMITTEXT, 0, 0);
+    setFont(memo1_, memoFont_.get());
+    endeb_ = createControl(hwnd(), "BUTTON", "&Ende", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 128,
+                           240, 89, 25, kEndeId);
+    setFont(endeb_, buttonFont_.get());
+    detailsb_ =
+        createControl(hwnd(), "BUTTON", "&Details >>", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 240,
+                      240, 89, 25, kDetailsId);
+    setFont(detailsb_, buttonFont_.get());
+}
+
+void TForm1::paint(HDC dc) {
+    SIZE client = clientSize(hwnd());
+    // Shape1: white fill with a black outline, the frame of the borderless window.
+    {
+        SelectGuard pen(dc, GetStockObject(BLACK_PEN));
+        SelectGuard brush(dc, GetStockObject(WHITE_BRUSH));
+        Rectangle(dc, 0, 0, kClientWidth, client.cy);
+    }
+    if (title_) drawBitmap(dc, title_.get(), 4, 16, 39, 188);
+    SetBkMode(dc, TRANSPARENT);
+    {
+        SelectGuard font(dc, formFont_.get());
+        SetTextColor(dc, RGB(0, 0, 0));
+        for (int i = 0; i < 6; ++i) {
+            int top = kFirstMarkTop + i * kRowStep;
+            if (marks_[i] != Mark::None) {
+                HBITMAP mark = marks_[i] == Mark::Done ? okMark_.get() : errMark_.get();
+                if (mark) drawBitmap(dc, mark, kMarkLeft, top, kMarkSize, kMarkSize);
+            }
+            TextOutA(dc, kLabelLeft, top + 4, kStepCaptions[i], lstrlenA(kStepCaptions[i]));
+        }
+    }
+    SelectGuard font(dc, statusFont_.get());
+    SetTextColor(dc, statusColor_);
+    TextOutA(dc, 56, 216, status_.c_str(), static_cast<int>(status_.size()));
+}
+
+void TForm1::markStep(int step, StepMark mark) {
+    if (step < 1 || step > 6) return;
+    marks_[step - 1] = mark == StepMark::Done ? Mark::Done : Mark::Error;
+    RECT r{kMarkLeft, kFirstMarkTop + (step - 1) * kRowStep, kMarkLeft + kMarkSize,
+           kFirstMarkTop + (step - 1) * kRowStep + kMarkSize};
+    InvalidateRect(hwnd(), &r, TRUE);
+}
+
+void TForm1::setStatus(const std::string& text, StatusColor color) {
+    status_ = text;
+    statusColor_ = color == StatusColor::Green ? RGB(0, 128, 0) : RGB(255, 0, 0);
+    RECT r{56, 216, kClientWidth - 1, 216 + 15};
+    InvalidateRect(hwnd(), &r, TRUE);
+}
+
+void TForm1::addLogLine(const std::string& text) {
+    // Lines are separated, not terminated, so the box shows no empty last line.
+    std::string piece = hasLog_ ? "\r\n" + text : text;
+    hasLog_ = true;
+    int end = GetWindowTextLengthA(memo1_);
+    SendMessageA(memo1_, EM_SETSEL, end, end);
+    SendMessageA(memo1_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+}
+
+int TForm1::logLineCount() {
+    if (!hasLog_) return 0;
+    return static_cast<int>(SendMessageA(memo1_, EM_GETLINECOUNT, 0, 0));
+}
+
+std::string TForm1::logLine(int index) {
+    LRESULT start = SendMessageA(memo1_, EM_LINEINDEX, index, 0);
+    if (start < 0) return std::string();
+    LRESULT length = SendMessageA(memo1_, EM_LINELENGTH, start, 0);
+    // EM_GETLINE takes the buffer size in its first WORD and needs at least that much room.
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 2 + sizeof(WORD), '\0');
+    *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(buffer.size());
+    LRESULT got = SendMessageA(memo1_, EM_GETLINE, index, reinterpret_cast<LPARAM>(buffer.data()));
+    if (got > length) got = length;
+    return std::string(buffer.data(), static_cast<std::size_t>(got > 0 ? got : 0));
+}
+
+void TForm1::showMessageBox(const std::string& text, const std::string& caption) {
+    MessageBoxA(hwnd(), text.c_str(), caption.c_str(), MB_OK);
+}
+
+void TForm1::repaintNow() {
+    RedrawWindow(hwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void TForm1::processPendingMessages(unsigned maxWaitMs) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, maxWaitMs, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) continue; // noted: the wait ends as planned, then quits
+        if (IsDialogMessageA(hwnd(), &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void TForm1::quit() {
+    Application::instance().terminate();
+}
+
+void TForm1::FormActivate() {
+    static Win32FileSystem files;
+    static Win32Profile profile;
+    static Win32Clock clock;
+    run_ = std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock});
+    run_->run();
+}
+
+void TForm1::endebClick() {
+    quit();
+}
+
+void TForm1::detailsbClick() {
+    bool unfold = clientSize(hwnd()).cy < 310;
+    int height = unfold ? kDetailsHeight : kClientHeight;
+    SetWindowPos(hwnd(), nullptr, 0, 0, kClientWidth, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    setWindowText(detailsb_, unfold ? "<< &Details" : "&Details >>");
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PaintDC dc(hwnd());
+        paint(dc.get());
+        return 0;
+    }
+    case WM_ACTIVATE:
+        // The run starts once, when the window first becomes active; it runs outside the
+        // activation message so that the platform has finished activating the window.
+        if (LOWORD(wParam) != WA_INACTIVE && !activated_) {
+            activated_ = true;
+            PostMessageA(hwnd(), kRunMessage, 0, 0);
+        }
+        break;
+    case kRunMessage:
+        FormActivate();
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kEndeId && HIWORD(wParam) == BN_CLICKED) endebClick();
+        if (LOWORD(wParam) == kDetailsId && HIWORD(wParam) == BN_CLICKED) detailsbClick();
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+        if (reinterpret_cast<HWND>(lParam) == memo1_) {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, RGB(0, 0, 0));
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(memoBrush_.get());
+        }
+        break;
+    case WM_CLOSE:
+        quit();
+        return 0;
+    default:
+        break;
+    }
+    return defaultHandling(message, wParam, lParam);
+}
+
+} // namespace talvek::ui

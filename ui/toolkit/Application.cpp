@@ -1,0 +1,76 @@
+#include "ui/toolkit/Application.h"
+
+#include <commctrl.h>
+
+#include <exception>
+
+namespace talvek::ui {
+
+namespace {
+const char* const kApplicationClass = "TApplication";
+}
+
+Application& Application::instance() {
+    static Application app;
+    return app;
+}
+
+void Application::initialize(HINSTANCE instance, const std::string& title) {
+    instance_ = instance;
+    title_ = title;
+    InitCommonControls();
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = instance;
+    wc.lpszClassName = kApplicationClass;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    RegisterClassA(&wc);
+    window_ = CreateWindowExA(0, kApplicationClass, title.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
+                              nullptr, instance, nullptr);
+}
+
+void Application::setTitle(const std::string& title) {
+    title_ = title;
+    if (window_) SetWindowTextA(window_, title.c_str());
+}
+
+int Application::run() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        HWND top = main_;
+        if (top && IsDialogMessageA(top, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
+std::string withFullStop(const std::string& text) {
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') return text + ".";
+    return text;
+}
+
+void Application::showError(const std::string& text) {
+    MessageBoxA(main_, withFullStop(text).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void Application::handleException() noexcept {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        showError(e.what());
+    } catch (...) {
+        showError("Unbekannter Fehler");
+    }
+}
+
+HCURSOR Application::cursor(int index) const {
+    if (index < 0 || index >= 32) return nullptr;
+    return cursors_[index];
+}
+
+void Application::setCursor(int index, HCURSOR cursor) {
+    if (index >= 0 && index < 32) cursors_[index] = cursor;
+}
+
+} // namespace talvek::ui

@@ -1,0 +1,50 @@
+// The application object: title, hidden application window, message loop, cursor table and
+// the error box that every window procedure hands its exceptions to.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace talvek::ui {
+
+class Application {
+  public:
+    static Application& instance();
+
+    // Common controls, the application window and the title; call once before any form.
+    void initialize(HINSTANCE instance, const std::string& title);
+    HINSTANCE hinstance() const { return instance_; }
+    const std::string& title() const { return title_; }
+    void setTitle(const std::string& title);
+    // The application's own top-level window (hidden): owner of shell calls.
+    HWND handle() const { return window_; }
+    // The window that owns message boxes; the main form once it exists.
+    HWND mainWindow() const { return main_; }
+    void setMainWindow(HWND wnd) { main_ = wnd; }
+
+    // Runs the message loop until a quit request; returns the exit code 0.
+    int run();
+    void terminate() { PostQuitMessage(0); }
+
+    // The error box: caption = title, error icon, OK; a full stop is appended when the text's
+    // last character has a higher code than the full stop.
+    void showError(const std::string& text);
+    // To be called inside a catch block: shows the exception being handled.
+    void handleException() noexcept;
+
+    // The cursor table: numbered slots, as the forms and components need them.
+    HCURSOR cursor(int index) const;
+    void setCursor(int index, HCURSOR cursor);
+
+  private:
+    Application() = default;
+    HINSTANCE instance_ = nullptr;
+    HWND window_ = nullptr;
+    HWND main_ = nullptr;
+    std::string title_;
+    HCURSOR cursors_[32] = {};
+};
+
+std::string withFullStop(const std::string& text);
+
+} // namespace talvek::ui

@@ -1,0 +1,63 @@
+#include "ui/toolkit/Window.h"
+
+#include "ui/toolkit/Application.h"
+
+namespace talvek::ui {
+
+Window::~Window() {
+    if (hwnd_) {
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+void Window::registerClass(const char* className, HBRUSH background, HICON icon, UINT style,
+                           HCURSOR cursor) {
+    WNDCLASSA existing;
+    HINSTANCE instance = Application::instance().hinstance();
+    if (GetClassInfoA(instance, className, &existing)) return;
+    WNDCLASSA wc{};
+    wc.style = style;
+    wc.lpfnWndProc = windowProc;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hCursor = cursor ? cursor : LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
+    RegisterClassA(&wc);
+}
+
+HWND Window::create(DWORD exStyle, const char* className, const char* text, DWORD style, int x,
+                    int y, int width, int height, HWND parent, int id) {
+    HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
+    CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, menu,
+                    Application::instance().hinstance(), this);
+    return hwnd_;
+}
+
+LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return defaultHandling(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::windowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* self = reinterpret_cast<Window*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        if (self) self->hwnd_ = wnd;
+    }
+    if (!self) return DefWindowProcA(wnd, message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = self->handleMessage(message, wParam, lParam);
+    } catch (...) {
+        Application::instance().handleException();
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+} // namespace talvek::ui
