@@ -1,0 +1,74 @@
+#include "StepTestFixture.h"
+
+using namespace talvek;
+using namespace talvek::testing;
+
+namespace {
+
+using DirectoryStepTest = StepTest;
+
+TEST_F(DirectoryStepTest, FirstRunCreatesBothDirectoriesAndRecordsTheSection) {
+    createDirectories(run);
+    EXPECT_TRUE(files.directoryExists("C:\\Talvek95\\061297"));
+    EXPECT_EQ(view.log, (std::vector<std::string>{
+                            "Verzeichnis f\xFCr Datens\xE4tze erfolgreich erstellt.",
+                            "Heutiges Verzeichnis: C:\\Talvek95\\061297",
+                            "Heutiges Verzeichnis erfolgreich erstellt.",
+                        }));
+    EXPECT_FALSE(run.stepFailed);
+    EXPECT_EQ(run.todayDirectory, "C:\\Talvek95\\061297");
+    EXPECT_EQ(ini(), "[06.12.97]\nDirectory=C:\\Talvek95\\061297\nDatum=06.12.97\n");
+}
+
+TEST_F(DirectoryStepTest, ALaterDayCreatesOnlyTodaysDirectory) {
+    files.addDirectory("C:\\Talvek95\\041297");
+    createDirectories(run);
+    EXPECT_EQ(view.log, (std::vector<std::string>{
+                            "Heutiges Verzeichnis: C:\\Talvek95\\061297",
+                            "Heutiges Verzeichnis erfolgreich erstellt.",
+                        }));
+}
+
+TEST_F(DirectoryStepTest, ASecondRunOnTheSameDayLeavesTheSectionAlone) {
+    files.addDirectory("C:\\Talvek95\\061297");
+    load("[06.12.97]\nDirectory=C:\\Talvek95\\061297\nDatum=06.12.97\nDatei1=C:\\X\n");
+    std::string before = ini();
+    createDirectories(run);
+    EXPECT_EQ(view.log, std::vector<std::string>{"Heutiges Verzeichnis: C:\\Talvek95\\061297"});
+    EXPECT_FALSE(run.stepFailed);
+    EXPECT_EQ(ini(), before);
+}
+
+TEST_F(DirectoryStepTest, AMissingParentFailsBothAndStillRecordsTheSection) {
+    run.backupDirectory = "D:\\Sich\\Talvek95";
+    createDirectories(run);
+    EXPECT_EQ(view.log,
+              std::vector<std::string>{"Heutiges Verzeichnis: D:\\Sich\\Talvek95\\061297"});
+    EXPECT_TRUE(run.stepFailed);
+    EXPECT_EQ(run.errorText,
+              "Das Verzeichnis f\xFCr den heutigen Datensatz konnte nicht erstellt werden!");
+    EXPECT_EQ(get("06.12.97", "Directory"), "D:\\Sich\\Talvek95\\061297");
+    EXPECT_EQ(get("06.12.97", "Datum"), "06.12.97");
+}
+
+TEST_F(DirectoryStepTest, AFileInTheWayOfTheBackupDirectoryFailsBoth) {
+    files.addFile("C:\\Talvek95", "");
+    createDirectories(run);
+    EXPECT_EQ(view.log, std::vector<std::string>{"Heutiges Verzeichnis: C:\\Talvek95\\061297"});
+    EXPECT_TRUE(run.stepFailed);
+    // One flag covers both directories; the second message is the one shown.
+    EXPECT_EQ(run.errorText,
+              "Das Verzeichnis f\xFCr den heutigen Datensatz konnte nicht erstellt werden!");
+    EXPECT_TRUE(files.fileExists("C:\\Talvek95"));
+}
+
+TEST_F(DirectoryStepTest, TheSectionIsNamedByTheDateAtTheMomentOfTheWrite) {
+    clock.set(LocalTime{1997, 12, 6, 23, 59, 59, 999});
+    clock.stepMs = 1; // the first reading names the directory, later ones are past midnight
+    createDirectories(run);
+    EXPECT_EQ(run.todayDirectory, "C:\\Talvek95\\061297");
+    EXPECT_EQ(get("07.12.97", "Directory"), "C:\\Talvek95\\061297");
+    EXPECT_EQ(get("07.12.97", "Datum"), "07.12.97");
+}
+
+} // namespace
