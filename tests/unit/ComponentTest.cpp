@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/toolkit/Component.h"
+
+using namespace talvek::ui;
+
+namespace {
+
+std::vector<std::string> trail;
+
+struct Probe : TComponent {
+    Probe(TComponent* owner, std::string name) : TComponent(owner) { SetName(name); }
+    ~Probe() override { trail.push_back("free " + Name()); }
+    void Loaded() override {
+        TComponent::Loaded();
+        trail.push_back("loaded " + Name());
+    }
+};
+
+TEST(Component, OwnerFreesWhatItOwnsLastCreatedFirst) {
+    trail.clear();
+    {
+        Probe form(nullptr, "form");
+        new Probe(&form, "a");
+        Probe* b = new Probe(&form, "b");
+        new Probe(b, "b1");
+        new Probe(&form, "c");
+        EXPECT_EQ(form.ComponentCount(), 3);
+        EXPECT_EQ(form.Components(1), b);
+        EXPECT_EQ(b->Owner(), &form);
+    }
+    // The form's own destructor body runs first, then the base frees what it owns.
+    EXPECT_EQ(trail,
+              (std::vector<std::string>{"free form", "free c", "free b", "free b1", "free a"}));
+}
+
+TEST(Component, AComponentFreedEarlyLeavesItsOwner) {
+    trail.clear();
+    {
+        Probe form(nullptr, "form");
+        Probe* a = new Probe(&form, "a");
+        new Probe(&form, "b");
+        delete a;
+        EXPECT_EQ(form.ComponentCount(), 1);
+    }
+    EXPECT_EQ(trail, (std::vector<std::string>{"free a", "free form", "free b"}));
+}
+
+TEST(Component, LoadingEndsWithEachComponentsLoadedInOrder) {
+    trail.clear();
+    Probe a(nullptr, "a"), b(nullptr, "b");
+    LoadComponents({&a, &b}, [&] {
+        EXPECT_TRUE(a.Loading());
+        EXPECT_TRUE(b.Loading());
+        trail.push_back("apply");
+    });
+    EXPECT_FALSE(a.Loading());
+    EXPECT_FALSE(b.Loading());
+    EXPECT_EQ(trail, (std::vector<std::string>{"apply", "loaded a", "loaded b"}));
+}
+
+TEST(Component, AFailedLoadLeavesNoComponentLoading) {
+    trail.clear();
+    Probe a(nullptr, "a");
+    EXPECT_THROW(LoadComponents({&a}, [] { throw std::runtime_error("bad"); }), std::runtime_error);
+    EXPECT_FALSE(a.Loading());
+    EXPECT_TRUE(trail.empty()); // its own end of loading does not act on half-applied state
+}
+
+} // namespace
