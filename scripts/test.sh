@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs every test: the native unit tests (with sanitizers), then the Windows-side tests under
+# Wine on a virtual display, and saves the screenshots as PNG under build/screenshots/.
+# Extra arguments go to the Windows-side test program (e.g. --gtest_filter=Progress*).
+set -uo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+source "$ROOT/scripts/wine-env.sh"
+JOBS=${JOBS:-2}
+failed_stage=0
+
+echo "== native unit tests"
+cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null || exit 1
+cmake --build "$BUILD/native" -j"$JOBS" || exit 1
+native_out=$(cd "$BUILD/native" && ctest --output-on-failure -j"$JOBS" 2>&1)
+native_rc=$?
+echo "$native_out" | grep -v -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' | tail -n 40
+native_total=$(echo "$native_out" | sed -n 's/.* tests failed out of \([0-9]*\).*/\1/p' | tail -1)
+native_failed=$(echo "$native_out" | sed -n 's/.*, \([0-9]*\) tests failed out of.*/\1/p' | tail -1)
+native_total=${native_total:-0}
+native_failed=${native_failed:-0}
+[ "$native_rc" -eq 0 ] || [ "$native_failed" -gt 0 ] || { native_failed=1; failed_stage=1; }
+
+echo "== cross builds"
+# The program we ship: i686, Windows 95 and later.
+cmake -S "$ROOT" -B "$BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
+cmake --build "$BUILD/win32" -j"$JOBS" --target talvek || exit 1
+# The build the Windows-side tests run (the same one where 32-bit programs can run).
+cmake -S "$ROOT" -B "$WIN_BUILD" -DCMAKE_TOOLCHAIN_FILE="$WIN_TOOLCHAIN" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
+cmake --build "$WIN_BUILD" -j"$JOBS" --target talvek win32_tests || exit 1
+ls -l "$BUILD/win32/talvek.exe"
+
+echo "== Windows-side tests under Wine ($WINE_ARCH)"
+start_display || exit 1
+trap stop_display EXIT
+prepare_prefix
+mkdir -p "$BUILD/screenshots"
+rm -f "$BUILD"/screenshots/*.bmp
+export TALVEK_SCREENSHOTS="Z:$(echo "$BUILD/screenshots" | tr / '\\')"
+win_out=$(cd "$WIN_BUILD" && timeout 1500 "$WINE" ./win32_tests.exe "$@" 2>&1 | tr -d '\r')
+win_rc=$?
+echo "$win_out" | grep -E '^\[ +(RUN|OK|FAILED|PASSED|SKIPPED) +\]|Failure|error:|Expected|Which is|actual|Value of|  [A-Za-z].*' | grep -v '^\[ RUN' | tail -n 400
+win_passed=$(echo "$win_out" | sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' | tail -1)
+win_failed=$(echo "$win_out" | sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' | tail -1)
+win_passed=${win_passed:-0}
+win_failed=${win_failed:-0}
+if [ "$win_rc" -ne 0 ] && [ "$win_failed" -eq 0 ]; then win_failed=1; failed_stage=1; fi
+
+for bmp in "$BUILD"/screenshots/*.bmp; do
+    [ -e "$bmp" ] || continue
+    convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+done
+ls "$BUILD"/screenshots/*.png 2>/dev/null | sed 's/^/screenshot: /'
+
+passed=$((native_total - native_failed + win_passed))
+failed=$((native_failed + win_failed))
+echo
+echo "native: $((native_total - native_failed)) passed, $native_failed failed; windows: $win_passed passed, $win_failed failed"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ] && [ "$failed_stage" -eq 0 ]

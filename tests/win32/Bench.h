@@ -1,0 +1,71 @@
+// Helpers for the Windows-side tests: starting talvek.exe, finding and driving its windows
+// the way a user would, answering message boxes, files on the C: drive and screenshots.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// The folder of the running test program, which holds talvek.exe too.
+std::string exeDir();
+std::string talvekPath();
+// The Windows directory of the Wine prefix (C:\windows) and the configuration file in it.
+std::string windowsDir();
+std::string iniPath();
+
+class Process {
+  public:
+    Process() = default;
+    Process(HANDLE process, DWORD pid) : handle_(process), pid_(pid) {}
+    ~Process();
+    Process(Process&& o) noexcept;
+    Process& operator=(Process&& o) noexcept;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    DWORD pid() const { return pid_; }
+    HANDLE handle() const { return handle_; }
+    // True when the process ended within the time; its exit code in `code`.
+    bool waitExit(DWORD timeoutMs, DWORD* code = nullptr);
+    bool running();
+    void kill();
+
+  private:
+    HANDLE handle_ = nullptr;
+    DWORD pid_ = 0;
+};
+
+// Starts talvek.exe with the given argument text (the command line is "talvek.exe " + args).
+Process startTalvek(const std::string& args);
+
+// A visible top-level window of the process with this class (and caption, unless null).
+HWND waitForWindow(DWORD pid, const char* className, const char* caption, DWORD timeoutMs);
+// A message box (dialog class #32770) of the process.
+HWND waitForMessageBox(DWORD pid, DWORD timeoutMs);
+// The text of a message box and its caption.
+std::string messageBoxText(HWND box);
+// Presses a message box button: IDOK, IDYES, IDNO ...
+void answerMessageBox(HWND box, int buttonId);
+
+std::string text(HWND wnd);
+std::vector<HWND> children(HWND parent);
+// The first child (at any depth) of the class whose text is `caption`.
+HWND findChild(HWND parent, const char* className, const std::string& caption);
+// A click as the user makes it: posted, so a modal box it opens does not block the test.
+void click(HWND button);
+SIZE clientSize(HWND wnd);
+// Handles this thread's messages for a while.
+void pump(DWORD ms);
+
+// Saves what the screen shows of the window as build/screenshots/<name>.bmp (made PNG later).
+void screenshot(HWND wnd, const std::string& name);
+
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& content);
+bool exists(const std::string& path);
+// Removes a file or a whole folder tree, clearing attributes first; no error when missing.
+void removeAll(const std::string& path);
+
+} // namespace bench
