@@ -1,0 +1,213 @@
+// Whole backup runs through the engine with every step, over the in-memory fakes.
+#include <gtest/gtest.h>
+
+#include "backup/BackupRun.h"
+#include "config/Error.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeProfile.h"
+#include "fakes/FakeProgressView.h"
+
+using namespace talvek;
+using namespace talvek::testing;
+
+namespace {
+
+const char* const kIni = "C:\\WINDOWS\\Talvek95.ini";
+const int kDone = static_cast<int>(StepMark::Done);
+const int kError = static_cast<int>(StepMark::Error);
+
+const char* const kSample = "[Einstellungen]\n"
+                            "max. Anzahl der Datens\xE4tze=3\n"
+                            "Recovery Directory=C:\\Talvek95\n"
+                            "Batchfile=1\n"
+                            "Batchname=RECOVERY.BAT\n"
+                            "Logfile=1\n"
+                            "Logname=PROTOCOL.TXT\n"
+                            "AlleXTage=1\n"
+                            "Talvek-Version=1.1\n"
+                            "Aktiv=1\n"
+                            "firstrun=1\n"
+                            "[Aktueller Datensatz]\n"
+                            "Datum=04.12.97\n"
+                            "[Recovery Files]\n"
+                            "0=C:\\AUTOEXEC.BAT\n"
+                            "1=C:\\CONFIG.SYS\n"
+                            "2=C:\\IO.SYS\n"
+                            "3=C:\\COMMAND.COM\n"
+                            "4=C:\\MSDOS.SYS\n"
+                            "5=C:\\WINDOWS\\WIN.INI\n"
+                            "6=C:\\WINDOWS\\SYSTEM.INI\n"
+                            "7=C:\\WINDOWS\\PROTOCOL.INI\n"
+                            "8=C:\\WINDOWS\\SYSTEM.DAT\n"
+                            "9=C:\\WINDOWS\\USER.DAT\n";
+
+struct FullRunTest : ::testing::Test {
+    FakeClock clock;
+    FakeFileSystem files;
+    FakeProfile profile;
+
+    FullRunTest() {
+        files.addFile(kIni, "");
+        profile.load(kIni, kSample);
+        const std::uint32_t sys = attr::kReadOnly | attr::kHidden | attr::kSystem;
+        files.addFile("C:\\AUTOEXEC.BAT", "@echo off");
+        files.addFile("C:\\CONFIG.SYS", "files=40");
+        files.addFile("C:\\IO.SYS", "io", sys);
+        files.addFile("C:\\COMMAND.COM", "cmd");
+        files.addFile("C:\\MSDOS.SYS", "[Paths]", sys);
+        files.addFile("C:\\WINDOWS\\WIN.INI", "[windows]", 0);
+        files.addFile("C:\\WINDOWS\\SYSTEM.INI", "[boot]");
+        set("Einstellungen", "Sekunden warten", "0");
+    }
+    void set(const std::string& s, const std::string& k, const std::string& v) {
+        profile.write(kIni, s, k, v);
+    }
+    // One run on the given day; the view is returned for inspection.
+    std::unique_ptr<FakeProgressView> runOn(int year, int month, int day) {
+        clock.setDate(year, month, day);
+        auto view = std::make_unique<FakeProgressView>(&clock);
+        BackupRun engine(*view, RunPlatform{files, profile, clock});
+        engine.run();
+        return view;
+    }
+};
+
+TEST_F(FullRunTest, TheFirstDueRunAfterSetup) {
+    auto view = runOn(1997, 12, 6);
+    std::string expectedIni = kSample;
+    expectedIni.replace(expectedIni.find("Datum=04.12.97"), 14, "Datum=06.12.97");
+    expectedIni.insert(expectedIni.find("[Aktueller"), "Sekunden warten=0\n");
+    expectedIni += "[06.12.97]\n"
+                   "Directory=C:\\Talvek95\\061297\n"
+                   "Datum=06.12.97\n"
+                   "Datei1=C:\\AUTOEXEC.BAT\n"
+                   "Datei2=C:\\CONFIG.SYS\n"
+                   "Datei3=C:\\IO.SYS\n"
+                   "Datei4=C:\\COMMAND.COM\n"
+                   "Datei5=C:\\MSDOS.SYS\n"
+                   "Datei6=C:\\WINDOWS\\WIN.INI\n"
+                   "Datei7=C:\\WINDOWS\\SYSTEM.INI\n"
+                   "LogFile=PROTOCOL.TXT\n"
+                   "RecFile=RECOVERY.BAT\n"
+                   "[Datens\xE4tze]\n"
+                   "0=06.12.97\n";
+    EXPECT_EQ(profile.text(kIni), expectedIni);
+
+    std::vector<std::string> log = view->log;
+    ASSERT_EQ(log.size(), 21u);
+    EXPECT_EQ(log[1], "Datum: 06.12.97");
+    EXPECT_EQ(log[4], "Verzeichnis f\xFCr Datens\xE4tze erfolgreich erstellt.");
+    EXPECT_EQ(log[5], "Heutiges Verzeichnis: C:\\Talvek95\\061297");
+    EXPECT_EQ(log[6], "Heutiges Verzeichnis erfolgreich erstellt.");
+    EXPECT_EQ(log[7], "10 Datei(en) zu sichern.");
+    EXPECT_EQ(log[16], "Die Datei C:\\WINDOWS\\SYSTEM.DAT konnte nicht gesichert werden.");
+    EXPECT_EQ(log[18], "Die Datens\xE4tze wurden aktualisiert.");
+    EXPECT_EQ(log[19], "Fertig.");
+    EXPECT_EQ(log[20], "Fehler sind aufgetreten.");
+
+    std::string protocol;
+    for (std::size_t i = 0; i <= 18; ++i)
+        protocol += log[i] + "\r\n";
+    EXPECT_EQ(files.content("C:\\Talvek95\\061297\\PROTOCOL.TXT"), protocol);
+
+    std::string batch = files.content("C:\\Talvek95\\061297\\RECOVERY.BAT");
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < batch.size();) {
+        std::size_t end = batch.find("\r\n", at);
+        lines.push_back(batch.substr(at, end - at));
+        at = end + 2;
+    }
+    ASSERT_EQ(lines.size(), 41u);
+    EXPECT_EQ(lines[23], "ATTRIB -R -A -S -H C:\\MSDOS.SYS");
+    EXPECT_EQ(lines[24], "COPY /-Y C:\\Talvek95\\061297\\MSDOS.SYS C:\\MSDOS.SYS /V");
+    EXPECT_EQ(lines[25], "ATTRIB +R -A +S +H C:\\MSDOS.SYS");
+    for (std::size_t i = 32; i < 41; ++i)
+        EXPECT_EQ(lines[i], "") << i;
+    EXPECT_EQ(files.attributes("C:\\Talvek95\\061297\\IO.SYS"), 0u);
+
+    for (int step : {1, 2, 4, 5, 6})
+        EXPECT_EQ(view->markOf(step), kDone) << step;
+    EXPECT_EQ(view->markOf(3), kError);
+    EXPECT_EQ(view->status, "Die Datei C:\\WINDOWS\\USER.DAT konnte nicht gesichert werden.");
+    ASSERT_EQ(view->boxes.size(), 1u);
+    EXPECT_EQ(view->boxes[0].caption, "Fehler sind aufgetreten!");
+    EXPECT_EQ(view->quits, 0);
+
+    // A second start the same day changes nothing.
+    std::string iniBefore = profile.text(kIni);
+    auto children = files.children("C:\\Talvek95\\061297");
+    auto again = runOn(1997, 12, 6);
+    EXPECT_EQ(again->status, "Eine erneute Sicherung ist noch nicht n\xF6tig.");
+    EXPECT_EQ(again->log, std::vector<std::string>{"Fertig."});
+    EXPECT_EQ(profile.text(kIni), iniBefore);
+    EXPECT_EQ(files.children("C:\\Talvek95\\061297"), children);
+    EXPECT_EQ(again->quits, 1);
+}
+
+TEST_F(FullRunTest, RotationKeepsTheMaximumAndLogsTheRemoval) {
+    profile.load(kIni, "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=3\n"
+                       "Recovery Directory=C:\\Talvek95\nSekunden warten=0\n"
+                       "[Aktueller Datensatz]\nDatum=01.12.97\n"
+                       "[Recovery Files]\n0=C:\\AUTOEXEC.BAT\n1=C:\\CONFIG.SYS\n");
+    for (int day : {4, 5, 6, 7})
+        runOn(1997, 12, day);
+    auto view = runOn(1997, 12, 8);
+    std::vector<std::string> expected = {
+        "L\xF6sche Datensatz vom: 05.12.97",
+        "Verzeichnis :C:\\Talvek95\\051297",
+        " Die Datei C:\\Talvek95\\051297\\AUTOEXEC.BAT wurde gel\xF6scht.",
+        " Die Datei C:\\Talvek95\\051297\\CONFIG.SYS wurde gel\xF6scht.",
+        "Die Datei C:\\Talvek95\\051297\\PROTOCOL.TXT wurde gel\xF6scht",
+        "Die Datei C:\\Talvek95\\051297\\RECOVERY.BAT wurde gel\xF6scht",
+        "Das Verzeichnis C:\\Talvek95\\051297 wurde gel\xF6scht !",
+        "Die Datens\xE4tze wurden aktualisiert.",
+    };
+    ASSERT_GE(view->log.size(), 17u);
+    EXPECT_EQ(std::vector<std::string>(view->log.begin() + 9, view->log.begin() + 17), expected);
+    EXPECT_EQ(files.children("C:\\Talvek95").size(), 3u);
+    EXPECT_TRUE(files.directoryExists("C:\\Talvek95\\061297"));
+    EXPECT_FALSE(profile.hasSection(kIni, "05.12.97"));
+    TIniFile ini(profile, kIni);
+    EXPECT_EQ(ini.ReadList("Datens\xE4tze"),
+              (std::vector<std::string>{"06.12.97", "07.12.97", "08.12.97"}));
+    EXPECT_EQ(view->status, "Es sind keine Fehler aufgetreten.");
+    EXPECT_EQ(view->quits, 1);
+}
+
+TEST_F(FullRunTest, AnUnreadableDateEndsTheRunWithTheConversionError) {
+    set("Aktueller Datensatz", "Datum", "31.02.97");
+    std::string before = profile.text(kIni);
+    clock.setDate(1997, 12, 6);
+    FakeProgressView view(&clock);
+    BackupRun engine(view, RunPlatform{files, profile, clock});
+    try {
+        engine.run();
+        ADD_FAILURE();
+    } catch (const AppError& e) {
+        EXPECT_EQ(std::string(e.what()), "'31.02.97' ist kein g\xFCltiges Datum");
+    }
+    EXPECT_EQ(profile.text(kIni), before);
+    EXPECT_TRUE(view.log.empty());
+    EXPECT_EQ(view.quits, 0);
+}
+
+TEST_F(FullRunTest, AFailedProtocolWriteMarksRowFiveAndShowsTheBox) {
+    files.addDirectory("C:\\Talvek95\\061297");
+    files.unwritable.insert("c:\\talvek95\\061297\\protocol.txt");
+    profile.load(kIni,
+                 "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=3\n"
+                 "Recovery Directory=C:\\Talvek95\nSekunden warten=0\n"
+                 "[Recovery Files]\n0=C:\\AUTOEXEC.BAT\n[Aktueller Datensatz]\nDatum=01.12.97\n");
+    auto view = runOn(1997, 12, 6);
+    EXPECT_EQ(view->markOf(4), kDone);
+    EXPECT_EQ(view->markOf(5), kError);
+    EXPECT_EQ(view->markOf(6), kDone);
+    EXPECT_EQ(view->status,
+              "Die Datei C:\\Talvek95\\061297\\PROTOCOL.TXT konnte nicht geschrieben werden.");
+    EXPECT_EQ(view->statusColor, StatusColor::Red);
+    EXPECT_EQ(view->boxes.size(), 1u);
+    EXPECT_TRUE(files.exists("C:\\Talvek95\\061297\\RECOVERY.BAT"));
+}
+
+} // namespace

@@ -1,0 +1,136 @@
+#include "StepTestFixture.h"
+
+using namespace talvek;
+using namespace talvek::testing;
+
+namespace {
+
+// A details box that wraps its lines at a fixed width, as the window's box does.
+struct WrappingView : FakeProgressView {
+    std::vector<std::string> shown() const {
+        std::vector<std::string> result;
+        for (const std::string& line : log)
+            for (std::size_t at = 0; at == 0 || at < line.size(); at += 20)
+                result.push_back(line.substr(at, 20));
+        return result;
+    }
+    int logLineCount() override { return static_cast<int>(shown().size()); }
+    std::string logLine(int i) override { return shown().at(static_cast<std::size_t>(i)); }
+};
+
+struct RecordFilesStepTest : StepTest {
+    RecordFilesStepTest() {
+        files.addDirectory("C:\\Talvek95\\061297");
+        run.todayDirectory = "C:\\Talvek95\\061297";
+        run.recoveryBatch = recoveryBatchHeader("06.12.97", run.todayDirectory);
+        run.recoveryBatch.resize(14);
+        run.log("Datum: 06.12.97");
+        run.log("Die Datens\xE4tze wurden aktualisiert.");
+    }
+    static std::string crlf(const std::vector<std::string>& lines) {
+        std::string text;
+        for (const std::string& l : lines)
+            text += l + "\r\n";
+        return text;
+    }
+};
+
+TEST_F(RecordFilesStepTest, WritesBothFilesAndRecordsTheirNames) {
+    writeRecordFiles(run);
+    EXPECT_EQ(files.content("C:\\Talvek95\\061297\\PROTOCOL.TXT"),
+              "Datum: 06.12.97\r\nDie Datens\xE4tze wurden aktualisiert.\r\n");
+    EXPECT_EQ(files.content("C:\\Talvek95\\061297\\recovery.bat"), crlf(run.recoveryBatch));
+    EXPECT_EQ(get("06.12.97", "LogFile"), "PROTOCOL.TXT");
+    EXPECT_EQ(get("06.12.97", "RecFile"), "RECOVERY.BAT");
+    EXPECT_FALSE(run.stepFailed);
+    EXPECT_EQ(view.log.size(), 2u) << "the step adds no line of its own";
+    // The batch: 11 header lines and 3 per entry, the empty ones included.
+    std::string batch = files.content("C:\\Talvek95\\061297\\RECOVERY.BAT");
+    EXPECT_EQ(batch.substr(batch.size() - 12), "ECHO .\r\n\r\n\r\n");
+}
+
+TEST_F(RecordFilesStepTest, TheNamesOfTheSettingsAreUsed) {
+    set("Einstellungen", "Logname", "LOG.TXT");
+    set("Einstellungen", "Batchname", "RESTORE.BAT");
+    writeRecordFiles(run);
+    EXPECT_TRUE(files.exists("C:\\Talvek95\\061297\\LOG.TXT"));
+    EXPECT_TRUE(files.exists("C:\\Talvek95\\061297\\RESTORE.BAT"));
+    EXPECT_FALSE(files.exists("C:\\Talvek95\\061297\\PROTOCOL.TXT"));
+    EXPECT_EQ(get("06.12.97", "LogFile"), "LOG.TXT");
+    EXPECT_EQ(get("06.12.97", "RecFile"), "RESTORE.BAT");
+}
+
+TEST_F(RecordFilesStepTest, SwitchedOffFilesAreNeitherWrittenNorRecorded) {
+    struct Case {
+        const char* logFlag;
+        const char* batchFlag;
+        bool protocol, batch;
+    };
+    for (const Case& c : {Case{"0", "1", false, true}, Case{"1", "0", true, false},
+                          Case{"0", "0", false, false}, Case{"yes", "2", true, true}}) {
+        profile.removeSection(kIni, "06.12.97");
+        files.deleteFile("C:\\Talvek95\\061297\\PROTOCOL.TXT");
+        files.deleteFile("C:\\Talvek95\\061297\\recovery.bat");
+        set("Einstellungen", "Logfile", c.logFlag);
+        set("Einstellungen", "Batchfile", c.batchFlag);
+        writeRecordFiles(run);
+        EXPECT_EQ(files.exists("C:\\Talvek95\\061297\\PROTOCOL.TXT"), c.protocol) << c.logFlag;
+        EXPECT_EQ(files.exists("C:\\Talvek95\\061297\\recovery.bat"), c.batch) << c.batchFlag;
+        EXPECT_EQ(get("06.12.97", "LogFile") != "<none>", c.protocol);
+        EXPECT_EQ(get("06.12.97", "RecFile") != "<none>", c.batch);
+    }
+}
+
+TEST_F(RecordFilesStepTest, TheProtocolHoldsTheLinesAsTheBoxShowsThem) {
+    WrappingView wrapping;
+    wrapping.log = {"kurz", std::string(45, 'a')};
+    RunContext wrapped{wrapping, RunPlatform{files, profile, clock}};
+    wrapped.ini = std::make_unique<TIniFile>(profile, kIni);
+    wrapped.todayDirectory = run.todayDirectory;
+    set("Einstellungen", "Batchfile", "0");
+    writeRecordFiles(wrapped);
+    EXPECT_EQ(files.content("C:\\Talvek95\\061297\\PROTOCOL.TXT"),
+              "kurz\r\n" + std::string(20, 'a') + "\r\n" + std::string(20, 'a') + "\r\naaaaa\r\n");
+}
+
+TEST_F(RecordFilesStepTest, NamesThatLeaveTheDirectoryAreRefused) {
+    files.addFile("C:\\AUTOEXEC.BAT", "keep");
+    set("Einstellungen", "Logname", "..\\..\\AUTOEXEC.BAT");
+    set("Einstellungen", "Batchname", "..");
+    writeRecordFiles(run);
+    EXPECT_EQ(files.content("C:\\AUTOEXEC.BAT"), "keep");
+    ASSERT_EQ(view.log.size(), 4u);
+    EXPECT_EQ(view.log[2], "Der Dateiname ..\\..\\AUTOEXEC.BAT ist ung\xFCltig.");
+    EXPECT_EQ(view.log[3], "Der Dateiname .. ist ung\xFCltig.");
+    EXPECT_TRUE(run.stepFailed);
+    EXPECT_EQ(run.errorText, "Der Dateiname .. ist ung\xFCltig.");
+    EXPECT_EQ(get("06.12.97", "LogFile"), "<none>");
+    EXPECT_EQ(get("06.12.97", "RecFile"), "<none>");
+    for (const std::string& call : files.calls)
+        EXPECT_NE(call.rfind("write", 0), 0u) << call;
+}
+
+TEST_F(RecordFilesStepTest, WriteFailuresAreReportedAndOnlyExistingFilesRecorded) {
+    files.addFile("C:\\Talvek95\\061297\\recovery.bat", "old", attr::kReadOnly);
+    files.unwritable.insert("c:\\talvek95\\061297\\protocol.txt");
+    writeRecordFiles(run);
+    ASSERT_EQ(view.log.size(), 4u);
+    EXPECT_EQ(view.log[2],
+              "Die Datei C:\\Talvek95\\061297\\PROTOCOL.TXT konnte nicht geschrieben werden.");
+    EXPECT_EQ(view.log[3],
+              "Die Datei C:\\Talvek95\\061297\\recovery.bat konnte nicht geschrieben werden.");
+    EXPECT_EQ(run.errorText, view.log[3]);
+    EXPECT_EQ(get("06.12.97", "LogFile"), "<none>");
+    EXPECT_EQ(get("06.12.97", "RecFile"), "RECOVERY.BAT") << "the old batch still exists";
+}
+
+TEST_F(RecordFilesStepTest, AMissingDirectoryIsAWriteFailure) {
+    run.todayDirectory = "D:\\Sich\\061297";
+    writeRecordFiles(run);
+    EXPECT_TRUE(run.stepFailed);
+    EXPECT_EQ(run.errorText,
+              "Die Datei D:\\Sich\\061297\\recovery.bat konnte nicht geschrieben werden.");
+    EXPECT_FALSE(profile.hasSection(kIni, "06.12.97"));
+}
+
+} // namespace

@@ -1,0 +1,289 @@
+#include "StepTestFixture.h"
+
+#include "config/Error.h"
+
+using namespace talvek;
+using namespace talvek::testing;
+
+namespace {
+
+struct RemovalStepTest : StepTest {
+    RemovalStepTest() {
+        run.savedAnyFile = true;
+        set("Einstellungen", "max. Anzahl der Datens\xE4tze", "3");
+    }
+    // A record set as a run leaves it: directory, copies, protocol, batch and section.
+    void addRecordSet(const std::string& date, const std::vector<std::string>& saved) {
+        std::string dir =
+            "C:\\Talvek95\\" + date.substr(0, 2) + date.substr(3, 2) + date.substr(6, 2);
+        files.addDirectory(dir);
+        set(date, "Directory", dir);
+        set(date, "Datum", date);
+        for (std::size_t i = 0; i < saved.size(); ++i) {
+            files.addFile(dir + "\\" + saved[i].substr(saved[i].rfind('\\') + 1), "copy", 0);
+            set(date, "Datei" + std::to_string(i + 1), saved[i]);
+        }
+        files.addFile(dir + "\\PROTOCOL.TXT");
+        files.addFile(dir + "\\RECOVERY.BAT");
+        set(date, "LogFile", "PROTOCOL.TXT");
+        set(date, "RecFile", "RECOVERY.BAT");
+        registered.push_back(date);
+        profile.removeSection(kIni, "Datens\xE4tze");
+        for (std::size_t i = 0; i < registered.size(); ++i)
+            set("Datens\xE4tze", std::to_string(i), registered[i]);
+    }
+    std::vector<std::string> list() { return TIniFile(profile, kIni).ReadList("Datens\xE4tze"); }
+    bool hasSection(const std::string& s) { return profile.hasSection(kIni, s); }
+
+    std::vector<std::string> registered;
+};
+
+TEST_F(RemovalStepTest, TheOldestRecordSetGoesWithExactlyTheseLines) {
+    addRecordSet("04.12.97", {"C:\\AUTOEXEC.BAT", "C:\\CONFIG.SYS"});
+    addRecordSet("05.12.97", {"C:\\AUTOEXEC.BAT"});
+    addRecordSet("03.12.97", {"C:\\AUTOEXEC.BAT"}); // registered last, though older
+    removeOldRecordSets(run);
+    EXPECT_EQ(view.log, (std::vector<std::string>{
+                            "L\xF6sche Datensatz vom: 04.12.97",
+                            "Verzeichnis :C:\\Talvek95\\041297",
+                            " Die Datei C:\\Talvek95\\041297\\AUTOEXEC.BAT wurde gel\xF6scht.",
+                            " Die Datei C:\\Talvek95\\041297\\CONFIG.SYS wurde gel\xF6scht.",
+                            "Die Datei C:\\Talvek95\\041297\\PROTOCOL.TXT wurde gel\xF6scht",
+                            "Die Datei C:\\Talvek95\\041297\\RECOVERY.BAT wurde gel\xF6scht",
+                            "Das Verzeichnis C:\\Talvek95\\041297 wurde gel\xF6scht !",
+                            "Die Datens\xE4tze wurden aktualisiert.",
+                        }));
+    EXPECT_FALSE(run.stepFailed);
+    EXPECT_FALSE(files.exists("C:\\Talvek95\\041297"));
+    EXPECT_FALSE(hasSection("04.12.97"));
+    EXPECT_TRUE(files.exists("C:\\Talvek95\\051297\\AUTOEXEC.BAT"));
+    EXPECT_EQ(list(), (std::vector<std::string>{"05.12.97", "03.12.97", "06.12.97"}));
+}
+
+TEST_F(RemovalStepTest, BelowTheMaximumNothingIsRemoved) {
+    set("Einstellungen", "max. Anzahl der Datens\xE4tze", "2");
+    addRecordSet("05.12.97", {"C:\\A.TXT"});
+    removeOldRecordSets(run);
+    EXPECT_EQ(view.log, std::vector<std::string>{"Die Datens\xE4tze wurden aktualisiert."});
+    EXPECT_EQ(list(), (std::vector<std::string>{"05.12.97", "06.12.97"}));
+}
+
+TEST_F(RemovalStepTest, ALoweredMaximumRemovesSeveralOldestFirst) {
+    for (int day = 21; day <= 29; ++day)
+        addRecordSet(std::to_string(day) + ".11.97", {"C:\\A.TXT"});
+    removeOldRecordSets(run);
+    EXPECT_EQ(list(), (std::vector<std::string>{"28.11.97", "29.11.97", "06.12.97"}));
+    int removed = 0;
+    for (const std::string& line : view.log)
+        if (line.rfind("L\xF6sche Datensatz vom: ", 0) == 0) ++removed;
+    EXPECT_EQ(removed, 7);
+    EXPECT_EQ(view.log[0], "L\xF6sche Datensatz vom: 21.11.97");
+    EXPECT_FALSE(files.exists("C:\\Talvek95\\271197"));
+    EXPECT_TRUE(files.exists("C:\\Talvek95\\281197"));
+}
+
+TEST_F(RemovalStepTest, AnInvalidMaximumIsCorrectedToOne) {
+    for (const char* stored : {"", "0", "-4", "abc"}) {
+        view.log.clear();
+        registered.clear();
+        run.stepFailed = false;
+        if (*stored)
+            set("Einstellungen", "max. Anzahl der Datens\xE4tze", stored);
+        else
+            profile.removeSection(kIni, "Einstellungen");
+        addRecordSet("04.12.97", {"C:\\A.TXT"});
+        addRecordSet("05.12.97", {"C:\\A.TXT"});
+        removeOldRecordSets(run);
+        EXPECT_EQ(get("Einstellungen", "max. Anzahl der Datens\xE4tze"), "1") << stored;
+        EXPECT_TRUE(run.stepFailed) << stored;
+        EXPECT_EQ(run.errorText, "Die maximale Anzahl der Datens\xE4tze war kleiner als 1. "
+                                 "Fehler wurde korrigiert !");
+        EXPECT_EQ(list(), std::vector<std::string>{"06.12.97"}) << stored;
+        EXPECT_FALSE(files.exists("C:\\Talvek95\\051297")) << stored;
+    }
+}
+
+TEST_F(RemovalStepTest, AGapInTheSavedFilesKeepsTheDirectoryAndTheSection) {
+    addRecordSet("04.12.97", {"C:\\A.TXT", "C:\\B.TXT", "C:\\C.TXT"});
+    profile.load(kIni, ini()); // keep layout; then drop Datei2 by rewriting the section
+    profile.removeSection(kIni, "04.12.97");
+    set("04.12.97", "Directory", "C:\\Talvek95\\041297");
+    set("04.12.97", "Datum", "04.12.97");
+    set("04.12.97", "Datei1", "C:\\A.TXT");
+    set("04.12.97", "Datei3", "C:\\C.TXT");
+    set("Einstellungen", "max. Anzahl der Datens\xE4tze", "1");
+    removeOldRecordSets(run);
+    EXPECT_FALSE(files.exists("C:\\Talvek95\\041297\\A.TXT"));
+    EXPECT_TRUE(files.exists("C:\\Talvek95\\041297\\C.TXT"));
+    EXPECT_EQ(view.log[3],
+              "Das Verzeichnis C:\\Talvek95\\041297 konnte nicht gel\xF6scht werden !");
+    EXPECT_EQ(run.errorText,
+              "Das Verzeichnis C:\\Talvek95\\041297 konnte nicht gel\xF6scht werden !");
+    EXPECT_TRUE(hasSection("04.12.97"));
+    EXPECT_EQ(list(), std::vector<std::string>{"06.12.97"});
+}
+
+TEST_F(RemovalStepTest, AFileDeletedByHandIsReportedAndTheRestGoes) {
+    addRecordSet("04.12.97", {"C:\\A.TXT", "C:\\B.TXT"});
+    addRecordSet("05.12.97", {"C:\\A.TXT"});
+    addRecordSet("03.12.97", {"C:\\A.TXT"});
+    files.deleteFile("C:\\Talvek95\\041297\\A.TXT");
+    files.deleteFile("C:\\Talvek95\\041297\\PROTOCOL.TXT");
+    removeOldRecordSets(run);
+    EXPECT_EQ(view.log[2],
+              " Die Datei C:\\Talvek95\\041297\\A.TXT konnte nicht gel\xF6scht werden.");
+    EXPECT_EQ(view.log[3], " Die Datei C:\\Talvek95\\041297\\B.TXT wurde gel\xF6scht.");
+    EXPECT_EQ(view.log[4],
+              "Die Datei C:\\Talvek95\\041297\\PROTOCOL.TXT konnte nicht gel\xF6scht werden.");
+    EXPECT_EQ(view.log[6], "Das Verzeichnis C:\\Talvek95\\041297 wurde gel\xF6scht !");
+    EXPECT_EQ(run.errorText,
+              "Die Datei C:\\Talvek95\\041297\\PROTOCOL.TXT konnte nicht gel\xF6scht werden.");
+    EXPECT_FALSE(hasSection("04.12.97"));
+}
+
+TEST_F(RemovalStepTest, AMissingSectionDeletesNothing) {
+    registered = {"01.12.97", "02.12.97"};
+    set("Datens\xE4tze", "0", "01.12.97");
+    set("Datens\xE4tze", "1", "02.12.97");
+    set("Einstellungen", "max. Anzahl der Datens\xE4tze", "2");
+    files.calls.clear();
+    removeOldRecordSets(run);
+    EXPECT_EQ(view.log, (std::vector<std::string>{
+                            "L\xF6sche Datensatz vom: nicht gefunden!",
+                            "Verzeichnis :nicht gefunden!",
+                            "Die Datens\xE4tze wurden aktualisiert.",
+                        }));
+    EXPECT_EQ(run.errorText, "Das zu l\xF6schende Verzeichnis konnte nicht ermittelt werden.");
+    EXPECT_TRUE(files.calls.empty());
+    EXPECT_EQ(list(), (std::vector<std::string>{"02.12.97", "06.12.97"}));
+}
+
+TEST_F(RemovalStepTest, WithoutDirectoryRecordedFilesAreNotTouched) {
+    files.addFile("C:\\AUTOEXEC.BAT");
+    files.current = "C:\\";
+    set("01.12.97", "Datei1", "C:\\AUTOEXEC.BAT");
+    set("01.12.97", "LogFile", "AUTOEXEC.BAT");
+    set("Datens\xE4tze", "0", "01.12.97");
+    set("Einstellungen", "max. Anzahl der Datens\xE4tze", "1");
+    files.calls.clear();
+    removeOldRecordSets(run);
+    EXPECT_TRUE(files.exists("C:\\AUTOEXEC.BAT"));
+    EXPECT_TRUE(files.calls.empty());
+    EXPECT_TRUE(hasSection("01.12.97"));
+}
+
+TEST_F(RemovalStepTest, ADirectoryThatIsNoRecordSetDirectoryIsLeftAlone) {
+    for (const char* dir : {"C:\\WINDOWS", "C:\\", "", "C:\\Talvek95\\041297\\..", "041297",
+                            "C:\\Talvek95\\041297\\"}) {
+        view.log.clear();
+        files.calls.clear();
+        files.addFile("C:\\WINDOWS\\WIN.INI");
+        profile.removeSection(kIni, "04.12.97");
+        set("04.12.97", "Directory", dir);
+        set("04.12.97", "Datum", "04.12.97");
+        set("04.12.97", "Datei1", "C:\\WINDOWS\\WIN.INI");
+        set("04.12.97", "LogFile", "WIN.INI");
+        set("Datens\xE4tze", "0", "04.12.97");
+        set("Einstellungen", "max. Anzahl der Datens\xE4tze", "1");
+        removeOldRecordSets(run);
+        std::string text = std::string("Das Verzeichnis ") + dir +
+                           " ist kein Datensatzverzeichnis und wird nicht gel\xF6scht !";
+        ASSERT_EQ(view.log.size(), 4u) << dir;
+        EXPECT_EQ(view.log[2], text);
+        EXPECT_EQ(run.errorText, text);
+        EXPECT_TRUE(files.calls.empty()) << dir << ": " << files.calls.front();
+        EXPECT_TRUE(files.exists("C:\\WINDOWS\\WIN.INI"));
+        EXPECT_TRUE(hasSection("04.12.97"));
+        EXPECT_EQ(list(), std::vector<std::string>{"06.12.97"});
+    }
+}
+
+TEST_F(RemovalStepTest, RecordedNamesThatLeaveTheDirectoryAreRefused) {
+    addRecordSet("04.12.97", {"C:\\A.TXT"});
+    files.addFile("C:\\AUTOEXEC.BAT");
+    files.addFile("C:\\Talvek95\\KEEP.TXT");
+    set("04.12.97", "Datei2", "C:\\WINDOWS\\..");
+    set("04.12.97", "LogFile", "..\\..\\AUTOEXEC.BAT");
+    set("04.12.97", "RecFile", "..");
+    set("Einstellungen", "max. Anzahl der Datens\xE4tze", "1");
+    removeOldRecordSets(run);
+    const std::string tail = " wird nicht gel\xF6scht, da sie au\xDF"
+                             "erhalb des Datensatzes liegt.";
+    EXPECT_EQ(view.log[3], " Die Datei C:\\Talvek95\\041297\\.." + tail);
+    EXPECT_EQ(view.log[4], " Die Datei C:\\Talvek95\\041297\\..\\..\\AUTOEXEC.BAT" + tail);
+    EXPECT_EQ(view.log[5], " Die Datei C:\\Talvek95\\041297\\.." + tail);
+    // The protocol and batch stay, so the directory stays too.
+    EXPECT_EQ(run.errorText,
+              "Das Verzeichnis C:\\Talvek95\\041297 konnte nicht gel\xF6scht werden !");
+    EXPECT_TRUE(files.exists("C:\\Talvek95\\041297\\PROTOCOL.TXT"));
+    EXPECT_TRUE(files.exists("C:\\AUTOEXEC.BAT"));
+    EXPECT_TRUE(files.exists("C:\\Talvek95\\KEEP.TXT"));
+    for (const std::string& call : files.calls)
+        EXPECT_EQ(call.find(".."), std::string::npos) << call;
+}
+
+TEST_F(RemovalStepTest, TheCurrentDirectoryIsMovedOffTheRecordSet) {
+    addRecordSet("04.12.97", {"C:\\A.TXT"});
+    set("Einstellungen", "max. Anzahl der Datens\xE4tze", "1");
+    files.current = "C:\\Talvek95\\041297";
+    removeOldRecordSets(run);
+    EXPECT_EQ(files.current, "c:\\");
+    EXPECT_FALSE(files.exists("C:\\Talvek95\\041297"));
+}
+
+TEST_F(RemovalStepTest, SwitchedOffFilesAreNotLookedFor) {
+    addRecordSet("04.12.97", {"C:\\A.TXT"});
+    files.deleteFile("C:\\Talvek95\\041297\\PROTOCOL.TXT");
+    files.deleteFile("C:\\Talvek95\\041297\\RECOVERY.BAT");
+    profile.removeSection(kIni, "04.12.97");
+    set("04.12.97", "Directory", "C:\\Talvek95\\041297");
+    set("04.12.97", "Datum", "04.12.97");
+    set("04.12.97", "Datei1", "C:\\A.TXT");
+    set("Einstellungen", "max. Anzahl der Datens\xE4tze", "1");
+    removeOldRecordSets(run);
+    EXPECT_EQ(view.log.size(), 5u);
+    EXPECT_FALSE(run.stepFailed);
+}
+
+TEST_F(RemovalStepTest, NothingIsRotatedWhenTodaySavedNothing) {
+    run.savedAnyFile = false;
+    addRecordSet("04.12.97", {"C:\\A.TXT"});
+    addRecordSet("05.12.97", {"C:\\A.TXT"});
+    addRecordSet("03.12.97", {"C:\\A.TXT"});
+    removeOldRecordSets(run);
+    EXPECT_EQ(view.log, (std::vector<std::string>{
+                            "Alte Datens\xE4tze wurden nicht gel\xF6scht, da heute keine Datei "
+                            "gesichert wurde.",
+                            "Die Datens\xE4tze wurden aktualisiert.",
+                        }));
+    EXPECT_TRUE(files.exists("C:\\Talvek95\\041297\\A.TXT"));
+    EXPECT_EQ(list().size(), 4u);
+    EXPECT_FALSE(run.stepFailed);
+}
+
+TEST_F(RemovalStepTest, TheSameDateTwiceRemovesTheSectionOnlyOnce) {
+    addRecordSet("04.12.97", {"C:\\A.TXT"});
+    registered.push_back("04.12.97");
+    set("Datens\xE4tze", "1", "04.12.97");
+    set("Einstellungen", "max. Anzahl der Datens\xE4tze", "1");
+    removeOldRecordSets(run);
+    EXPECT_EQ(view.log[6], "L\xF6sche Datensatz vom: nicht gefunden!");
+    EXPECT_EQ(list(), std::vector<std::string>{"06.12.97"});
+}
+
+TEST_F(RemovalStepTest, AGapInTheListDropsTheEntriesAfterIt) {
+    load("[Datens\xE4tze]\n0=01.12.97\n1=02.12.97\n3=04.12.97\n"
+         "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=5\n");
+    removeOldRecordSets(run);
+    EXPECT_EQ(list(), (std::vector<std::string>{"01.12.97", "02.12.97", "06.12.97"}));
+    EXPECT_EQ(get("Datens\xE4tze", "3"), "<none>");
+}
+
+TEST_F(RemovalStepTest, AWriteProtectedFileRaisesTheWriteError) {
+    addRecordSet("04.12.97", {"C:\\A.TXT"});
+    set("Einstellungen", "max. Anzahl der Datens\xE4tze", "1");
+    profile.setReadOnly(kIni, true);
+    EXPECT_THROW(removeOldRecordSets(run), AppError);
+}
+
+} // namespace
