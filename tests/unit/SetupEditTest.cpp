@@ -33,9 +33,10 @@ TEST_F(SetupEdit, AddOpensInTheLoadedBackupDirectoryAndAppendsTheChoice) {
     EXPECT_EQ(view.selected, -1);
     EXPECT_TRUE(view.okEnabled());
 
-    // The same file again: a second line; the dialog starts from the last choice.
+    // The same file again: a second line; the dialog offers the last name in its folder.
     logic.addFile();
-    EXPECT_EQ(openDialog.shownWithFile[1], "C:\\NEU\\MISSING.TXT");
+    EXPECT_EQ(openDialog.shownIn[1], "D:\\SAVE");
+    EXPECT_EQ(openDialog.shownWithFile[1], "MISSING.TXT");
     EXPECT_EQ(view.lines.size(), 3u);
     logic.apply();
     EXPECT_EQ(ini("Recovery Files", "1"), "C:\\NEU\\MISSING.TXT");

@@ -140,7 +140,9 @@ void SetupLogic::addFile() {
         if (static_cast<std::size_t>(selected) < lines.size())
             openFolder_ = folderPart(lines[static_cast<std::size_t>(selected)]);
     }
-    std::string chosen = openFile_;
+    // Only the name part of the last choice goes in: a full path would make the dialog open
+    // in that file's folder and ignore the initial folder chosen above.
+    std::string chosen = openFile_.substr(folderPart(openFile_).size());
     if (!platform_.openDialog.execute(openFolder_, chosen)) return;
     openFile_ = chosen;
     appendOrRaise(chosen);

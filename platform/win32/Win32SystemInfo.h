@@ -1,0 +1,13 @@
+// The system facts seam on kernel32: Windows directory and the program's own path.
+#pragma once
+#include "platform/SystemInfo.h"
+
+namespace talvek {
+
+class Win32SystemInfo : public SystemInfo {
+  public:
+    std::string windowsDirectory(std::size_t bufferSize) override;
+    std::string modulePath() override;
+};
+
+} // namespace talvek
