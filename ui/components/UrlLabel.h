@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "ui/components/logic/UrlLabelCore.h"
+#include "ui/toolkit/Handles.h"
 
 namespace talvek::ui {
 
@@ -35,6 +36,7 @@ class TUrlLabel : public UrlLabelCore {
   private:
     friend class UrlLabelWindow;
     std::unique_ptr<Shell> ownShell_;
+    Menu menu_;
     std::unique_ptr<UrlLabelWindow> window_;
 };
 

@@ -40,7 +40,7 @@ enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 // A font as components keep it; the Win32 side makes the GDI font from it.
 struct TFontSpec {
     std::string name = "MS Sans Serif";
-    int height = 13; // character height in pixels (LOGFONT.lfHeight = -height)
+    int height = 11; // character height in pixels (LOGFONT.lfHeight = -height): 8 pt
     TColor color = clWindowText;
     bool bold = false, italic = false, underline = false;
     bool operator==(const TFontSpec& o) const {

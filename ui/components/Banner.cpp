@@ -1,0 +1,144 @@
+#include "ui/components/Banner.h"
+
+#include "config/Error.h"
+#include "ui/components/GdiCanvas.h"
+#include "ui/toolkit/Application.h"
+#include "ui/toolkit/Window.h"
+
+namespace talvek::ui {
+
+namespace {
+const char* const kBannerClass = "TBanner";
+const UINT_PTR kScrollTimer = 1;
+} // namespace
+
+// The banner's window: opaque (no background brush, WM_ERASEBKGND does nothing), so a repaint
+// never flickers; everything else goes to the banner.
+class BannerWindow : public Window {
+  public:
+    BannerWindow(TBanner& banner, HWND parent, int x, int y) : banner_(banner) {
+        registerClass(kBannerClass, nullptr);
+        DWORD style = WS_CHILD | (banner.Visible() ? WS_VISIBLE : 0);
+        if (!create(0, kBannerClass, "", style, x, y, banner.Width(), banner.Height(), parent))
+            throw AppError("Fenster " + std::string(kBannerClass) + " kann nicht erzeugt werden");
+    }
+
+  protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+        switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PaintDC dc(hwnd());
+            DcCanvas screen(dc.get(), banner_.Width(), banner_.Height());
+            banner_.Paint(screen);
+            banner_.screenCopies_ += screen.copies();
+            return 0;
+        }
+        case WM_TIMER:
+            if (wParam == kScrollTimer) banner_.ScrollStep();
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            banner_.DblClick();
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+            if (banner_.OnMouseDown) banner_.OnMouseDown(banner_, button(message), x, y);
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+            if (message == WM_LBUTTONUP && banner_.OnClick) banner_.OnClick(banner_);
+            if (banner_.OnMouseUp) banner_.OnMouseUp(banner_, button(message), x, y);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (banner_.OnMouseMove) banner_.OnMouseMove(banner_, x, y);
+            return 0;
+        }
+        return defaultHandling(message, wParam, lParam);
+    }
+
+  private:
+    static TMouseButton button(UINT message) {
+        return message == WM_RBUTTONDOWN || message == WM_RBUTTONUP ? TMouseButton::mbRight
+                                                                    : TMouseButton::mbLeft;
+    }
+    TBanner& banner_;
+};
+
+TBanner::TBanner(TComponent* owner) : BannerCore(owner) {}
+
+TBanner::~TBanner() = default;
+
+void TBanner::CreateIn(HWND parent, int left, int top, int width, int height) {
+    window_.reset();
+    left_ = left;
+    top_ = top;
+    SetWidth(width);
+    SetHeight(height);
+    window_ = std::make_unique<BannerWindow>(*this, parent, left, top);
+    UpdateTimer(timerRunning_, timerInterval_);
+}
+
+void TBanner::SetBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    SetWidth(width);
+    SetHeight(height);
+}
+
+HWND TBanner::Handle() const {
+    return window_ ? window_->hwnd() : nullptr;
+}
+
+void TBanner::SetBitmap(HBITMAP picture) {
+    PictureCanvas source(picture);
+    BannerCore::SetBitmap(source);
+}
+
+void TBanner::SetVisible(bool value) {
+    BannerCore::SetVisible(value);
+    if (HWND wnd = Handle()) ShowWindow(wnd, value ? SW_SHOW : SW_HIDE);
+}
+
+std::unique_ptr<Canvas> TBanner::CreateBitmap() {
+    return std::make_unique<BitmapCanvas>();
+}
+
+void TBanner::UpdateTimer(bool running, std::uint16_t interval) {
+    HWND wnd = Handle();
+    if (wnd && running) {
+        if (!SetTimer(wnd, kScrollTimer, interval, nullptr))
+            throw AppError("Nicht genügend Timer verfügbar");
+    } else if (wnd) {
+        KillTimer(wnd, kScrollTimer);
+    }
+    // Without a window the timer starts when the window is created.
+    timerRunning_ = running;
+    timerInterval_ = interval;
+}
+
+void TBanner::RepaintNow() {
+    if (HWND wnd = Handle()) {
+        InvalidateRect(wnd, nullptr, FALSE);
+        UpdateWindow(wnd);
+    }
+}
+
+bool TBanner::ShiftAndCtrlDown() {
+    return (GetKeyState(VK_SHIFT) & 0x8000) && (GetKeyState(VK_CONTROL) & 0x8000);
+}
+
+void TBanner::ShowNotice(const std::string& caption, const std::string& text) {
+    MessageBeep(MB_ICONASTERISK);
+    MessageBoxA(Application::instance().mainWindow(), text.c_str(), caption.c_str(),
+                MB_OK | MB_ICONINFORMATION);
+}
+
+void TBanner::BoundsChanged() {
+    if (HWND wnd = Handle())
+        SetWindowPos(wnd, nullptr, left_, top_, Width(), Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+}
+
+} // namespace talvek::ui

@@ -1,0 +1,126 @@
+#include "ui/components/GdiCanvas.h"
+
+#include "config/Error.h"
+
+namespace talvek::ui {
+
+COLORREF colorRef(TColor color) {
+    if (isSystemColor(color)) return GetSysColor(static_cast<int>(color & 0xFF));
+    return static_cast<COLORREF>(color & 0xFFFFFF);
+}
+
+DcCanvas::~DcCanvas() {
+    releaseFont();
+}
+
+void DcCanvas::releaseFont() {
+    if (oldFont_) SelectObject(dc_, oldFont_);
+    oldFont_ = nullptr;
+}
+
+void DcCanvas::setSize(int w, int h) {
+    w_ = w;
+    h_ = h;
+}
+
+void DcCanvas::setFont(const TFontSpec& spec) {
+    LOGFONTA lf{};
+    lf.lfHeight = -spec.height;
+    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = spec.italic ? TRUE : FALSE;
+    lf.lfUnderline = spec.underline ? TRUE : FALSE;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+    Font font(CreateFontIndirectA(&lf));
+    if (!font) throw AppError("Schriftart " + spec.name + " kann nicht erzeugt werden");
+    releaseFont();
+    oldFont_ = SelectObject(dc_, font.get());
+    font_ = std::move(font);
+    SetTextColor(dc_, colorRef(spec.color));
+}
+
+SIZE DcCanvas::extent(const std::string& text) {
+    SIZE size{0, 0};
+    GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+int DcCanvas::textWidth(const std::string& text) {
+    return extent(text).cx;
+}
+
+int DcCanvas::textHeight(const std::string& text) {
+    // The height of a line in this font, also for an empty text.
+    return extent(text.empty() ? std::string(" ") : text).cy;
+}
+
+void DcCanvas::fillRect(int left, int top, int right, int bottom, TColor color) {
+    RECT r{left, top, right, bottom};
+    if (isSystemColor(color)) {
+        FillRect(dc_, &r, GetSysColorBrush(static_cast<int>(color & 0xFF)));
+        return;
+    }
+    Brush brush(CreateSolidBrush(colorRef(color)));
+    FillRect(dc_, &r, brush.get());
+}
+
+void DcCanvas::textOut(int x, int y, const std::string& text, TColor background) {
+    SetBkMode(dc_, OPAQUE);
+    SetBkColor(dc_, colorRef(background));
+    TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+void DcCanvas::draw(int x, int y, const Canvas& source) {
+    const auto& src = static_cast<const DcCanvas&>(source);
+    if (src.w_ <= 0 || src.h_ <= 0) return;
+    // The whole source, no more: GDI clips what falls outside this canvas.
+    BitBlt(dc_, x, y, src.w_, src.h_, src.dc_, 0, 0, SRCCOPY);
+    ++copies_;
+}
+
+BitmapCanvas::BitmapCanvas() : DcCanvas(nullptr, 0, 0), memory_(CreateCompatibleDC(nullptr)) {
+    if (!memory_) throw AppError("Bitmap kann nicht erzeugt werden");
+    dc_ = memory_.get();
+}
+
+BitmapCanvas::~BitmapCanvas() {
+    releaseFont();
+    if (oldBitmap_) SelectObject(dc_, oldBitmap_);
+}
+
+void BitmapCanvas::setSize(int w, int h) {
+    if (oldBitmap_) SelectObject(dc_, oldBitmap_);
+    oldBitmap_ = nullptr;
+    bitmap_.reset();
+    if (w <= 0 || h <= 0) {
+        // No pixels, but the size is kept (a picture may be wide with no height); measuring
+        // text still works on the DC.
+        DcCanvas::setSize(w < 0 ? 0 : w, h < 0 ? 0 : h);
+        return;
+    }
+    WindowDC screen(nullptr);
+    Bitmap bitmap(CreateCompatibleBitmap(screen.get(), w, h));
+    if (!bitmap) throw AppError("Bitmap kann nicht erzeugt werden");
+    oldBitmap_ = SelectObject(dc_, bitmap.get());
+    bitmap_ = std::move(bitmap);
+    DcCanvas::setSize(w, h);
+}
+
+PictureCanvas::PictureCanvas(HBITMAP picture)
+    : DcCanvas(nullptr, 0, 0), memory_(CreateCompatibleDC(nullptr)) {
+    BITMAP info{};
+    if (!memory_ || !picture || !GetObjectA(picture, sizeof info, &info))
+        throw AppError("Ungültiges Bild");
+    dc_ = memory_.get();
+    oldBitmap_ = SelectObject(dc_, picture);
+    DcCanvas::setSize(info.bmWidth, info.bmHeight);
+}
+
+PictureCanvas::~PictureCanvas() {
+    releaseFont();
+    if (oldBitmap_) SelectObject(dc_, oldBitmap_);
+}
+
+} // namespace talvek::ui

@@ -1,0 +1,161 @@
+#include "ui/components/UrlLabel.h"
+
+#include "config/Error.h"
+#include "platform/win32/Win32Shell.h"
+#include "ui/components/GdiCanvas.h"
+#include "ui/toolkit/Application.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Window.h"
+
+namespace talvek::ui {
+
+namespace {
+const char* const kUrlLabelClass = "TUrlLabel";
+const UINT kCopyItem = 1;
+
+HWND applicationWindow() {
+    return Application::instance().handle();
+}
+} // namespace
+
+// The label's window: paints opaquely from a memory bitmap, shows cursor 5, holds the capture
+// while the left button is down and owns the "Copy" menu.
+class UrlLabelWindow : public Window {
+  public:
+    UrlLabelWindow(TUrlLabel& label, HWND parent, int x, int y, int w, int h) : label_(label) {
+        registerClass(kUrlLabelClass, nullptr);
+        if (!create(0, kUrlLabelClass, label.Caption().c_str(), WS_CHILD | WS_VISIBLE, x, y, w, h,
+                    parent))
+            throw AppError("Fenster " + std::string(kUrlLabelClass) + " kann nicht erzeugt werden");
+    }
+
+  protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+        switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            paint();
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                if (HCURSOR hand = Application::instance().cursor(kHandCursor)) {
+                    SetCursor(hand);
+                    return TRUE;
+                }
+            }
+            break;
+        case WM_LBUTTONDOWN:
+            SetCapture(hwnd());
+            label_.MouseDown(TMouseButton::mbLeft, x, y);
+            return 0;
+        case WM_LBUTTONUP: {
+            RECT client;
+            GetClientRect(hwnd(), &client);
+            const POINT at{x, y};
+            const bool inside = PtInRect(&client, at) != FALSE;
+            try {
+                label_.MouseUp(TMouseButton::mbLeft, x, y, inside);
+            } catch (...) {
+                if (GetCapture() == hwnd()) ReleaseCapture();
+                throw;
+            }
+            if (GetCapture() == hwnd()) ReleaseCapture();
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != hwnd()) label_.CancelPress();
+            return 0;
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            label_.MouseDown(other(message), x, y);
+            return 0;
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            label_.MouseUp(other(message), x, y, true);
+            // The context menu follows through WM_CONTEXTMENU.
+            return defaultHandling(message, wParam, lParam);
+        case WM_MOUSEMOVE:
+            label_.MouseMove(x, y);
+            return 0;
+        case WM_CONTEXTMENU: {
+            POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (at.x == -1 && at.y == -1) { // from the keyboard: below the label's corner
+                at = POINT{0, 0};
+                ClientToScreen(hwnd(), &at);
+            }
+            // The chosen item arrives as WM_COMMAND.
+            TrackPopupMenu(label_.PopupMenu(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                           hwnd(), nullptr);
+            return 0;
+        }
+        case WM_COMMAND:
+            if (LOWORD(wParam) == kCopyItem && lParam == 0) label_.CopyClick();
+            return 0;
+        }
+        return defaultHandling(message, wParam, lParam);
+    }
+
+  private:
+    static TMouseButton other(UINT message) {
+        return message == WM_RBUTTONDOWN || message == WM_RBUTTONUP ? TMouseButton::mbRight
+                                                                    : TMouseButton::mbMiddle;
+    }
+
+    void paint() {
+        PaintDC dc(hwnd());
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        BitmapCanvas frame;
+        frame.setFont(label_.Font());
+        frame.setSize(client.right, client.bottom);
+        frame.fillRect(0, 0, client.right, client.bottom, label_.Color());
+        frame.textOut(0, 0, label_.Caption(), label_.Color());
+        DcCanvas screen(dc.get(), client.right, client.bottom);
+        screen.draw(0, 0, frame);
+    }
+
+    TUrlLabel& label_;
+};
+
+TUrlLabel::TUrlLabel(TComponent* owner)
+    : UrlLabelCore(owner), ownShell_(std::make_unique<Win32Shell>(&applicationWindow)),
+      menu_(CreatePopupMenu()) {
+    SetShell(ownShell_.get());
+    if (!menu_ || !AppendMenuA(menu_.get(), MF_STRING, kCopyItem, kUrlLabelCopyCaption))
+        throw AppError("Menü kann nicht erzeugt werden");
+    Application& app = Application::instance();
+    // Every label loads it again; the slot simply holds the same pointer.
+    app.setCursor(kHandCursor, LoadCursorA(app.hinstance(), "HAND"));
+}
+
+TUrlLabel::~TUrlLabel() = default;
+
+void TUrlLabel::CreateIn(HWND parent, int left, int top, int width, int height) {
+    window_.reset();
+    window_ = std::make_unique<UrlLabelWindow>(*this, parent, left, top, width, height);
+}
+
+void TUrlLabel::SetBounds(int left, int top, int width, int height) {
+    if (HWND wnd = Handle())
+        SetWindowPos(wnd, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND TUrlLabel::Handle() const {
+    return window_ ? window_->hwnd() : nullptr;
+}
+
+HMENU TUrlLabel::PopupMenu() const {
+    return menu_.get();
+}
+
+void TUrlLabel::Changed() {
+    if (HWND wnd = Handle()) {
+        if (Caption() != windowText(wnd)) SetWindowTextA(wnd, Caption().c_str());
+        InvalidateRect(wnd, nullptr, FALSE);
+        UpdateWindow(wnd);
+    }
+}
+
+} // namespace talvek::ui
