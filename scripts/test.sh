@@ -37,9 +37,12 @@ trap stop_display EXIT
 prepare_prefix
 mkdir -p "$BUILD/screenshots"
 rm -f "$BUILD"/screenshots/*.bmp
+give_to_test_user "$BUILD/screenshots"
 export TALVEK_SCREENSHOTS="Z:$(echo "$BUILD/screenshots" | tr / '\\')"
-win_out=$(cd "$WIN_BUILD" && timeout 1500 "$WINE" ./win32_tests.exe "$@" 2>&1 | tr -d '\r')
+(cd "$WIN_BUILD" && timeout 1500 "${RUN_AS[@]}" env HOME="$WINEPREFIX" "$WINE" ./win32_tests.exe "$@") \
+    > "$BUILD/win32_tests.log" 2>&1
 win_rc=$?
+win_out=$(tr -d '\r' < "$BUILD/win32_tests.log")
 echo "$win_out" | grep -E '^\[ +(RUN|OK|FAILED|PASSED|SKIPPED) +\]|Failure|error:|Expected|Which is|actual|Value of|  [A-Za-z].*' | grep -v '^\[ RUN' | tail -n 400
 win_passed=$(echo "$win_out" | sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' | tail -1)
 win_failed=$(echo "$win_out" | sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' | tail -1)

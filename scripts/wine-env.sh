@@ -24,6 +24,26 @@ fi
 export WINELOADER=$WINE
 WINESERVER=/usr/lib/wine/wineserver
 
+# Wine lets root write to read-only files, so under root the programs run as an ordinary user:
+# only then does a write-protected file behave as it does for a Windows user.
+RUN_AS=()
+if [ "$(id -u)" -eq 0 ]; then
+    TEST_USER=${TEST_USER:-talvektest}
+    id "$TEST_USER" >/dev/null 2>&1 || useradd -M -d /nonexistent -s /usr/sbin/nologin "$TEST_USER"
+    RUN_AS=(runuser -u "$TEST_USER" -m --)
+fi
+
+# Runs a command (Wine and the programs under it) as the user the tests run as.
+as_test_user() {
+    "${RUN_AS[@]}" env HOME="$WINEPREFIX" "$@"
+}
+
+# Hands a folder the tests write into to that user.
+give_to_test_user() {
+    [ -n "${TEST_USER:-}" ] && chown -R "$TEST_USER" "$@"
+    return 0
+}
+
 # Starts Xvfb on a free display unless one is given; sets DISPLAY and XVFB_PID.
 start_display() {
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return; fi
@@ -43,7 +63,7 @@ start_display() {
 }
 
 stop_display() {
-    "$WINESERVER" -k >/dev/null 2>&1 || true
+    as_test_user "$WINESERVER" -k >/dev/null 2>&1 || true
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
 }
 
@@ -52,8 +72,10 @@ prepare_prefix() {
     if [ ! -d "$WINEPREFIX/drive_c/windows" ] || [ "$(cat "$WINEPREFIX/.talvek-arch" 2>/dev/null)" != "$WINE_ARCH" ]; then
         rm -rf "$WINEPREFIX"
         mkdir -p "$WINEPREFIX"
-        "$WINE" wineboot -i >/dev/null 2>&1
-        "$WINESERVER" -w
+        give_to_test_user "$WINEPREFIX"
+        as_test_user "$WINE" wineboot -i >/dev/null 2>&1
+        as_test_user "$WINESERVER" -w
         echo "$WINE_ARCH" > "$WINEPREFIX/.talvek-arch"
     fi
+    give_to_test_user "$WINEPREFIX"
 }

@@ -12,7 +12,9 @@ std::string exeDir() {
     return s.substr(0, s.find_last_of('\\'));
 }
 
-std::string talvekPath() { return exeDir() + "\\talvek.exe"; }
+std::string talvekPath() {
+    return exeDir() + "\\talvek.exe";
+}
 
 std::string windowsDir() {
     char dir[MAX_PATH] = {};
@@ -20,7 +22,9 @@ std::string windowsDir() {
     return dir;
 }
 
-std::string iniPath() { return windowsDir() + "\\Talvek95.ini"; }
+std::string iniPath() {
+    return windowsDir() + "\\Talvek95.ini";
+}
 
 Process::~Process() {
     if (handle_) CloseHandle(handle_);
@@ -47,7 +51,9 @@ bool Process::waitExit(DWORD timeoutMs, DWORD* code) {
     return true;
 }
 
-bool Process::running() { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
+bool Process::running() {
+    return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT;
+}
 
 void Process::kill() {
     if (running()) {
@@ -144,7 +150,9 @@ HWND findChild(HWND parent, const char* className, const std::string& caption) {
     return nullptr;
 }
 
-void click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+void click(HWND button) {
+    PostMessageA(button, BM_CLICK, 0, 0);
+}
 
 SIZE clientSize(HWND wnd) {
     RECT r{};
@@ -211,7 +219,8 @@ std::string readFile(const std::string& path) {
     std::string content;
     char buffer[65536];
     DWORD got = 0;
-    while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got > 0) content.append(buffer, got);
+    while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        content.append(buffer, got);
     CloseHandle(f);
     return content;
 }
@@ -226,7 +235,9 @@ void writeFile(const std::string& path, const std::string& content) {
     CloseHandle(f);
 }
 
-bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != 0xFFFFFFFF; }
+bool exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != 0xFFFFFFFF;
+}
 
 void removeAll(const std::string& path) {
     DWORD a = GetFileAttributesA(path.c_str());

@@ -106,7 +106,7 @@ TEST_F(ProgressWindow, TheClosingWaitLastsItsSecondsAndEndeOnlyNotesTheQuit) {
     ASSERT_TRUE(process.waitExit(10000, &code));
     DWORD waited = GetTickCount() - waitStart;
     EXPECT_GE(waited, 1500u);
-    EXPECT_LE(waited, 4000u);
+    EXPECT_LE(waited, 5000u) << "including the end of the process under Wine";
     EXPECT_EQ(code, 0u);
 }
 
