@@ -1,0 +1,149 @@
+// TBanner in a real window: the credits scroll from bottom to top, pixel for pixel, with one
+// copy to the screen per frame.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "config/Error.h"
+#include "ui/components/Banner.h"
+#include "win32/Bench.h"
+#include "win32/ComponentTestHost.h"
+
+using namespace talvek::ui;
+using componenttest::capture;
+using componenttest::HostWindow;
+using componenttest::Pixels;
+
+namespace {
+
+std::vector<std::string> sixtyLines() {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 60; ++i)
+        lines.push_back(i % 4 == 0 ? std::string()
+                                   : "Zeile " + std::to_string(i) + " der Laufschrift");
+    return lines;
+}
+
+// The about page's banner: grey Arial 11 pixels on black, 1 pixel every 100 ms upwards.
+void setUpAboutBanner(TBanner& banner, HWND parent) {
+    LoadComponents({&banner}, [&] {
+        banner.SetColor(clBlack);
+        TFontSpec font;
+        font.name = "Arial";
+        font.height = 11;
+        font.color = clGray;
+        banner.SetFont(font);
+        banner.SetLinesAlign(TAlignment::taLeftJustify);
+        banner.SetScrollDirection(TScrollDirection::sdBottomToTop);
+        banner.SetScrollInterval(100);
+        banner.SetScrollPixels(1);
+        banner.SetLines(sixtyLines());
+    });
+    banner.CreateIn(parent, 10, 10, 217, 57);
+}
+
+int textPixels(const Pixels& p, int fromRow, int toRow) {
+    int n = 0;
+    for (int y = fromRow; y < toRow; ++y)
+        for (int x = 0; x < p.width; ++x)
+            if (p.at(x, y) != 0) ++n;
+    return n;
+}
+
+TEST(ComponentBanner, LinesScrollUpByTheStepsTakenOneCopyPerFrame) {
+    HostWindow host(260, 90);
+    TBanner banner(nullptr);
+    setUpAboutBanner(banner, host.get());
+    ASSERT_NE(banner.Handle(), nullptr);
+    EXPECT_TRUE(banner.Enabled());
+    EXPECT_EQ(banner.StripHeight() % 60, 0);
+    EXPECT_GT(banner.StripHeight(), 60 * 8);
+
+    // The window timer drives it: about ten steps a second.
+    bench::pump(1200);
+    const int timerSteps = banner.ScrollPos();
+    EXPECT_GE(timerSteps, 5);
+    EXPECT_LE(timerSteps, 14);
+
+    // Hold it still (interval 0 stops the timer, scrolling stays on) and step by hand.
+    banner.SetScrollInterval(0);
+    EXPECT_TRUE(banner.Enabled());
+    bench::pump(300);
+    banner.SetScrollPos(40);
+    banner.ScrollStep();
+    bench::pump(100);
+    const Pixels first = capture(banner.Handle());
+    bench::screenshot(host.get(), "banner-1");
+    ASSERT_EQ(first.width, 217);
+    ASSERT_EQ(first.height, 57);
+    EXPECT_EQ(first.at(0, 0), 0u); // black above the strip's top edge (57 - 41)
+    EXPECT_GT(textPixels(first, 16, 57), 50);
+    EXPECT_EQ(textPixels(first, 0, 16), 0);
+
+    const int kSteps = 12;
+    const unsigned long copiesBefore = banner.ScreenCopies();
+    for (int i = 0; i < kSteps; ++i)
+        banner.ScrollStep();
+    EXPECT_EQ(banner.ScreenCopies() - copiesBefore, static_cast<unsigned long>(kSteps));
+    EXPECT_EQ(banner.ScrollPos(), 41 + kSteps);
+    const Pixels second = capture(banner.Handle());
+    bench::screenshot(host.get(), "banner-2");
+
+    // Every row moved up by exactly kSteps pixels.
+    int differing = 0;
+    for (int y = 0; y + kSteps < first.height; ++y)
+        for (int x = 0; x < first.width; ++x)
+            if (second.at(x, y) != first.at(x, y + kSteps)) ++differing;
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(textPixels(second, 4, 16), 0); // text now where the first shot was black
+}
+
+TEST(ComponentBanner, SwitchedOffTextBannerShowsOnlyItsColour) {
+    HostWindow host(260, 90);
+    TBanner banner(nullptr);
+    setUpAboutBanner(banner, host.get());
+    banner.SetScrollPos(57);
+    banner.SetEnabled(false);
+    EXPECT_FALSE(banner.HasStrip());
+    InvalidateRect(banner.Handle(), nullptr, FALSE);
+    UpdateWindow(banner.Handle());
+    const Pixels p = capture(banner.Handle());
+    EXPECT_EQ(textPixels(p, 0, p.height), 0);
+    EXPECT_THROW(TBanner(nullptr).SetEnabled(true), talvek::AppError);
+}
+
+TEST(ComponentBanner, APictureStripScrollsLeftWithoutGap) {
+    HostWindow host(260, 90);
+    // A 20 by 10 picture: left half white, right half black.
+    HDC screen = GetDC(nullptr);
+    HBITMAP picture = CreateCompatibleBitmap(screen, 20, 10);
+    HDC mem = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(mem, picture);
+    RECT all{0, 0, 20, 10}, left{0, 0, 10, 10};
+    FillRect(mem, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    FillRect(mem, &left, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+
+    TBanner banner(nullptr);
+    banner.SetColor(clBlack);
+    banner.SetNoGap(true);
+    banner.SetScrollInterval(0);
+    banner.SetBitmap(picture);
+    DeleteObject(picture); // the banner keeps its own copy
+    EXPECT_TRUE(banner.Enabled());
+    banner.CreateIn(host.get(), 10, 10, 100, 10);
+    banner.SetScrollPos(4);
+    InvalidateRect(banner.Handle(), nullptr, FALSE);
+    UpdateWindow(banner.Handle());
+    const Pixels p = capture(banner.Handle());
+    // Copies with left edges at 96, 76, ..., -4: white from 96, 76, ..., 16 and 0 to 5.
+    for (int x = 0; x < 100; ++x) {
+        const bool white = ((x + 4) % 20) < 10;
+        EXPECT_EQ(p.at(x, 5), white ? 0xFFFFFFu : 0u) << x;
+    }
+}
+
+} // namespace
