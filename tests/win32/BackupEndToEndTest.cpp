@@ -1,0 +1,431 @@
+// Whole backup runs of the real talvek.exe on the Wine prefix's C: drive: what it leaves in
+// the configuration file and the record set directories, and what the user sees.
+#include <gtest/gtest.h>
+
+#include "config/DateText.h"
+#include "win32/Bench.h"
+
+using namespace talvek;
+
+namespace {
+
+const char* const kBackupDir = "C:\\Talvek95";
+const DWORD kSysAttrs = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// The ten system files of a first setup; the first five are made by the test on C:\, the
+// two ini files are the prefix's own, the last three do not exist.
+const char* const kSystemFiles[] = {
+    "C:\\AUTOEXEC.BAT",
+    "C:\\CONFIG.SYS",
+    "C:\\IO.SYS",
+    "C:\\COMMAND.COM",
+    "C:\\MSDOS.SYS",
+    "C:\\WINDOWS\\WIN.INI",
+    "C:\\WINDOWS\\SYSTEM.INI",
+    "C:\\WINDOWS\\PROTOCOL.INI",
+    "C:\\WINDOWS\\SYSTEM.DAT",
+    "C:\\WINDOWS\\USER.DAT",
+};
+const int kMadeFiles = 5;
+const int kMissingFrom = 7;
+
+Date today() {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return Date{st.wYear, st.wMonth, st.wDay};
+}
+
+std::string dayText(int daysBack) {
+    return formatDateText(addDays(today(), -daysBack));
+}
+std::string recordDir(int daysBack) {
+    return std::string(kBackupDir) + "\\" + compactDateText(addDays(today(), -daysBack));
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find("\r\n", at);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(at));
+            break;
+        }
+        lines.push_back(text.substr(at, end - at));
+        at = end + 2;
+    }
+    return lines;
+}
+
+// The configuration file as sections and keys: its non-empty lines.
+std::vector<std::string> iniLines() {
+    std::vector<std::string> lines;
+    for (const std::string& l : splitLines(bench::readFile(bench::iniPath())))
+        if (!l.empty()) lines.push_back(l);
+    return lines;
+}
+
+std::string crlf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& l : lines)
+        text += l + "\r\n";
+    return text;
+}
+
+std::string attributeText(DWORD a) {
+    std::string t;
+    t += (a & FILE_ATTRIBUTE_READONLY) ? "+R " : "-R ";
+    t += (a & FILE_ATTRIBUTE_ARCHIVE) ? "+A " : "-A ";
+    t += (a & FILE_ATTRIBUTE_SYSTEM) ? "+S " : "-S ";
+    t += (a & FILE_ATTRIBUTE_HIDDEN) ? "+H " : "-H ";
+    return t;
+}
+
+const std::vector<std::string> kSettings = {
+    "[Einstellungen]",
+    "max. Anzahl der Datens\xE4tze=3",
+    "Recovery Directory=C:\\Talvek95",
+    "Batchfile=1",
+    "Batchname=RECOVERY.BAT",
+    "Logfile=1",
+    "Logname=PROTOCOL.TXT",
+    "AlleXTage=1",
+    "Talvek-Version=1.1",
+    "Aktiv=1",
+    "firstrun=1",
+};
+
+struct BackupEndToEnd : ::testing::Test {
+    void SetUp() override {
+        bench::removeAll(bench::iniPath());
+        bench::removeAll(kBackupDir);
+        for (int i = 0; i < kMadeFiles; ++i)
+            madeByTest[i] = !bench::exists(kSystemFiles[i]);
+        for (int i = 0; i < kMadeFiles; ++i) {
+            if (!madeByTest[i]) continue;
+            bench::writeFile(kSystemFiles[i], std::string("REM ") + kSystemFiles[i] + "\r\n");
+            if (i == 2 || i == 4) {
+                // Wine keeps hidden and system beside the file, which an ordinary user can no
+                // longer do once the file is read-only: those two first.
+                SetFileAttributesA(kSystemFiles[i], FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+                SetFileAttributesA(kSystemFiles[i], kSysAttrs);
+            }
+        }
+    }
+    void TearDown() override {
+        process.kill();
+        bench::removeAll(bench::iniPath());
+        bench::removeAll(kBackupDir);
+        for (int i = 0; i < kMadeFiles; ++i)
+            if (madeByTest[i]) bench::removeAll(kSystemFiles[i]);
+        for (const std::string& extra : extras)
+            bench::removeAll(extra);
+    }
+
+    // The configuration of a first setup with "Datum" two days back.
+    std::vector<std::string> setupConfiguration() {
+        std::vector<std::string> lines = kSettings;
+        lines.push_back("[Aktueller Datensatz]");
+        lines.push_back("Datum=" + dayText(2));
+        lines.push_back("[Recovery Files]");
+        for (int i = 0; i < 10; ++i)
+            lines.push_back(std::to_string(i) + "=" + kSystemFiles[i]);
+        return lines;
+    }
+
+    HWND start() {
+        process = bench::startTalvek("-s");
+        return bench::waitForWindow(process.pid(), "TForm1", "Talvek 95", 10000);
+    }
+    // The details log as the window holds it.
+    static std::string memoText(HWND form) {
+        HWND memo = nullptr;
+        for (HWND child : bench::children(form)) {
+            char cls[32] = {};
+            GetClassNameA(child, cls, sizeof cls);
+            if (lstrcmpiA(cls, "Edit") == 0) memo = child;
+        }
+        return memo ? bench::text(memo) : std::string();
+    }
+    // Confirms the box of a run with errors; the window must then wait for "&Ende".
+    void expectErrorsBoxThenEnde(HWND form, const char* screenshot) {
+        HWND box = bench::waitForMessageBox(process.pid(), 20000);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(bench::text(box), "Fehler sind aufgetreten!");
+        EXPECT_EQ(bench::messageBoxText(box),
+                  "W\xE4rend des aktuellen Talvek-Aufrufs kam es zu Fehlern !\n\r"
+                  "Bitte informieren Sie sich \xFC"
+                  "ber Details in diesem Fenster oder der Datei Protocol.txt !");
+        bench::answerMessageBox(box, IDOK);
+        bench::pump(1500);
+        EXPECT_TRUE(process.running()) << "the window stays open after errors";
+        shownLog = memoText(form);
+        bench::screenshot(form, screenshot);
+        bench::click(bench::findChild(form, "Button", "&Ende"));
+        DWORD code = 99;
+        ASSERT_TRUE(process.waitExit(10000, &code));
+        EXPECT_EQ(code, 0u);
+    }
+
+    bench::Process process;
+    bool madeByTest[kMadeFiles] = {};
+    std::vector<std::string> extras;
+    std::string shownLog; // the details box's text when the run had ended
+};
+
+TEST_F(BackupEndToEnd, TheFirstDueRunAfterSetupThenASecondStartTheSameDay) {
+    bench::writeFile(bench::iniPath(), crlf(setupConfiguration()));
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    expectErrorsBoxThenEnde(form, "backup-first-run");
+
+    const std::string t = dayText(0), dir = recordDir(0);
+    std::vector<std::string> expectedIni = setupConfiguration();
+    expectedIni[12] = "Datum=" + t;
+    expectedIni.push_back("[" + t + "]");
+    expectedIni.push_back("Directory=" + dir);
+    expectedIni.push_back("Datum=" + t);
+    for (int i = 0; i < kMissingFrom; ++i)
+        expectedIni.push_back("Datei" + std::to_string(i + 1) + "=" + kSystemFiles[i]);
+    expectedIni.push_back("LogFile=PROTOCOL.TXT");
+    expectedIni.push_back("RecFile=RECOVERY.BAT");
+    expectedIni.push_back("[Datens\xE4tze]");
+    expectedIni.push_back("0=" + t);
+    EXPECT_EQ(iniLines(), expectedIni);
+
+    // The copies, without attributes (Wine reports a file without any as archive).
+    for (int i = 0; i < kMissingFrom; ++i) {
+        std::string name =
+            std::string(kSystemFiles[i]).substr(std::string(kSystemFiles[i]).rfind('\\') + 1);
+        std::string copy = dir + "\\" + name;
+        ASSERT_TRUE(bench::exists(copy)) << copy;
+        EXPECT_EQ(GetFileAttributesA(copy.c_str()) & kSysAttrs, 0u) << copy;
+        EXPECT_EQ(bench::readFile(copy), bench::readFile(kSystemFiles[i])) << copy;
+    }
+    EXPECT_EQ(GetFileAttributesA("C:\\MSDOS.SYS") & kSysAttrs, kSysAttrs)
+        << "the source keeps them";
+
+    std::vector<std::string> protocol = {
+        "Talvek 95  -  Sicherung der Systemdateien bei jedem Windows-Start",
+        "Datum: " + t,
+        "Windows Verzeichnis: " + bench::windowsDir(),
+        "Verzeichnis f\xFCr Datens\xE4tze: C:\\Talvek95",
+        "Verzeichnis f\xFCr Datens\xE4tze erfolgreich erstellt.",
+        "Heutiges Verzeichnis: " + dir,
+        "Heutiges Verzeichnis erfolgreich erstellt.",
+        "10 Datei(en) zu sichern.",
+    };
+    for (int i = 0; i < 10; ++i)
+        protocol.push_back(std::string("Die Datei ") + kSystemFiles[i] +
+                           (i < kMissingFrom ? " wurde erfolgreich gesichert."
+                                             : " konnte nicht gesichert werden."));
+    protocol.push_back("Die Datens\xE4tze wurden aktualisiert.");
+    EXPECT_EQ(splitLines(bench::readFile(dir + "\\PROTOCOL.TXT")), protocol);
+
+    std::vector<std::string> batch = {
+        "@echo off",
+        "ECHO .",
+        "ECHO " + std::string(63, '*'),
+        "ECHO **  Diese Datei wurde automatisch erstellt von Talvek 95  **",
+        "ECHO **  Talvek 95 - Sicherung Ihrer Windows-Systemdateien        **",
+        "ECHO **  Vor dem \xDC"
+        "berschreiben wird jeweils nachgefragt.       **",
+        "ECHO **  DIESE DATEI NUR UNTER MS-DOS 7.0 (oder h\xF6her) AUSF\xDCHREN! **",
+        "ECHO " + std::string(63, '*'),
+        "ECHO .",
+        "ECHO Dieser Datensatz wurde am " + t + " erstellt.",
+        "ECHO Dieser Datensatz wurde in " + dir + " gesichert.",
+    };
+    for (int i = 0; i < 10; ++i) {
+        std::string entry = kSystemFiles[i];
+        if (i >= kMissingFrom) {
+            batch.insert(batch.end(), 3, "");
+            continue;
+        }
+        batch.push_back("ATTRIB -R -A -S -H " + entry);
+        batch.push_back("COPY /-Y " + dir + "\\" + entry.substr(entry.rfind('\\') + 1) + " " +
+                        entry + " /V");
+        batch.push_back("ATTRIB " + attributeText(GetFileAttributesA(entry.c_str())) + entry);
+    }
+    std::string batchText = bench::readFile(dir + "\\RECOVERY.BAT");
+    EXPECT_EQ(splitLines(batchText), batch);
+    EXPECT_EQ(batchText.substr(batchText.size() - 6), "\r\n\r\n\r\n") << "CR LF line ends";
+    EXPECT_EQ(batch[17], "ATTRIB -R -A -S -H C:\\IO.SYS");
+
+    // A second start the same day: not due, nothing changes, and it ends by itself.
+    std::string iniBefore = bench::readFile(bench::iniPath());
+    std::string protocolBefore = bench::readFile(dir + "\\PROTOCOL.TXT");
+    form = start();
+    ASSERT_NE(form, nullptr);
+    bench::pump(1000);
+    EXPECT_EQ(memoText(form), "Fertig.");
+    bench::screenshot(form, "backup-not-due");
+    DWORD code = 99;
+    ASSERT_TRUE(process.waitExit(10000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(bench::readFile(bench::iniPath()), iniBefore);
+    EXPECT_EQ(bench::readFile(dir + "\\PROTOCOL.TXT"), protocolBefore);
+}
+
+// Record sets of earlier days as earlier runs left them: directory, copies, protocol and
+// batch, section and list entry.
+struct Rotation : BackupEndToEnd {
+    void addRecordSet(int daysBack, std::vector<std::string>& ini, std::vector<std::string>& list) {
+        std::string dir = recordDir(daysBack);
+        CreateDirectoryA(kBackupDir, nullptr);
+        CreateDirectoryA(dir.c_str(), nullptr);
+        for (const char* name : {"AUTOEXEC.BAT", "CONFIG.SYS", "PROTOCOL.TXT", "RECOVERY.BAT"})
+            bench::writeFile(dir + "\\" + name, "old\r\n");
+        ini.insert(ini.end(),
+                   {"[" + dayText(daysBack) + "]", "Directory=" + dir, "Datum=" + dayText(daysBack),
+                    "Datei1=C:\\AUTOEXEC.BAT", "Datei2=C:\\CONFIG.SYS", "LogFile=PROTOCOL.TXT",
+                    "RecFile=RECOVERY.BAT"});
+        list.push_back(std::to_string(list.size() - 1) + "=" + dayText(daysBack));
+    }
+    std::vector<std::string> baseConfiguration() {
+        std::vector<std::string> ini = kSettings;
+        ini.insert(ini.end(), {"Sekunden warten=0", "[Aktueller Datensatz]", "Datum=" + dayText(1),
+                               "[Recovery Files]", "0=C:\\AUTOEXEC.BAT", "1=C:\\CONFIG.SYS"});
+        return ini;
+    }
+};
+
+TEST_F(Rotation, TheMaximumThreeRemovesTheOldestRecordSet) {
+    std::vector<std::string> ini = baseConfiguration(), list = {"[Datens\xE4tze]"};
+    for (int back : {3, 2, 1})
+        addRecordSet(back, ini, list);
+    ini.insert(ini.end(), list.begin(), list.end());
+    bench::writeFile(bench::iniPath(), crlf(ini));
+
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    DWORD code = 99;
+    ASSERT_TRUE(process.waitExit(20000, &code)) << "a run without errors ends by itself";
+
+    const std::string old = recordDir(3);
+    std::vector<std::string> protocol =
+        splitLines(bench::readFile(recordDir(0) + "\\PROTOCOL.TXT"));
+    ASSERT_EQ(protocol.size(), 17u)
+        << bench::readFile(recordDir(0) + "\\PROTOCOL.TXT") << bench::readFile(bench::iniPath());
+    EXPECT_EQ(protocol[8], "Die Datei C:\\CONFIG.SYS wurde erfolgreich gesichert.");
+    std::vector<std::string> removal(protocol.begin() + 9, protocol.end());
+    EXPECT_EQ(removal, (std::vector<std::string>{
+                           "L\xF6sche Datensatz vom: " + dayText(3),
+                           "Verzeichnis :" + old,
+                           " Die Datei " + old + "\\AUTOEXEC.BAT wurde gel\xF6scht.",
+                           " Die Datei " + old + "\\CONFIG.SYS wurde gel\xF6scht.",
+                           "Die Datei " + old + "\\PROTOCOL.TXT wurde gel\xF6scht",
+                           "Die Datei " + old + "\\RECOVERY.BAT wurde gel\xF6scht",
+                           "Das Verzeichnis " + old + " wurde gel\xF6scht !",
+                           "Die Datens\xE4tze wurden aktualisiert.",
+                       }));
+    EXPECT_FALSE(bench::exists(old));
+    for (int back : {2, 1})
+        EXPECT_EQ(bench::readFile(recordDir(back) + "\\CONFIG.SYS"), "old\r\n") << back;
+
+    std::vector<std::string> lines = iniLines();
+    auto has = [&](const std::string& l) {
+        return std::find(lines.begin(), lines.end(), l) != lines.end();
+    };
+    EXPECT_FALSE(has("[" + dayText(3) + "]"));
+    EXPECT_TRUE(has("[" + dayText(2) + "]"));
+    std::vector<std::string> tail(lines.end() - 4, lines.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"[Datens\xE4tze]", "0=" + dayText(2),
+                                              "1=" + dayText(1), "2=" + dayText(0)}));
+}
+
+TEST_F(Rotation, HandEditedBookkeepingDeletesNothingOutsideARecordSet) {
+    // A decoy in the Windows directory and one on C:\ stand for what must never go.
+    const std::string decoy = bench::windowsDir() + "\\TALVEKT.INI";
+    const std::string rootDecoy = "C:\\TALVEKT.BAT";
+    extras = {decoy, rootDecoy};
+    bench::writeFile(decoy, "keep\r\n");
+    bench::writeFile(rootDecoy, "keep\r\n");
+
+    std::vector<std::string> ini = baseConfiguration();
+    ini[1] = "max. Anzahl der Datens\xE4tze=1";
+    std::vector<std::string> list = {"[Datens\xE4tze]"};
+    ini.insert(ini.end(), {"[" + dayText(5) + "]", "Directory=" + bench::windowsDir(),
+                           "Datum=" + dayText(5), "Datei1=" + decoy, "LogFile=TALVEKT.INI"});
+    list.push_back("0=" + dayText(5));
+    addRecordSet(4, ini, list);
+    ini[ini.size() - 2] = "LogFile=..\\..\\AUTOEXEC.BAT";
+    ini.back() = "RecFile=..\\..\\TALVEKT.BAT";
+    const std::string autoexec = bench::readFile("C:\\AUTOEXEC.BAT");
+    ini.insert(ini.end(), list.begin(), list.end());
+    bench::writeFile(bench::iniPath(), crlf(ini));
+
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    expectErrorsBoxThenEnde(form, "backup-bad-bookkeeping");
+
+    EXPECT_EQ(bench::readFile(decoy), "keep\r\n");
+    EXPECT_EQ(bench::readFile(rootDecoy), "keep\r\n");
+    EXPECT_EQ(bench::readFile("C:\\AUTOEXEC.BAT"), autoexec);
+    EXPECT_NE(shownLog.find(" Die Datei " + recordDir(4) +
+                            "\\..\\..\\AUTOEXEC.BAT wird nicht gel\xF6scht"),
+              std::string::npos)
+        << shownLog;
+    EXPECT_TRUE(bench::exists(bench::windowsDir() + "\\win.ini"));
+    const std::string refusedDir = "Das Verzeichnis " + bench::windowsDir() +
+                                   " ist kein Datensatzverzeichnis und wird nicht gel\xF6scht !";
+    const std::string refusedName = " Die Datei " + recordDir(4) +
+                                    "\\..\\..\\TALVEKT.BAT wird nicht gel\xF6scht, da sie au\xDF"
+                                    "erhalb des Datensatzes liegt.";
+    EXPECT_NE(shownLog.find(refusedDir + "\r\n"), std::string::npos) << shownLog;
+    EXPECT_NE(shownLog.find(refusedName + "\r\n"), std::string::npos) << shownLog;
+    // The protocol holds the lines as the box shows them: the long one wrapped.
+    std::string protocol = bench::readFile(recordDir(0) + "\\PROTOCOL.TXT");
+    EXPECT_NE(protocol.find(refusedDir + "\r\n"), std::string::npos) << protocol;
+    EXPECT_EQ(protocol.find(refusedName), std::string::npos) << protocol;
+    std::string joined;
+    for (const std::string& line : splitLines(protocol))
+        joined += line;
+    EXPECT_NE(joined.find(refusedName), std::string::npos) << protocol;
+    // The copies of the second record set went; its batch stays, and with it the directory.
+    EXPECT_FALSE(bench::exists(recordDir(4) + "\\AUTOEXEC.BAT"));
+    EXPECT_TRUE(bench::exists(recordDir(4) + "\\RECOVERY.BAT"));
+}
+
+TEST_F(BackupEndToEnd, AnUnreadableDateShowsTheConversionErrorAndStaysOpen) {
+    std::vector<std::string> config = setupConfiguration();
+    config[12] = "Datum=31.02.97";
+    bench::writeFile(bench::iniPath(), crlf(config));
+    std::string before = bench::readFile(bench::iniPath());
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    HWND box = bench::waitForMessageBox(process.pid(), 20000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(bench::text(box), "Talvek 95");
+    EXPECT_EQ(bench::messageBoxText(box), "'31.02.97' ist kein g\xFCltiges Datum.");
+    bench::screenshot(box, "backup-unreadable-date");
+    bench::answerMessageBox(box, IDOK);
+    bench::pump(1500);
+    EXPECT_TRUE(process.running());
+    EXPECT_EQ(memoText(form), "");
+    bench::click(bench::findChild(form, "Button", "&Ende"));
+    ASSERT_TRUE(process.waitExit(10000));
+    EXPECT_EQ(bench::readFile(bench::iniPath()), before);
+    EXPECT_FALSE(bench::exists(kBackupDir));
+}
+
+TEST_F(BackupEndToEnd, AWriteProtectedConfigurationShowsTheWriteError) {
+    bench::writeFile(bench::iniPath(), crlf(setupConfiguration()));
+    SetFileAttributesA(bench::iniPath().c_str(), FILE_ATTRIBUTE_READONLY);
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    HWND box = bench::waitForMessageBox(process.pid(), 20000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(bench::text(box), "Talvek 95");
+    EXPECT_EQ(bench::messageBoxText(box),
+              "nach " + bench::windowsDir() + "\\Talvek95.ini kann nicht geschrieben werden.");
+    bench::answerMessageBox(box, IDOK);
+    bench::pump(1000);
+    EXPECT_TRUE(process.running());
+    bench::click(bench::findChild(form, "Button", "&Ende"));
+    ASSERT_TRUE(process.waitExit(10000));
+    EXPECT_FALSE(bench::exists(kBackupDir)) << "the run ended before any directory was made";
+    SetFileAttributesA(bench::iniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+} // namespace
