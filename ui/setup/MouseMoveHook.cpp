@@ -24,7 +24,7 @@ LRESULT CALLBACK hookedProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam
             Application::instance().handleException();
         }
     } else if (message == WM_NCDESTROY) {
-        SetWindowLongA(wnd, GWL_WNDPROC, reinterpret_cast<LONG>(previous));
+        SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         RemovePropA(wnd, kHookProperty);
         delete hook;
     }
@@ -41,7 +41,7 @@ void hookMouseMove(HWND control, std::function<void()> onMove) {
         return;
     }
     hook->previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(control, GWL_WNDPROC, reinterpret_cast<LONG>(hookedProc)));
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hookedProc)));
 }
 
 } // namespace talvek::ui

@@ -1,0 +1,441 @@
+// The real talvek.exe started without the backup switch, driven through its windows the way a
+// user does: the first-run offer, the apply with its autostart question, the file list, the
+// hints and page changes, the errors of an apply, and the backup run that follows a setup.
+#include <gtest/gtest.h>
+
+#include "config/DateText.h"
+#include "win32/Bench.h"
+#include "win32/SetupDriver.h"
+
+using namespace talvek;
+using namespace setupdrive;
+
+namespace {
+
+const char* const kTestRoot = "C:\\talvek-setup-test";
+const char* const kFirstRunLines[] = {
+    "Danke, dass Sie sich für Talvek 95 entschieden haben !",
+    "Talvek ist ein leistungsfähiges Werkzeug, das Ihnen helfen kann, Ihre Daten sicherer zu "
+    "machen.",
+    "Ich möchte Ihnen deshalb empfehlen, mit Talvek auch wichtige Windows 95 - Systemdateien zu "
+    "sichern.",
+    "Um die wichtigsten Dateien von Windows 95 in die Liste der zu sichernden Dateien "
+    "aufzunehmen,",
+    "bestätigen Sie bitte mit \"Ja\". Wenn Sie nicht wissen wie Sie antworten sollen, bestätigen "
+    "Sie ebenfalls mit \"Ja\".",
+    "",
+    "",
+    "Viel Spaß mit Talvek 95 wünscht",
+};
+
+std::string joined(const char* const* lines, std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i)
+        text += (i ? "\n\r" : "") + std::string(lines[i]);
+    return text;
+}
+
+std::vector<std::string> systemFiles() {
+    std::string w = bench::windowsDir();
+    return {"C:\\AUTOEXEC.BAT", "C:\\CONFIG.SYS", "C:\\IO.SYS",       "C:\\COMMAND.COM",
+            "C:\\MSDOS.SYS",    w + "\\WIN.INI",  w + "\\SYSTEM.INI", w + "\\PROTOCOL.INI",
+            w + "\\SYSTEM.DAT", w + "\\USER.DAT"};
+}
+
+std::string daysAgo(int days) {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return formatDateText(addDays(Date{st.wYear, st.wMonth, st.wDay}, -days));
+}
+
+// The dialog's controls, found as a user sees them.
+struct Dialog {
+    explicit Dialog(HWND f) : form(f) {
+        tabs = childOfClass(form, "SysTabControl32");
+        list = childOfClass(form, "ListBox");
+        status = childOfClass(form, "msctls_statusbar32");
+        edit1 = childAt(form, "Edit", 112, 24);
+        maxdat = childAt(form, "Edit", 184, 56);
+        alleXTage = childAt(form, "Edit", 32, 80);
+        batchname = childAt(form, "Edit", 240, 156);
+        logname = childAt(form, "Edit", 240, 186);
+        batchfile = bench::findChild(form, "Button", "Batchdatei für einfaches Wiederherstellen :");
+        logtxt = bench::findChild(form, "Button", "Protokoll der jeweiligen Sicherung (Details):");
+        aktivate = bench::findChild(form, "Button", "Talvek &aktivieren.");
+        ok = bench::findChild(form, "Button", "Ü&bernehmen");
+        cancel = bench::findChild(form, "Button", "&Ende");
+        add = bench::findChild(form, "Button", "Hinzu&fügen");
+        del = bench::findChild(form, "Button", "Aus &Liste löschen");
+    }
+    bool complete() const {
+        return tabs && list && status && edit1 && maxdat && alleXTage && batchname && logname &&
+               batchfile && logtxt && aktivate && ok && cancel && add && del;
+    }
+    std::string hint() const { return statusPanel(status, 1); }
+    HWND form, tabs, list, status, edit1, maxdat, alleXTage, batchname, logname, batchfile, logtxt,
+        aktivate, ok, cancel, add, del;
+};
+
+// Moves the real pointer into the screen's top left corner, away from the dialog, so that
+// only the test's own pointer movements reach it.
+void parkPointer() {
+    // The platform moves the pointer only for a program that has a window in front.
+    HWND spot = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 8, 8,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(spot);
+    bench::pump(100);
+    SetCursorPos(2, 2);
+    bench::pump(100);
+    DestroyWindow(spot);
+}
+
+struct SetupDialog : ::testing::Test {
+    void SetUp() override {
+        parkPointer();
+        clean();
+        ensureRunKey();
+    }
+    void TearDown() override {
+        process.kill();
+        clean();
+    }
+    void clean() {
+        bench::removeAll(bench::iniPath());
+        bench::removeAll(kTestRoot);
+        deleteRunValue();
+    }
+    // Starts the setup and waits for its window (after any first-run offer was answered).
+    HWND start() {
+        process = bench::startTalvek("");
+        return bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup", 15000);
+    }
+    // A configuration that has been applied once before.
+    void writeApplied(const std::string& extra) {
+        bench::writeFile(bench::iniPath(), "[Einstellungen]\r\nfirstrun=1\r\n" + extra);
+    }
+    bench::Process process;
+};
+
+TEST_F(SetupDialog, FirstStartShowsTheDefaultsOffersTheSystemFilesAndAppliesTheSampleSetup) {
+    process = bench::startTalvek("");
+    HWND offer = bench::waitForMessageBox(process.pid(), 15000);
+    ASSERT_NE(offer, nullptr);
+    EXPECT_EQ(bench::text(offer), "Talvek 95 - Systemdateien hinzufügen ?");
+    EXPECT_EQ(bench::messageBoxText(offer), joined(kFirstRunLines, 8));
+    EXPECT_NE(GetDlgItem(offer, IDYES), nullptr);
+    EXPECT_NE(GetDlgItem(offer, IDNO), nullptr);
+    bench::answerMessageBox(offer, IDYES);
+
+    HWND form = bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup", 15000);
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    ASSERT_TRUE(d.complete());
+    SIZE size = bench::clientSize(form);
+    EXPECT_EQ(size.cx, 489);
+    EXPECT_EQ(size.cy, 314);
+    LONG style = GetWindowLongA(form, GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+
+    EXPECT_EQ(bench::text(d.maxdat), "3");
+    EXPECT_EQ(bench::text(d.edit1), "C:\\Talvek95");
+    EXPECT_TRUE(checked(d.batchfile));
+    EXPECT_EQ(bench::text(d.batchname), "RECOVERY.BAT");
+    EXPECT_TRUE(checked(d.logtxt));
+    EXPECT_EQ(bench::text(d.logname), "PROTOCOL.TXT");
+    EXPECT_EQ(bench::text(d.alleXTage), "1");
+    EXPECT_FALSE(checked(d.aktivate));
+    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: N/A");
+    EXPECT_EQ(d.hint(), "");
+    EXPECT_EQ(listLines(d.list), systemFiles());
+    EXPECT_TRUE(IsWindowEnabled(d.ok));
+    EXPECT_EQ(currentTab(d.tabs), 0);
+    bench::screenshot(form, "setup-page1-files");
+
+    bench::click(d.ok);
+    HWND question = bench::waitForMessageBox(process.pid(), 10000);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(bench::text(question), "Talvek 95 bei jedem Windows-Start automatisch laden ?");
+    EXPECT_EQ(bench::messageBoxText(question).find("Damit Talvek 95 seine volle "
+                                                   "Leistungsfähigkeit entfalten kann\n\rist es"),
+              0u);
+    bench::answerMessageBox(question, IDYES);
+    ASSERT_TRUE(waitEnabled(d.ok, false, 10000));
+    EXPECT_TRUE(checked(d.aktivate));
+
+    std::vector<std::string> expected = {"[Einstellungen]",
+                                         "max. Anzahl der Datensätze=3",
+                                         "Recovery Directory=C:\\Talvek95",
+                                         "Batchfile=1",
+                                         "Batchname=RECOVERY.BAT",
+                                         "Logfile=1",
+                                         "Logname=PROTOCOL.TXT",
+                                         "AlleXTage=1",
+                                         "Talvek-Version=1.1",
+                                         "Aktiv=1",
+                                         "firstrun=1",
+                                         "[Aktueller Datensatz]",
+                                         "Datum=" + daysAgo(2),
+                                         "[Recovery Files]"};
+    std::vector<std::string> files = systemFiles();
+    for (std::size_t i = 0; i < files.size(); ++i)
+        expected.push_back(std::to_string(i) + "=" + files[i]);
+    EXPECT_EQ(iniLines(), expected);
+    bool present = false;
+    EXPECT_EQ(runValue(&present), bench::talvekPath() + " -s");
+    EXPECT_TRUE(present);
+
+    // Ende closes without writing, even with a change not applied.
+    typeText(d.edit1, "D:\\ANDERS");
+    EXPECT_TRUE(IsWindowEnabled(d.ok));
+    std::string before = bench::readFile(bench::iniPath());
+    bench::click(d.cancel);
+    DWORD code = 1;
+    EXPECT_TRUE(process.waitExit(10000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(bench::readFile(bench::iniPath()), before);
+}
+
+TEST_F(SetupDialog, NoToTheOfferLeavesTheListEmptyButOkEnabled) {
+    process = bench::startTalvek("");
+    HWND offer = bench::waitForMessageBox(process.pid(), 15000);
+    ASSERT_NE(offer, nullptr);
+    bench::answerMessageBox(offer, IDNO);
+    HWND form = bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup", 15000);
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    ASSERT_TRUE(d.complete());
+    EXPECT_TRUE(listLines(d.list).empty());
+    EXPECT_TRUE(IsWindowEnabled(d.ok));
+    // The window's close button ends the program without writing.
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(process.waitExit(10000));
+    EXPECT_FALSE(bench::exists(bench::iniPath()));
+}
+
+TEST_F(SetupDialog, LaterApplyWithAktivateUncheckedDeletesTheAutostartAndAsksNothing) {
+    writeApplied("Aktiv=1\r\n[Aktueller Datensatz]\r\nDatum=01.12.97\r\n");
+    setRunValue("C:\\OLD\\TALVEK.EXE -s");
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    ASSERT_TRUE(d.complete());
+    EXPECT_FALSE(IsWindowEnabled(d.ok)) << "loading does not count as a change";
+    EXPECT_TRUE(checked(d.aktivate));
+    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: 01.12.97");
+
+    bench::click(d.aktivate);
+    ASSERT_TRUE(waitEnabled(d.ok, true, 5000));
+    bench::click(d.ok);
+    ASSERT_TRUE(waitEnabled(d.ok, false, 10000));
+    EXPECT_TRUE(noMessageBox(process.pid(), 500));
+    bool present = true;
+    runValue(&present);
+    EXPECT_FALSE(present);
+    std::vector<std::string> lines = iniLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Aktiv=0"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Datum=01.12.97"), lines.end());
+}
+
+TEST_F(SetupDialog, AddAndDeleteChangeTheListAndEnableOk) {
+    writeApplied("[Recovery Files]\r\n0=C:\\A.INI\r\n1=C:\\B.INI\r\n2=C:\\C.INI\r\n");
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    ASSERT_TRUE(d.complete());
+    ASSERT_FALSE(IsWindowEnabled(d.ok));
+
+    SendMessageA(d.list, LB_SETCURSEL, 0, 0);
+    bench::click(d.del);
+    ASSERT_TRUE(waitEnabled(d.ok, true, 5000));
+    EXPECT_EQ(listLines(d.list), (std::vector<std::string>{"C:\\B.INI", "C:\\C.INI"}));
+    EXPECT_EQ(SendMessageA(d.list, LB_GETCURSEL, 0, 0), LB_ERR);
+
+    // Add: the platform's file-open dialog; a typed name of a missing file is taken as it is.
+    bench::click(d.add);
+    HWND open = bench::waitForMessageBox(process.pid(), 10000);
+    ASSERT_NE(open, nullptr);
+    HWND name = GetDlgItem(open, 0x47C); // the file name box
+    if (!name) name = GetDlgItem(open, 0x480);
+    ASSERT_NE(name, nullptr);
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("C:\\NEU\\FEHLT.TXT"));
+    PostMessageA(open, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(open, IDOK)));
+    DWORD started = GetTickCount();
+    while (listLines(d.list).size() < 3 && GetTickCount() - started < 10000)
+        bench::pump(100);
+    EXPECT_EQ(listLines(d.list),
+              (std::vector<std::string>{"C:\\B.INI", "C:\\C.INI", "C:\\NEU\\FEHLT.TXT"}));
+
+    bench::click(d.ok);
+    ASSERT_TRUE(waitEnabled(d.ok, false, 10000));
+    std::vector<std::string> lines = iniLines();
+    auto at = std::find(lines.begin(), lines.end(), "[Recovery Files]");
+    ASSERT_NE(at, lines.end());
+    EXPECT_EQ(std::vector<std::string>(at + 1, at + 4),
+              (std::vector<std::string>{"0=C:\\B.INI", "1=C:\\C.INI", "2=C:\\NEU\\FEHLT.TXT"}));
+    EXPECT_TRUE(at + 4 == lines.end() || (at + 4)->front() == '[');
+}
+
+TEST_F(SetupDialog, HintsFollowThePointerAndPageChangesShowTheLeftPage) {
+    writeApplied("");
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    ASSERT_TRUE(d.complete());
+    EXPECT_EQ(d.hint(), "");
+
+    mouseOver(d.add);
+    EXPECT_EQ(d.hint(), "Hier klicken um eine Datei der Sicherungsliste hinzuzufügen.");
+    mouseOver(GetParent(d.add)); // the page's free area has no hint
+    EXPECT_EQ(d.hint(), "Hier klicken um eine Datei der Sicherungsliste hinzuzufügen.");
+    mouseOver(d.list);
+    EXPECT_EQ(d.hint(), "Die Dateien in dieser Liste werden von Talvek gesichert.");
+    mouseOver(d.ok);
+    EXPECT_EQ(d.hint(), "Hier klicken um Änderungen wirksam zu machen.");
+    mouseOver(form);
+    EXPECT_EQ(d.hint(), "");
+
+    clickTab(d.tabs, 1);
+    EXPECT_EQ(currentTab(d.tabs), 1);
+    EXPECT_EQ(d.hint(), "Zu sichernde Dateien");
+    EXPECT_TRUE(IsWindowVisible(d.edit1));
+    EXPECT_FALSE(IsWindowVisible(d.list));
+    mouseOver(d.batchfile);
+    EXPECT_EQ(d.hint(), "Für die einfache Wiederherstellung der gesicherten Daten");
+    mouseOver(GetParent(d.alleXTage)); // the framing panel clears it
+    EXPECT_EQ(d.hint(), "");
+    mouseOver(d.alleXTage);
+    EXPECT_EQ(d.hint(), "Wie oft soll Talvek die Daten sichern ?");
+    bench::screenshot(form, "setup-page2-settings");
+
+    clickTab(d.tabs, 2);
+    EXPECT_EQ(currentTab(d.tabs), 2);
+    EXPECT_EQ(d.hint(), "Einstellungen");
+    bench::pump(1500); // let the credits scroll a little
+    bench::screenshot(form, "setup-page3-about");
+
+    clickTab(d.tabs, 0);
+    EXPECT_EQ(d.hint(), "Über Talvek");
+    EXPECT_FALSE(IsWindowEnabled(d.ok)) << "hints and page changes are no changes";
+}
+
+TEST_F(SetupDialog, SpinFieldsHoldTheirBoundsWhenFocusLeaves) {
+    writeApplied("");
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    ASSERT_TRUE(d.complete());
+    clickTab(d.tabs, 1);
+    const std::pair<const char*, const char*> cases[] = {
+        {"5000", "1000"}, {"1", "2"}, {"abc", "2"}, {"17", "17"}};
+    for (const auto& c : cases) {
+        SendMessageA(d.maxdat, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(c.first));
+        // Focus leaves the field: the edit tells its parent, as it does on a real focus change.
+        SendMessageA(GetParent(d.maxdat), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(d.maxdat), EN_KILLFOCUS),
+                     reinterpret_cast<LPARAM>(d.maxdat));
+        EXPECT_EQ(bench::text(d.maxdat), c.second) << c.first;
+    }
+}
+
+TEST_F(SetupDialog, AConfigurationThatCannotBeWrittenShowsTheWriteErrorAndKeepsTheDialog) {
+    writeApplied("");
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    ASSERT_TRUE(d.complete());
+    // Another program holds the file open for reading only: every write is refused. (A
+    // read-only attribute would do the same on Windows, but not for a root user under Wine.)
+    HANDLE lock = CreateFileA(bench::iniPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    typeText(d.edit1, "C:\\Anders");
+    ASSERT_TRUE(IsWindowEnabled(d.ok));
+    bench::click(d.ok);
+    HWND box = bench::waitForMessageBox(process.pid(), 10000);
+    CloseHandle(lock);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(bench::text(box), "Talvek 95");
+    EXPECT_EQ(bench::messageBoxText(box),
+              "nach " + bench::iniPath() + " kann nicht geschrieben werden.");
+    bench::answerMessageBox(box, IDOK);
+    bench::pump(500);
+    EXPECT_TRUE(IsWindow(form));
+    EXPECT_TRUE(IsWindowEnabled(d.ok));
+    EXPECT_TRUE(process.running());
+}
+
+TEST_F(SetupDialog, OutOfRangeValuesAndALongListLoadWithoutLoss) {
+    std::string text = "max. Anzahl der Datensätze=5000\r\nAlleXTage=abc\r\n"
+                       "Recovery Directory=\r\nBatchfile=yes\r\n[Recovery Files]\r\n";
+    for (int i = 0; i < 1200; ++i)
+        text += std::to_string(i) + "=C:\\F" + std::to_string(i) + "\r\n";
+    writeApplied(text);
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    ASSERT_TRUE(d.complete());
+    EXPECT_EQ(bench::text(d.maxdat), "1000");
+    EXPECT_EQ(bench::text(d.alleXTage), "1");
+    EXPECT_EQ(bench::text(d.edit1), "");
+    EXPECT_TRUE(checked(d.batchfile));
+    EXPECT_EQ(SendMessageA(d.list, LB_GETCOUNT, 0, 0), 1200);
+    EXPECT_FALSE(IsWindowEnabled(d.ok));
+
+    typeText(d.batchname, "R.BAT");
+    bench::click(d.ok);
+    ASSERT_TRUE(waitEnabled(d.ok, false, 20000));
+    std::vector<std::string> lines = iniLines();
+    auto has = [&](const std::string& l) {
+        return std::find(lines.begin(), lines.end(), l) != lines.end();
+    };
+    EXPECT_TRUE(has("max. Anzahl der Datensätze=1000"));
+    EXPECT_TRUE(has("AlleXTage=1"));
+    EXPECT_TRUE(has("Recovery Directory="));
+    EXPECT_TRUE(has("1199=C:\\F1199"));
+}
+
+TEST_F(SetupDialog, TheFirstSetupMakesTheNextBackupRunDue) {
+    CreateDirectoryA(kTestRoot, nullptr);
+    process = bench::startTalvek("");
+    HWND offer = bench::waitForMessageBox(process.pid(), 15000);
+    ASSERT_NE(offer, nullptr);
+    bench::answerMessageBox(offer, IDNO);
+    HWND form = bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup", 15000);
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    ASSERT_TRUE(d.complete());
+    typeText(d.edit1, std::string(kTestRoot) + "\\backup\\");
+    bench::click(d.ok);
+    HWND question = bench::waitForMessageBox(process.pid(), 10000);
+    ASSERT_NE(question, nullptr);
+    bench::answerMessageBox(question, IDNO);
+    ASSERT_TRUE(waitEnabled(d.ok, false, 10000));
+    EXPECT_EQ(bench::text(d.edit1), std::string(kTestRoot) + "\\backup");
+    bench::click(d.cancel);
+    ASSERT_TRUE(process.waitExit(10000));
+
+    // The list is written by hand here as a user's later setup would: one file that exists.
+    std::string source = std::string(kTestRoot) + "\\source.ini";
+    bench::writeFile(source, "[x]\r\na=1\r\n");
+    WritePrivateProfileStringA("Recovery Files", "0", source.c_str(), bench::iniPath().c_str());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, bench::iniPath().c_str());
+
+    process = bench::startTalvek("-s");
+    ASSERT_NE(bench::waitForWindow(process.pid(), "TForm1", "Talvek 95", 15000), nullptr);
+    DWORD code = 1;
+    EXPECT_TRUE(process.waitExit(30000, &code)) << "a run without errors ends by itself";
+    std::string today = daysAgo(0);
+    std::string record = std::string(kTestRoot) + "\\backup\\" + today.substr(0, 2) +
+                         today.substr(3, 2) + today.substr(6, 2);
+    EXPECT_TRUE(bench::exists(record + "\\source.ini")) << record;
+    EXPECT_EQ(bench::readFile(record + "\\source.ini"), "[x]\r\na=1\r\n");
+    char date[64] = {};
+    GetPrivateProfileStringA("Aktueller Datensatz", "Datum", "", date, sizeof date,
+                             bench::iniPath().c_str());
+    EXPECT_EQ(std::string(date), today);
+}
+
+} // namespace
