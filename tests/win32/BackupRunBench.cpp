@@ -1,0 +1,301 @@
+// The cost of a due backup run of the real talvek.exe with 999 listed files of 4 KiB and 50
+// registered record sets, against the bare 999 CopyFileA calls of the same files; then the
+// same run's steps in this process without a window, to show where the time goes. Not a test
+// that passes or fails on timing: scripts/bench_backup.sh runs it and prints the figures.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "backup/Steps.h"
+#include "config/DateText.h"
+#include "platform/win32/Win32Platform.h"
+#include "win32/Bench.h"
+
+using namespace talvek;
+
+namespace {
+
+// Short names, as the system files have: no GetShortPathNameA in the restore lines.
+const char* const kRoot = "C:\\TALVBNCH";
+const int kFiles = 999;
+const int kRecordSets = 50;
+const int kFilesPerOldSet = 10;
+
+double nowMs() {
+    LARGE_INTEGER f, c;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&c);
+    return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
+}
+
+std::string sourcePath(int i) {
+    return std::string(kRoot) + "\\src\\F" + std::to_string(i) + ".DAT";
+}
+
+Date today() {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return Date{st.wYear, st.wMonth, st.wDay};
+}
+
+// The configuration: 999 files, 50 record sets of earlier days (oldest first) with their
+// directories, and the maximum 50, so the run also removes the oldest one.
+void prepareConfiguration() {
+    std::string backup = std::string(kRoot) + "\\backup";
+    CreateDirectoryA(backup.c_str(), nullptr);
+    std::string ini = "[Einstellungen]\r\nmax. Anzahl der Datens\xE4tze=50\r\n"
+                      "Recovery Directory=" +
+                      backup +
+                      "\r\nBatchfile=1\r\nBatchname=RECOVERY.BAT\r\nLogfile=1\r\n"
+                      "Logname=PROTOCOL.TXT\r\nAlleXTage=1\r\nSekunden warten=0\r\n"
+                      "[Aktueller Datensatz]\r\nDatum=" +
+                      formatDateText(addDays(today(), -1)) + "\r\n[Recovery Files]\r\n";
+    for (int i = 0; i < kFiles; ++i)
+        ini += std::to_string(i) + "=" + sourcePath(i) + "\r\n";
+    std::string list = "[Datens\xE4tze]\r\n";
+    for (int n = 0; n < kRecordSets; ++n) {
+        Date day = addDays(today(), -(kRecordSets - n));
+        std::string dir = backup + "\\" + compactDateText(day);
+        CreateDirectoryA(dir.c_str(), nullptr);
+        ini += "[" + formatDateText(day) + "]\r\nDirectory=" + dir +
+               "\r\nDatum=" + formatDateText(day) + "\r\n";
+        for (int i = 0; i < kFilesPerOldSet; ++i) {
+            bench::writeFile(dir + "\\F" + std::to_string(i) + ".DAT", "old");
+            ini += "Datei" + std::to_string(i + 1) + "=" + sourcePath(i) + "\r\n";
+        }
+        bench::writeFile(dir + "\\PROTOCOL.TXT", "old");
+        bench::writeFile(dir + "\\RECOVERY.BAT", "old");
+        ini += "LogFile=PROTOCOL.TXT\r\nRecFile=RECOVERY.BAT\r\n";
+        list += std::to_string(n) + "=" + formatDateText(day) + "\r\n";
+    }
+    bench::writeFile(bench::iniPath(), ini + list);
+}
+
+// A view without a window: the engine's own cost.
+struct NullView : ProgressView {
+    std::vector<std::string> log;
+    void markStep(int, StepMark) override {}
+    void setStatus(const std::string&, StatusColor) override {}
+    void addLogLine(const std::string& text) override { log.push_back(text); }
+    int logLineCount() override { return static_cast<int>(log.size()); }
+    std::string logLine(int i) override { return log.at(static_cast<std::size_t>(i)); }
+    void showMessageBox(const std::string&, const std::string&) override {}
+    void repaintNow() override {}
+    void processPendingMessages(unsigned) override {}
+    void quit() override {}
+};
+
+// Time spent in each kind of platform call, by decorating the real platform.
+struct Timer {
+    double ms = 0;
+    int calls = 0;
+};
+struct Timed {
+    explicit Timed(Timer& t) : timer(t), start(nowMs()) {}
+    ~Timed() {
+        timer.ms += nowMs() - start;
+        ++timer.calls;
+    }
+    Timer& timer;
+    double start;
+};
+
+struct TimedProfile : ProfileStore {
+    Win32Profile real;
+    Timer reads, writes, removals;
+    std::string read(const std::string& f, const std::string& s, const std::string& k,
+                     const std::string& d, std::size_t n) override {
+        Timed t(reads);
+        return real.read(f, s, k, d, n);
+    }
+    bool write(const std::string& f, const std::string& s, const std::string& k,
+               const std::string& v) override {
+        Timed t(writes);
+        return real.write(f, s, k, v);
+    }
+    bool removeSection(const std::string& f, const std::string& s) override {
+        Timed t(removals);
+        return real.removeSection(f, s);
+    }
+    bool hasSection(const std::string& f, const std::string& s) override {
+        return real.hasSection(f, s);
+    }
+};
+
+struct TimedFiles : Win32FileSystem {
+    Timer copies, attributeCalls, shortPaths, deletes, writes;
+    bool copyFile(const std::string& a, const std::string& b, bool f) override {
+        Timed t(copies);
+        return Win32FileSystem::copyFile(a, b, f);
+    }
+    std::uint32_t attributes(const std::string& p) override {
+        Timed t(attributeCalls);
+        return Win32FileSystem::attributes(p);
+    }
+    bool setAttributes(const std::string& p, std::uint32_t a) override {
+        Timed t(attributeCalls);
+        return Win32FileSystem::setAttributes(p, a);
+    }
+    std::string shortPath(const std::string& p) override {
+        Timed t(shortPaths);
+        return Win32FileSystem::shortPath(p);
+    }
+    bool deleteFile(const std::string& p) override {
+        Timed t(deletes);
+        return Win32FileSystem::deleteFile(p);
+    }
+    bool writeTextFile(const std::string& p, const std::vector<std::string>& l) override {
+        Timed t(writes);
+        return Win32FileSystem::writeTextFile(p, l);
+    }
+};
+
+// The baseline's work: the 999 copies into an empty folder, nothing else.
+int copyAll() {
+    int copied = 0;
+    for (int i = 0; i < kFiles; ++i) {
+        std::string to = std::string(kRoot) + "\\base\\F" + std::to_string(i) + ".DAT";
+        copied += CopyFileA(sourcePath(i).c_str(), to.c_str(), TRUE) ? 1 : 0;
+    }
+    return copied;
+}
+
+// Wall time of a program run from its start to its end.
+double timedProgram(const std::string& exe, const std::string& args, DWORD* exitCode) {
+    std::string line = "\"" + exe + "\" " + args;
+    // Its output goes nowhere, so it does not mix with the figures.
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE nul = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                             OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = si.hStdError = nul;
+    PROCESS_INFORMATION pi{};
+    double start = nowMs();
+    BOOL started = CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                  bench::exeDir().c_str(), &si, &pi);
+    CloseHandle(nul);
+    if (!started) return -1;
+    CloseHandle(pi.hThread);
+    bench::Process p(pi.hProcess, pi.dwProcessId);
+    if (!p.waitExit(600000, exitCode)) return -1;
+    return nowMs() - start;
+}
+
+// The baseline as a small program of its own: this test program started for this test only.
+TEST(BackupBench, DISABLED_CopyBaselineProgram) {
+    ASSERT_EQ(copyAll(), kFiles);
+}
+
+// Wall time of one talvek.exe -s from its start to its end.
+double timedRun(DWORD* exitCode) {
+    double start = nowMs();
+    bench::Process p = bench::startTalvek("-s");
+    if (!p.waitExit(600000, exitCode)) return -1;
+    return nowMs() - start;
+}
+
+TEST(BackupBench, DISABLED_DueRunAgainstCopyBaseline) {
+    bench::removeAll(kRoot);
+    bench::removeAll(bench::iniPath());
+    CreateDirectoryA(kRoot, nullptr);
+    CreateDirectoryA((std::string(kRoot) + "\\src").c_str(), nullptr);
+    CreateDirectoryA((std::string(kRoot) + "\\base").c_str(), nullptr);
+    const std::string block(4096, 'x');
+    for (int i = 0; i < kFiles; ++i)
+        bench::writeFile(sourcePath(i), block);
+
+    // Baseline: the same copies and nothing else, timed inside this process and as a program
+    // run of its own (start to end, like the run of talvek.exe).
+    double start = nowMs();
+    ASSERT_EQ(copyAll(), kFiles);
+    const double baselineMs = nowMs() - start;
+    bench::removeAll(std::string(kRoot) + "\\base");
+    CreateDirectoryA((std::string(kRoot) + "\\base").c_str(), nullptr);
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    DWORD code = 99;
+    const double baselineProgramMs =
+        timedProgram(self,
+                     "--gtest_also_run_disabled_tests "
+                     "--gtest_filter=BackupBench.DISABLED_CopyBaselineProgram",
+                     &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_TRUE(bench::exists(std::string(kRoot) + "\\base\\F998.DAT"));
+
+    // What a start of the program costs on its own: a run that finds nothing due.
+    bench::writeFile(bench::iniPath(), "[Einstellungen]\r\nSekunden warten=0\r\n"
+                                       "[Aktueller Datensatz]\r\nDatum=" +
+                                           formatDateText(today()) + "\r\n");
+    const double startupMs = timedRun(&code);
+
+    prepareConfiguration();
+    const double runMs = timedRun(&code);
+    ASSERT_GT(runMs, 0) << "the run did not end";
+    EXPECT_EQ(code, 0u);
+    std::string protocol = bench::readFile(std::string(kRoot) + "\\backup\\" +
+                                           compactDateText(today()) + "\\PROTOCOL.TXT");
+    EXPECT_NE(protocol.find("999 Datei(en) zu sichern."), std::string::npos);
+    EXPECT_NE(protocol.find("wurde gel\xF6scht !"), std::string::npos) << "one record set removed";
+    EXPECT_EQ(protocol.find("konnte nicht"), std::string::npos);
+
+    // The same run once more, step by step in this process, without the window.
+    bench::removeAll(std::string(kRoot) + "\\backup");
+    prepareConfiguration();
+    TimedFiles files;
+    TimedProfile profile;
+    Win32Clock clock;
+    NullView view;
+    RunContext run(view, RunPlatform{files, profile, clock});
+    double stepMs[6];
+    stepMs[0] = nowMs();
+    loadSettings(run);
+    addHeaderLines(run);
+    stepMs[1] = nowMs();
+    createDirectories(run);
+    stepMs[2] = nowMs();
+    backupFiles(run);
+    stepMs[3] = nowMs();
+    removeOldRecordSets(run);
+    stepMs[4] = nowMs();
+    writeRecordFiles(run);
+    stepMs[5] = nowMs();
+    EXPECT_FALSE(run.runError || run.stepFailed) << run.errorText;
+    const double engineMs = stepMs[5] - stepMs[0];
+
+    run.ini.reset();
+
+    std::printf("backup bench: 999 files of 4 KiB, 50 registered record sets (maximum 50)\n");
+    std::printf("  baseline, 999 CopyFileA in a loop:      %8.0f ms\n", baselineMs);
+    std::printf("  baseline as a small program run:        %8.0f ms\n", baselineProgramMs);
+    std::printf("  talvek.exe -s, not due (start to end):  %8.0f ms\n", startupMs);
+    std::printf("  talvek.exe -s, due run:                 %8.0f ms\n", runMs);
+    std::printf("  ratio run / baseline program:           %8.2f\n", runMs / baselineProgramMs);
+    std::printf("  ratio run / baseline loop:              %8.2f\n", runMs / baselineMs);
+    std::printf("  the same run in-process, no window:     %8.0f ms (ratio %.2f)\n", engineMs,
+                engineMs / baselineMs);
+    const char* names[] = {"settings", "directories", "file backup", "removal", "protocol+batch"};
+    for (int i = 0; i < 5; ++i)
+        std::printf("    %-15s %8.0f ms\n", names[i], stepMs[i + 1] - stepMs[i]);
+    auto show = [](const char* what, const Timer& t) {
+        std::printf("    %-30s %5d calls %8.0f ms\n", what, t.calls, t.ms);
+    };
+    std::printf("  platform calls of the in-process run:\n");
+    show("CopyFileA", files.copies);
+    show("Get/SetFileAttributesA", files.attributeCalls);
+    show("GetShortPathNameA", files.shortPaths);
+    show("DeleteFileA", files.deletes);
+    show("text files", files.writes);
+    show("GetPrivateProfileStringA", profile.reads);
+    show("WritePrivateProfileStringA", profile.writes);
+    show("section removals", profile.removals);
+    std::printf("  window's share (run - start - in-process): %6.0f ms\n",
+                runMs - startupMs - engineMs);
+
+    bench::removeAll(kRoot);
+    bench::removeAll(bench::iniPath());
+}
+
+} // namespace
