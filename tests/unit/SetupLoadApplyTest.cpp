@@ -323,6 +323,21 @@ TEST_F(SetupApply, AWriteProtectedFileStopsTheApplyWithTheWriteError) {
     EXPECT_EQ(registry.opens, 0) << "the autostart is not touched after a failed write";
 }
 
+TEST_F(SetupLoad, WithoutTheWindowsDirectoryShowsTheDefaultsAndSaysWhy) {
+    profile.load(kIni, "[Einstellungen]\nfirstrun=1\nAlleXTage=9\n");
+    system.windows.clear();
+    try {
+        logic.load();
+        FAIL() << "no error raised";
+    } catch (const AppError& e) {
+        EXPECT_STREQ(e.what(), "Konnte Windows Verzeichnis nicht ermitteln");
+    }
+    EXPECT_EQ(view.everyXDays(), 1);
+    EXPECT_EQ(view.backupDirectory(), "C:\\Talvek95");
+    EXPECT_TRUE(questions.asked.empty());
+    EXPECT_FALSE(view.okEnabled());
+}
+
 TEST_F(SetupApply, WithoutTheWindowsDirectoryNothingIsWritten) {
     loadApplied();
     system.windows = std::string(150, 'W'); // does not fit the 150-character buffer

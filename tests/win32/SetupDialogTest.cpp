@@ -313,6 +313,19 @@ TEST_F(SetupDialog, HintsFollowThePointerAndPageChangesShowTheLeftPage) {
     clickTab(d.tabs, 2);
     EXPECT_EQ(currentTab(d.tabs), 2);
     EXPECT_EQ(d.hint(), "Einstellungen");
+    HWND mail = childAt(form, "TUrlLabel", 246, 92);
+    HWND homepage = childAt(form, "TUrlLabel", 246, 108);
+    ASSERT_NE(mail, nullptr);
+    ASSERT_NE(homepage, nullptr);
+    EXPECT_EQ(bench::text(mail), "E-Mail: talvek95@example.org");
+    mouseOver(homepage);
+    EXPECT_EQ(d.hint(), "Besuchen Sie die Talvek 95 Homepage.");
+    mouseOver(bench::findChild(form, "Static", "v 1.1")); // no hint of its own
+    EXPECT_EQ(d.hint(), "Besuchen Sie die Talvek 95 Homepage.");
+    mouseOver(mail);
+    EXPECT_NE(d.hint().find("(talvek95@example.org)"), std::string::npos) << d.hint();
+    mouseOver(GetParent(mail)); // the logo fills the page
+    EXPECT_EQ(d.hint().rfind("Talvek 95  ", 0), 0u) << d.hint();
     bench::pump(1500); // let the credits scroll a little
     bench::screenshot(form, "setup-page3-about");
 

@@ -24,6 +24,24 @@ class LoadingGuard {
     bool& flag_;
 };
 
+// Stands in for the configuration file when its place is unknown: every read gives the
+// default, nothing can be written.
+class NoConfiguration : public ProfileStore {
+  public:
+    std::string read(const std::string&, const std::string&, const std::string&,
+                     const std::string& def, std::size_t) override {
+        return def;
+    }
+    bool write(const std::string&, const std::string&, const std::string&,
+               const std::string&) override {
+        return false;
+    }
+    bool removeSection(const std::string&, const std::string&) override { return false; }
+    bool hasSection(const std::string&, const std::string&) override { return false; }
+};
+
+const char* const kNoWindowsDirectory = "Konnte Windows Verzeichnis nicht ermitteln";
+
 } // namespace
 
 std::string folderPart(const std::string& path) {
@@ -34,7 +52,7 @@ std::string folderPart(const std::string& path) {
 std::string SetupLogic::configurationFile() {
     std::string windows = platform_.system.windowsDirectory(kWindowsDirectoryBuffer);
     // Without the Windows directory the path would point at the root of the current drive.
-    if (windows.empty()) throw AppError("Konnte Windows Verzeichnis nicht ermitteln");
+    if (windows.empty()) throw AppError(kNoWindowsDirectory);
     return configurationPath(windows);
 }
 
@@ -46,9 +64,13 @@ void SetupLogic::load() {
     using namespace keys;
     std::vector<std::string> fileList;
     bool firstRunDone = false;
+    // Without the Windows directory the dialog shows its defaults, asks nothing and says why.
+    NoConfiguration none;
+    std::string windows = platform_.system.windowsDirectory(kWindowsDirectoryBuffer);
     {
         LoadingGuard guard(loading_);
-        TIniFile ini(platform_.profile, configurationFile());
+        TIniFile ini(windows.empty() ? static_cast<ProfileStore&>(none) : platform_.profile,
+                     windows.empty() ? std::string() : configurationPath(windows));
         view_.setMaxRecordSets(
             kMaxRecordSetsRange.clamp(ini.ReadNumber(kSettings, kMaxRecordSets, 3)));
         view_.setBackupDirectory(ini.ReadText(kSettings, kRecoveryDirectory, "C:\\Talvek95"));
@@ -70,11 +92,11 @@ void SetupLogic::load() {
     }
     for (const std::string& path : fileList)
         appendOrRaise(path);
+    if (windows.empty()) throw AppError(kNoWindowsDirectory);
     if (!firstRunDone) {
         bool yes = platform_.questions.askYesNo(setup::kFirstRunCaption, setup::firstRunText());
         view_.setOkEnabled(true);
         if (yes) {
-            std::string windows = platform_.system.windowsDirectory(kWindowsDirectoryBuffer);
             for (const std::string& path : setup::systemFiles(windows))
                 appendOrRaise(path);
         }
