@@ -279,6 +279,17 @@ LRESULT TSetupForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
         logic_.mouseMove(HintSource::Form);
         return 0;
+    case WM_ACTIVATE:
+        // Like a dialog box: the control that had the keyboard gets it back on return.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
+        } else if (!HIWORD(wParam)) {
+            SetFocus(lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_)
+                         ? lastFocus_
+                         : Einstellungen_);
+        }
+        return 0;
     case WM_CLOSE:
         // Closing never writes: whatever was not applied is dropped.
         DestroyWindow(hwnd());

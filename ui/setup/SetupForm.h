@@ -105,6 +105,7 @@ class TSetupForm : public Window, private SetupView, private FolderChooser {
     HWND Label7_ = nullptr;
     HWND aktivate_ = nullptr, Cancel_ = nullptr, ok_ = nullptr, StatusBar1_ = nullptr;
     std::string hintText_;
+    HWND lastFocus_ = nullptr; // the control that had the keyboard when the window went inactive
 
     // Owner of the components; declared last so they go before the windows they sit in.
     std::unique_ptr<TComponent> components_;
