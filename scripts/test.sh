@@ -4,6 +4,7 @@
 # Extra arguments go to the Windows-side test program (e.g. --gtest_filter=Progress*).
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
+[ "${CI:-}" = true ] || bash "$ROOT/scripts/setup.sh" || exit 1
 source "$ROOT/scripts/wine-env.sh"
 JOBS=${JOBS:-2}
 failed_stage=0
