@@ -334,6 +334,28 @@ TEST_F(SetupDialog, HintsFollowThePointerAndPageChangesShowTheLeftPage) {
     EXPECT_FALSE(IsWindowEnabled(d.ok)) << "hints and page changes are no changes";
 }
 
+TEST_F(SetupDialog, TheKeyboardMovesInTheOrderOfTheLayout) {
+    writeApplied("");
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    ASSERT_TRUE(d.complete());
+    typeText(d.batchname, "R.BAT"); // ok takes part once it is enabled
+    auto order = [&](HWND from, int count) {
+        std::vector<HWND> seen;
+        for (HWND at = from; count-- > 0;)
+            seen.push_back(at = GetNextDlgTabItem(form, at, FALSE));
+        return seen;
+    };
+    EXPECT_EQ(order(d.tabs, 7),
+              (std::vector<HWND>{d.add, d.del, d.list, d.aktivate, d.ok, d.cancel, d.tabs}));
+    clickTab(d.tabs, 1);
+    EXPECT_EQ(order(d.tabs, 8),
+              (std::vector<HWND>{d.edit1, bench::findChild(form, "Button", "&Suchen..."), d.maxdat,
+                                 d.batchfile, d.batchname, d.logtxt, d.logname, d.aktivate}))
+        << "the day field is reached with the mouse only";
+}
+
 TEST_F(SetupDialog, SpinFieldsHoldTheirBoundsWhenFocusLeaves) {
     writeApplied("");
     HWND form = start();

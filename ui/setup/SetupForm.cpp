@@ -89,9 +89,8 @@ void TSetupForm::createControls() {
     logo_.reset(static_cast<HBITMAP>(
         LoadImageA(Application::instance().hinstance(), "LOGO", IMAGE_BITMAP, 0, 0, 0)));
 
-    // The notebook first: it leads the tab order, then aktivate, ok, Cancel.
-    Einstellungen_ = control(hwnd(), WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPCHILDREN, 8, 8, 473,
-                             249, WS_EX_CONTROLPARENT);
+    // The notebook first: it leads the tab order, then its page, aktivate, ok, Cancel.
+    Einstellungen_ = control(hwnd(), WC_TABCONTROLA, "", WS_TABSTOP, 8, 8, 473, 249);
     setFont(Einstellungen_, tabFont_.get());
     for (int i = 0; i < setup::kPageCount; ++i) {
         TCITEMA item{};
@@ -102,12 +101,19 @@ void TSetupForm::createControls() {
     }
     RECT area{0, 0, 473, 249};
     SendMessageA(Einstellungen_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    // The pages are the window's own children right behind the notebook: so the keyboard
+    // goes from the tabs into the page shown. The notebook leaves a hole where they lie.
+    HRGN outline = CreateRectRgn(0, 0, 473, 249);
+    HRGN hole = CreateRectRgn(area.left, area.top, area.right, area.bottom);
+    CombineRgn(outline, outline, hole, RGN_DIFF);
+    DeleteObject(hole);
+    SetWindowRgn(Einstellungen_, outline, FALSE); // the window keeps the region
     for (int i = 0; i < setup::kPageCount; ++i) {
         // The about page draws its logo below its transparent label, so it keeps its
         // children's area in its own painting.
         DWORD clip = i == 2 ? 0 : WS_CLIPCHILDREN;
         pages_[i] = std::make_unique<SetupContainer>(
-            Einstellungen_, area.left, area.top, area.right - area.left, area.bottom - area.top,
+            hwnd(), 8 + area.left, 8 + area.top, area.right - area.left, area.bottom - area.top,
             hwnd(), SetupContainer::Look::Plain, clip, WS_EX_CONTROLPARENT);
     }
     createFilesPage(pages_[0]->hwnd());
@@ -262,6 +268,8 @@ void TSetupForm::paintLogo(HDC dc) {
 void TSetupForm::showPage(int index) {
     for (int i = 0; i < setup::kPageCount; ++i)
         ShowWindow(pages_[i]->hwnd(), i == index ? SW_SHOW : SW_HIDE);
+    SetWindowPos(pages_[index]->hwnd(), Einstellungen_, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 LRESULT TSetupForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
