@@ -40,6 +40,7 @@ std::string FakeFileSystem::windowsDirectory(std::size_t bufferSize) {
 }
 
 std::uint32_t FakeFileSystem::attributes(const std::string& path) {
+    if (path.size() >= kMaxPath) return attr::kInvalid;
     std::string k = key(path);
     if (k.size() == 2 && k[1] == ':') return attr::kDirectory;
     auto it = nodes_.find(k);
@@ -58,6 +59,7 @@ bool FakeFileSystem::setAttributes(const std::string& path, std::uint32_t attrib
 bool FakeFileSystem::createDirectory(const std::string& path) {
     std::string k = key(path);
     calls.push_back("mkdir " + path);
+    if (path.size() >= kMaxPath - 12) return false; // room for an 8.3 name must remain
     if (k.empty() || nodes_.count(k) || !parentIsDirectory(k) || unwritable.count(k)) return false;
     nodes_[k] = Node{path, true, 0, ""};
     return true;
@@ -65,6 +67,7 @@ bool FakeFileSystem::createDirectory(const std::string& path) {
 
 bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
     calls.push_back("copy " + from + " -> " + to);
+    if (from.size() >= kMaxPath || to.size() >= kMaxPath) return false;
     auto src = nodes_.find(key(from));
     std::string k = key(to);
     if (src == nodes_.end() || src->second.directory) return false;
@@ -114,6 +117,7 @@ std::string FakeFileSystem::shortPath(const std::string& path) {
 
 bool FakeFileSystem::writeTextFile(const std::string& path, const std::vector<std::string>& lines) {
     calls.push_back("write " + path);
+    if (path.size() >= kMaxPath) return false;
     std::string k = key(path);
     if (!parentIsDirectory(k) || unwritable.count(k)) return false;
     auto it = nodes_.find(k);

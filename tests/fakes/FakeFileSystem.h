@@ -1,6 +1,7 @@
 // In-memory Windows file system: names compare without case, "\" and "/" separate, a drive
 // root ("C:") always exists, directories are made one level at a time, copies can refuse an
-// existing target, and a non-empty directory cannot be removed.
+// existing target, a non-empty directory cannot be removed, and paths are limited as the ANSI
+// functions limit them (MAX_PATH, 248 characters for a new directory).
 #pragma once
 #include <map>
 #include <set>
@@ -39,6 +40,7 @@ class FakeFileSystem : public FileSystem {
     std::map<std::string, std::string> shortNames; // lower-case path -> short path
     std::set<std::string> unwritable;              // lower-case paths whose writes fail
     std::vector<std::string> calls;                // "copy a -> b", "delete x", ... in order
+    static constexpr std::size_t kMaxPath = 260;
 
   private:
     struct Node {

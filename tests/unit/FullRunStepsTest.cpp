@@ -211,3 +211,26 @@ TEST_F(FullRunTest, AFailedProtocolWriteMarksRowFiveAndShowsTheBox) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FullRunTest, PathsBeyondMaxPathFailCleanly) {
+    // A backup directory that just fits leaves no room for today's record set directory.
+    std::string deep = "C:\\" + std::string(120, 'A') + "\\" + std::string(120, 'B');
+    files.addDirectory(deep);
+    profile.load(kIni,
+                 "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=3\nRecovery Directory=" + deep +
+                     "\nSekunden warten=0\n[Aktueller Datensatz]\nDatum=01.12.97\n"
+                     "[Recovery Files]\n0=C:\\AUTOEXEC.BAT\n1=C:\\" +
+                     std::string(300, 'L') + ".TXT\n");
+    auto view = runOn(1997, 12, 6);
+    EXPECT_EQ(view->markOf(2), kError);
+    EXPECT_EQ(view->markOf(3), kError);
+    EXPECT_EQ(view->markOf(5), kError);
+    EXPECT_EQ(view->status,
+              "Die Datei " + deep + "\\061297\\recovery.bat konnte nicht geschrieben werden.");
+    EXPECT_EQ(view->boxes.size(), 1u);
+    EXPECT_EQ(files.children(deep).size(), 0u);
+}
+
+} // namespace
