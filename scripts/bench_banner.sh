@@ -17,6 +17,6 @@ start_display
 trap stop_display EXIT
 prepare_prefix
 cd "$BENCH_BUILD"
-"$WINE" ./win32_tests.exe --gtest_also_run_disabled_tests \
+as_test_user "$WINE" ./win32_tests.exe --gtest_also_run_disabled_tests \
     --gtest_filter='ComponentBench.*' 2>&1 | tr -d '\r' |
     grep -E '^(banner bench|  )|FAILED|PASSED'

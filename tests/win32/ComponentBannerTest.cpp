@@ -12,7 +12,6 @@
 
 using namespace talvek::ui;
 using componenttest::capture;
-using componenttest::HostWindow;
 using componenttest::Pixels;
 
 namespace {
@@ -52,9 +51,9 @@ int textPixels(const Pixels& p, int fromRow, int toRow) {
 }
 
 TEST(ComponentBanner, LinesScrollUpByTheStepsTakenOneCopyPerFrame) {
-    HostWindow host(260, 90);
+    const HWND host = componenttest::sharedHost();
     TBanner banner(nullptr);
-    setUpAboutBanner(banner, host.get());
+    setUpAboutBanner(banner, host);
     ASSERT_NE(banner.Handle(), nullptr);
     EXPECT_TRUE(banner.Enabled());
     EXPECT_EQ(banner.StripHeight() % 60, 0);
@@ -74,7 +73,7 @@ TEST(ComponentBanner, LinesScrollUpByTheStepsTakenOneCopyPerFrame) {
     banner.ScrollStep();
     bench::pump(100);
     const Pixels first = capture(banner.Handle());
-    bench::screenshot(host.get(), "banner-1");
+    bench::screenshot(host, "banner-1");
     ASSERT_EQ(first.width, 217);
     ASSERT_EQ(first.height, 57);
     EXPECT_EQ(first.at(0, 0), 0u); // black above the strip's top edge (57 - 41)
@@ -88,7 +87,7 @@ TEST(ComponentBanner, LinesScrollUpByTheStepsTakenOneCopyPerFrame) {
     EXPECT_EQ(banner.ScreenCopies() - copiesBefore, static_cast<unsigned long>(kSteps));
     EXPECT_EQ(banner.ScrollPos(), 41 + kSteps);
     const Pixels second = capture(banner.Handle());
-    bench::screenshot(host.get(), "banner-2");
+    bench::screenshot(host, "banner-2");
 
     // Every row moved up by exactly kSteps pixels.
     int differing = 0;
@@ -100,9 +99,9 @@ TEST(ComponentBanner, LinesScrollUpByTheStepsTakenOneCopyPerFrame) {
 }
 
 TEST(ComponentBanner, SwitchedOffTextBannerShowsOnlyItsColour) {
-    HostWindow host(260, 90);
+    const HWND host = componenttest::sharedHost();
     TBanner banner(nullptr);
-    setUpAboutBanner(banner, host.get());
+    setUpAboutBanner(banner, host);
     banner.SetScrollPos(57);
     banner.SetEnabled(false);
     EXPECT_FALSE(banner.HasStrip());
@@ -114,7 +113,7 @@ TEST(ComponentBanner, SwitchedOffTextBannerShowsOnlyItsColour) {
 }
 
 TEST(ComponentBanner, APictureStripScrollsLeftWithoutGap) {
-    HostWindow host(260, 90);
+    const HWND host = componenttest::sharedHost();
     // A 20 by 10 picture: left half white, right half black.
     HDC screen = GetDC(nullptr);
     HBITMAP picture = CreateCompatibleBitmap(screen, 20, 10);
@@ -134,7 +133,7 @@ TEST(ComponentBanner, APictureStripScrollsLeftWithoutGap) {
     banner.SetBitmap(picture);
     DeleteObject(picture); // the banner keeps its own copy
     EXPECT_TRUE(banner.Enabled());
-    banner.CreateIn(host.get(), 10, 10, 100, 10);
+    banner.CreateIn(host, 10, 10, 100, 10);
     banner.SetScrollPos(4);
     InvalidateRect(banner.Handle(), nullptr, FALSE);
     UpdateWindow(banner.Handle());

@@ -11,7 +11,6 @@
 #include "win32/ComponentTestHost.h"
 
 using namespace talvek::ui;
-using componenttest::HostWindow;
 
 namespace {
 
@@ -80,25 +79,37 @@ struct BrowserDriver {
     }
 };
 
-struct ComponentFolderBrowse : ::testing::Test {
-    HostWindow host{200, 100};
-    TFolderBrowse browse{nullptr};
-    const std::string root = "C:\\talvek_fbrowse";
-    const std::string folder = root + "\\Sicherung";
+const std::string kRoot = "C:\\talvek_fbrowse";
+const std::string kFolder = kRoot + "\\Sicherung";
 
-    void SetUp() override {
-        bench::removeAll(root);
-        CreateDirectoryA(root.c_str(), nullptr);
-        CreateDirectoryA(folder.c_str(), nullptr);
-        browse.SetTitle(kTitle);
+struct ComponentFolderBrowse : ::testing::Test {
+    static void SetUpTestSuite() {
+        bench::removeAll(kRoot);
+        CreateDirectoryA(kRoot.c_str(), nullptr);
+        CreateDirectoryA(kFolder.c_str(), nullptr);
+        // Under Wine the first browser of a process now and then (about one run in three)
+        // opens at the desktop although the preselection was sent; later browsers of the same
+        // process never did. One browser opened and cancelled first keeps that start-up effect
+        // out of the cases below.
+        TFolderBrowse warmUp(nullptr);
+        warmUp.SetDirectory(kFolder);
+        BrowserDriver driver(IDCANCEL);
+        warmUp.Execute(componenttest::sharedHost());
+        driver.finish();
     }
-    void TearDown() override { bench::removeAll(root); }
+    static void TearDownTestSuite() { bench::removeAll(kRoot); }
+    void SetUp() override { browse.SetTitle(kTitle); }
+
+    const HWND host = componenttest::sharedHost();
+    TFolderBrowse browse{nullptr};
+    const std::string root = kRoot;
+    const std::string folder = kFolder;
 };
 
 TEST_F(ComponentFolderBrowse, ConfirmingThePreselectedFolderReturnsItsPath) {
     browse.SetDirectory(folder);
     BrowserDriver driver(IDOK);
-    const bool chosen = browse.Execute(host.get());
+    const bool chosen = browse.Execute(host);
     driver.finish();
     ASSERT_TRUE(driver.found) << "no browser window";
     EXPECT_NE(driver.texts.find(kTitle), std::string::npos) << driver.texts;
@@ -110,7 +121,7 @@ TEST_F(ComponentFolderBrowse, ConfirmingThePreselectedFolderReturnsItsPath) {
 TEST_F(ComponentFolderBrowse, CancellingLeavesDirectoryAsItWas) {
     browse.SetDirectory(folder);
     BrowserDriver driver(IDCANCEL);
-    EXPECT_FALSE(browse.Execute(host.get()));
+    EXPECT_FALSE(browse.Execute(host));
     driver.finish();
     EXPECT_TRUE(driver.found);
     EXPECT_EQ(browse.Directory(), folder);
@@ -119,7 +130,7 @@ TEST_F(ComponentFolderBrowse, CancellingLeavesDirectoryAsItWas) {
 TEST_F(ComponentFolderBrowse, ADriveRootKeepsItsSeparator) {
     browse.SetDirectory("C:\\");
     BrowserDriver driver(IDOK);
-    const bool chosen = browse.Execute(host.get());
+    const bool chosen = browse.Execute(host);
     driver.finish();
     EXPECT_TRUE(chosen);
     EXPECT_EQ(browse.Directory(), "C:\\");
@@ -129,7 +140,7 @@ TEST_F(ComponentFolderBrowse, AMissingFolderIsHandedOverUncheckedAndCancelKeepsI
     const std::string missing = root + "\\gibt\\es\\nicht";
     browse.SetDirectory(missing);
     BrowserDriver driver(IDCANCEL);
-    EXPECT_FALSE(browse.Execute(host.get()));
+    EXPECT_FALSE(browse.Execute(host));
     driver.finish();
     EXPECT_TRUE(driver.found);
     EXPECT_EQ(browse.Directory(), missing);

@@ -40,6 +40,15 @@ class HostWindow {
     HWND wnd_;
 };
 
+// One host for all component tests: without a window manager (Xvfb) Wine waits up to two
+// seconds for every top-level window it destroys, so the host lives until the process ends.
+// Each test frees its own components, which takes their windows away with them.
+inline HWND sharedHost() {
+    static HostWindow* host = new HostWindow(300, 120);
+    InvalidateRect(host->get(), nullptr, TRUE);
+    return host->get();
+}
+
 // The client area of a window as 0x00RRGGBB values, row by row from the top.
 struct Pixels {
     int width = 0, height = 0;

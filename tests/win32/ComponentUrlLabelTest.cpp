@@ -11,7 +11,6 @@
 #include "win32/ComponentTestHost.h"
 
 using namespace talvek::ui;
-using componenttest::HostWindow;
 
 namespace {
 
@@ -58,7 +57,7 @@ void putOnClipboard(const std::string& text) {
 }
 
 struct ComponentUrlLabel : ::testing::Test {
-    HostWindow host{300, 60};
+    const HWND host = componenttest::sharedHost();
     TUrlLabel label{nullptr};
     talvek::Win32Shell recordingShell{&applicationWindow, &recordShellExecute};
 
@@ -67,7 +66,7 @@ struct ComponentUrlLabel : ::testing::Test {
         observed = &label;
         label.SetCaption("Homepage: www.example.org");
         label.SetURL("  http://www.example.org/");
-        label.CreateIn(host.get(), 10, 10, 211, 13);
+        label.CreateIn(host, 10, 10, 211, 13);
         label.SetShell(&recordingShell);
     }
     HWND wnd() const { return label.Handle(); }
@@ -81,7 +80,7 @@ TEST_F(ComponentUrlLabel, ClickGoesToShellExecuteWithTheApplicationWindow) {
     ASSERT_EQ(calls.size(), 1u);
     const ShellCall& call = calls[0];
     EXPECT_EQ(call.owner, Application::instance().handle());
-    EXPECT_NE(call.owner, host.get());
+    EXPECT_NE(call.owner, host);
     EXPECT_EQ(call.verb, "open");
     EXPECT_EQ(call.file, "  http://www.example.org/"); // as stored, not trimmed
     EXPECT_TRUE(call.noParameters);
@@ -134,7 +133,7 @@ TEST_F(ComponentUrlLabel, PressedColourIsPaintedAndTheRestColourComesBack) {
     EXPECT_EQ(colours(), std::make_pair(true, false));
     SendMessageA(wnd(), WM_LBUTTONDOWN, MK_LBUTTON, at(5, 5));
     EXPECT_EQ(colours(), std::make_pair(false, true));
-    bench::screenshot(host.get(), "urllabel-pressed");
+    bench::screenshot(host, "urllabel-pressed");
     SendMessageA(wnd(), WM_LBUTTONUP, 0, at(400, 5));
     EXPECT_EQ(colours(), std::make_pair(true, false));
     EXPECT_EQ(label.FontColor(), clGray);
@@ -179,7 +178,7 @@ TEST_F(ComponentUrlLabel, CopyFromTheContextMenuPutsTheCaptionOnTheClipboard) {
     TUrlLabel real(nullptr); // with the label's own shell seam: the real clipboard
     real.SetCaption("E-Mail: kontakt@example.org");
     real.SetURL("mailto:kontakt@example.org");
-    real.CreateIn(host.get(), 10, 30, 150, 13);
+    real.CreateIn(host, 10, 30, 150, 13);
     char item[32] = {};
     ASSERT_EQ(GetMenuItemCount(real.PopupMenu()), 1);
     GetMenuStringA(real.PopupMenu(), 0, item, sizeof item, MF_BYPOSITION);
@@ -187,7 +186,7 @@ TEST_F(ComponentUrlLabel, CopyFromTheContextMenuPutsTheCaptionOnTheClipboard) {
 
     putOnClipboard("vorher");
     ASSERT_EQ(clipboardText(), "vorher");
-    SetForegroundWindow(host.get());
+    SetForegroundWindow(host);
     MenuDriver driver(real.Handle(), {VK_DOWN, VK_RETURN});
     // A right click as the window receives it; the menu opens through WM_CONTEXTMENU.
     SendMessageA(real.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, at(5, 5));

@@ -32,7 +32,14 @@ class BannerWindow : public Window {
         case WM_PAINT: {
             PaintDC dc(hwnd());
             DcCanvas screen(dc.get(), banner_.Width(), banner_.Height());
-            banner_.Paint(screen);
+            banner_.paintDc_ = dc.get();
+            try {
+                banner_.Paint(screen);
+            } catch (...) {
+                banner_.paintDc_ = nullptr;
+                throw;
+            }
+            banner_.paintDc_ = nullptr;
             banner_.screenCopies_ += screen.copies();
             return 0;
         }
@@ -102,7 +109,7 @@ void TBanner::SetVisible(bool value) {
 }
 
 std::unique_ptr<Canvas> TBanner::CreateBitmap() {
-    return std::make_unique<BitmapCanvas>();
+    return std::make_unique<BitmapCanvas>(paintDc_);
 }
 
 void TBanner::UpdateTimer(bool running, std::uint16_t interval) {

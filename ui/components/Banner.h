@@ -46,6 +46,7 @@ class TBanner : public BannerCore {
     bool timerRunning_ = false;
     std::uint16_t timerInterval_ = 0;
     unsigned long screenCopies_ = 0;
+    HDC paintDc_ = nullptr; // while WM_PAINT runs: frames take its format
 };
 
 } // namespace talvek::ui

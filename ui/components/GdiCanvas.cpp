@@ -1,5 +1,7 @@
 #include "ui/components/GdiCanvas.h"
 
+#include <algorithm>
+
 #include "config/Error.h"
 
 namespace talvek::ui {
@@ -74,13 +76,17 @@ void DcCanvas::textOut(int x, int y, const std::string& text, TColor background)
 
 void DcCanvas::draw(int x, int y, const Canvas& source) {
     const auto& src = static_cast<const DcCanvas&>(source);
-    if (src.w_ <= 0 || src.h_ <= 0) return;
-    // The whole source, no more: GDI clips what falls outside this canvas.
-    BitBlt(dc_, x, y, src.w_, src.h_, src.dc_, 0, 0, SRCCOPY);
+    // Only the part that lands on this canvas is copied: a tall strip mostly lies outside the
+    // frame, and the copy never reads beyond the source.
+    const int left = std::max(x, 0), top = std::max(y, 0);
+    const int right = std::min(x + src.w_, w_), bottom = std::min(y + src.h_, h_);
+    if (right <= left || bottom <= top) return;
+    BitBlt(dc_, left, top, right - left, bottom - top, src.dc_, left - x, top - y, SRCCOPY);
     ++copies_;
 }
 
-BitmapCanvas::BitmapCanvas() : DcCanvas(nullptr, 0, 0), memory_(CreateCompatibleDC(nullptr)) {
+BitmapCanvas::BitmapCanvas(HDC like)
+    : DcCanvas(nullptr, 0, 0), like_(like), memory_(CreateCompatibleDC(like)) {
     if (!memory_) throw AppError("Bitmap kann nicht erzeugt werden");
     dc_ = memory_.get();
 }
@@ -100,8 +106,13 @@ void BitmapCanvas::setSize(int w, int h) {
         DcCanvas::setSize(w < 0 ? 0 : w, h < 0 ? 0 : h);
         return;
     }
-    WindowDC screen(nullptr);
-    Bitmap bitmap(CreateCompatibleBitmap(screen.get(), w, h));
+    Bitmap bitmap;
+    if (like_) {
+        bitmap.reset(CreateCompatibleBitmap(like_, w, h));
+    } else {
+        WindowDC screen(nullptr);
+        bitmap.reset(CreateCompatibleBitmap(screen.get(), w, h));
+    }
     if (!bitmap) throw AppError("Bitmap kann nicht erzeugt werden");
     oldBitmap_ = SelectObject(dc_, bitmap.get());
     bitmap_ = std::move(bitmap);

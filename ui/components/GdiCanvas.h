@@ -43,11 +43,13 @@ class DcCanvas : public Canvas {
 // An off-screen bitmap in the screen's format with a DC of its own.
 class BitmapCanvas : public DcCanvas {
   public:
-    BitmapCanvas();
+    // `like`: a DC whose format the bitmap takes (the screen's when none).
+    explicit BitmapCanvas(HDC like = nullptr);
     ~BitmapCanvas() override;
     void setSize(int w, int h) override;
 
   private:
+    HDC like_;
     MemoryDC memory_;
     Bitmap bitmap_;
     HGDIOBJ oldBitmap_ = nullptr;
