@@ -2,6 +2,7 @@
 // the configuration file and the record set directories, and what the user sees.
 #include <gtest/gtest.h>
 
+#include "backup/PathRules.h"
 #include "config/DateText.h"
 #include "win32/Bench.h"
 
@@ -426,6 +427,51 @@ TEST_F(BackupEndToEnd, AWriteProtectedConfigurationShowsTheWriteError) {
     ASSERT_TRUE(process.waitExit(10000));
     EXPECT_FALSE(bench::exists(kBackupDir)) << "the run ended before any directory was made";
     SetFileAttributesA(bench::iniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+} // namespace
+
+namespace {
+
+std::string shortPathOf(const std::string& path) {
+    char buffer[MAX_PATH] = {};
+    DWORD got = GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
+    return got > 0 && got < MAX_PATH ? std::string(buffer, got) : std::string();
+}
+
+TEST_F(BackupEndToEnd, RestoreLinesUseShortPathsForLongNames) {
+    const std::string folder = "C:\\Talvek Langer Ordner";
+    const std::string entry = folder + "\\Eine lange Datei.ini";
+    extras = {folder};
+    CreateDirectoryA(folder.c_str(), nullptr);
+    bench::writeFile(entry, "[x]\r\n");
+    std::vector<std::string> config = kSettings;
+    config.insert(config.end(),
+                  {"Sekunden warten=0", "[Aktueller Datensatz]", "Datum=" + dayText(1),
+                   "[Recovery Files]", "0=" + entry, "1=C:\\CONFIG.SYS"});
+    bench::writeFile(bench::iniPath(), crlf(config));
+    start();
+    ASSERT_TRUE(process.waitExit(20000));
+
+    const std::string dir = recordDir(0);
+    const std::string shortEntry = shortPathOf(entry);
+    const std::string shortCopy = shortPathOf(dir + "\\Eine lange Datei.ini");
+    ASSERT_FALSE(shortEntry.empty());
+    ASSERT_FALSE(shortCopy.empty());
+    EXPECT_TRUE(isShortPath(shortEntry)) << shortEntry;
+    EXPECT_TRUE(isShortPath(shortCopy)) << shortCopy;
+    std::vector<std::string> batch = splitLines(bench::readFile(dir + "\\RECOVERY.BAT"));
+    ASSERT_EQ(batch.size(), 17u);
+    EXPECT_EQ(batch[11], "ATTRIB -R -A -S -H " + shortEntry);
+    EXPECT_EQ(batch[12], "COPY /-Y " + shortCopy + " " + shortEntry + " /V");
+    EXPECT_EQ(batch[13], "ATTRIB " + attributeText(GetFileAttributesA(entry.c_str())) + shortEntry);
+    // Short paths stay as they are.
+    EXPECT_EQ(batch[15], "COPY /-Y " + dir + "\\CONFIG.SYS C:\\CONFIG.SYS /V");
+    // The log and the bookkeeping keep the long names.
+    std::string protocol = bench::readFile(dir + "\\PROTOCOL.TXT");
+    EXPECT_NE(protocol.find("Die Datei " + entry + " wurde erfolgreich gesichert."),
+              std::string::npos)
+        << protocol;
 }
 
 } // namespace
