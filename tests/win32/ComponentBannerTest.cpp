@@ -145,4 +145,64 @@ TEST(ComponentBanner, APictureStripScrollsLeftWithoutGap) {
     }
 }
 
+// Reads and answers the notice box from a second thread while the banner's thread waits in
+// the box's modal loop.
+struct NoticeReader {
+    DWORD waitMs;
+    std::string caption, text;
+    bool found = false;
+    HANDLE thread = nullptr;
+    explicit NoticeReader(DWORD ms) : waitMs(ms) {
+        thread = CreateThread(nullptr, 0, run, this, 0, nullptr);
+    }
+    void finish() {
+        WaitForSingleObject(thread, waitMs + 5000);
+        CloseHandle(thread);
+    }
+    static DWORD WINAPI run(LPVOID self) {
+        auto* r = static_cast<NoticeReader*>(self);
+        HWND box = bench::waitForMessageBox(GetCurrentProcessId(), r->waitMs);
+        if (!box) return 1;
+        r->found = true;
+        r->caption = bench::text(box);
+        r->text = bench::messageBoxText(box);
+        bench::answerMessageBox(box, IDOK);
+        return 0;
+    }
+};
+
+void holdKeys(bool shift, bool ctrl) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+TEST(ComponentBanner, DoubleClickWithShiftAndCtrlShowsTheNotice) {
+    const HWND host = componenttest::sharedHost();
+    TBanner banner(nullptr);
+    setUpAboutBanner(banner, host);
+    int doubleClicks = 0;
+    banner.OnDblClick = [&](TComponent&) { ++doubleClicks; };
+
+    holdKeys(true, false); // Shift alone: the event, no box (a wrong box gets answered)
+    NoticeReader none(1000);
+    SendMessageA(banner.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON | MK_SHIFT, MAKELPARAM(5, 5));
+    none.finish();
+    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_FALSE(none.found);
+
+    holdKeys(true, true);
+    NoticeReader reader(5000);
+    SendMessageA(banner.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON | MK_SHIFT | MK_CONTROL,
+                 MAKELPARAM(5, 5));
+    reader.finish();
+    holdKeys(false, false);
+    EXPECT_EQ(doubleClicks, 2);
+    ASSERT_TRUE(reader.found);
+    EXPECT_EQ(reader.caption, "*** TBanner component ***   Version 1.0.5");
+    EXPECT_FALSE(reader.text.empty());
+}
+
 } // namespace
