@@ -9,11 +9,13 @@ namespace talvek {
 
 namespace {
 
-void deleteTarget(RunContext& run, const std::string& target, const std::string& deletedText) {
+// The lines of a saved copy begin with a blank and close with a full stop; those of the
+// protocol file and the recovery batch do neither.
+void deleteTarget(RunContext& run, const std::string& target, bool savedCopy) {
+    const std::string prefix = savedCopy ? " Die Datei " : "Die Datei ";
     if (run.platform.files.deleteFile(target)) {
-        run.log(deletedText);
+        run.log(prefix + target + (savedCopy ? " wurde gelöscht." : " wurde gelöscht"));
     } else {
-        std::string prefix = deletedText[0] == ' ' ? " Die Datei " : "Die Datei ";
         std::string text = prefix + target + " konnte nicht gelöscht werden.";
         run.log(text);
         run.fail(text);
@@ -22,7 +24,7 @@ void deleteTarget(RunContext& run, const std::string& target, const std::string&
 
 void refuseName(RunContext& run, const std::string& dir, const std::string& name) {
     std::string text = " Die Datei " + dir + "\\" + name +
-                       " wird nicht gelöscht, da sie außerhalb des " + "Datensatzes liegt.";
+                       " wird nicht gelöscht, da sie außerhalb des Datensatzes liegt.";
     run.log(text);
     run.fail(text);
 }
@@ -36,8 +38,7 @@ void deleteRecordedFile(RunContext& run, const std::string& section, const std::
         refuseName(run, dir, name);
         return;
     }
-    std::string target = dir + "\\" + name;
-    deleteTarget(run, target, "Die Datei " + target + " wurde gelöscht");
+    deleteTarget(run, dir + "\\" + name, false);
 }
 
 } // namespace
@@ -68,8 +69,7 @@ void removeRecordSet(RunContext& run, const std::string& section) {
             refuseName(run, dir, name);
             continue;
         }
-        std::string target = dir + "\\" + name;
-        deleteTarget(run, target, " Die Datei " + target + " wurde gelöscht.");
+        deleteTarget(run, dir + "\\" + name, true);
     }
     deleteRecordedFile(run, section, dir, keys::kRecordLogFile, keys::kNoLog);
     deleteRecordedFile(run, section, dir, keys::kRecordRecFile, keys::kNoRec);
