@@ -138,6 +138,8 @@ TEST_F(ProgressWindow, OnlyAnExactSwitchStartsARun) {
     bench::answerMessageBox(box, IDOK);
     EXPECT_TRUE(process.waitExit(10000));
 
+    // Set up already, so the dialog opens without its first-run question.
+    bench::writeFile(bench::iniPath(), "[Einstellungen]\r\nfirstrun=1\r\n");
     process = bench::startTalvek("-s2");
     HWND setup = bench::waitForWindow(process.pid(), "TSetupForm", nullptr, 10000);
     ASSERT_NE(setup, nullptr);
