@@ -69,13 +69,16 @@ stop_display() {
 
 # Creates the prefix once (about 10 s); later runs reuse it.
 prepare_prefix() {
-    if [ ! -d "$WINEPREFIX/drive_c/windows" ] || [ "$(cat "$WINEPREFIX/.talvek-arch" 2>/dev/null)" != "$WINE_ARCH" ]; then
+    # A prefix made for another architecture or by another user (its profile folders would
+    # belong to that user) is made anew.
+    local stamp="$WINE_ARCH ${TEST_USER:-$(id -un)}"
+    if [ ! -d "$WINEPREFIX/drive_c/windows" ] || [ "$(cat "$WINEPREFIX/.talvek-arch" 2>/dev/null)" != "$stamp" ]; then
         rm -rf "$WINEPREFIX"
         mkdir -p "$WINEPREFIX"
         give_to_test_user "$WINEPREFIX"
         as_test_user "$WINE" wineboot -i >/dev/null 2>&1
         as_test_user "$WINESERVER" -w
-        echo "$WINE_ARCH" > "$WINEPREFIX/.talvek-arch"
+        echo "$stamp" > "$WINEPREFIX/.talvek-arch"
     fi
     give_to_test_user "$WINEPREFIX"
 }

@@ -273,6 +273,7 @@ TEST_F(SetupDialog, AddAndDeleteChangeTheListAndEnableOk) {
     std::vector<std::string> lines = iniLines();
     auto at = std::find(lines.begin(), lines.end(), "[Recovery Files]");
     ASSERT_NE(at, lines.end());
+    ASSERT_GE(lines.end() - at, 4);
     EXPECT_EQ(std::vector<std::string>(at + 1, at + 4),
               (std::vector<std::string>{"0=C:\\B.INI", "1=C:\\C.INI", "2=C:\\NEU\\FEHLT.TXT"}));
     EXPECT_TRUE(at + 4 == lines.end() || (at + 4)->front() == '[');

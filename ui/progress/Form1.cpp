@@ -141,20 +141,29 @@ void TForm1::setStatus(const std::string& text, StatusColor color) {
 }
 
 void TForm1::addLogLine(const std::string& text) {
-    // Lines are separated, not terminated, so the box shows no empty last line.
-    std::string piece = hasLog_ ? "\r\n" + text : text;
+    // Lines are separated, not terminated, so the box shows no empty last line. They are
+    // handed to the box in one piece when something needs them: the box lays out its whole
+    // text again at every append, which a run of a thousand lines cannot afford.
+    pendingLog_ += hasLog_ ? "\r\n" + text : text;
     hasLog_ = true;
+}
+
+void TForm1::flushLog() {
+    if (pendingLog_.empty()) return;
     int end = GetWindowTextLengthA(memo1_);
     SendMessageA(memo1_, EM_SETSEL, end, end);
-    SendMessageA(memo1_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+    SendMessageA(memo1_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pendingLog_.c_str()));
+    pendingLog_.clear();
 }
 
 int TForm1::logLineCount() {
+    flushLog();
     if (!hasLog_) return 0;
     return static_cast<int>(SendMessageA(memo1_, EM_GETLINECOUNT, 0, 0));
 }
 
 std::string TForm1::logLine(int index) {
+    flushLog();
     LRESULT start = SendMessageA(memo1_, EM_LINEINDEX, index, 0);
     if (start < 0) return std::string();
     LRESULT length = SendMessageA(memo1_, EM_LINELENGTH, start, 0);
@@ -167,15 +176,18 @@ std::string TForm1::logLine(int index) {
 }
 
 void TForm1::showMessageBox(const std::string& text, const std::string& caption) {
+    flushLog();
     MessageBoxA(hwnd(), text.c_str(), caption.c_str(), MB_OK);
 }
 
 void TForm1::repaintNow() {
+    flushLog();
     RedrawWindow(hwnd(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void TForm1::processPendingMessages(unsigned maxWaitMs) {
+    flushLog();
     MsgWaitForMultipleObjects(0, nullptr, FALSE, maxWaitMs, QS_ALLINPUT);
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -195,7 +207,13 @@ void TForm1::FormActivate() {
     static Win32Profile profile;
     static Win32Clock clock;
     run_ = std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock});
-    run_->run();
+    try {
+        run_->run();
+    } catch (...) {
+        flushLog(); // the error box comes next: the box shows what the run logged so far
+        throw;
+    }
+    flushLog();
 }
 
 void TForm1::endebClick() {

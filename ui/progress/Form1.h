@@ -49,6 +49,8 @@ class TForm1 : public Window, public ProgressView {
     COLORREF statusColor_ = RGB(255, 0, 0);
     bool activated_ = false;
     bool hasLog_ = false;
+    std::string pendingLog_; // lines not yet handed to the box
+    void flushLog();
 
     HWND memo1_ = nullptr, endeb_ = nullptr, detailsb_ = nullptr;
     Font formFont_, statusFont_, memoFont_, buttonFont_;
