@@ -171,6 +171,60 @@ struct NoticeReader {
     }
 };
 
+// Counts the visible message boxes of this process.
+BOOL CALLBACK countBox(HWND wnd, LPARAM count) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(wnd, &pid);
+    char cls[16] = {};
+    GetClassNameA(wnd, cls, sizeof cls);
+    if (pid == GetCurrentProcessId() && IsWindowVisible(wnd) && std::string(cls) == "#32770")
+        ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+struct ErrorBoxWatcher {
+    volatile LONG stop = 0;
+    int boxes = 0, stepsWhileOpen = 0;
+    volatile LONG steps = 0;
+    std::string caption;
+    static DWORD WINAPI run(LPVOID self) {
+        auto* w = static_cast<ErrorBoxWatcher*>(self);
+        HWND box = bench::waitForMessageBox(GetCurrentProcessId(), 5000);
+        if (!box) return 1;
+        const LONG before = w->steps;
+        Sleep(600); // a dozen intervals of 50 ms
+        EnumWindows(countBox, reinterpret_cast<LPARAM>(&w->boxes));
+        w->stepsWhileOpen = static_cast<int>(w->steps - before);
+        w->caption = bench::text(box);
+        InterlockedExchange(&w->stop, 1);
+        // Answer every box there is, so that a regression fails instead of hanging.
+        for (HWND open = box; open; open = bench::waitForMessageBox(GetCurrentProcessId(), 300))
+            bench::answerMessageBox(open, IDOK), Sleep(50);
+        return 0;
+    }
+};
+
+TEST(ComponentBanner, AFailingStepShowsOneErrorBoxNotOnePerTick) {
+    const HWND host = componenttest::sharedHost();
+    TBanner banner(nullptr);
+    setUpAboutBanner(banner, host);
+    ErrorBoxWatcher watcher;
+    banner.OnScroll = [&](TComponent&) {
+        InterlockedIncrement(&watcher.steps);
+        if (watcher.stop) return;
+        throw talvek::AppError("Schritt fehlgeschlagen");
+    };
+    HANDLE thread = CreateThread(nullptr, 0, ErrorBoxWatcher::run, &watcher, 0, nullptr);
+    banner.SetScrollInterval(50);
+    bench::pump(1500);
+    WaitForSingleObject(thread, 10000);
+    CloseHandle(thread);
+    banner.SetEnabled(false);
+    EXPECT_EQ(watcher.boxes, 1);
+    EXPECT_EQ(watcher.stepsWhileOpen, 0);
+    EXPECT_EQ(watcher.caption, "Talvek 95");
+}
+
 void holdKeys(bool shift, bool ctrl) {
     BYTE keys[256];
     GetKeyboardState(keys);

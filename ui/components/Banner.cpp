@@ -44,7 +44,7 @@ class BannerWindow : public Window {
             return 0;
         }
         case WM_TIMER:
-            if (wParam == kScrollTimer) banner_.ScrollStep();
+            if (wParam == kScrollTimer && !stepping_) step();
             return 0;
         case WM_LBUTTONDBLCLK:
             banner_.DblClick();
@@ -66,11 +66,24 @@ class BannerWindow : public Window {
     }
 
   private:
+    // A failing step shows its error here, and the ticks that arrive while the error box is
+    // open are dropped, so one fault gives one box and not one every interval.
+    void step() {
+        stepping_ = true;
+        try {
+            banner_.ScrollStep();
+        } catch (...) {
+            Application::instance().handleException();
+        }
+        stepping_ = false;
+    }
+
     static TMouseButton button(UINT message) {
         return message == WM_RBUTTONDOWN || message == WM_RBUTTONUP ? TMouseButton::mbRight
                                                                     : TMouseButton::mbLeft;
     }
     TBanner& banner_;
+    bool stepping_ = false;
 };
 
 TBanner::TBanner(TComponent* owner) : BannerCore(owner) {}
