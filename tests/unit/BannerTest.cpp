@@ -25,23 +25,6 @@ struct Banner : ::testing::Test {
     }
 };
 
-TEST_F(Banner, StartsOffWithItsDefaults) {
-    EXPECT_EQ(b.Width(), 100);
-    EXPECT_EQ(b.Height(), 100);
-    EXPECT_TRUE(b.AutoEnable());
-    EXPECT_FALSE(b.Enabled());
-    EXPECT_EQ(b.LinesAlign(), TAlignment::taCenter);
-    EXPECT_EQ(b.ScrollDirection(), Dir::sdRightToLeft);
-    EXPECT_EQ(b.ScrollInterval(), 200);
-    EXPECT_EQ(b.ScrollPixels(), 4);
-    EXPECT_EQ(b.ScrollPos(), 0);
-    EXPECT_FALSE(b.NoGap());
-    EXPECT_FALSE(b.OnlyOnce());
-    EXPECT_EQ(b.Color(), clWindow);
-    EXPECT_FALSE(b.timerRunning);
-    EXPECT_TRUE(b.events.empty());
-}
-
 TEST_F(Banner, LinesAreAlignedInsideTheWidestLine) {
     struct Case {
         std::vector<int> widths;

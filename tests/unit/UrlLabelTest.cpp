@@ -57,13 +57,6 @@ TEST(UrlLabelTarget, TrimmedUrlDecidesButTheStoredTextIsOpened) {
         EXPECT_EQ(UrlLabelCore::ChooseTarget(c.url, c.caption), c.target) << c.url;
 }
 
-TEST_F(UrlLabel, StartsBlueUnderlinedWithPurpleWhilePressed) {
-    EXPECT_EQ(label.FontColor(), clBlue);
-    EXPECT_TRUE(label.Font().underline);
-    EXPECT_FALSE(label.Font().bold);
-    EXPECT_EQ(label.ActiveColor(), clPurple);
-}
-
 TEST_F(UrlLabel, ClickOpensWhilePressedThenRestoresThenMouseUp) {
     label.SetCaption("Homepage: www.example.org");
     label.SetURL("http://www.example.org/");

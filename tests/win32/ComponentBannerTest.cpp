@@ -98,20 +98,6 @@ TEST(ComponentBanner, LinesScrollUpByTheStepsTakenOneCopyPerFrame) {
     EXPECT_GT(textPixels(second, 4, 16), 0); // text now where the first shot was black
 }
 
-TEST(ComponentBanner, SwitchedOffTextBannerShowsOnlyItsColour) {
-    const HWND host = componenttest::sharedHost();
-    TBanner banner(nullptr);
-    setUpAboutBanner(banner, host);
-    banner.SetScrollPos(57);
-    banner.SetEnabled(false);
-    EXPECT_FALSE(banner.HasStrip());
-    InvalidateRect(banner.Handle(), nullptr, FALSE);
-    UpdateWindow(banner.Handle());
-    const Pixels p = capture(banner.Handle());
-    EXPECT_EQ(textPixels(p, 0, p.height), 0);
-    EXPECT_THROW(TBanner(nullptr).SetEnabled(true), talvek::AppError);
-}
-
 TEST(ComponentBanner, APictureStripScrollsLeftWithoutGap) {
     const HWND host = componenttest::sharedHost();
     // A 20 by 10 picture: left half white, right half black.

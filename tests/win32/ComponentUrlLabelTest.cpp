@@ -99,14 +99,6 @@ TEST_F(ComponentUrlLabel, ReleaseOutsideRestoresTheColourWithoutOpening) {
     EXPECT_NE(GetCapture(), wnd());
 }
 
-TEST_F(ComponentUrlLabel, BlankUrlOpensTheCaption) {
-    label.SetURL(" \t ");
-    SendMessageA(wnd(), WM_LBUTTONDOWN, MK_LBUTTON, at(5, 5));
-    SendMessageA(wnd(), WM_LBUTTONUP, 0, at(5, 5));
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].file, "Homepage: www.example.org");
-}
-
 TEST_F(ComponentUrlLabel, ShowsTheHandCursorFromTheProgramsResources) {
     HCURSOR hand = Application::instance().cursor(kHandCursor);
     ASSERT_NE(hand, nullptr);
