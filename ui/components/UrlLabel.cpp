@@ -107,7 +107,7 @@ class UrlLabelWindow : public Window {
         PaintDC dc(hwnd());
         RECT client;
         GetClientRect(hwnd(), &client);
-        BitmapCanvas frame;
+        BitmapCanvas frame(dc.get());
         frame.setFont(label_.Font());
         frame.setSize(client.right, client.bottom);
         frame.fillRect(0, 0, client.right, client.bottom, label_.Color());
