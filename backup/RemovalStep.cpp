@@ -94,18 +94,15 @@ void removeOldRecordSets(RunContext& run) {
         maximum = 1;
     }
     const std::size_t limit = static_cast<std::size_t>(maximum);
-    if (run.recordList.size() >= limit) {
-        if (run.savedAnyFile) {
-            std::size_t count = run.recordList.size() - limit + 1;
-            for (std::size_t i = 0; i < count; ++i)
-                removeRecordSet(run, run.recordList[i]);
-            run.recordList.erase(run.recordList.begin(),
-                                 run.recordList.begin() + static_cast<long>(count));
-        } else {
-            // Old record sets stay until a run has actually saved something new.
-            run.log("Alte Datensätze wurden nicht gelöscht, da heute keine Datei gesichert "
-                    "wurde.");
-        }
+    if (!run.savedAnyFile) {
+        // Old record sets stay until a run has actually saved something new.
+        run.log("Alte Datensätze wurden nicht gelöscht, da heute keine Datei gesichert wurde.");
+    } else if (run.recordList.size() >= limit) {
+        std::size_t count = run.recordList.size() - limit + 1;
+        for (std::size_t i = 0; i < count; ++i)
+            removeRecordSet(run, run.recordList[i]);
+        run.recordList.erase(run.recordList.begin(),
+                             run.recordList.begin() + static_cast<long>(count));
     }
     registerTodaysRecordSet(run);
 }

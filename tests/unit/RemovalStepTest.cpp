@@ -261,6 +261,14 @@ TEST_F(RemovalStepTest, NothingIsRotatedWhenTodaySavedNothing) {
     EXPECT_FALSE(run.stepFailed);
 }
 
+TEST_F(RemovalStepTest, ARunThatSavedNothingSaysSoEvenWithNothingToRemove) {
+    run.savedAnyFile = false;
+    removeOldRecordSets(run);
+    EXPECT_EQ(view.log.front(), "Alte Datens\xE4tze wurden nicht gel\xF6scht, da heute keine "
+                                "Datei gesichert wurde.");
+    EXPECT_EQ(list(), std::vector<std::string>{"06.12.97"});
+}
+
 TEST_F(RemovalStepTest, TheSameDateTwiceRemovesTheSectionOnlyOnce) {
     addRecordSet("04.12.97", {"C:\\A.TXT"});
     registered.push_back("04.12.97");

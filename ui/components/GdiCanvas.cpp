@@ -25,22 +25,22 @@ void DcCanvas::setSize(int w, int h) {
     h_ = h;
 }
 
-void DcCanvas::setFont(const TFontSpec& spec) {
+void DcCanvas::setFont(const TFontSpec& style) {
     LOGFONTA lf{};
-    lf.lfHeight = -spec.height;
-    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = spec.italic ? TRUE : FALSE;
-    lf.lfUnderline = spec.underline ? TRUE : FALSE;
+    lf.lfHeight = -style.height;
+    lf.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = style.italic ? TRUE : FALSE;
+    lf.lfUnderline = style.underline ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+    lstrcpynA(lf.lfFaceName, style.name.c_str(), LF_FACESIZE);
     Font font(CreateFontIndirectA(&lf));
-    if (!font) throw AppError("Schriftart " + spec.name + " kann nicht erzeugt werden");
+    if (!font) throw AppError("Schriftart " + style.name + " kann nicht erzeugt werden");
     releaseFont();
     oldFont_ = SelectObject(dc_, font.get());
     font_ = std::move(font);
-    SetTextColor(dc_, colorRef(spec.color));
+    SetTextColor(dc_, colorRef(style.color));
 }
 
 SIZE DcCanvas::extent(const std::string& text) {
