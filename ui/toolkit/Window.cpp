@@ -6,6 +6,8 @@ namespace talvek::ui {
 
 Window::~Window() {
     if (hwnd_) {
+        if (Application::instance().mainWindow() == hwnd_)
+            Application::instance().setMainWindow(nullptr);
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
@@ -54,6 +56,9 @@ LRESULT CALLBACK Window::windowProc(HWND wnd, UINT message, WPARAM wParam, LPARA
         Application::instance().handleException();
     }
     if (message == WM_NCDESTROY) {
+        // Message boxes must not be owned by a window that is gone.
+        if (Application::instance().mainWindow() == wnd)
+            Application::instance().setMainWindow(nullptr);
         SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
     }
