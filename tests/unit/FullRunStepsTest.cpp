@@ -3,6 +3,7 @@
 
 #include "backup/BackupRun.h"
 #include "config/Error.h"
+#include "fakes/SampleConfiguration.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeProfile.h"
@@ -17,30 +18,7 @@ const char* const kIni = "C:\\WINDOWS\\Talvek95.ini";
 const int kDone = static_cast<int>(StepMark::Done);
 const int kError = static_cast<int>(StepMark::Error);
 
-const char* const kSample = "[Einstellungen]\n"
-                            "max. Anzahl der Datens\xE4tze=3\n"
-                            "Recovery Directory=C:\\Talvek95\n"
-                            "Batchfile=1\n"
-                            "Batchname=RECOVERY.BAT\n"
-                            "Logfile=1\n"
-                            "Logname=PROTOCOL.TXT\n"
-                            "AlleXTage=1\n"
-                            "Talvek-Version=1.1\n"
-                            "Aktiv=1\n"
-                            "firstrun=1\n"
-                            "[Aktueller Datensatz]\n"
-                            "Datum=04.12.97\n"
-                            "[Recovery Files]\n"
-                            "0=C:\\AUTOEXEC.BAT\n"
-                            "1=C:\\CONFIG.SYS\n"
-                            "2=C:\\IO.SYS\n"
-                            "3=C:\\COMMAND.COM\n"
-                            "4=C:\\MSDOS.SYS\n"
-                            "5=C:\\WINDOWS\\WIN.INI\n"
-                            "6=C:\\WINDOWS\\SYSTEM.INI\n"
-                            "7=C:\\WINDOWS\\PROTOCOL.INI\n"
-                            "8=C:\\WINDOWS\\SYSTEM.DAT\n"
-                            "9=C:\\WINDOWS\\USER.DAT\n";
+const char* const kSample = kFirstApplySample;
 
 struct FullRunTest : ::testing::Test {
     FakeClock clock;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "fakes/SampleConfiguration.h"
 #include "config/Error.h"
 #include "unit/SetupFixture.h"
 
@@ -144,30 +145,7 @@ TEST_F(SetupApply, FirstApplyWritesTheSampleSetupLinesAndTheAutostartEntry) {
     questions.answers = {true, true}; // system files, then the autostart
     logic.load();
     logic.apply();
-    EXPECT_EQ(profile.text(kIni), "[Einstellungen]\n"
-                                  "max. Anzahl der Datens\xE4tze=3\n"
-                                  "Recovery Directory=C:\\Talvek95\n"
-                                  "Batchfile=1\n"
-                                  "Batchname=RECOVERY.BAT\n"
-                                  "Logfile=1\n"
-                                  "Logname=PROTOCOL.TXT\n"
-                                  "AlleXTage=1\n"
-                                  "Talvek-Version=1.1\n"
-                                  "Aktiv=1\n"
-                                  "firstrun=1\n"
-                                  "[Aktueller Datensatz]\n"
-                                  "Datum=04.12.97\n"
-                                  "[Recovery Files]\n"
-                                  "0=C:\\AUTOEXEC.BAT\n"
-                                  "1=C:\\CONFIG.SYS\n"
-                                  "2=C:\\IO.SYS\n"
-                                  "3=C:\\COMMAND.COM\n"
-                                  "4=C:\\MSDOS.SYS\n"
-                                  "5=C:\\WINDOWS\\WIN.INI\n"
-                                  "6=C:\\WINDOWS\\SYSTEM.INI\n"
-                                  "7=C:\\WINDOWS\\PROTOCOL.INI\n"
-                                  "8=C:\\WINDOWS\\SYSTEM.DAT\n"
-                                  "9=C:\\WINDOWS\\USER.DAT\n");
+    EXPECT_EQ(profile.text(kIni), talvek::testing::kFirstApplySample);
     ASSERT_EQ(questions.asked.size(), 2u);
     EXPECT_EQ(questions.asked[1].caption, "Talvek 95 bei jedem Windows-Start automatisch laden ?");
     std::vector<std::string> lines = splitMessage(questions.asked[1].text);
