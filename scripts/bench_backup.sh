@@ -8,16 +8,4 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/scripts/wine-env.sh"
-BENCH_BUILD=${BENCH_BUILD:-$WIN_BUILD}
-
-cmake -S "$ROOT" -B "$BENCH_BUILD" -DCMAKE_TOOLCHAIN_FILE="$WIN_TOOLCHAIN" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BENCH_BUILD" -j"${JOBS:-2}" --target talvek win32_tests >/dev/null
-
-start_display
-trap stop_display EXIT
-prepare_prefix
-cd "$BENCH_BUILD"
-as_test_user "$WINE" ./win32_tests.exe --gtest_also_run_disabled_tests \
-    --gtest_filter='BackupBench.DISABLED_DueRunAgainstCopyBaseline' 2>&1 | tr -d '\r' |
-    grep -E '^(backup bench|  )|FAILED|PASSED'
+run_bench_tests 'BackupBench.DISABLED_DueRunAgainstCopyBaseline' '^(backup bench|  )'

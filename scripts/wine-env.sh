@@ -82,3 +82,18 @@ prepare_prefix() {
     fi
     give_to_test_user "$WINEPREFIX"
 }
+
+# For the benchmarks: builds the Windows-side test program (and talvek.exe) in BENCH_BUILD,
+# starts the display and the prefix, and runs the disabled benchmark tests that match the
+# filter, keeping the lines that match the pattern.
+run_bench_tests() { # filter pattern
+    BENCH_BUILD=${BENCH_BUILD:-$WIN_BUILD}
+    cmake -S "$ROOT" -B "$BENCH_BUILD" -DCMAKE_TOOLCHAIN_FILE="$WIN_TOOLCHAIN" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$BENCH_BUILD" -j"${JOBS:-2}" --target talvek win32_tests >/dev/null
+    start_display
+    trap stop_display EXIT
+    prepare_prefix
+    (cd "$BENCH_BUILD" && as_test_user "$WINE" ./win32_tests.exe --gtest_also_run_disabled_tests \
+        --gtest_filter="$1" 2>&1 | tr -d '\r' | grep -E "$2|FAILED|PASSED")
+}
