@@ -37,22 +37,24 @@ void BackupRun::finishStep(int step) {
     run_.stepFailed = false;
 }
 
-void BackupRun::run() {
+Status BackupRun::run() {
     run_.runError = false;
     run_.view.repaintNow();
 
-    switch (loadSettings(run_)) {
+    SettingsOutcome outcome = SettingsOutcome::ConfigurationMissing;
+    TALVEK_TRY(loadSettings(run_, outcome));
+    switch (outcome) {
     case SettingsOutcome::ConfigurationMissing:
         run_.view.markStep(1, StepMark::Error);
         run_.view.showMessageBox(missingConfigurationMessage(run_.windowsDirectory),
                                  kMissingCaption);
         run_.view.quit();
-        return;
+        return Status();
     case SettingsOutcome::NotDue:
         run_.view.markStep(1, StepMark::Done);
         run_.view.setStatus(kNotDue, StatusColor::Green);
         finish();
-        return;
+        return Status();
     case SettingsOutcome::Due:
         break;
     }
@@ -61,11 +63,11 @@ void BackupRun::run() {
 
     createDirectories(run_);
     finishStep(2);
-    backupFiles(run_);
+    TALVEK_TRY(backupFiles(run_));
     finishStep(3);
-    removeOldRecordSets(run_);
+    TALVEK_TRY(removeOldRecordSets(run_));
     finishStep(4);
-    writeRecordFiles(run_);
+    TALVEK_TRY(writeRecordFiles(run_));
     // Row 5 shows a failed write of the protocol file or recovery batch like a failed step.
     if (run_.stepFailed)
         finishStep(5);
@@ -74,6 +76,7 @@ void BackupRun::run() {
     run_.view.markStep(6, StepMark::Done);
 
     finish();
+    return Status();
 }
 
 void BackupRun::finish() {

@@ -8,9 +8,9 @@ class BackupRun {
   public:
     BackupRun(ProgressView& view, const RunPlatform& platform) : run_(view, platform) {}
 
-    // The whole run sequence. Errors of the configuration file or of an unreadable date
-    // propagate to the caller, which shows them; the rest of the run is then skipped.
-    void run();
+    // The whole run sequence. An error of the configuration file or an unreadable date ends
+    // it where it stands and comes back to the caller, which shows it.
+    Status run();
     // Closes steps 1 to 4: error or done mark, status line, step failure flag cleared.
     void finishStep(int step);
 

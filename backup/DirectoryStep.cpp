@@ -1,17 +1,28 @@
 // Step 2: the backup directory and today's record set directory, one level each.
 #include "backup/Steps.h"
 
-#include "config/Keys.h"
+#include "backup/PathRules.h"
 
 namespace talvek {
 
+namespace {
+const char* const kNoBackupDirectory =
+    "Das Verzeichnis für die Datensätze konnte nicht erstellt werden!";
+} // namespace
+
 void createDirectories(RunContext& run) {
     FileSystem& files = run.platform.files;
+    // A relative or empty directory would put record sets wherever the current directory
+    // happens to be, the root of C: say; nothing is created and nothing copied.
+    if (!isAbsoluteDirectory(run.backupDirectory)) {
+        run.fail(kNoBackupDirectory);
+        return;
+    }
     if (!files.directoryExists(run.backupDirectory)) {
         if (files.createDirectory(run.backupDirectory))
             run.log("Verzeichnis für Datensätze erfolgreich erstellt.");
         else
-            run.fail("Das Verzeichnis für die Datensätze konnte nicht erstellt werden!");
+            run.fail(kNoBackupDirectory);
     }
 
     Date today = run.today();
@@ -24,9 +35,6 @@ void createDirectories(RunContext& run) {
         run.log("Heutiges Verzeichnis erfolgreich erstellt.");
     else
         run.fail("Das Verzeichnis für den heutigen Datensatz konnte nicht erstellt werden!");
-    // Recorded even when the creation failed, so a later run can clean up after it.
-    run.ini->WriteText(run.todayText(), keys::kDirectory, run.todayDirectory);
-    run.ini->WriteText(run.todayText(), keys::kDate, run.todayText());
 }
 
 } // namespace talvek

@@ -24,15 +24,14 @@ bool saveEntry(RunContext& run, const std::string& entry, std::size_t position) 
     FileSystem& files = run.platform.files;
     std::string name = fileNamePart(entry);
     // A name such as ".." would put the copy outside today's directory.
-    if (!isPlainFileName(name)) return false;
+    if (run.todayDirectory.empty() || !isPlainFileName(name)) return false;
     std::string copy = run.todayDirectory + "\\" + name;
-    bool copied = files.copyFile(entry, copy, true);
-    files.setAttributes(copy, 0);
-    if (!copied) return false;
+    // A file already at the copy's place is not ours to change. A copy that keeps its
+    // read-only attribute could never be removed with its record set.
+    if (!files.copyFile(entry, copy, true) || !files.setAttributes(copy, 0)) return false;
 
     run.log("Die Datei " + entry + " wurde erfolgreich gesichert.");
-    run.ini->WriteText(run.todayText(), keys::kSavedFilePrefix + std::to_string(position + 1),
-                       entry);
+    run.savedFiles.emplace_back(keys::kSavedFilePrefix + std::to_string(position + 1), entry);
     std::uint32_t attributes = files.attributes(entry);
     // A file gone right after its copy has no attributes worth restoring.
     if (attributes == attr::kInvalid) attributes = 0;
@@ -44,12 +43,21 @@ bool saveEntry(RunContext& run, const std::string& entry, std::size_t position) 
     return true;
 }
 
+// Today's record set section in one access, once everything is copied. A run that saved
+// nothing leaves no section behind: an empty record set would later push a good one out.
+Status recordTodaysSection(RunContext& run) {
+    std::string name = run.recordSetName();
+    if (!run.savedAnyFile) return run.ini->RemoveSection(name);
+    std::vector<std::pair<std::string, std::string>> values = {
+        {keys::kDirectory, run.todayDirectory}, {keys::kDate, name}};
+    values.insert(values.end(), run.savedFiles.begin(), run.savedFiles.end());
+    return run.ini->WriteSection(name, values);
+}
+
 } // namespace
 
-void backupFiles(RunContext& run) {
-    std::string dateText =
-        run.todayDirectoryDate.empty() ? run.todayText() : run.todayDirectoryDate;
-    run.recoveryBatch = recoveryBatchHeader(dateText, run.todayDirectory);
+Status backupFiles(RunContext& run) {
+    run.recoveryBatch = recoveryBatchHeader(run.recordSetName(), run.todayDirectory);
     run.fileList = run.ini->ReadList(keys::kFileList);
     const std::size_t n = run.fileList.size();
     run.recoveryBatch.resize(kHeaderLines + 3 * n);
@@ -57,7 +65,7 @@ void backupFiles(RunContext& run) {
     run.log(std::to_string(n) + " Datei(en) zu sichern.");
     if (n == 0) {
         run.fail("Es befinden sich keine Einträge in der Liste der zu sichernden Dateien");
-        return;
+        return recordTodaysSection(run);
     }
     for (std::size_t j = 0; j < n; ++j) {
         const std::string& entry = run.fileList[j];
@@ -69,6 +77,7 @@ void backupFiles(RunContext& run) {
             run.fail(text);
         }
     }
+    return recordTodaysSection(run);
 }
 
 } // namespace talvek

@@ -61,6 +61,36 @@ bool isPlainFileName(const std::string& name) {
            name.find_first_of("\\/:") == std::string::npos;
 }
 
+bool isAbsoluteDirectory(const std::string& path) {
+    if (path.size() >= 2 && isDriveLetter(path[0]) && path[1] == ':')
+        return path.size() == 2 || isSeparator(path[2]);
+    if (path.size() < 2 || !isSeparator(path[0]) || !isSeparator(path[1])) return false;
+    std::vector<std::string> parts = componentsOf(path, 2);
+    return parts.size() >= 2 && !parts[0].empty() && !parts[1].empty();
+}
+
+bool liesDirectlyIn(const std::string& directory, const std::string& parent) {
+    auto withoutTrailing = [](std::string s) {
+        while (!s.empty() && isSeparator(s.back()))
+            s.pop_back();
+        return s;
+    };
+    std::string dir = withoutTrailing(directory);
+    std::size_t last = dir.find_last_of("\\/");
+    if (last == std::string::npos) return false;
+    std::string a = withoutTrailing(dir.substr(0, last)), b = withoutTrailing(parent);
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+        if (x == '/') x = '\\';
+        if (y == '/') y = '\\';
+        if (x != y) return false;
+    }
+    return true;
+}
+
 bool isRecordSetDirectory(const std::string& path) {
     std::vector<std::string> parts;
     if (path.size() >= 3 && isDriveLetter(path[0]) && path[1] == ':' && isSeparator(path[2])) {

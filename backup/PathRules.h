@@ -12,6 +12,14 @@ std::string fileNamePart(const std::string& path);
 // and free of "\", "/" and ":".
 bool isPlainFileName(const std::string& name);
 
+// "X:", "X:\..." or "\\server\share\...": a directory that does not depend on the current
+// directory or drive.
+bool isAbsoluteDirectory(const std::string& path);
+
+// Whether `directory` lies directly in `parent`, compared without regard to case and to
+// trailing separators.
+bool liesDirectlyIn(const std::string& directory, const std::string& parent);
+
 // An absolute path (drive letter, colon, separator; or \\server\share) without "." or ".."
 // components whose last component is exactly six digits: the only kind of directory that
 // the removal of an old record set may empty and remove.

@@ -30,8 +30,13 @@ bool writeRecordFile(RunContext& run, const std::string& name,
 
 } // namespace
 
-void writeRecordFiles(RunContext& run) {
+Status writeRecordFiles(RunContext& run) {
     TIniFile& ini = *run.ini;
+    // Without a usable backup directory there is no place for either file.
+    if (run.todayDirectory.empty()) return Status();
+    // A run that saved nothing has no record set section; its files stay for the user to
+    // read what went wrong, but nothing registers them.
+    const bool record = run.savedAnyFile;
     if (ini.ReadFlag(keys::kSettings, keys::kLogFile, true)) {
         // The details log as the window shows it, wrapped lines included.
         std::vector<std::string> lines;
@@ -39,15 +44,17 @@ void writeRecordFiles(RunContext& run) {
         for (int i = 0; i < count; ++i)
             lines.push_back(run.view.logLine(i));
         std::string name = ini.ReadText(keys::kSettings, keys::kLogName, "PROTOCOL.TXT");
-        if (writeRecordFile(run, name, lines))
-            ini.WriteText(run.todayText(), keys::kRecordLogFile, name);
+        if (writeRecordFile(run, name, lines) && record)
+            TALVEK_TRY(ini.WriteText(run.recordSetName(), keys::kRecordLogFile, name));
     }
     if (ini.ReadFlag(keys::kSettings, keys::kBatchFile, true)) {
         std::string name = ini.ReadText(keys::kSettings, keys::kBatchName, "recovery.bat");
-        if (writeRecordFile(run, name, run.recoveryBatch))
-            ini.WriteText(run.todayText(), keys::kRecordRecFile,
-                          ini.ReadText(keys::kSettings, keys::kBatchName, "RECOVERY.BAT"));
+        if (writeRecordFile(run, name, run.recoveryBatch) && record)
+            TALVEK_TRY(
+                ini.WriteText(run.recordSetName(), keys::kRecordRecFile,
+                              ini.ReadText(keys::kSettings, keys::kBatchName, "RECOVERY.BAT")));
     }
+    return Status();
 }
 
 } // namespace talvek

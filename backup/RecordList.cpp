@@ -9,10 +9,17 @@ void loadRecordList(RunContext& run) {
     run.recordList = run.ini->ReadList(keys::kRecordList);
 }
 
-void registerTodaysRecordSet(RunContext& run) {
-    run.recordList.push_back(run.todayText());
-    run.ini->WriteList(keys::kRecordList, run.recordList);
+Status registerTodaysRecordSet(RunContext& run) {
+    // One date text names one section: a second entry would later remove the day's
+    // record set while the first still counts it.
+    std::string today = run.recordSetName();
+    bool listed = false;
+    for (const std::string& entry : run.recordList)
+        listed = listed || entry == today;
+    if (!listed) run.recordList.push_back(today);
+    TALVEK_TRY(run.ini->WriteList(keys::kRecordList, run.recordList));
     run.log("Die Datensätze wurden aktualisiert.");
+    return Status();
 }
 
 } // namespace talvek

@@ -30,9 +30,9 @@ void refuseName(RunContext& run, const std::string& dir, const std::string& name
 }
 
 // The protocol file or recovery batch recorded under `key`, unless the marker says none.
-void deleteRecordedFile(RunContext& run, const std::string& section, const std::string& dir,
+void deleteRecordedFile(RunContext& run, const SectionValues& values, const std::string& dir,
                         const char* key, const char* none) {
-    std::string name = run.ini->ReadText(section, key, none);
+    std::string name = values.get(key, none);
     if (name == none) return;
     if (!isPlainFileName(name)) {
         refuseName(run, dir, name);
@@ -41,29 +41,57 @@ void deleteRecordedFile(RunContext& run, const std::string& section, const std::
     deleteTarget(run, dir + "\\" + name, false);
 }
 
+bool sameText(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
+// Deletion stays inside record set directories of the current backup directory, named
+// after the record set's own date: a hand-edited "Directory" must not empty any folder.
+bool mayEmpty(RunContext& run, const std::string& dir, const std::string& section) {
+    std::string compact;
+    for (char c : section)
+        if (c != '.') compact += c;
+    return isRecordSetDirectory(dir) && liesDirectlyIn(dir, run.backupDirectory) &&
+           fileNamePart(dir) == compact;
+}
+
 } // namespace
 
-void removeRecordSet(RunContext& run, const std::string& section) {
+Status removeRecordSet(RunContext& run, const std::string& section, Removal& outcome) {
     TIniFile& ini = *run.ini;
     FileSystem& files = run.platform.files;
-    std::string dir = ini.ReadText(section, keys::kDirectory, keys::kNotFound);
-    std::string date = ini.ReadText(section, keys::kDate, keys::kNotFound);
+    SectionValues values = ini.ReadSection(section);
+    std::string dir = values.get(keys::kDirectory, keys::kNotFound);
+    std::string date = values.get(keys::kDate, keys::kNotFound);
+    outcome = Removal::Kept;
+    if (section == run.recordSetName() ||
+        (!run.todayDirectory.empty() && sameText(dir, run.todayDirectory)))
+        return Status();
+
+    outcome = Removal::Dropped;
     run.log("Lösche Datensatz vom: " + date);
     run.log("Verzeichnis :" + dir);
     if (dir == keys::kNotFound) {
         // Without a directory every target would lie relative to the current directory.
         run.fail("Das zu löschende Verzeichnis konnte nicht ermittelt werden.");
-        return;
+        return Status();
     }
-    if (!isRecordSetDirectory(dir)) {
+    if (!mayEmpty(run, dir, section)) {
         std::string text =
             "Das Verzeichnis " + dir + " ist kein Datensatzverzeichnis und wird nicht gelöscht !";
         run.log(text);
         run.fail(text);
-        return;
+        return Status();
     }
 
-    for (const std::string& saved : ini.ReadList(section, keys::kSavedFilePrefix, 1)) {
+    for (const std::string& saved : values.list(keys::kSavedFilePrefix, 1)) {
         std::string name = fileNamePart(saved);
         if (!isPlainFileName(name)) {
             refuseName(run, dir, name);
@@ -71,40 +99,56 @@ void removeRecordSet(RunContext& run, const std::string& section) {
         }
         deleteTarget(run, dir + "\\" + name, true);
     }
-    deleteRecordedFile(run, section, dir, keys::kRecordLogFile, keys::kNoLog);
-    deleteRecordedFile(run, section, dir, keys::kRecordRecFile, keys::kNoRec);
+    deleteRecordedFile(run, values, dir, keys::kRecordLogFile, keys::kNoLog);
+    deleteRecordedFile(run, values, dir, keys::kRecordRecFile, keys::kNoRec);
 
     if (files.currentDirectory() == dir) files.setCurrentDirectory("c:\\");
     if (files.removeDirectory(dir)) {
         run.log("Das Verzeichnis " + dir + " wurde gelöscht !");
-        ini.RemoveSection(section);
-    } else {
-        std::string text = "Das Verzeichnis " + dir + " konnte nicht gelöscht werden !";
-        run.log(text);
-        run.fail(text);
+        outcome = Removal::Removed;
+        return ini.RemoveSection(section);
     }
+    std::string text = "Das Verzeichnis " + dir + " konnte nicht gelöscht werden !";
+    run.log(text);
+    run.fail(text);
+    // Whatever is left stays registered, so the next run tries again; a directory that is
+    // gone altogether (removed by hand) has nothing left to try.
+    outcome = files.directoryExists(dir) ? Removal::Failed : Removal::Dropped;
+    return Status();
 }
 
-void removeOldRecordSets(RunContext& run) {
+Status removeOldRecordSets(RunContext& run) {
+    TIniFile& ini = *run.ini;
     loadRecordList(run);
-    int maximum = run.ini->ReadNumber(keys::kSettings, keys::kMaxRecordSets, -1);
+    int maximum = ini.ReadNumber(keys::kSettings, keys::kMaxRecordSets, -1);
     if (maximum < 1) {
-        run.ini->WriteNumber(keys::kSettings, keys::kMaxRecordSets, 1);
+        // The setup dialog's default: a maximum of 1 would delete every older record set.
+        maximum = 3;
+        TALVEK_TRY(ini.WriteNumber(keys::kSettings, keys::kMaxRecordSets, maximum));
         run.fail("Die maximale Anzahl der Datensätze war kleiner als 1. Fehler wurde korrigiert !");
-        maximum = 1;
     }
-    const std::size_t limit = static_cast<std::size_t>(maximum);
     if (!run.savedAnyFile) {
-        // Old record sets stay until a run has actually saved something new.
+        // Old record sets stay until a run has actually saved something new, and the next
+        // start tries again instead of waiting the whole interval.
         run.log("Alte Datensätze wurden nicht gelöscht, da heute keine Datei gesichert wurde.");
-    } else if (run.recordList.size() >= limit) {
-        std::size_t count = run.recordList.size() - limit + 1;
-        for (std::size_t i = 0; i < count; ++i)
-            removeRecordSet(run, run.recordList[i]);
-        run.recordList.erase(run.recordList.begin(),
-                             run.recordList.begin() + static_cast<long>(count));
+        return ini.WriteText(keys::kCurrentRecord, keys::kDate, run.previousDate);
     }
-    registerTodaysRecordSet(run);
+
+    const std::size_t limit = static_cast<std::size_t>(maximum);
+    std::vector<std::string>& list = run.recordList;
+    std::size_t next = 0;
+    while (list.size() >= limit && next < list.size()) {
+        Removal outcome = Removal::Kept;
+        TALVEK_TRY(removeRecordSet(run, list[next], outcome));
+        // A record set that could not be removed stays first in line; a younger one is
+        // never removed in its place.
+        if (outcome == Removal::Failed) break;
+        if (outcome == Removal::Kept)
+            ++next;
+        else
+            list.erase(list.begin() + static_cast<long>(next));
+    }
+    return registerTodaysRecordSet(run);
 }
 
 } // namespace talvek

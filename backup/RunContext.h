@@ -2,6 +2,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "backup/ProgressView.h"
@@ -28,12 +29,14 @@ struct RunContext {
     std::unique_ptr<TIniFile> ini; // open from step 1 until the finish
     std::string windowsDirectory;
     std::string backupDirectory;
-    std::string todayDirectory;
+    std::string previousDate;       // "Datum" of the last record set as step 1 found it
+    std::string todayDirectory;     // empty when the backup directory is unusable
     std::string todayDirectoryDate; // the date text step 2 named today's directory after
     std::vector<std::string> fileList;
     std::vector<std::string> recoveryBatch; // the recovery batch table, one entry a line
-    std::vector<std::string> recordList;
-    bool savedAnyFile = false; // step 3 copied at least one file today
+    std::vector<std::pair<std::string, std::string>> savedFiles; // "Datei<n>" keys of today
+    std::vector<std::string> recordList; // loaded by step 1, written back by step 4
+    bool savedAnyFile = false;           // step 3 copied at least one file today
 
     bool runError = false;
     bool stepFailed = false;
@@ -47,6 +50,11 @@ struct RunContext {
     void log(const std::string& text) { view.addLogLine(text); }
     Date today() { return dateOf(platform.clock.now()); }
     std::string todayText() { return formatDateText(today()); }
+    // The date text that names today's record set: the one its directory is named after,
+    // so that a run across midnight still makes one record set a later run can remove.
+    std::string recordSetName() {
+        return todayDirectoryDate.empty() ? todayText() : todayDirectoryDate;
+    }
 };
 
 } // namespace talvek

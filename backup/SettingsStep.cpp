@@ -1,7 +1,6 @@
 // Step 1: finds the configuration file, decides whether a record set is due and records it.
 #include "backup/Steps.h"
 
-#include "config/Error.h"
 #include "config/Keys.h"
 
 namespace talvek {
@@ -17,43 +16,58 @@ const long kDaysPer400Years = 146097;
 
 Date thresholdFor(int everyXDays, const Date& today) {
     Date threshold = addDays(today, -(static_cast<long>(everyXDays) % kDaysPer400Years));
-    std::string text = formatDateText(threshold);
-    try {
-        return parseDateText(text, today);
-    } catch (const AppError&) {
-        // Only 29 February of a leap year whose two digits name no leap year in the
-        // current century (2000 read in 2100) lands here; the day before stands in.
-        return parseDateText(formatDateText(addDays(threshold, -1)), today);
-    }
+    Date result;
+    if (parseDateText(formatDateText(threshold), today, result)) return result;
+    // Only 29 February of a leap year whose two digits name no leap year in the current
+    // century (2000 read in 2100) lands here; the day before stands in.
+    parseDateText(formatDateText(addDays(threshold, -1)), today, result);
+    return result;
+}
+
+bool contains(const std::vector<std::string>& list, const std::string& text) {
+    for (const std::string& entry : list)
+        if (entry == text) return true;
+    return false;
 }
 
 } // namespace
 
-bool isBackupDue(const std::string& last, int everyXDays, const Date& today) {
+Status isBackupDue(const std::string& last, int everyXDays, const Date& today, bool& due) {
     Date threshold = thresholdFor(everyXDays, today);
-    Date lastDate = parseDateText(last, today);
+    Date lastDate;
+    if (!parseDateText(last, today, lastDate)) return invalidDate(last);
     // A last date after today comes from a wrong clock or the default read in the wrong
     // century; it must not hold off backups for years.
-    return !(threshold < lastDate) || today < lastDate;
+    due = !(threshold < lastDate) || today < lastDate;
+    return Status();
 }
 
-SettingsOutcome loadSettings(RunContext& run) {
+Status loadSettings(RunContext& run, SettingsOutcome& outcome) {
     run.windowsDirectory = run.platform.files.windowsDirectory(kWindowsDirectoryBuffer);
     if (run.windowsDirectory.empty()) run.fail("Konnte Windows Verzeichnis nicht ermitteln");
     std::string path = configurationPath(run.windowsDirectory);
-    if (!run.platform.files.fileExists(path)) return SettingsOutcome::ConfigurationMissing;
+    outcome = SettingsOutcome::ConfigurationMissing;
+    if (!run.platform.files.fileExists(path)) return Status();
     run.ini = std::make_unique<TIniFile>(run.platform.profile, path);
     TIniFile& ini = *run.ini;
 
     int everyXDays = ini.ReadNumber(keys::kSettings, keys::kEveryXDays, 1);
     Date today = run.today();
-    std::string last = ini.ReadText(keys::kCurrentRecord, keys::kDate, kDefaultLastDate);
-    if (!isBackupDue(last, everyXDays, today)) return SettingsOutcome::NotDue;
+    run.previousDate = ini.ReadText(keys::kCurrentRecord, keys::kDate, kDefaultLastDate);
+    bool due = false;
+    outcome = SettingsOutcome::NotDue;
+    TALVEK_TRY(isBackupDue(run.previousDate, everyXDays, today, due));
+    if (!due) return Status();
+    // Record sets are named by the day: a second one on a day already registered would
+    // fail every copy and let a later rotation delete the day's copies.
+    loadRecordList(run);
+    if (contains(run.recordList, run.todayText())) return Status();
 
-    ini.WriteText(keys::kCurrentRecord, keys::kDate, run.todayText());
+    outcome = SettingsOutcome::Due;
+    TALVEK_TRY(ini.WriteText(keys::kCurrentRecord, keys::kDate, run.todayText()));
     run.backupDirectory = ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, keys::kListEnd);
     if (run.backupDirectory == keys::kListEnd) run.fail("Fehler beim Lesen aus der Ini Datei!");
-    return SettingsOutcome::Due;
+    return Status();
 }
 
 std::string missingConfigurationMessage(const std::string& windowsDirectory) {

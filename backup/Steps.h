@@ -1,4 +1,6 @@
-// The six steps of a backup run; each works on the shared run context.
+// The six steps of a backup run; each works on the shared run context. A step that returns
+// an error (a refused write of the configuration file, an unreadable date) ends the run
+// where it stands: the caller shows the error box and runs nothing further.
 #pragma once
 #include <string>
 #include <vector>
@@ -10,29 +12,38 @@ namespace talvek {
 enum class SettingsOutcome { ConfigurationMissing, NotDue, Due };
 
 // Step 1: Windows directory, configuration file, due check, backup directory.
-SettingsOutcome loadSettings(RunContext& run);
-// The due check alone: `last` is the stored text, `everyXDays` the interval.
-// Raises the conversion error when `last` is no date.
-bool isBackupDue(const std::string& last, int everyXDays, const Date& today);
+Status loadSettings(RunContext& run, SettingsOutcome& outcome);
+// The due check alone: `last` is the stored text, `everyXDays` the interval. The error of
+// an unreadable date when `last` is no date.
+Status isBackupDue(const std::string& last, int everyXDays, const Date& today, bool& due);
 // The text shown when the configuration file is missing.
 std::string missingConfigurationMessage(const std::string& windowsDirectory);
 // The four header lines of the details log, added after step 1 of a due run.
 void addHeaderLines(RunContext& run);
 // Step 2: backup directory and today's record set directory.
 void createDirectories(RunContext& run);
-// Step 3: copies of the listed files and the recovery batch table.
-void backupFiles(RunContext& run);
+// Step 3: copies of the listed files, the recovery batch table and today's record set
+// section, written once everything is copied.
+Status backupFiles(RunContext& run);
 // Step 4: removal of old record sets, then the record set list written back.
-void removeOldRecordSets(RunContext& run);
+Status removeOldRecordSets(RunContext& run);
 // Step 5: protocol file and recovery batch. Sets the step failure flag when one of them
 // could not be written; the run sequence then marks row 5 failed.
-void writeRecordFiles(RunContext& run);
+Status writeRecordFiles(RunContext& run);
 
 // The record set list of step 4 (oldest first) and its registration of today's record set.
 void loadRecordList(RunContext& run);
-void registerTodaysRecordSet(RunContext& run);
+Status registerTodaysRecordSet(RunContext& run);
+
+// What became of an old record set that step 4 took up.
+enum class Removal {
+    Removed, // its directory and section are gone
+    Dropped, // nothing to remove or refused: the entry leaves the list, the section stays
+    Failed,  // something could not be removed: entry and section stay for the next run
+    Kept,    // today's record set: never removed
+};
 // Removes one old record set named by its section; failures go to the run context.
-void removeRecordSet(RunContext& run, const std::string& section);
+Status removeRecordSet(RunContext& run, const std::string& section, Removal& outcome);
 
 // The first 11 lines of the recovery batch (plus the "ECHO ." placeholder of line 11).
 std::vector<std::string> recoveryBatchHeader(const std::string& dateText,

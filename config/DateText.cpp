@@ -1,7 +1,5 @@
 #include "config/DateText.h"
 
-#include "config/Error.h"
-
 namespace talvek {
 
 bool isLeapYear(int year) {
@@ -127,11 +125,12 @@ bool scanDateText(const std::string& text, const Date& today, Date& result) {
 
 } // namespace
 
-Date parseDateText(const std::string& text, const Date& today) {
-    Date result;
-    if (!scanDateText(text, today, result))
-        throw AppError("'" + text + "' ist kein gültiges Datum");
-    return result;
+bool parseDateText(const std::string& text, const Date& today, Date& result) {
+    return scanDateText(text, today, result);
+}
+
+Status invalidDate(const std::string& text) {
+    return Status::error("'" + text + "' ist kein gültiges Datum");
 }
 
 double secondsOf(const LocalTime& t) {

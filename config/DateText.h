@@ -2,6 +2,7 @@
 #pragma once
 #include <string>
 
+#include "config/Status.h"
 #include "platform/Clock.h"
 
 namespace talvek {
@@ -30,8 +31,10 @@ std::string formatDateText(const Date& date);
 std::string compactDateText(const Date& date);
 
 // Reads a date text back; the year of `today` fixes the century of a two-digit year and
-// the year when it is left out. Raises AppError "'%s' ist kein gültiges Datum".
-Date parseDateText(const std::string& text, const Date& today);
+// the year when it is left out. False when the text is no date.
+bool parseDateText(const std::string& text, const Date& today, Date& result);
+// The error of a text that is no date: "'%s' ist kein gültiges Datum".
+Status invalidDate(const std::string& text);
 
 // Seconds since 1 January of year 1, with fractions, for comparing clock readings.
 double secondsOf(const LocalTime& t);

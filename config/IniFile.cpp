@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "config/Error.h"
 #include "config/Keys.h"
 
 namespace talvek {
@@ -60,11 +59,55 @@ std::string configurationPath(const std::string& windowsDirectory) {
     return windowsDirectory + "\\" + keys::kIniName;
 }
 
+namespace {
+
+std::string lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+std::string trimmed(const std::string& s) {
+    std::size_t b = s.find_first_not_of(" \t");
+    if (b == std::string::npos) return std::string();
+    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+// What the key-by-key read makes of a stored value: one pair of matching quotes around it
+// goes, and the answer is cut to the value buffer.
+std::string valueAsRead(std::string value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    if (value.size() > TIniFile::kValueBuffer - 1) value.resize(TIniFile::kValueBuffer - 1);
+    return value;
+}
+
+} // namespace
+
+std::string SectionValues::get(const std::string& key, const std::string& def) const {
+    if (ini_) return ini_->ReadText(section_, key, def);
+    std::string wanted = lower(key);
+    for (const auto& entry : entries_)
+        if (entry.first == wanted) return entry.second;
+    return def;
+}
+
+std::vector<std::string> SectionValues::list(const std::string& prefix, int first) const {
+    std::vector<std::string> entries;
+    for (int index = first;; ++index) {
+        std::string value = get(prefix + std::to_string(index), keys::kListEnd);
+        if (value == keys::kListEnd) break;
+        entries.push_back(std::move(value));
+    }
+    return entries;
+}
+
 TIniFile::TIniFile(ProfileStore& store, std::string fileName)
     : store_(store), fileName_(std::move(fileName)) {}
 
-void TIniFile::raiseWriteError() const {
-    throw AppError("nach " + fileName_ + " kann nicht geschrieben werden");
+Status TIniFile::writeError() const {
+    return Status::error("nach " + fileName_ + " kann nicht geschrieben werden");
 }
 
 std::string TIniFile::ReadText(const std::string& section, const std::string& key,
@@ -72,9 +115,9 @@ std::string TIniFile::ReadText(const std::string& section, const std::string& ke
     return store_.read(fileName_, section, key, def, kValueBuffer);
 }
 
-void TIniFile::WriteText(const std::string& section, const std::string& key,
-                         const std::string& value) {
-    if (!store_.write(fileName_, section, key, value)) raiseWriteError();
+Status TIniFile::WriteText(const std::string& section, const std::string& key,
+                           const std::string& value) {
+    return store_.write(fileName_, section, key, value) ? Status() : writeError();
 }
 
 int TIniFile::ReadNumber(const std::string& section, const std::string& key, int def) {
@@ -82,38 +125,60 @@ int TIniFile::ReadNumber(const std::string& section, const std::string& key, int
     return parseStoredNumber(ReadText(section, key, ""), value) ? value : def;
 }
 
-void TIniFile::WriteNumber(const std::string& section, const std::string& key, int value) {
-    WriteText(section, key, std::to_string(value));
+Status TIniFile::WriteNumber(const std::string& section, const std::string& key, int value) {
+    return WriteText(section, key, std::to_string(value));
 }
 
 bool TIniFile::ReadFlag(const std::string& section, const std::string& key, bool def) {
     return ReadNumber(section, key, def ? 1 : 0) != 0;
 }
 
-void TIniFile::WriteFlag(const std::string& section, const std::string& key, bool value) {
-    WriteText(section, key, value ? "1" : "0");
+Status TIniFile::WriteFlag(const std::string& section, const std::string& key, bool value) {
+    return WriteText(section, key, value ? "1" : "0");
 }
 
-void TIniFile::RemoveSection(const std::string& section) {
-    if (store_.removeSection(fileName_, section)) return;
-    if (store_.hasSection(fileName_, section)) raiseWriteError();
+Status TIniFile::RemoveSection(const std::string& section) {
+    if (store_.removeSection(fileName_, section)) return Status();
+    return store_.hasSection(fileName_, section) ? writeError() : Status();
+}
+
+SectionValues TIniFile::ReadSection(const std::string& section) {
+    SectionValues values;
+    values.section_ = section;
+    std::vector<std::string> lines;
+    if (!store_.readSection(fileName_, section, kSectionBuffer, lines)) {
+        values.ini_ = this;
+        return values;
+    }
+    for (const std::string& line : lines) {
+        std::size_t eq = line.find('=');
+        if (eq == std::string::npos) continue;
+        values.entries_.emplace_back(lower(trimmed(line.substr(0, eq))),
+                                     valueAsRead(trimmed(line.substr(eq + 1))));
+    }
+    return values;
+}
+
+Status TIniFile::WriteSection(const std::string& section,
+                              const std::vector<std::pair<std::string, std::string>>& values) {
+    std::vector<std::string> lines;
+    lines.reserve(values.size());
+    for (const auto& kv : values)
+        lines.push_back(kv.first + "=" + kv.second);
+    return store_.writeSection(fileName_, section, lines) ? Status() : writeError();
 }
 
 std::vector<std::string> TIniFile::ReadList(const std::string& section, const std::string& prefix,
                                             int first) {
-    std::vector<std::string> entries;
-    for (int index = first;; ++index) {
-        std::string value = ReadText(section, prefix + std::to_string(index), keys::kListEnd);
-        if (value == keys::kListEnd) break;
-        entries.push_back(std::move(value));
-    }
-    return entries;
+    return ReadSection(section).list(prefix, first);
 }
 
-void TIniFile::WriteList(const std::string& section, const std::vector<std::string>& entries) {
-    RemoveSection(section);
+Status TIniFile::WriteList(const std::string& section, const std::vector<std::string>& entries) {
+    std::vector<std::pair<std::string, std::string>> values;
+    values.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i)
-        WriteText(section, std::to_string(i), entries[i]);
+        values.emplace_back(std::to_string(i), entries[i]);
+    return WriteSection(section, values);
 }
 
 } // namespace talvek

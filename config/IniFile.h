@@ -2,16 +2,40 @@
 // every operation is one complete access through the platform's private-profile functions.
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "config/Status.h"
 #include "platform/ProfileStore.h"
 
 namespace talvek {
+
+class TIniFile;
+
+// A section read in one access, answering as key-by-key reading would: the first value of
+// each key (compared without case), its blanks and one pair of surrounding quotes gone, cut
+// to the value buffer. A section too large for one answer is read key by key instead, so
+// that nothing is ever cut.
+class SectionValues {
+  public:
+    std::string get(const std::string& key, const std::string& def) const;
+    // The numbered list prefix+first, prefix+(first+1), ... up to the first missing key or
+    // "ERROR".
+    std::vector<std::string> list(const std::string& prefix, int first) const;
+
+  private:
+    friend class TIniFile;
+    TIniFile* ini_ = nullptr; // set when the section had to be read key by key
+    std::string section_;
+    std::vector<std::pair<std::string, std::string>> entries_; // lower-case key, value
+};
 
 class TIniFile {
   public:
     // Values come back through a buffer of this size: at most 1023 characters.
     static constexpr std::size_t kValueBuffer = 1024;
+    // The most a section read returns on Windows 95; a fuller answer may be cut.
+    static constexpr std::size_t kSectionBuffer = 32767;
 
     TIniFile(ProfileStore& store, std::string fileName);
     TIniFile(const TIniFile&) = delete;
@@ -21,22 +45,29 @@ class TIniFile {
 
     std::string ReadText(const std::string& section, const std::string& key,
                          const std::string& def);
-    void WriteText(const std::string& section, const std::string& key, const std::string& value);
+    Status WriteText(const std::string& section, const std::string& key, const std::string& value);
     int ReadNumber(const std::string& section, const std::string& key, int def);
-    void WriteNumber(const std::string& section, const std::string& key, int value);
+    Status WriteNumber(const std::string& section, const std::string& key, int value);
     bool ReadFlag(const std::string& section, const std::string& key, bool def);
-    void WriteFlag(const std::string& section, const std::string& key, bool value);
-    // A missing section is no error; a removal the platform refuses raises the write error.
-    void RemoveSection(const std::string& section);
+    Status WriteFlag(const std::string& section, const std::string& key, bool value);
+    // A missing section is no error; a removal the platform refuses gives the write error.
+    Status RemoveSection(const std::string& section);
 
-    // A numbered list: keys prefix+first, prefix+(first+1), ... up to the first "ERROR".
+    // The whole section in one access.
+    SectionValues ReadSection(const std::string& section);
+    // Replaces the section by these keys and values, in this order, in one access.
+    Status WriteSection(const std::string& section,
+                        const std::vector<std::pair<std::string, std::string>>& values);
+
+    // A numbered list: keys prefix+first, prefix+(first+1), ... up to the first missing key
+    // or "ERROR", read in one access.
     std::vector<std::string> ReadList(const std::string& section, const std::string& prefix = "",
                                       int first = 0);
-    // Rewrites the section as the list under the keys "0", "1", ...
-    void WriteList(const std::string& section, const std::vector<std::string>& entries);
+    // Rewrites the section as the list under the keys "0", "1", ... in one access.
+    Status WriteList(const std::string& section, const std::vector<std::string>& entries);
 
   private:
-    [[noreturn]] void raiseWriteError() const;
+    Status writeError() const;
 
     ProfileStore& store_;
     std::string fileName_;

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace talvek {
 
@@ -18,6 +19,15 @@ class ProfileStore {
                        const std::string& value) = 0;
     // WritePrivateProfileString with no key: removes the section; false when refused.
     virtual bool removeSection(const std::string& file, const std::string& section) = 0;
+    // GetPrivateProfileSection: the section's "key=value" lines in file order into `lines`, as
+    // the platform returns them into a buffer of bufferSize characters. False when the answer
+    // filled the buffer, so that lines may be missing or cut.
+    virtual bool readSection(const std::string& file, const std::string& section,
+                             std::size_t bufferSize, std::vector<std::string>& lines) = 0;
+    // WritePrivateProfileSection: replaces the section's keys by the "key=value" lines in one
+    // access; the old section stays as it was when the platform refuses (false).
+    virtual bool writeSection(const std::string& file, const std::string& section,
+                              const std::vector<std::string>& lines) = 0;
     // Whether the section is present in the file (used to tell a missing section from a refusal).
     virtual bool hasSection(const std::string& file, const std::string& section) = 0;
 };

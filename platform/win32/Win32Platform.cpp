@@ -42,6 +42,30 @@ bool Win32Profile::hasSection(const std::string& file, const std::string& sectio
     return false;
 }
 
+bool Win32Profile::readSection(const std::string& file, const std::string& section,
+                               std::size_t bufferSize, std::vector<std::string>& lines) {
+    // "key=value" lines, each ended by a NUL, the list ended by a second NUL.
+    std::vector<char> buffer(bufferSize, '\0');
+    DWORD got = GetPrivateProfileSectionA(section.c_str(), buffer.data(),
+                                          static_cast<DWORD>(bufferSize), file.c_str());
+    lines.clear();
+    for (const char* p = buffer.data(); p < buffer.data() + got && *p; p += std::strlen(p) + 1)
+        lines.emplace_back(p);
+    // An answer that fills the buffer says that more would not fit.
+    return got + 2 < bufferSize;
+}
+
+bool Win32Profile::writeSection(const std::string& file, const std::string& section,
+                                const std::vector<std::string>& lines) {
+    std::string block;
+    for (const std::string& line : lines) {
+        block += line;
+        block += '\0';
+    }
+    block += '\0';
+    return WritePrivateProfileSectionA(section.c_str(), block.data(), file.c_str()) != FALSE;
+}
+
 std::string Win32FileSystem::windowsDirectory(std::size_t bufferSize) {
     std::vector<char> buffer(bufferSize, '\0');
     UINT got = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(bufferSize));

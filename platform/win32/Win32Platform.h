@@ -14,6 +14,10 @@ class Win32Profile : public ProfileStore {
                const std::string& value) override;
     bool removeSection(const std::string& file, const std::string& section) override;
     bool hasSection(const std::string& file, const std::string& section) override;
+    bool readSection(const std::string& file, const std::string& section, std::size_t bufferSize,
+                     std::vector<std::string>& lines) override;
+    bool writeSection(const std::string& file, const std::string& section,
+                      const std::vector<std::string>& lines) override;
 };
 
 class Win32FileSystem : public FileSystem {

@@ -36,10 +36,16 @@ bool FakeFileSystem::hasChildren(const std::string& k) const {
 }
 
 std::string FakeFileSystem::windowsDirectory(std::size_t bufferSize) {
+    if (injectedFault(faults, "windowsDirectory")) return std::string();
     return windowsDir.size() < bufferSize ? windowsDir : std::string();
 }
 
 std::uint32_t FakeFileSystem::attributes(const std::string& path) {
+    if (injectedFault(faults, "attributes " + path)) return attr::kInvalid;
+    return attributesOf(path);
+}
+
+std::uint32_t FakeFileSystem::attributesOf(const std::string& path) const {
     if (path.size() >= kMaxPath) return attr::kInvalid;
     std::string k = key(path);
     if (k.size() == 2 && k[1] == ':') return attr::kDirectory;
@@ -50,6 +56,7 @@ std::uint32_t FakeFileSystem::attributes(const std::string& path) {
 }
 
 bool FakeFileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
+    if (injectedFault(faults, "setAttributes " + path) || path.size() >= kMaxPath) return false;
     auto it = nodes_.find(key(path));
     if (it == nodes_.end()) return false;
     it->second.attributes = attributes & ~attr::kDirectory;
@@ -59,6 +66,7 @@ bool FakeFileSystem::setAttributes(const std::string& path, std::uint32_t attrib
 bool FakeFileSystem::createDirectory(const std::string& path) {
     std::string k = key(path);
     calls.push_back("mkdir " + path);
+    if (injectedFault(faults, "mkdir " + path)) return false;
     if (path.size() >= kMaxPath - 12) return false; // room for an 8.3 name must remain
     if (k.empty() || nodes_.count(k) || !parentIsDirectory(k) || unwritable.count(k)) return false;
     nodes_[k] = Node{path, true, 0, ""};
@@ -67,6 +75,7 @@ bool FakeFileSystem::createDirectory(const std::string& path) {
 
 bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
     calls.push_back("copy " + from + " -> " + to);
+    if (injectedFault(faults, "copy " + from)) return false;
     if (from.size() >= kMaxPath || to.size() >= kMaxPath) return false;
     auto src = nodes_.find(key(from));
     std::string k = key(to);
@@ -84,6 +93,7 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
 
 bool FakeFileSystem::deleteFile(const std::string& path) {
     calls.push_back("delete " + path);
+    if (injectedFault(faults, "delete " + path) || path.size() >= kMaxPath) return false;
     auto it = nodes_.find(key(path));
     if (it == nodes_.end() || it->second.directory || (it->second.attributes & attr::kReadOnly))
         return false;
@@ -93,6 +103,7 @@ bool FakeFileSystem::deleteFile(const std::string& path) {
 
 bool FakeFileSystem::removeDirectory(const std::string& path) {
     calls.push_back("rmdir " + path);
+    if (injectedFault(faults, "rmdir " + path) || path.size() >= kMaxPath) return false;
     std::string k = key(path);
     auto it = nodes_.find(k);
     if (it == nodes_.end() || !it->second.directory || hasChildren(k)) return false;
@@ -103,20 +114,24 @@ bool FakeFileSystem::removeDirectory(const std::string& path) {
 
 bool FakeFileSystem::setCurrentDirectory(const std::string& path) {
     calls.push_back("cd " + path);
-    if (!directoryExists(path)) return false;
+    if (injectedFault(faults, "cd " + path)) return false;
+    std::uint32_t a = attributesOf(path);
+    if (a == attr::kInvalid || !(a & attr::kDirectory)) return false;
     current = path;
     return true;
 }
 
 std::string FakeFileSystem::shortPath(const std::string& path) {
+    if (injectedFault(faults, "shortPath " + path)) return "";
     std::string k = key(path);
-    if (attributes(path) == attr::kInvalid) return "";
+    if (attributesOf(path) == attr::kInvalid) return "";
     auto it = shortNames.find(k);
     return it == shortNames.end() ? path : it->second;
 }
 
 bool FakeFileSystem::writeTextFile(const std::string& path, const std::vector<std::string>& lines) {
     calls.push_back("write " + path);
+    if (injectedFault(faults, "write " + path)) return false;
     if (path.size() >= kMaxPath) return false;
     std::string k = key(path);
     if (!parentIsDirectory(k) || unwritable.count(k)) return false;

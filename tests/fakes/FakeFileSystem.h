@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/FaultPlan.h"
 #include "platform/FileSystem.h"
 
 namespace talvek::testing {
@@ -21,7 +22,9 @@ class FakeFileSystem : public FileSystem {
     bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
     bool deleteFile(const std::string& path) override;
     bool removeDirectory(const std::string& path) override;
-    std::string currentDirectory() override { return current; }
+    std::string currentDirectory() override {
+        return injectedFault(faults, "currentDirectory") ? std::string() : current;
+    }
     bool setCurrentDirectory(const std::string& path) override;
     std::string shortPath(const std::string& path) override;
     bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) override;
@@ -40,6 +43,7 @@ class FakeFileSystem : public FileSystem {
     std::map<std::string, std::string> shortNames; // lower-case path -> short path
     std::set<std::string> unwritable;              // lower-case paths whose writes fail
     std::vector<std::string> calls;                // "copy a -> b", "delete x", ... in order
+    FaultPlan* faults = nullptr;                   // shared with the profile in a fault sweep
     static constexpr std::size_t kMaxPath = 260;
 
   private:
@@ -49,6 +53,7 @@ class FakeFileSystem : public FileSystem {
         std::uint32_t attributes = 0;
         std::string content;
     };
+    std::uint32_t attributesOf(const std::string& path) const;
     static std::string key(const std::string& path);
     static std::string parentOf(const std::string& key);
     bool hasChildren(const std::string& key) const;

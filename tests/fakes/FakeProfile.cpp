@@ -38,7 +38,10 @@ std::string trim(const std::string& s) {
 std::string FakeProfile::read(const std::string& file, const std::string& section,
                               const std::string& key, const std::string& def,
                               std::size_t bufferSize) {
+    ++accessCount;
     std::string value = def;
+    // A failed read returns the default, just like a missing key.
+    if (injectedFault(faults, "read " + section + "/" + key)) return value;
     if (const File* f = find(file)) {
         for (const Section& s : f->sections) {
             if (lower(s.name) != lower(section)) continue;
@@ -59,6 +62,8 @@ std::string FakeProfile::read(const std::string& file, const std::string& sectio
 
 bool FakeProfile::write(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value) {
+    ++accessCount;
+    if (injectedFault(faults, "write " + section + "/" + key)) return false;
     File* f = find(file);
     if (f && f->readOnly) return false;
     ++writeCount;
@@ -79,6 +84,8 @@ bool FakeProfile::write(const std::string& file, const std::string& section, con
 }
 
 bool FakeProfile::removeSection(const std::string& file, const std::string& section) {
+    ++accessCount;
+    if (injectedFault(faults, "removeSection " + section)) return false;
     File* f = find(file);
     if (!f) return true;
     if (f->readOnly) return false;
@@ -91,10 +98,59 @@ bool FakeProfile::removeSection(const std::string& file, const std::string& sect
 }
 
 bool FakeProfile::hasSection(const std::string& file, const std::string& section) {
+    ++accessCount;
+    if (injectedFault(faults, "hasSection " + section)) return false;
     const File* f = find(file);
     if (!f) return false;
     return std::any_of(f->sections.begin(), f->sections.end(),
                        [&](const Section& s) { return lower(s.name) == lower(section); });
+}
+
+bool FakeProfile::readSection(const std::string& file, const std::string& section,
+                              std::size_t bufferSize, std::vector<std::string>& lines) {
+    ++accessCount;
+    lines.clear();
+    // A failed read answers with nothing, just like a missing section.
+    if (injectedFault(faults, "readSection " + section)) return true;
+    const File* f = find(file);
+    if (!f) return true;
+    for (const Section& s : f->sections) {
+        if (lower(s.name) != lower(section)) continue;
+        // Each line and its NUL, then the closing NUL, must fit; a fuller answer is cut.
+        std::size_t used = 1;
+        for (const auto& kv : s.keys) {
+            std::string line = kv.first + "=" + trim(kv.second);
+            if (used + line.size() + 1 > bufferSize - 1) return false;
+            used += line.size() + 1;
+            lines.push_back(line);
+        }
+        break;
+    }
+    return true;
+}
+
+bool FakeProfile::writeSection(const std::string& file, const std::string& section,
+                               const std::vector<std::string>& lines) {
+    ++accessCount;
+    if (injectedFault(faults, "writeSection " + section)) return false;
+    File* f = find(file);
+    if (f && f->readOnly) return false;
+    ++writeCount;
+    if (!f) f = &files_[lower(file)];
+    Section replacement{section, {}};
+    for (const std::string& line : lines) {
+        std::size_t eq = line.find('=');
+        replacement.keys.emplace_back(line.substr(0, eq),
+                                      eq == std::string::npos ? "" : line.substr(eq + 1));
+    }
+    // The section keeps its place in the file; a new one goes to the end.
+    for (Section& s : f->sections) {
+        if (lower(s.name) != lower(section)) continue;
+        s.keys = replacement.keys;
+        return true;
+    }
+    f->sections.push_back(replacement);
+    return true;
 }
 
 std::string FakeProfile::text(const std::string& file) const {

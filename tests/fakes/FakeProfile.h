@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "fakes/FaultPlan.h"
 #include "platform/ProfileStore.h"
 
 namespace talvek::testing {
@@ -24,6 +25,10 @@ class FakeProfile : public ProfileStore {
                const std::string& value) override;
     bool removeSection(const std::string& file, const std::string& section) override;
     bool hasSection(const std::string& file, const std::string& section) override;
+    bool readSection(const std::string& file, const std::string& section, std::size_t bufferSize,
+                     std::vector<std::string>& lines) override;
+    bool writeSection(const std::string& file, const std::string& section,
+                      const std::vector<std::string>& lines) override;
 
     bool exists(const std::string& file) const;
     // The file as the platform would store it, lines ended by "\n".
@@ -32,6 +37,8 @@ class FakeProfile : public ProfileStore {
     void load(const std::string& file, const std::string& text);
     void setReadOnly(const std::string& file, bool readOnly);
     int writeCount = 0;
+    int accessCount = 0;         // every call through the seam: one access to the file each
+    FaultPlan* faults = nullptr; // shared with the file system in a fault sweep
 
   private:
     struct File {

@@ -58,7 +58,7 @@ TEST_F(BackupRunTest, FinishStepKeepsTheRedTextOfTheLatestFailure) {
 }
 
 TEST_F(BackupRunTest, MissingConfigurationFileEndsTheRunAtOnce) {
-    engine.run();
+    EXPECT_TRUE(engine.run().ok());
     EXPECT_EQ(view.markOf(1), kError);
     ASSERT_EQ(view.boxes.size(), 1u);
     EXPECT_EQ(view.boxes[0].caption, "Ein Fehler ist aufgetreten!");
@@ -75,7 +75,7 @@ TEST_F(BackupRunTest, ClosingWaitLastsTheStoredSecondsThenQuits) {
     profile.write("C:\\WINDOWS\\Talvek95.ini", keys::kSettings, keys::kWaitSeconds, "2");
     profile.write("C:\\WINDOWS\\Talvek95.ini", keys::kCurrentRecord, keys::kDate, "06.12.97");
     LocalTime start = clock.now();
-    engine.run();
+    EXPECT_TRUE(engine.run().ok());
     EXPECT_EQ(view.quits, 1);
     EXPECT_TRUE(view.boxes.empty());
     EXPECT_EQ(view.log.back(), "Fertig.");
@@ -89,7 +89,7 @@ TEST_F(BackupRunTest, ZeroSecondsStillHandlesMessagesOnce) {
     files.addFile("C:\\WINDOWS\\Talvek95.ini");
     profile.write("C:\\WINDOWS\\Talvek95.ini", keys::kSettings, keys::kWaitSeconds, "256");
     profile.write("C:\\WINDOWS\\Talvek95.ini", keys::kCurrentRecord, keys::kDate, "06.12.97");
-    engine.run();
+    EXPECT_TRUE(engine.run().ok());
     EXPECT_GE(view.messagePasses, 1);
     EXPECT_EQ(view.quits, 1);
 }
@@ -98,7 +98,7 @@ TEST_F(BackupRunTest, ARunWithErrorsShowsTheBoxAndStaysOpen) {
     files.addFile("C:\\WINDOWS\\Talvek95.ini");
     files.windowsDir = std::string(200, 'x'); // does not fit the platform buffer
     files.addFile("\\Talvek95.ini");
-    engine.run();
+    EXPECT_TRUE(engine.run().ok());
     EXPECT_EQ(view.quits, 0);
     ASSERT_EQ(view.boxes.size(), 1u);
     EXPECT_EQ(view.boxes[0].caption, "Fehler sind aufgetreten!");

@@ -20,7 +20,7 @@ struct FileBackupStepTest : StepTest {
 
 TEST_F(FileBackupStepTest, TheHeaderHasItsFixedLinesAndBoxLengths) {
     list({"C:\\MISSING.SYS"});
-    backupFiles(run);
+    EXPECT_TRUE(backupFiles(run).ok());
     EXPECT_EQ(line(0), "@echo off");
     EXPECT_EQ(line(1), "ECHO .");
     EXPECT_EQ(line(2), "ECHO " + std::string(63, '*'));
@@ -50,7 +50,7 @@ TEST_F(FileBackupStepTest, ASavedEntryGetsItsRestoreLinesAndAnAttributeFreeCopy)
     files.addFile("C:\\CONFIG.SYS", "files=40", 0);
     files.addFile("C:\\AUTOEXEC.BAT", "@echo off", attr::kArchive);
     list({"C:\\MSDOS.SYS", "C:\\CONFIG.SYS", "C:\\AUTOEXEC.BAT"});
-    backupFiles(run);
+    EXPECT_TRUE(backupFiles(run).ok());
     EXPECT_FALSE(run.stepFailed);
     EXPECT_TRUE(run.savedAnyFile);
     ASSERT_EQ(run.recoveryBatch.size(), 20u);
@@ -81,7 +81,7 @@ TEST_F(FileBackupStepTest, AMissingEntryLeavesAGapInKeysAndEmptyBatchLines) {
         if (i != 4) files.addFile(path);
     }
     list(entries);
-    backupFiles(run);
+    EXPECT_TRUE(backupFiles(run).ok());
     ASSERT_EQ(view.log.size(), 11u);
     EXPECT_EQ(view.log[0], "10 Datei(en) zu sichern.");
     EXPECT_EQ(view.log[4], "Die Datei C:\\F4.TXT konnte nicht gesichert werden.");
@@ -100,7 +100,7 @@ TEST_F(FileBackupStepTest, AMissingEntryLeavesAGapInKeysAndEmptyBatchLines) {
 }
 
 TEST_F(FileBackupStepTest, AnEmptyListIsAFailureAndLeavesTheHeaderOnly) {
-    backupFiles(run);
+    EXPECT_TRUE(backupFiles(run).ok());
     EXPECT_EQ(view.log, std::vector<std::string>{"0 Datei(en) zu sichern."});
     EXPECT_TRUE(run.stepFailed);
     EXPECT_EQ(run.errorText,
@@ -114,7 +114,7 @@ TEST_F(FileBackupStepTest, AGapOrERRORValueEndsTheFileList) {
     files.addFile("C:\\B.TXT");
     files.addFile("C:\\D.TXT");
     load("[Recovery Files]\n0=C:\\A.TXT\n1=C:\\B.TXT\n3=C:\\D.TXT\n");
-    backupFiles(run);
+    EXPECT_TRUE(backupFiles(run).ok());
     EXPECT_EQ(view.log[0], "2 Datei(en) zu sichern.");
     EXPECT_FALSE(files.exists("C:\\Talvek95\\061297\\D.TXT"));
 }
@@ -125,7 +125,7 @@ TEST_F(FileBackupStepTest, DuplicateNamesAndExistingCopiesAreNeverReplaced) {
     files.addFile("C:\\Talvek95\\061297\\Y.INI", "earlier run", 0);
     files.addFile("C:\\Y.INI", "now");
     list({"C:\\A\\X.INI", "C:\\B\\X.INI", "C:\\Y.INI"});
-    backupFiles(run);
+    EXPECT_TRUE(backupFiles(run).ok());
     EXPECT_EQ(view.log[2], "Die Datei C:\\B\\X.INI konnte nicht gesichert werden.");
     EXPECT_EQ(view.log[3], "Die Datei C:\\Y.INI konnte nicht gesichert werden.");
     EXPECT_EQ(files.content("C:\\Talvek95\\061297\\X.INI"), "first");
@@ -137,7 +137,7 @@ TEST_F(FileBackupStepTest, DuplicateNamesAndExistingCopiesAreNeverReplaced) {
 TEST_F(FileBackupStepTest, NamesThatLeaveTodaysDirectoryAreNotCopied) {
     files.addFile("C:\\WINDOWS\\WIN.INI");
     list({"C:\\WINDOWS\\", "C:\\WINDOWS\\..", "C:/WINDOWS/WIN.INI"});
-    backupFiles(run);
+    EXPECT_TRUE(backupFiles(run).ok());
     EXPECT_EQ(view.log[1], "Die Datei C:\\WINDOWS\\ konnte nicht gesichert werden.");
     EXPECT_EQ(view.log[2], "Die Datei C:\\WINDOWS\\.. konnte nicht gesichert werden.");
     EXPECT_EQ(view.log[3], "Die Datei C:/WINDOWS/WIN.INI wurde erfolgreich gesichert.");
@@ -152,7 +152,7 @@ TEST_F(FileBackupStepTest, LongPathsBecomeShortPathsOrQuotedInRestoreLines) {
     files.shortNames["c:\\program files\\tool\\settings.conf"] = "C:\\PROGRA~1\\TOOL\\SETTIN~1.CON";
     files.shortNames["c:\\talvek95\\061297\\settings.conf"] = "C:\\TALVEK95\\061297\\SETTIN~1.CON";
     list({"C:\\Program Files\\Tool\\settings.conf", "C:\\Eigene Dateien\\liste.txt"});
-    backupFiles(run);
+    EXPECT_TRUE(backupFiles(run).ok());
     EXPECT_EQ(line(11), "ATTRIB -R -A -S -H C:\\PROGRA~1\\TOOL\\SETTIN~1.CON");
     EXPECT_EQ(line(12),
               "COPY /-Y C:\\TALVEK95\\061297\\SETTIN~1.CON C:\\PROGRA~1\\TOOL\\SETTIN~1.CON /V");
@@ -169,7 +169,7 @@ TEST_F(FileBackupStepTest, AMissingTodaysDirectoryFailsEveryCopy) {
     run.todayDirectory = "D:\\Sich\\061297";
     files.addFile("C:\\A.TXT");
     list({"C:\\A.TXT"});
-    backupFiles(run);
+    EXPECT_TRUE(backupFiles(run).ok());
     EXPECT_EQ(view.log[1], "Die Datei C:\\A.TXT konnte nicht gesichert werden.");
     EXPECT_FALSE(run.savedAnyFile);
 }
@@ -181,7 +181,7 @@ TEST_F(FileBackupStepTest, ListsBeyondTheOldTableSizesAreSavedWhole) {
         files.addFile(entries.back());
     }
     list(entries);
-    backupFiles(run);
+    EXPECT_TRUE(backupFiles(run).ok());
     EXPECT_FALSE(run.stepFailed);
     ASSERT_EQ(run.recoveryBatch.size(), 11u + 3 * 1200);
     EXPECT_EQ(run.recoveryBatch.back(), "ATTRIB -R +A -S -H C:\\DATA\\F1199.DAT");

@@ -24,6 +24,7 @@ struct RecordFilesStepTest : StepTest {
         run.todayDirectory = "C:\\Talvek95\\061297";
         run.recoveryBatch = recoveryBatchHeader("06.12.97", run.todayDirectory);
         run.recoveryBatch.resize(14);
+        run.savedAnyFile = true;
         run.log("Datum: 06.12.97");
         run.log("Die Datens\xE4tze wurden aktualisiert.");
     }
@@ -36,7 +37,7 @@ struct RecordFilesStepTest : StepTest {
 };
 
 TEST_F(RecordFilesStepTest, WritesBothFilesAndRecordsTheirNames) {
-    writeRecordFiles(run);
+    EXPECT_TRUE(writeRecordFiles(run).ok());
     EXPECT_EQ(files.content("C:\\Talvek95\\061297\\PROTOCOL.TXT"),
               "Datum: 06.12.97\r\nDie Datens\xE4tze wurden aktualisiert.\r\n");
     EXPECT_EQ(files.content("C:\\Talvek95\\061297\\recovery.bat"), crlf(run.recoveryBatch));
@@ -52,7 +53,7 @@ TEST_F(RecordFilesStepTest, WritesBothFilesAndRecordsTheirNames) {
 TEST_F(RecordFilesStepTest, TheNamesOfTheSettingsAreUsed) {
     set("Einstellungen", "Logname", "LOG.TXT");
     set("Einstellungen", "Batchname", "RESTORE.BAT");
-    writeRecordFiles(run);
+    EXPECT_TRUE(writeRecordFiles(run).ok());
     EXPECT_TRUE(files.exists("C:\\Talvek95\\061297\\LOG.TXT"));
     EXPECT_TRUE(files.exists("C:\\Talvek95\\061297\\RESTORE.BAT"));
     EXPECT_FALSE(files.exists("C:\\Talvek95\\061297\\PROTOCOL.TXT"));
@@ -65,19 +66,22 @@ TEST_F(RecordFilesStepTest, SwitchedOffFilesAreNeitherWrittenNorRecorded) {
         const char* logFlag;
         const char* batchFlag;
         bool protocol, batch;
+        bool saved = true; // a run that saved nothing keeps its files but records none
     };
-    for (const Case& c : {Case{"0", "1", false, true}, Case{"1", "0", true, false},
-                          Case{"0", "0", false, false}, Case{"yes", "2", true, true}}) {
+    for (const Case& c :
+         {Case{"0", "1", false, true}, Case{"1", "0", true, false}, Case{"0", "0", false, false},
+          Case{"yes", "2", true, true}, Case{"1", "1", true, true, false}}) {
+        run.savedAnyFile = c.saved;
         profile.removeSection(kIni, "06.12.97");
         files.deleteFile("C:\\Talvek95\\061297\\PROTOCOL.TXT");
         files.deleteFile("C:\\Talvek95\\061297\\recovery.bat");
         set("Einstellungen", "Logfile", c.logFlag);
         set("Einstellungen", "Batchfile", c.batchFlag);
-        writeRecordFiles(run);
+        EXPECT_TRUE(writeRecordFiles(run).ok());
         EXPECT_EQ(files.exists("C:\\Talvek95\\061297\\PROTOCOL.TXT"), c.protocol) << c.logFlag;
         EXPECT_EQ(files.exists("C:\\Talvek95\\061297\\recovery.bat"), c.batch) << c.batchFlag;
-        EXPECT_EQ(get("06.12.97", "LogFile") != "<none>", c.protocol);
-        EXPECT_EQ(get("06.12.97", "RecFile") != "<none>", c.batch);
+        EXPECT_EQ(get("06.12.97", "LogFile") != "<none>", c.protocol && c.saved);
+        EXPECT_EQ(get("06.12.97", "RecFile") != "<none>", c.batch && c.saved);
     }
 }
 
@@ -88,7 +92,7 @@ TEST_F(RecordFilesStepTest, TheProtocolHoldsTheLinesAsTheBoxShowsThem) {
     wrapped.ini = std::make_unique<TIniFile>(profile, kIni);
     wrapped.todayDirectory = run.todayDirectory;
     set("Einstellungen", "Batchfile", "0");
-    writeRecordFiles(wrapped);
+    EXPECT_TRUE(writeRecordFiles(wrapped).ok());
     EXPECT_EQ(files.content("C:\\Talvek95\\061297\\PROTOCOL.TXT"),
               "kurz\r\n" + std::string(20, 'a') + "\r\n" + std::string(20, 'a') + "\r\naaaaa\r\n");
 }
@@ -97,7 +101,7 @@ TEST_F(RecordFilesStepTest, NamesThatLeaveTheDirectoryAreRefused) {
     files.addFile("C:\\AUTOEXEC.BAT", "keep");
     set("Einstellungen", "Logname", "..\\..\\AUTOEXEC.BAT");
     set("Einstellungen", "Batchname", "..");
-    writeRecordFiles(run);
+    EXPECT_TRUE(writeRecordFiles(run).ok());
     EXPECT_EQ(files.content("C:\\AUTOEXEC.BAT"), "keep");
     ASSERT_EQ(view.log.size(), 4u);
     EXPECT_EQ(view.log[2], "Der Dateiname ..\\..\\AUTOEXEC.BAT ist ung\xFCltig.");
@@ -113,7 +117,7 @@ TEST_F(RecordFilesStepTest, NamesThatLeaveTheDirectoryAreRefused) {
 TEST_F(RecordFilesStepTest, WriteFailuresAreReportedAndOnlyExistingFilesRecorded) {
     files.addFile("C:\\Talvek95\\061297\\recovery.bat", "old", attr::kReadOnly);
     files.unwritable.insert("c:\\talvek95\\061297\\protocol.txt");
-    writeRecordFiles(run);
+    EXPECT_TRUE(writeRecordFiles(run).ok());
     ASSERT_EQ(view.log.size(), 4u);
     EXPECT_EQ(view.log[2],
               "Die Datei C:\\Talvek95\\061297\\PROTOCOL.TXT konnte nicht geschrieben werden.");
@@ -126,7 +130,7 @@ TEST_F(RecordFilesStepTest, WriteFailuresAreReportedAndOnlyExistingFilesRecorded
 
 TEST_F(RecordFilesStepTest, AMissingDirectoryIsAWriteFailure) {
     run.todayDirectory = "D:\\Sich\\061297";
-    writeRecordFiles(run);
+    EXPECT_TRUE(writeRecordFiles(run).ok());
     EXPECT_TRUE(run.stepFailed);
     EXPECT_EQ(run.errorText,
               "Die Datei D:\\Sich\\061297\\recovery.bat konnte nicht geschrieben werden.");

@@ -25,7 +25,7 @@ TEST_F(SetupEdit, AddOpensInTheLoadedBackupDirectoryAndAppendsTheChoice) {
     view.setBackupDirectory("E:\\OTHER");
     view.setOkEnabled(false);
     openDialog.choice = "C:\\NEU\\MISSING.TXT";
-    logic.addFile();
+    EXPECT_TRUE(logic.addFile().ok());
     ASSERT_EQ(openDialog.shownIn.size(), 1u);
     EXPECT_EQ(openDialog.shownIn[0], "D:\\SAVE");
     EXPECT_EQ(openDialog.shownWithFile[0], "");
@@ -33,24 +33,29 @@ TEST_F(SetupEdit, AddOpensInTheLoadedBackupDirectoryAndAppendsTheChoice) {
     EXPECT_EQ(view.selected, -1);
     EXPECT_TRUE(view.okEnabled());
 
-    // The same file again: a second line; the dialog offers the last name in its folder.
-    logic.addFile();
+    // A file of the same name part, from any folder and in any case, could never be saved
+    // beside the first: refused. The dialog offers the last name in its folder.
+    for (const char* again : {"C:\\NEU\\MISSING.TXT", "D:\\ALT\\missing.txt"}) {
+        openDialog.choice = again;
+        EXPECT_EQ(logic.addFile().text(), std::string("Eine Datei mit dem Namen ") + (again + 7) +
+                                              " ist bereits in der Liste.");
+    }
     EXPECT_EQ(openDialog.shownIn[1], "D:\\SAVE");
     EXPECT_EQ(openDialog.shownWithFile[1], "MISSING.TXT");
-    EXPECT_EQ(view.lines.size(), 3u);
-    logic.apply();
+    EXPECT_EQ(view.lines.size(), 2u);
+    EXPECT_TRUE(logic.apply().ok());
     EXPECT_EQ(ini("Recovery Files", "1"), "C:\\NEU\\MISSING.TXT");
-    EXPECT_EQ(ini("Recovery Files", "2"), "C:\\NEU\\MISSING.TXT");
+    EXPECT_EQ(ini("Recovery Files", "2"), "<missing>");
 }
 
 TEST_F(SetupEdit, AddStartsInTheSelectedLinesFolderWhichThenStays) {
     loadApplied("[Recovery Files]\n0=C:\\CONFIG.SYS\n1=C:\\WINDOWS\\WIN.INI\n");
     view.selected = 1;
-    logic.addFile(); // cancelled
+    EXPECT_TRUE(logic.addFile().ok()); // cancelled
     view.selected = 0;
-    logic.addFile();
+    EXPECT_TRUE(logic.addFile().ok());
     view.selected = -1;
-    logic.addFile();
+    EXPECT_TRUE(logic.addFile().ok());
     EXPECT_EQ(openDialog.shownIn, (std::vector<std::string>{"C:\\WINDOWS\\", "C:\\", "C:\\"}));
     EXPECT_EQ(view.lines.size(), 2u) << "a cancelled dialog changes nothing";
     EXPECT_FALSE(view.okEnabled());
@@ -60,12 +65,7 @@ TEST_F(SetupEdit, AListBoxThatRefusesTheLineKeepsItsLinesAndRaises) {
     loadApplied("[Recovery Files]\n0=A\n");
     view.capacity = 1;
     openDialog.choice = "B";
-    try {
-        logic.addFile();
-        FAIL() << "no error raised";
-    } catch (const AppError& e) {
-        EXPECT_STREQ(e.what(), "Zeile kann nicht eingef\xFCgt werden");
-    }
+    EXPECT_EQ(logic.addFile().text(), std::string("Zeile kann nicht eingef\xFCgt werden"));
     EXPECT_EQ(view.lines, std::vector<std::string>{"A"});
     EXPECT_FALSE(view.okEnabled());
 }

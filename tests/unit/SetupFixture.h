@@ -32,7 +32,7 @@ struct SetupFixture : ::testing::Test {
     // A configuration that has been applied before, so no first-run question comes.
     void loadApplied(const std::string& extra = "") {
         profile.load(kIni, "[Einstellungen]\nfirstrun=1\n" + extra);
-        logic.load();
+        EXPECT_TRUE(logic.load().ok());
     }
     std::string ini(const std::string& section, const std::string& key) {
         return profile.read(kIni, section, key, "<missing>", 1024);

@@ -24,7 +24,7 @@ std::vector<std::string> splitMessage(const std::string& text) {
 }
 
 TEST_F(SetupLoad, WithoutAFileShowsTheDefaultsAndOffersTheSystemFiles) {
-    logic.load();
+    EXPECT_TRUE(logic.load().ok());
     EXPECT_EQ(view.maxRecordSets(), 3);
     EXPECT_EQ(view.backupDirectory(), "C:\\Talvek95");
     EXPECT_EQ(view.datePanel, "letzte Sicherung: N/A");
@@ -60,7 +60,7 @@ TEST_F(SetupLoad, YesAppendsTheSystemFilesOfTheWindowsDirectoryAfterTheLoadedOne
     system.windows = "D:\\WIN95";
     profile.load("D:\\WIN95\\Talvek95.ini", "[Recovery Files]\n0=C:\\CONFIG.SYS\n");
     questions.answers = {true};
-    logic.load();
+    EXPECT_TRUE(logic.load().ok());
     const std::vector<std::string> expected = {"C:\\CONFIG.SYS",          "C:\\AUTOEXEC.BAT",
                                                "C:\\CONFIG.SYS",          "C:\\IO.SYS",
                                                "C:\\COMMAND.COM",         "C:\\MSDOS.SYS",
@@ -108,7 +108,7 @@ TEST_F(SetupLoad, NumbersOutsideTheFieldsOrUnreadableLoadWithinBounds) {
         profile.load(kIni,
                      std::string("[Einstellungen]\nfirstrun=1\nmax. Anzahl der Datens\xE4tze=") +
                          c.maxText + "\nAlleXTage=" + c.daysText + "\n");
-        freshLogic.load();
+        EXPECT_TRUE(freshLogic.load().ok());
         EXPECT_EQ(fresh.maxRecordSets(), c.max) << c.maxText;
         EXPECT_EQ(fresh.everyXDays(), c.days) << c.daysText;
     }
@@ -119,7 +119,7 @@ TEST_F(SetupLoad, ALongFileListIsLoadedWhole) {
     for (int i = 0; i < 1200; ++i)
         text += std::to_string(i) + "=C:\\F" + std::to_string(i) + "\n";
     profile.load(kIni, text);
-    logic.load();
+    EXPECT_TRUE(logic.load().ok());
     ASSERT_EQ(view.lines.size(), 1200u);
     EXPECT_EQ(view.lines[1199], "C:\\F1199");
 }
@@ -127,24 +127,15 @@ TEST_F(SetupLoad, ALongFileListIsLoadedWhole) {
 TEST_F(SetupLoad, AListBoxThatRefusesALineRaisesTheError) {
     view.capacity = 1;
     profile.load(kIni, "[Einstellungen]\nfirstrun=1\n[Recovery Files]\n0=A\n1=B\n");
-    EXPECT_THROW(
-        {
-            try {
-                logic.load();
-            } catch (const AppError& e) {
-                EXPECT_STREQ(e.what(), "Zeile kann nicht eingefügt werden");
-                throw;
-            }
-        },
-        AppError);
+    EXPECT_EQ(logic.load().text(), "Zeile kann nicht eingefügt werden");
     EXPECT_EQ(view.lines, std::vector<std::string>{"A"});
     EXPECT_FALSE(view.okEnabled());
 }
 
 TEST_F(SetupApply, FirstApplyWritesTheSampleSetupLinesAndTheAutostartEntry) {
     questions.answers = {true, true}; // system files, then the autostart
-    logic.load();
-    logic.apply();
+    EXPECT_TRUE(logic.load().ok());
+    EXPECT_TRUE(logic.apply().ok());
     EXPECT_EQ(profile.text(kIni), talvek::testing::kFirstApplySample);
     ASSERT_EQ(questions.asked.size(), 2u);
     EXPECT_EQ(questions.asked[1].caption, "Talvek 95 bei jedem Windows-Start automatisch laden ?");
@@ -159,31 +150,46 @@ TEST_F(SetupApply, FirstApplyWritesTheSampleSetupLinesAndTheAutostartEntry) {
 }
 
 TEST_F(SetupApply, TheFirstDateIsWrittenOnlyWhileItIsMissing) {
-    logic.load();
+    EXPECT_TRUE(logic.load().ok());
     view.setEveryXDays(5);
-    logic.apply();
+    EXPECT_TRUE(logic.apply().ok());
     EXPECT_EQ(ini("Aktueller Datensatz", "Datum"), "30.11.97") << "today minus six days";
     clock.setDate(1998, 3, 1);
     view.setEveryXDays(1);
-    logic.apply();
+    EXPECT_TRUE(logic.apply().ok());
     EXPECT_EQ(ini("Aktueller Datensatz", "Datum"), "30.11.97");
 }
 
-TEST_F(SetupApply, OneTrailingBackslashIsRemoved) {
+TEST_F(SetupApply, OneTrailingBackslashIsRemovedAndOnlyFullPathsAreApplied) {
     const std::pair<const char*, const char*> cases[] = {
         {"C:\\Talvek95\\", "C:\\Talvek95"},
         {"C:\\Talvek95\\\\", "C:\\Talvek95\\"},
         {"C:\\", "C:"},
-        {"\\", ""},
-        {"", ""},
         {"D:\\Save", "D:\\Save"},
+        {"\\\\srv\\share\\", "\\\\srv\\share"},
+        // Relative: the record sets would land wherever the current directory is.
+        {"\\", nullptr},
+        {"", nullptr},
+        {"Talvek95", nullptr},
+        {"C:Talvek95", nullptr},
     };
     loadApplied();
     for (const auto& c : cases) {
         view.setBackupDirectory(c.first);
-        logic.apply();
-        EXPECT_EQ(ini("Einstellungen", "Recovery Directory"), c.second) << c.first;
-        EXPECT_EQ(view.backupDirectory(), c.second) << c.first;
+        view.setOkEnabled(true);
+        int writes = profile.writeCount;
+        Status applied = logic.apply();
+        if (c.second) {
+            EXPECT_TRUE(applied.ok()) << c.first;
+            EXPECT_EQ(ini("Einstellungen", "Recovery Directory"), c.second) << c.first;
+            EXPECT_EQ(view.backupDirectory(), c.second) << c.first;
+        } else {
+            EXPECT_EQ(applied.text(), "Das Verzeichnis f\xFCr die Datens\xE4tze muss ein "
+                                      "vollst\xE4ndiger Pfad sein (z. B. C:\\Talvek95).")
+                << c.first;
+            EXPECT_EQ(profile.writeCount, writes) << c.first;
+            EXPECT_TRUE(view.okEnabled()) << c.first;
+        }
     }
 }
 
@@ -193,7 +199,7 @@ TEST_F(SetupApply, TheFileListIsRewrittenAsANumberedListWithoutStaleKeys) {
     logic.deleteFile();
     view.selected = 1;
     logic.deleteFile();
-    logic.apply();
+    EXPECT_TRUE(logic.apply().ok());
     std::string text = profile.text(kIni);
     EXPECT_NE(text.find("[Recovery Files]\n0=B\n1=D\n"), std::string::npos) << text;
     EXPECT_EQ(ini("Recovery Files", "2"), "<missing>");
@@ -204,7 +210,7 @@ TEST_F(SetupApply, FieldsAreWrittenAsShownWhetherEnabledOrNot) {
     loadApplied("max. Anzahl der Datens\xE4tze=1\n");
     view.setBatchFile(false);
     view.setBatchName("");
-    logic.apply();
+    EXPECT_TRUE(logic.apply().ok());
     EXPECT_EQ(ini("Einstellungen", "max. Anzahl der Datens\xE4tze"), "2");
     EXPECT_EQ(ini("Einstellungen", "Batchfile"), "0");
     EXPECT_EQ(ini("Einstellungen", "Batchname"), "");
@@ -235,11 +241,11 @@ TEST_F(SetupApply, AutostartCases) {
         fresh.logic = &freshLogic;
         if (c.appliedBefore) freshProfile.load(kIni, "[Einstellungen]\nfirstrun=1\n");
         freshQuestions.answers = {false};
-        freshLogic.load();
+        EXPECT_TRUE(freshLogic.load().ok());
         fresh.setActive(c.checked);
         freshQuestions.asked.clear();
         freshQuestions.answers = c.answers;
-        freshLogic.apply();
+        EXPECT_TRUE(freshLogic.apply().ok());
         EXPECT_EQ(freshQuestions.asked.size(), c.asked ? 1u : 0u) << c.name;
         EXPECT_EQ(fresh.active(), c.active) << c.name;
         EXPECT_EQ(freshProfile.read(kIni, "Einstellungen", "Aktiv", "", 1024), c.active ? "1" : "0")
@@ -259,9 +265,9 @@ TEST_F(SetupApply, ARunKeyThatCannotBeOpenedIsPassedOverSilently) {
                      SetupPlatform{profile, empty, questions, openDialog, folders, system, clock}};
     view.logic = &other;
     profile.load(kIni, "[Einstellungen]\nfirstrun=1\nAktiv=1\n");
-    other.load();
+    EXPECT_TRUE(other.load().ok());
     view.setOkEnabled(true);
-    EXPECT_NO_THROW(other.apply());
+    EXPECT_TRUE(other.apply().ok());
     EXPECT_EQ(empty.opens, 1);
     EXPECT_EQ(empty.key(setup::kRunKey), nullptr) << "opening never creates the key";
     EXPECT_FALSE(view.okEnabled());
@@ -271,19 +277,14 @@ TEST_F(SetupApply, ARunKeyOpenedForReadingOnlyReportsTheRegistryError) {
     registry.addKey(setup::kRunKey, FakeRegistry::Access::ReadOnly);
     loadApplied("Aktiv=1\n");
     view.setOkEnabled(true);
-    try {
-        logic.apply();
-        FAIL() << "no error raised";
-    } catch (const AppError& e) {
-        EXPECT_STREQ(e.what(), "Konnte Daten f\xFCr 'Talvek95' nicht setzen");
-    }
+    EXPECT_EQ(logic.apply().text(), std::string("Konnte Daten f\xFCr 'Talvek95' nicht setzen"));
     EXPECT_TRUE(view.okEnabled());
     EXPECT_EQ(registry.openKeys, 0) << "the key is closed after the error too";
     EXPECT_EQ(ini("Einstellungen", "firstrun"), "1") << "what was written stays written";
 
     // Unchecked, a refused deletion is not an error.
     view.setActive(false);
-    EXPECT_NO_THROW(logic.apply());
+    EXPECT_TRUE(logic.apply().ok());
     EXPECT_FALSE(view.okEnabled());
 }
 
@@ -291,12 +292,8 @@ TEST_F(SetupApply, AWriteProtectedFileStopsTheApplyWithTheWriteError) {
     loadApplied();
     profile.setReadOnly(kIni, true);
     view.setActive(true);
-    try {
-        logic.apply();
-        FAIL() << "no error raised";
-    } catch (const AppError& e) {
-        EXPECT_STREQ(e.what(), "nach C:\\WINDOWS\\Talvek95.ini kann nicht geschrieben werden");
-    }
+    EXPECT_EQ(logic.apply().text(),
+              std::string("nach C:\\WINDOWS\\Talvek95.ini kann nicht geschrieben werden"));
     EXPECT_TRUE(view.okEnabled());
     EXPECT_EQ(registry.opens, 0) << "the autostart is not touched after a failed write";
 }
@@ -304,12 +301,7 @@ TEST_F(SetupApply, AWriteProtectedFileStopsTheApplyWithTheWriteError) {
 TEST_F(SetupLoad, WithoutTheWindowsDirectoryShowsTheDefaultsAndSaysWhy) {
     profile.load(kIni, "[Einstellungen]\nfirstrun=1\nAlleXTage=9\n");
     system.windows.clear();
-    try {
-        logic.load();
-        FAIL() << "no error raised";
-    } catch (const AppError& e) {
-        EXPECT_STREQ(e.what(), "Konnte Windows Verzeichnis nicht ermitteln");
-    }
+    EXPECT_EQ(logic.load().text(), std::string("Konnte Windows Verzeichnis nicht ermitteln"));
     EXPECT_EQ(view.everyXDays(), 1);
     EXPECT_EQ(view.backupDirectory(), "C:\\Talvek95");
     EXPECT_TRUE(questions.asked.empty());
@@ -320,7 +312,7 @@ TEST_F(SetupApply, WithoutTheWindowsDirectoryNothingIsWritten) {
     loadApplied();
     system.windows = std::string(150, 'W'); // does not fit the 150-character buffer
     view.setOkEnabled(true);
-    EXPECT_THROW(logic.apply(), AppError);
+    EXPECT_TRUE(logic.apply().failed());
     EXPECT_EQ(profile.writeCount, 0);
     EXPECT_TRUE(view.okEnabled());
 }

@@ -207,13 +207,10 @@ void TForm1::FormActivate() {
     static Win32Profile profile;
     static Win32Clock clock;
     run_ = std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock});
-    try {
-        run_->run();
-    } catch (...) {
-        flushLog(); // the error box comes next: the box shows what the run logged so far
-        throw;
-    }
+    Status status = run_->run();
+    // Before any error box: the box shows what the run logged so far.
     flushLog();
+    if (status.failed()) Application::instance().showError(status.text());
 }
 
 void TForm1::endebClick() {

@@ -40,11 +40,8 @@ TSetupForm::TSetupForm()
     openDialog_.setOwner(hwnd());
     createControls();
     ready_ = true;
-    try {
-        logic_.load();
-    } catch (...) {
-        app.handleException();
-    }
+    Status loaded = logic_.load();
+    if (loaded.failed()) app.showError(loaded.text());
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     SetFocus(Einstellungen_);
 }
@@ -311,15 +308,19 @@ LRESULT TSetupForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return defaultHandling(message, wParam, lParam);
 }
 
+void TSetupForm::showIfFailed(const Status& status) {
+    if (status.failed()) Application::instance().showError(status.text());
+}
+
 void TSetupForm::onCommand(HWND wnd, int code) {
     if (!ready_) return;
     if (code == BN_CLICKED) {
         if (wnd == ok_)
-            logic_.apply();
+            showIfFailed(logic_.apply());
         else if (wnd == Cancel_)
             PostMessageA(hwnd(), WM_CLOSE, 0, 0);
         else if (wnd == add_)
-            logic_.addFile();
+            showIfFailed(logic_.addFile());
         else if (wnd == delete_)
             logic_.deleteFile();
         else if (wnd == Browse_)

@@ -48,6 +48,7 @@ class TSetupForm : public Window, private SetupView, private FolderChooser {
     void hint(HWND control, setup::HintSource source);
     void showPage(int index);
     void onCommand(HWND control, int code);
+    static void showIfFailed(const Status& status);
     LRESULT onNotify(const NMHDR& header);
     LRESULT onColor(UINT message, HDC dc, HWND control);
     void paintLogo(HDC dc);

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "config/DateText.h"
-#include "config/Error.h"
+#include "backup/PathRules.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
 #include "ui/setup/logic/SpinRange.h"
@@ -38,9 +38,26 @@ class NoConfiguration : public ProfileStore {
     }
     bool removeSection(const std::string&, const std::string&) override { return false; }
     bool hasSection(const std::string&, const std::string&) override { return false; }
+    bool readSection(const std::string&, const std::string&, std::size_t,
+                     std::vector<std::string>& lines) override {
+        lines.clear();
+        return true;
+    }
+    bool writeSection(const std::string&, const std::string&,
+                      const std::vector<std::string>&) override {
+        return false;
+    }
 };
 
 const char* const kNoWindowsDirectory = "Konnte Windows Verzeichnis nicht ermitteln";
+const char* const kRelativeDirectory =
+    "Das Verzeichnis für die Datensätze muss ein vollständiger Pfad sein (z. B. C:\\Talvek95).";
+
+std::string lowerCase(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
 
 } // namespace
 
@@ -49,18 +66,24 @@ std::string folderPart(const std::string& path) {
     return pos == std::string::npos ? std::string() : path.substr(0, pos + 1);
 }
 
-std::string SetupLogic::configurationFile() {
+std::string autostartCommand(const std::string& modulePath) {
+    if (modulePath.find(' ') == std::string::npos) return modulePath + " -s";
+    return "\"" + modulePath + "\" -s";
+}
+
+Status SetupLogic::configurationFile(std::string& path) {
     std::string windows = platform_.system.windowsDirectory(kWindowsDirectoryBuffer);
     // Without the Windows directory the path would point at the root of the current drive.
-    if (windows.empty()) throw AppError(kNoWindowsDirectory);
-    return configurationPath(windows);
+    if (windows.empty()) return Status::error(kNoWindowsDirectory);
+    path = configurationPath(windows);
+    return Status();
 }
 
-void SetupLogic::appendOrRaise(const std::string& path) {
-    if (!view_.appendFile(path)) throw AppError(setup::kLineRefused);
+Status SetupLogic::append(const std::string& path) {
+    return view_.appendFile(path) ? Status() : Status::error(setup::kLineRefused);
 }
 
-void SetupLogic::load() {
+Status SetupLogic::load() {
     using namespace keys;
     std::vector<std::string> fileList;
     bool firstRunDone = false;
@@ -91,62 +114,72 @@ void SetupLogic::load() {
         firstRunDone = ini.ReadFlag(kSettings, kFirstRun, false);
     }
     for (const std::string& path : fileList)
-        appendOrRaise(path);
-    if (windows.empty()) throw AppError(kNoWindowsDirectory);
+        TALVEK_TRY(append(path));
+    if (windows.empty()) return Status::error(kNoWindowsDirectory);
     if (!firstRunDone) {
         bool yes = platform_.questions.askYesNo(setup::kFirstRunCaption, setup::firstRunText());
         view_.setOkEnabled(true);
         if (yes) {
             for (const std::string& path : setup::systemFiles(windows))
-                appendOrRaise(path);
+                TALVEK_TRY(append(path));
         }
     }
+    return Status();
 }
 
-void SetupLogic::apply() {
+Status SetupLogic::apply() {
     using namespace keys;
-    {
-        TIniFile ini(platform_.profile, configurationFile());
-        std::string directory = view_.backupDirectory();
-        if (!directory.empty() && directory.back() == '\\') {
-            directory.pop_back();
-            view_.setBackupDirectory(directory);
-        }
-        int everyXDays = view_.everyXDays();
-        ini.WriteNumber(kSettings, kMaxRecordSets, view_.maxRecordSets());
-        ini.WriteText(kSettings, kRecoveryDirectory, directory);
-        ini.WriteFlag(kSettings, kBatchFile, view_.batchFile());
-        ini.WriteText(kSettings, kBatchName, view_.batchName());
-        ini.WriteFlag(kSettings, kLogFile, view_.logFile());
-        ini.WriteText(kSettings, kLogName, view_.logName());
-        ini.WriteNumber(kSettings, kEveryXDays, everyXDays);
-        // The first date lies one day before the interval, so the next backup run is due.
-        if (ini.ReadText(kCurrentRecord, kDate, "NA") == "NA") {
-            Date first = addDays(dateOf(platform_.clock.now()), -(everyXDays + 1L));
-            ini.WriteText(kCurrentRecord, kDate, formatDateText(first));
-        }
-        ini.WriteText(kSettings, kVersion, setup::kVersion);
-        ini.WriteList(kFileList, view_.files());
-        if (!ini.ReadFlag(kSettings, kFirstRun, false) && !view_.active()) {
-            if (platform_.questions.askYesNo(setup::kAutostartCaption, setup::autostartText()))
-                view_.setActive(true);
-        }
-        ini.WriteFlag(kSettings, kActive, view_.active());
-        ini.WriteFlag(kSettings, kFirstRun, true);
+    std::string file;
+    TALVEK_TRY(configurationFile(file));
+    TIniFile ini(platform_.profile, file);
+    std::string directory = view_.backupDirectory();
+    // A relative directory would put record sets wherever the current directory happens
+    // to be when Windows starts the backup run.
+    if (!isAbsoluteDirectory(directory)) return Status::error(kRelativeDirectory);
+    if (directory.back() == '\\') {
+        directory.pop_back();
+        view_.setBackupDirectory(directory);
     }
-    updateAutostart();
+    int everyXDays = view_.everyXDays();
+    TALVEK_TRY(ini.WriteNumber(kSettings, kMaxRecordSets, view_.maxRecordSets()));
+    TALVEK_TRY(ini.WriteText(kSettings, kRecoveryDirectory, directory));
+    TALVEK_TRY(ini.WriteFlag(kSettings, kBatchFile, view_.batchFile()));
+    TALVEK_TRY(ini.WriteText(kSettings, kBatchName, view_.batchName()));
+    TALVEK_TRY(ini.WriteFlag(kSettings, kLogFile, view_.logFile()));
+    TALVEK_TRY(ini.WriteText(kSettings, kLogName, view_.logName()));
+    TALVEK_TRY(ini.WriteNumber(kSettings, kEveryXDays, everyXDays));
+    // The first date lies one day before the interval, so the next backup run is due. An
+    // unreadable date counts as none: the backup run would stop at it at every start.
+    Date today = dateOf(platform_.clock.now()), stored;
+    std::string last = ini.ReadText(kCurrentRecord, kDate, "NA");
+    if (last == "NA" || !parseDateText(last, today, stored)) {
+        Date first = addDays(today, -(everyXDays + 1L));
+        TALVEK_TRY(ini.WriteText(kCurrentRecord, kDate, formatDateText(first)));
+    }
+    TALVEK_TRY(ini.WriteText(kSettings, kVersion, setup::kVersion));
+    TALVEK_TRY(ini.WriteList(kFileList, view_.files()));
+    if (!ini.ReadFlag(kSettings, kFirstRun, false) && !view_.active()) {
+        if (platform_.questions.askYesNo(setup::kAutostartCaption, setup::autostartText()))
+            view_.setActive(true);
+    }
+    TALVEK_TRY(ini.WriteFlag(kSettings, kActive, view_.active()));
+    TALVEK_TRY(ini.WriteFlag(kSettings, kFirstRun, true));
+    TALVEK_TRY(updateAutostart());
     view_.setOkEnabled(false);
+    return Status();
 }
 
-void SetupLogic::updateAutostart() {
+Status SetupLogic::updateAutostart() {
     std::unique_ptr<RegistryKey> key = platform_.registry.openLocalMachine(setup::kRunKey);
-    if (!key) return; // a Run key that cannot be opened is passed over silently
+    if (!key) return Status(); // a Run key that cannot be opened is passed over silently
     if (view_.active()) {
-        if (!key->setString(setup::kRunValue, platform_.system.modulePath() + " -s"))
-            throw AppError(std::string("Konnte Daten für '") + setup::kRunValue + "' nicht setzen");
+        if (!key->setString(setup::kRunValue, autostartCommand(platform_.system.modulePath())))
+            return Status::error(std::string("Konnte Daten für '") + setup::kRunValue +
+                                 "' nicht setzen");
     } else {
         key->deleteValue(setup::kRunValue);
     }
+    return Status();
 }
 
 void SetupLogic::browse() {
@@ -155,7 +188,7 @@ void SetupLogic::browse() {
         view_.setBackupDirectory(directory);
 }
 
-void SetupLogic::addFile() {
+Status SetupLogic::addFile() {
     int selected = view_.selectedFile();
     if (selected >= 0) {
         std::vector<std::string> lines = view_.files();
@@ -165,10 +198,17 @@ void SetupLogic::addFile() {
     // Only the name part of the last choice goes in: a full path would make the dialog open
     // in that file's folder and ignore the initial folder chosen above.
     std::string chosen = openFile_.substr(folderPart(openFile_).size());
-    if (!platform_.openDialog.execute(openFolder_, chosen)) return;
+    if (!platform_.openDialog.execute(openFolder_, chosen)) return Status();
     openFile_ = chosen;
-    appendOrRaise(chosen);
+    // Copies are named by their file name part: a second file of the same name could
+    // never be saved.
+    std::string name = fileNamePart(chosen);
+    for (const std::string& listed : view_.files())
+        if (lowerCase(fileNamePart(listed)) == lowerCase(name))
+            return Status::error("Eine Datei mit dem Namen " + name + " ist bereits in der Liste.");
+    TALVEK_TRY(append(chosen));
     view_.setOkEnabled(true);
+    return Status();
 }
 
 void SetupLogic::deleteFile() {

@@ -3,6 +3,8 @@
 #pragma once
 #include <string>
 
+#include "config/Status.h"
+
 #include "ui/setup/logic/SetupTexts.h"
 #include "ui/setup/logic/SetupView.h"
 
@@ -15,10 +17,11 @@ class SetupLogic {
 
     SetupLogic(SetupView& view, const SetupPlatform& platform) : view_(view), platform_(platform) {}
 
-    void load();       // FormCreate
-    void apply();      // okClick; raises AppError and leaves ok enabled when a write fails
+    // The handlers that can fail give back the error the form shows in its error box.
+    Status load();     // FormCreate
+    Status apply();    // okClick; leaves ok enabled when it fails
     void browse();     // BrowseClick
-    void addFile();    // addClick
+    Status addFile();  // addClick
     void deleteFile(); // deleteClick
 
     // Content changed (Edit1, Maxdatedit, AlleXTage, batchname, logname) or aktivate toggled.
@@ -34,9 +37,9 @@ class SetupLogic {
     const std::string& openDialogFolder() const { return openFolder_; }
 
   private:
-    std::string configurationFile();
-    void appendOrRaise(const std::string& path);
-    void updateAutostart();
+    Status configurationFile(std::string& path);
+    Status append(const std::string& path);
+    Status updateAutostart();
 
     SetupView& view_;
     SetupPlatform platform_;
@@ -47,5 +50,9 @@ class SetupLogic {
 
 // The folder part of a path: up to and including its last backslash or colon.
 std::string folderPart(const std::string& path);
+
+// The Run value that starts a backup run at every Windows start. A path with a blank is
+// quoted, or Windows would split it there and start the setup dialog instead.
+std::string autostartCommand(const std::string& modulePath);
 
 } // namespace talvek
