@@ -26,15 +26,16 @@ bool saveEntry(RunContext& run, const std::string& entry, std::size_t position) 
     // A name such as ".." would put the copy outside today's directory.
     if (run.todayDirectory.empty() || !isPlainFileName(name)) return false;
     std::string copy = run.todayDirectory + "\\" + name;
+    // The attributes are read before the copy (copying does not change them): a file whose
+    // attributes cannot be read could not be restored as it was.
+    std::uint32_t attributes = files.attributes(entry);
+    if (attributes == attr::kInvalid) return false;
     // A file already at the copy's place is not ours to change. A copy that keeps its
     // read-only attribute could never be removed with its record set.
     if (!files.copyFile(entry, copy, true) || !files.setAttributes(copy, 0)) return false;
 
     run.log("Die Datei " + entry + " wurde erfolgreich gesichert.");
     run.savedFiles.emplace_back(keys::kSavedFilePrefix + std::to_string(position + 1), entry);
-    std::uint32_t attributes = files.attributes(entry);
-    // A file gone right after its copy has no attributes worth restoring.
-    if (attributes == attr::kInvalid) attributes = 0;
     std::string source = dosPath(files, entry);
     std::size_t first = kHeaderLines + 3 * position;
     run.recoveryBatch[first] = "ATTRIB -R -A -S -H " + source;

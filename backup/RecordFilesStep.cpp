@@ -23,8 +23,9 @@ bool writeRecordFile(RunContext& run, const std::string& name,
     }
     FileSystem& files = run.platform.files;
     std::string path = run.todayDirectory + "\\" + name;
-    if (!files.writeTextFile(path, lines))
-        reportFailure(run, "Die Datei " + path + " konnte nicht geschrieben werden.");
+    if (files.writeTextFile(path, lines)) return true;
+    reportFailure(run, "Die Datei " + path + " konnte nicht geschrieben werden.");
+    // A file that failed half way still has to go with its record set.
     return files.fileExists(path);
 }
 

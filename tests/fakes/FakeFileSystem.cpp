@@ -171,6 +171,13 @@ std::string FakeFileSystem::content(const std::string& path) const {
     return it == nodes_.end() ? std::string() : it->second.content;
 }
 
+std::map<std::string, std::pair<std::string, std::uint32_t>> FakeFileSystem::allFiles() const {
+    std::map<std::string, std::pair<std::string, std::uint32_t>> result;
+    for (const auto& n : nodes_)
+        if (!n.second.directory) result[n.first] = {n.second.content, n.second.attributes};
+    return result;
+}
+
 std::vector<std::string> FakeFileSystem::children(const std::string& directory) const {
     std::vector<std::string> result;
     std::string k = key(directory);

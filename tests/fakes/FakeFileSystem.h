@@ -35,6 +35,8 @@ class FakeFileSystem : public FileSystem {
     void addDirectory(const std::string& path); // with all missing parents
     bool exists(const std::string& path) const;
     std::string content(const std::string& path) const;
+    // Every file: lower-case path -> content and attributes.
+    std::map<std::string, std::pair<std::string, std::uint32_t>> allFiles() const;
     // Paths below `directory` (direct children), in their stored spelling.
     std::vector<std::string> children(const std::string& directory) const;
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "backup/BackupRun.h"
-#include "config/Error.h"
+#include <algorithm>
 #include "fakes/SampleConfiguration.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
@@ -204,6 +204,102 @@ TEST_F(FullRunTest, PathsBeyondMaxPathFailCleanly) {
               "Die Datei " + deep + "\\061297\\recovery.bat konnte nicht geschrieben werden.");
     EXPECT_EQ(view->boxes.size(), 1u);
     EXPECT_EQ(files.children(deep).size(), 0u);
+}
+
+} // namespace
+
+namespace {
+
+const char* const kTwoFiles = "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=3\n"
+                              "Recovery Directory=C:\\Talvek95\nSekunden warten=0\n"
+                              "[Aktueller Datensatz]\nDatum=01.12.97\n"
+                              "[Recovery Files]\n0=C:\\AUTOEXEC.BAT\n1=C:\\CONFIG.SYS\n";
+
+TEST_F(FullRunTest, ADayAlreadyRegisteredIsNeverBackedUpOrRemovedAgain) {
+    struct Case {
+        const char* name;
+        const char* interval;
+        std::vector<int> days; // the clock's day in December 1997 at each start
+    };
+    // Record sets are named by the day: a second due run on a registered day would fail
+    // every copy, empty the day's batch, register the day twice and later delete its copies.
+    const Case cases[] = {
+        {"clock set back a day", "1", {6, 7, 8, 7}},
+        {"clock set back two days", "1", {6, 7, 8, 6}},
+        {"interval 0, same day", "0", {6, 6, 6}},
+        {"interval -5, back and forth", "-5", {6, 7, 6, 7}},
+    };
+    for (const Case& c : cases) {
+        files = FakeFileSystem();
+        profile = FakeProfile();
+        files.addFile(kIni, "");
+        files.addFile("C:\\AUTOEXEC.BAT", "@echo off");
+        files.addFile("C:\\CONFIG.SYS", "files=40");
+        profile.load(kIni, kTwoFiles);
+        set("Einstellungen", "AlleXTage", c.interval);
+        std::vector<std::string> registered;
+        for (int day : c.days) {
+            std::string date = (day < 10 ? "0" : "") + std::to_string(day) + ".12.97";
+            bool known = std::find(registered.begin(), registered.end(), date) != registered.end();
+            auto view = runOn(1997, 12, day);
+            EXPECT_EQ(view->status, known ? "Eine erneute Sicherung ist noch nicht n\xF6tig."
+                                          : "Es sind keine Fehler aufgetreten.")
+                << c.name << ", day " << day;
+            if (!known) registered.push_back(date);
+        }
+        TIniFile ini(profile, kIni);
+        EXPECT_EQ(ini.ReadList("Datens\xE4tze"), registered) << c.name;
+        for (const std::string& date : registered) {
+            std::string dir = "C:\\Talvek95\\" + date.substr(0, 2) + "1297";
+            EXPECT_EQ(files.content(dir + "\\CONFIG.SYS"), "files=40") << c.name << " " << dir;
+            EXPECT_NE(files.content(dir + "\\RECOVERY.BAT").find("COPY /-Y"), std::string::npos)
+                << c.name << " " << dir;
+        }
+    }
+}
+
+TEST_F(FullRunTest, ARunThatSavedNothingIsTriedAgainAtTheNextStart) {
+    profile.load(kIni, kTwoFiles);
+    set("Einstellungen", "Recovery Directory", "D:\\Sich\\Talvek95"); // drive not there
+    auto failed = runOn(1997, 12, 6);
+    EXPECT_EQ(failed->markOf(3), kError);
+    EXPECT_EQ(profile.read(kIni, "Aktueller Datensatz", "Datum", "", 1024), "01.12.97");
+    EXPECT_FALSE(profile.hasSection(kIni, "Datens\xE4tze"));
+    EXPECT_FALSE(profile.hasSection(kIni, "06.12.97"));
+
+    set("Einstellungen", "Recovery Directory", "C:\\Talvek95");
+    auto retried = runOn(1997, 12, 6);
+    EXPECT_EQ(retried->status, "Es sind keine Fehler aufgetreten.");
+    EXPECT_EQ(TIniFile(profile, kIni).ReadList("Datens\xE4tze"),
+              std::vector<std::string>{"06.12.97"});
+}
+
+TEST_F(FullRunTest, ProfileAccessesDoNotGrowWithTheFileList) {
+    // Each access reads or rewrites the whole file on Windows NT and later: per-file
+    // accesses would make a long list cost the square of its length.
+    auto accessesOfADueRun = [this](int fileCount) {
+        files = FakeFileSystem();
+        profile = FakeProfile();
+        files.addFile(kIni, "");
+        std::string text = "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=3\n"
+                           "Recovery Directory=C:\\Talvek95\nSekunden warten=0\n"
+                           "[Aktueller Datensatz]\nDatum=01.12.97\n"
+                           "[Datens\xE4tze]\n0=01.12.97\n1=02.12.97\n[Recovery Files]\n";
+        for (int i = 0; i < fileCount; ++i) {
+            std::string path = "C:\\DATA\\F" + std::to_string(i) + ".INI";
+            files.addFile(path, "x");
+            text += std::to_string(i) + "=" + path + "\n";
+        }
+        profile.load(kIni, text);
+        runOn(1997, 12, 6);
+        EXPECT_EQ(TIniFile(profile, kIni).ReadList("06.12.97", "Datei", 1).size(),
+                  static_cast<std::size_t>(fileCount));
+        return profile.accessCount;
+    };
+    const int few = accessesOfADueRun(10);
+    EXPECT_EQ(accessesOfADueRun(500), few);
+    EXPECT_LE(few, 20);
+    RecordProperty("accesses", few);
 }
 
 } // namespace

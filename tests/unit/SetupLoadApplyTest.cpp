@@ -149,7 +149,7 @@ TEST_F(SetupApply, FirstApplyWritesTheSampleSetupLinesAndTheAutostartEntry) {
     EXPECT_EQ(view.datePanel, "letzte Sicherung: N/A") << "the apply leaves the date panel";
 }
 
-TEST_F(SetupApply, TheFirstDateIsWrittenOnlyWhileItIsMissing) {
+TEST_F(SetupApply, TheFirstDateIsWrittenOnlyWhileItIsMissingOrUnreadable) {
     EXPECT_TRUE(logic.load().ok());
     view.setEveryXDays(5);
     EXPECT_TRUE(logic.apply().ok());
@@ -158,6 +158,10 @@ TEST_F(SetupApply, TheFirstDateIsWrittenOnlyWhileItIsMissing) {
     view.setEveryXDays(1);
     EXPECT_TRUE(logic.apply().ok());
     EXPECT_EQ(ini("Aktueller Datensatz", "Datum"), "30.11.97");
+    // A date the backup run cannot read would stop every backup: one apply repairs it.
+    profile.write(kIni, "Aktueller Datensatz", "Datum", "31.02.98");
+    EXPECT_TRUE(logic.apply().ok());
+    EXPECT_EQ(ini("Aktueller Datensatz", "Datum"), "27.02.98");
 }
 
 TEST_F(SetupApply, OneTrailingBackslashIsRemovedAndOnlyFullPathsAreApplied) {
@@ -222,8 +226,13 @@ TEST_F(SetupApply, AutostartCases) {
         bool appliedBefore, checked;
         std::deque<bool> answers;
         bool asked, active;
+        const char* module = "C:\\TALVEK\\TALVEK.EXE";
+        const char* runValue = "C:\\TALVEK\\TALVEK.EXE -s";
     } cases[] = {
         {"first apply, unchecked, Yes", false, false, {true}, true, true},
+        // Unquoted, Windows would split the path at the blank and open the setup dialog.
+        {"a path with a blank", true, true, {}, false, true,
+         "C:\\Eigene Dateien\\Talvek\\talvek.exe", "\"C:\\Eigene Dateien\\Talvek\\talvek.exe\" -s"},
         {"first apply, unchecked, No", false, false, {false}, true, false},
         {"first apply, checked", false, true, {}, false, true},
         {"later apply, unchecked", true, false, {true}, false, false},
@@ -243,6 +252,7 @@ TEST_F(SetupApply, AutostartCases) {
         freshQuestions.answers = {false};
         EXPECT_TRUE(freshLogic.load().ok());
         fresh.setActive(c.checked);
+        system.module = c.module;
         freshQuestions.asked.clear();
         freshQuestions.answers = c.answers;
         EXPECT_TRUE(freshLogic.apply().ok());
@@ -253,7 +263,7 @@ TEST_F(SetupApply, AutostartCases) {
         EXPECT_EQ(freshProfile.read(kIni, "Einstellungen", "firstrun", "", 1024), "1") << c.name;
         EXPECT_EQ(freshRegistry.hasValue(setup::kRunKey, "Talvek95"), c.active) << c.name;
         if (c.active) {
-            EXPECT_EQ(freshRegistry.value(setup::kRunKey, "Talvek95"), "C:\\TALVEK\\TALVEK.EXE -s");
+            EXPECT_EQ(freshRegistry.value(setup::kRunKey, "Talvek95"), c.runValue) << c.name;
         }
         EXPECT_FALSE(fresh.okEnabled()) << c.name;
     }

@@ -1,0 +1,120 @@
+// A due run with rotation, repeated with each platform call failing in turn: whatever fails,
+// no backup is lost silently, nothing outside the record sets is deleted and no listed file
+// changes.
+#include <gtest/gtest.h>
+
+#include "backup/BackupRun.h"
+#include "backup/PathRules.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeProfile.h"
+#include "fakes/FakeProgressView.h"
+
+using namespace talvek;
+using namespace talvek::testing;
+
+namespace {
+
+const char* const kIni = "C:\\WINDOWS\\Talvek95.ini";
+const char* const kSources[] = {
+    "C:\\AUTOEXEC.BAT",     "C:\\CONFIG.SYS",         "C:\\MSDOS.SYS",
+    "C:\\IO.SYS",           "C:\\COMMAND.COM",        "C:\\WINDOWS\\WIN.INI",
+    "C:\\WINDOWS\\SYSTEM.INI", "C:\\WINDOWS\\CONTROL.INI", "C:\\WINDOWS\\SYSTEM.DAT",
+    "C:\\WINDOWS\\USER.DAT",
+};
+
+struct Outcome {
+    std::map<std::string, std::pair<std::string, std::uint32_t>> before, after;
+    std::string ini;
+    bool errorShown = false;
+    std::vector<std::string> callNames;
+};
+
+// Four registered record sets, a maximum of 3, ten listed files, due on 06.12.97.
+Outcome dueRunWithRotation(int failAt) {
+    FakeClock clock;
+    FakeFileSystem files;
+    FakeProfile profile;
+    FaultPlan plan;
+    std::string text = "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=3\n"
+                       "Recovery Directory=C:\\Talvek95\nSekunden warten=0\n"
+                       "[Aktueller Datensatz]\nDatum=05.12.97\n[Recovery Files]\n";
+    for (std::size_t i = 0; i < std::size(kSources); ++i) {
+        text += std::to_string(i) + "=" + kSources[i] + "\n";
+        files.addFile(kSources[i], "content of " + std::string(kSources[i]),
+                      i == 2 ? attr::kReadOnly | attr::kSystem | attr::kHidden : attr::kArchive);
+    }
+    text += "[Datens\xE4tze]\n0=02.12.97\n1=03.12.97\n2=04.12.97\n3=05.12.97\n";
+    for (const char* day : {"02", "03", "04", "05"}) {
+        std::string date = std::string(day) + ".12.97", dir = std::string("C:\\Talvek95\\") + day + "1297";
+        text += "[" + date + "]\nDirectory=" + dir + "\nDatum=" + date +
+                "\nDatei1=C:\\AUTOEXEC.BAT\nDatei2=C:\\CONFIG.SYS\nLogFile=PROTOCOL.TXT\n"
+                "RecFile=RECOVERY.BAT\n";
+        for (const char* name : {"AUTOEXEC.BAT", "CONFIG.SYS", "PROTOCOL.TXT", "RECOVERY.BAT"})
+            files.addFile(dir + "\\" + name, "old", 0);
+    }
+    files.addFile(kIni, "");
+    files.addFile("C:\\Talvek95\\NOTIZ.TXT", "the user's own file beside the record sets");
+    profile.load(kIni, text);
+
+    Outcome outcome;
+    outcome.before = files.allFiles();
+    plan.failAt = failAt;
+    files.faults = &plan;
+    profile.faults = &plan;
+    FakeProgressView view(&clock);
+    BackupRun engine(view, RunPlatform{files, profile, clock});
+    Status status = engine.run();
+    files.faults = nullptr;
+    profile.faults = nullptr;
+    outcome.after = files.allFiles();
+    outcome.ini = profile.text(kIni);
+    outcome.errorShown = status.failed() || !view.boxes.empty();
+    outcome.callNames = plan.names;
+    return outcome;
+}
+
+// A deleted file must have lain in a record set directory of the backup directory.
+bool insideARecordSet(const std::string& lowerPath) {
+    std::size_t slash = lowerPath.rfind('\\');
+    std::string dir = lowerPath.substr(0, slash);
+    return isRecordSetDirectory(dir) && liesDirectlyIn(dir, "c:\\talvek95");
+}
+
+TEST(FaultSweep, NoFailingPlatformCallLosesABackupSilently) {
+    const Outcome clean = dueRunWithRotation(0);
+    ASSERT_FALSE(clean.errorShown);
+    ASSERT_GT(clean.callNames.size(), 30u);
+    ASSERT_EQ(clean.after.count("c:\\talvek95\\021297\\autoexec.bat"), 0u) << "one set rotated";
+    ASSERT_EQ(clean.after.count("c:\\talvek95\\061297\\user.dat"), 1u);
+
+    ::testing::Test::RecordProperty("calls", static_cast<int>(clean.callNames.size()));
+    for (std::size_t k = 1; k <= clean.callNames.size(); ++k) {
+        const Outcome run = dueRunWithRotation(static_cast<int>(k));
+        const std::string call = run.callNames.size() >= k ? run.callNames[k - 1] : "?";
+        SCOPED_TRACE("call " + std::to_string(k) + " failing: " + call);
+        for (const auto& file : run.before) {
+            auto now = run.after.find(file.first);
+            if (now == run.after.end()) {
+                EXPECT_TRUE(insideARecordSet(file.first)) << "deleted: " << file.first;
+            } else if (!insideARecordSet(file.first)) {
+                EXPECT_EQ(now->second, file.second) << "changed: " << file.first;
+            }
+        }
+        FakeProfile reread;
+        reread.load(kIni, run.ini);
+        Date last;
+        EXPECT_TRUE(parseDateText(reread.read(kIni, "Aktueller Datensatz", "Datum", "", 1024),
+                                  Date{1997, 12, 6}, last));
+        // Reads through the profile functions cannot be told from a missing key or section:
+        // they give the default, as a missing key would. Every other failure that changes
+        // what the run leaves behind must show the run's error.
+        const bool exemptRead = call.rfind("read", 0) == 0;
+        if (!run.errorShown && !exemptRead) {
+            EXPECT_EQ(run.after, clean.after) << "work lost without an error";
+            EXPECT_EQ(run.ini, clean.ini) << "bookkeeping differs without an error";
+        }
+    }
+}
+
+} // namespace
