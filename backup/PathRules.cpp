@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "config/TextCase.h"
+
 namespace talvek {
 
 namespace {
@@ -79,16 +81,10 @@ bool liesDirectlyIn(const std::string& directory, const std::string& parent) {
     std::size_t last = dir.find_last_of("\\/");
     if (last == std::string::npos) return false;
     std::string a = withoutTrailing(dir.substr(0, last)), b = withoutTrailing(parent);
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x == '/') x = '\\';
-        if (y == '/') y = '\\';
-        if (x != y) return false;
-    }
-    return true;
+    for (std::string* s : {&a, &b})
+        for (char& c : *s)
+            if (c == '/') c = '\\';
+    return sameIgnoringCase(a, b);
 }
 
 bool isRecordSetDirectory(const std::string& path) {

@@ -4,6 +4,7 @@
 
 #include "backup/PathRules.h"
 #include "config/Keys.h"
+#include "config/TextCase.h"
 
 namespace talvek {
 
@@ -41,17 +42,6 @@ void deleteRecordedFile(RunContext& run, const SectionValues& values, const std:
     deleteTarget(run, dir + "\\" + name, false);
 }
 
-bool sameText(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
-}
-
 // Deletion stays inside record set directories of the current backup directory, named
 // after the record set's own date: a hand-edited "Directory" must not empty any folder.
 bool mayEmpty(RunContext& run, const std::string& dir, const std::string& section) {
@@ -72,7 +62,7 @@ Status removeRecordSet(RunContext& run, const std::string& section, Removal& out
     std::string date = values.get(keys::kDate, keys::kNotFound);
     outcome = Removal::Kept;
     if (section == run.recordSetName() ||
-        (!run.todayDirectory.empty() && sameText(dir, run.todayDirectory)))
+        (!run.todayDirectory.empty() && sameIgnoringCase(dir, run.todayDirectory)))
         return Status();
 
     outcome = Removal::Dropped;

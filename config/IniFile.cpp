@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "config/Keys.h"
+#include "config/TextCase.h"
 
 namespace talvek {
 
@@ -61,12 +62,6 @@ std::string configurationPath(const std::string& windowsDirectory) {
 
 namespace {
 
-std::string lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 std::string trimmed(const std::string& s) {
     std::size_t b = s.find_first_not_of(" \t");
     if (b == std::string::npos) return std::string();
@@ -87,7 +82,7 @@ std::string valueAsRead(std::string value) {
 
 std::string SectionValues::get(const std::string& key, const std::string& def) const {
     if (ini_) return ini_->ReadText(section_, key, def);
-    std::string wanted = lower(key);
+    std::string wanted = asciiLower(key);
     for (const auto& entry : entries_)
         if (entry.first == wanted) return entry.second;
     return def;
@@ -153,7 +148,7 @@ SectionValues TIniFile::ReadSection(const std::string& section) {
     for (const std::string& line : lines) {
         std::size_t eq = line.find('=');
         if (eq == std::string::npos) continue;
-        values.entries_.emplace_back(lower(trimmed(line.substr(0, eq))),
+        values.entries_.emplace_back(asciiLower(trimmed(line.substr(0, eq))),
                                      valueAsRead(trimmed(line.substr(eq + 1))));
     }
     return values;

@@ -17,10 +17,11 @@ namespace {
 
 const char* const kIni = "C:\\WINDOWS\\Talvek95.ini";
 const char* const kSources[] = {
-    "C:\\AUTOEXEC.BAT",     "C:\\CONFIG.SYS",         "C:\\MSDOS.SYS",
-    "C:\\IO.SYS",           "C:\\COMMAND.COM",        "C:\\WINDOWS\\WIN.INI",
-    "C:\\WINDOWS\\SYSTEM.INI", "C:\\WINDOWS\\CONTROL.INI", "C:\\WINDOWS\\SYSTEM.DAT",
-    "C:\\WINDOWS\\USER.DAT",
+    "C:\\AUTOEXEC.BAT",        "C:\\CONFIG.SYS",
+    "C:\\MSDOS.SYS",           "C:\\IO.SYS",
+    "C:\\COMMAND.COM",         "C:\\WINDOWS\\WIN.INI",
+    "C:\\WINDOWS\\SYSTEM.INI", "C:\\WINDOWS\\CONTROL.INI",
+    "C:\\WINDOWS\\SYSTEM.DAT", "C:\\WINDOWS\\USER.DAT",
 };
 
 struct Outcome {
@@ -46,7 +47,8 @@ Outcome dueRunWithRotation(int failAt) {
     }
     text += "[Datens\xE4tze]\n0=02.12.97\n1=03.12.97\n2=04.12.97\n3=05.12.97\n";
     for (const char* day : {"02", "03", "04", "05"}) {
-        std::string date = std::string(day) + ".12.97", dir = std::string("C:\\Talvek95\\") + day + "1297";
+        std::string date = std::string(day) + ".12.97",
+                    dir = std::string("C:\\Talvek95\\") + day + "1297";
         text += "[" + date + "]\nDirectory=" + dir + "\nDatum=" + date +
                 "\nDatei1=C:\\AUTOEXEC.BAT\nDatei2=C:\\CONFIG.SYS\nLogFile=PROTOCOL.TXT\n"
                 "RecFile=RECOVERY.BAT\n";

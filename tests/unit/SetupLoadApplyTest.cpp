@@ -231,8 +231,14 @@ TEST_F(SetupApply, AutostartCases) {
     } cases[] = {
         {"first apply, unchecked, Yes", false, false, {true}, true, true},
         // Unquoted, Windows would split the path at the blank and open the setup dialog.
-        {"a path with a blank", true, true, {}, false, true,
-         "C:\\Eigene Dateien\\Talvek\\talvek.exe", "\"C:\\Eigene Dateien\\Talvek\\talvek.exe\" -s"},
+        {"a path with a blank",
+         true,
+         true,
+         {},
+         false,
+         true,
+         "C:\\Eigene Dateien\\Talvek\\talvek.exe",
+         "\"C:\\Eigene Dateien\\Talvek\\talvek.exe\" -s"},
         {"first apply, unchecked, No", false, false, {false}, true, false},
         {"first apply, checked", false, true, {}, false, true},
         {"later apply, unchecked", true, false, {true}, false, false},

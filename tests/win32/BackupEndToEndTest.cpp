@@ -330,9 +330,12 @@ TEST_F(Rotation, TheMaximumThreeRemovesTheOldestRecordSet) {
     };
     EXPECT_FALSE(has("[" + dayText(3) + "]"));
     EXPECT_TRUE(has("[" + dayText(2) + "]"));
-    std::vector<std::string> tail(lines.end() - 4, lines.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{"[Datens\xE4tze]", "0=" + dayText(2),
-                                              "1=" + dayText(1), "2=" + dayText(0)}));
+    // The list is rewritten in place, in one access.
+    auto at = std::find(lines.begin(), lines.end(), "[Datens\xE4tze]");
+    ASSERT_LE(at + 4, lines.end());
+    EXPECT_EQ(std::vector<std::string>(at, at + 4),
+              (std::vector<std::string>{"[Datens\xE4tze]", "0=" + dayText(2), "1=" + dayText(1),
+                                        "2=" + dayText(0)}));
 }
 
 TEST_F(Rotation, HandEditedBookkeepingDeletesNothingOutsideARecordSet) {

@@ -57,3 +57,50 @@ TEST_F(ConfigurationFile, AWriteProtectedFileRaisesTheWriteError) {
 }
 
 } // namespace
+
+namespace {
+
+// The list as key-by-key reading gives it: "0", "1", ... up to the first "ERROR".
+std::vector<std::string> keyByKey(const std::string& path, const std::string& prefix, int first) {
+    std::vector<std::string> entries;
+    for (int i = first;; ++i) {
+        char value[TIniFile::kValueBuffer] = {};
+        GetPrivateProfileStringA("L", (prefix + std::to_string(i)).c_str(), "ERROR", value,
+                                 sizeof value, path.c_str());
+        if (std::string(value) == "ERROR") return entries;
+        entries.emplace_back(value);
+    }
+}
+
+TEST_F(ConfigurationFile, ASectionReadGivesWhatKeyByKeyReadingGives) {
+    std::string big; // beyond the 32,767 characters one section read may return
+    for (int i = 0; i < 400; ++i)
+        big += std::to_string(i) + "=C:\\" + std::string(90, 'x') + std::to_string(i) + "\r\n";
+    const struct {
+        const char* name;
+        std::string body;
+        const char* prefix;
+        int first;
+    } cases[] = {
+        {"gap", "0=a\r\n1=b\r\n3=d\r\n", "", 0},
+        {"ERROR ends it", "0=a\r\n1=ERROR\r\n2=c\r\n", "", 0},
+        {"quoted ERROR", "0=a\r\n1=\"ERROR\"\r\n", "", 0},
+        {"duplicate key: the first counts", "0=a\r\n0=b\r\n1=c\r\n", "", 0},
+        {"blanks and quotes", "0 =  a b  \r\n 1=\"q\"\r\n2='s'\r\n3=\"x'\r\n4=\r\n", "", 0},
+        {"keys in any order and case", "DATEI2=y\r\ndatei1=x\r\n", "Datei", 1},
+        {"comments and other keys", ";0=no\r\nx=1\r\n0=a\r\n", "", 0},
+        {"a value beyond the buffer", "0=" + std::string(1500, 'v') + "\r\n", "", 0},
+        {"a section beyond 32,767 characters", big, "", 0},
+        {"empty", "", "", 0},
+    };
+    for (const auto& c : cases) {
+        bench::writeFile(path, "[A]\r\n0=other\r\n[L]\r\n" + c.body + "[B]\r\n5=z\r\n");
+        EXPECT_EQ(ini.ReadList("L", c.prefix, c.first), keyByKey(path, c.prefix, c.first))
+            << c.name;
+    }
+    EXPECT_EQ(ini.ReadList("L").size(), 0u);
+    bench::writeFile(path, "[L]\r\n" + big);
+    EXPECT_EQ(ini.ReadList("L").size(), 400u) << "a long section is never cut";
+}
+
+} // namespace

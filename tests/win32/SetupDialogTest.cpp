@@ -419,6 +419,18 @@ TEST_F(SetupDialog, OutOfRangeValuesAndALongListLoadWithoutLoss) {
     EXPECT_FALSE(IsWindowEnabled(d.ok));
 
     typeText(d.batchname, "R.BAT");
+    // An empty backup directory would put record sets into the current directory: refused.
+    std::string before = bench::readFile(bench::iniPath());
+    bench::click(d.ok);
+    HWND box = bench::waitForMessageBox(process.pid(), 10000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(bench::messageBoxText(box), "Das Verzeichnis für die Datensätze muss ein "
+                                          "vollständiger Pfad sein (z. B. C:\\Talvek95).");
+    bench::answerMessageBox(box, IDOK);
+    EXPECT_EQ(bench::readFile(bench::iniPath()), before);
+    EXPECT_TRUE(IsWindowEnabled(d.ok));
+
+    typeText(d.edit1, "C:\\Talvek95");
     bench::click(d.ok);
     ASSERT_TRUE(waitEnabled(d.ok, false, 20000));
     std::vector<std::string> lines = iniLines();
@@ -427,7 +439,7 @@ TEST_F(SetupDialog, OutOfRangeValuesAndALongListLoadWithoutLoss) {
     };
     EXPECT_TRUE(has("max. Anzahl der Datensätze=1000"));
     EXPECT_TRUE(has("AlleXTage=1"));
-    EXPECT_TRUE(has("Recovery Directory="));
+    EXPECT_TRUE(has("Recovery Directory=C:\\Talvek95"));
     EXPECT_TRUE(has("1199=C:\\F1199"));
 }
 

@@ -6,6 +6,7 @@
 #include "backup/PathRules.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
+#include "config/TextCase.h"
 #include "ui/setup/logic/SpinRange.h"
 
 namespace talvek {
@@ -52,12 +53,6 @@ class NoConfiguration : public ProfileStore {
 const char* const kNoWindowsDirectory = "Konnte Windows Verzeichnis nicht ermitteln";
 const char* const kRelativeDirectory =
     "Das Verzeichnis für die Datensätze muss ein vollständiger Pfad sein (z. B. C:\\Talvek95).";
-
-std::string lowerCase(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
 
 } // namespace
 
@@ -204,7 +199,7 @@ Status SetupLogic::addFile() {
     // never be saved.
     std::string name = fileNamePart(chosen);
     for (const std::string& listed : view_.files())
-        if (lowerCase(fileNamePart(listed)) == lowerCase(name))
+        if (sameIgnoringCase(fileNamePart(listed), name))
             return Status::error("Eine Datei mit dem Namen " + name + " ist bereits in der Liste.");
     TALVEK_TRY(append(chosen));
     view_.setOkEnabled(true);

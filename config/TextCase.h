@@ -1,0 +1,18 @@
+// Comparisons without regard to case, as the file system and the profile functions make
+// them for the ASCII letters of names.
+#pragma once
+#include <string>
+
+namespace talvek {
+
+inline std::string asciiLower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+inline bool sameIgnoringCase(const std::string& a, const std::string& b) {
+    return asciiLower(a) == asciiLower(b);
+}
+
+} // namespace talvek
