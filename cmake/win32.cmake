@@ -45,3 +45,9 @@ target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_options(win32_tests PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${COMMON_FLAGS}>)
 target_link_libraries(win32_tests PRIVATE talvek_win32 gtest gtest_main)
 target_link_options(win32_tests PRIVATE -static -static-libgcc -static-libstdc++)
+
+# The benchmarks' floor: a small GUI program paying the platform's costs and none of ours.
+add_executable(bench_floor WIN32 tests/bench/BenchFloor.cpp)
+target_compile_options(bench_floor PRIVATE ${COMMON_FLAGS} -Os)
+target_link_options(bench_floor PRIVATE -static -static-libgcc -static-libstdc++ -s)
+add_dependencies(win32_tests bench_floor)

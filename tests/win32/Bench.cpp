@@ -62,16 +62,37 @@ void Process::kill() {
     }
 }
 
-Process startTalvek(const std::string& args) {
-    std::string line = "\"" + talvekPath() + "\" " + args;
+Process startProgram(const std::string& exe, const std::string& args) {
+    std::string line = "\"" + exe + "\" " + args;
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(talvekPath().c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
                         exeDir().c_str(), &si, &pi))
         return Process();
     CloseHandle(pi.hThread);
     return Process(pi.hProcess, pi.dwProcessId);
+}
+
+Process startTalvek(const std::string& args) {
+    return startProgram(talvekPath(), args);
+}
+
+std::string floorPath() {
+    return exeDir() + "\\bench_floor.exe";
+}
+
+double nowMs() {
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+int benchRuns(int fallback) {
+    const char* env = std::getenv("TALVEK_BENCH_RUNS");
+    int n = env ? std::atoi(env) : 0;
+    return n > 0 ? n : fallback;
 }
 
 namespace {
@@ -103,14 +124,15 @@ BOOL CALLBACK collectChild(HWND wnd, LPARAM param) {
 
 } // namespace
 
-HWND waitForWindow(DWORD pid, const char* className, const char* caption, DWORD timeoutMs) {
+HWND waitForWindow(DWORD pid, const char* className, const char* caption, DWORD timeoutMs,
+                   DWORD pollMs) {
     DWORD start = GetTickCount();
     for (;;) {
         WindowQuery q{pid, className, caption, nullptr};
         EnumWindows(matchTopLevel, reinterpret_cast<LPARAM>(&q));
         if (q.found) return q.found;
         if (GetTickCount() - start > timeoutMs) return nullptr;
-        pump(50);
+        pump(pollMs);
     }
 }
 

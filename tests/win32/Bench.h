@@ -37,11 +37,21 @@ class Process {
     DWORD pid_ = 0;
 };
 
+// Starts a program of this folder's with the given argument text (command line: "exe " + args).
+Process startProgram(const std::string& exe, const std::string& args);
 // Starts talvek.exe with the given argument text (the command line is "talvek.exe " + args).
 Process startTalvek(const std::string& args);
 
-// A visible top-level window of the process with this class (and caption, unless null).
-HWND waitForWindow(DWORD pid, const char* className, const char* caption, DWORD timeoutMs);
+// For the benchmarks: the floor program (tests/bench), a clock in milliseconds, and how many
+// alternating runs to make (TALVEK_BENCH_RUNS, else the fallback).
+std::string floorPath();
+double nowMs();
+int benchRuns(int fallback);
+
+// A visible top-level window of the process with this class (and caption, unless null),
+// looked for every pollMs.
+HWND waitForWindow(DWORD pid, const char* className, const char* caption, DWORD timeoutMs,
+                   DWORD pollMs = 50);
 // A message box (dialog class #32770) of the process.
 HWND waitForMessageBox(DWORD pid, DWORD timeoutMs);
 // The text of a message box and its caption.
