@@ -1,13 +1,25 @@
-// The error type raised below the user interface; its text is shown as it stands.
+// The error of an operation below the user interface, passed back as a value: an operation that
+// can fail returns one, empty when it succeeded, and the caller stops where it gets a failed one.
+// Its text is shown as it stands.
 #pragma once
-#include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace talvek {
 
-class AppError : public std::runtime_error {
+class [[nodiscard]] AppError {
   public:
-    explicit AppError(const std::string& text) : std::runtime_error(text) {}
+    AppError() = default; // no error
+    explicit AppError(std::string text) : failed_(true), text_(std::move(text)) {}
+
+    explicit operator bool() const { return failed_; }
+    const std::string& text() const { return text_; }
+    // The text, as code that still raises the error and catches it reads it.
+    const char* what() const { return text_.c_str(); }
+
+  private:
+    bool failed_ = false;
+    std::string text_;
 };
 
 } // namespace talvek

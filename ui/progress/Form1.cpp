@@ -5,6 +5,7 @@
 #include "backup/BackupRun.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/toolkit/Application.h"
+#include "ui/toolkit/CaughtError.h"
 #include "ui/toolkit/Controls.h"
 
 namespace talvek::ui {
@@ -207,13 +208,10 @@ void TForm1::FormActivate() {
     static Win32Profile profile;
     static Win32Clock clock;
     run_ = std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock});
-    try {
-        run_->run();
-    } catch (...) {
-        flushLog(); // the error box comes next: the box shows what the run logged so far
-        throw;
-    }
-    flushLog();
+    // The run still raises the errors of the configuration file and its dates.
+    const AppError error = caughtError([this] { run_->run(); });
+    flushLog(); // before the error box: the box shows what the run logged so far
+    Application::instance().report(error);
 }
 
 void TForm1::endebClick() {
