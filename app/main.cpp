@@ -10,7 +10,9 @@
 // this program does not have; replacing it keeps the demangler and printf engine out of the
 // program (about a tenth of its size).
 namespace __gnu_cxx {
-void __verbose_terminate_handler() { ExitProcess(1); }
+void __verbose_terminate_handler() {
+    ExitProcess(1);
+}
 } // namespace __gnu_cxx
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -21,6 +23,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         app.run();
     } else {
         talvek::ui::TSetupForm form;
+        if (app.report(form.creationError())) return 1;
         app.run();
     }
     return 0;

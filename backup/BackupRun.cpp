@@ -37,7 +37,7 @@ void BackupRun::finishStep(int step) {
     run_.stepFailed = false;
 }
 
-Status BackupRun::run() {
+AppError BackupRun::run() {
     run_.runError = false;
     run_.view.repaintNow();
 
@@ -49,12 +49,12 @@ Status BackupRun::run() {
         run_.view.showMessageBox(missingConfigurationMessage(run_.windowsDirectory),
                                  kMissingCaption);
         run_.view.quit();
-        return Status();
+        return AppError();
     case SettingsOutcome::NotDue:
         run_.view.markStep(1, StepMark::Done);
         run_.view.setStatus(kNotDue, StatusColor::Green);
         finish();
-        return Status();
+        return AppError();
     case SettingsOutcome::Due:
         break;
     }
@@ -76,7 +76,7 @@ Status BackupRun::run() {
     run_.view.markStep(6, StepMark::Done);
 
     finish();
-    return Status();
+    return AppError();
 }
 
 void BackupRun::finish() {

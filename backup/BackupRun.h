@@ -10,7 +10,7 @@ class BackupRun {
 
     // The whole run sequence. An error of the configuration file or an unreadable date ends
     // it where it stands and comes back to the caller, which shows it.
-    Status run();
+    AppError run();
     // Closes steps 1 to 4: error or done mark, status line, step failure flag cleared.
     void finishStep(int step);
 

@@ -46,7 +46,7 @@ bool saveEntry(RunContext& run, const std::string& entry, std::size_t position) 
 
 // Today's record set section in one access, once everything is copied. A run that saved
 // nothing leaves no section behind: an empty record set would later push a good one out.
-Status recordTodaysSection(RunContext& run) {
+AppError recordTodaysSection(RunContext& run) {
     std::string name = run.recordSetName();
     if (!run.savedAnyFile) return run.ini->RemoveSection(name);
     std::vector<std::pair<std::string, std::string>> values = {
@@ -57,7 +57,7 @@ Status recordTodaysSection(RunContext& run) {
 
 } // namespace
 
-Status backupFiles(RunContext& run) {
+AppError backupFiles(RunContext& run) {
     run.recoveryBatch = recoveryBatchHeader(run.recordSetName(), run.todayDirectory);
     run.fileList = run.ini->ReadList(keys::kFileList);
     const std::size_t n = run.fileList.size();

@@ -31,10 +31,10 @@ bool writeRecordFile(RunContext& run, const std::string& name,
 
 } // namespace
 
-Status writeRecordFiles(RunContext& run) {
+AppError writeRecordFiles(RunContext& run) {
     TIniFile& ini = *run.ini;
     // Without a usable backup directory there is no place for either file.
-    if (run.todayDirectory.empty()) return Status();
+    if (run.todayDirectory.empty()) return AppError();
     // A run that saved nothing has no record set section; its files stay for the user to
     // read what went wrong, but nothing registers them.
     const bool record = run.savedAnyFile;
@@ -55,7 +55,7 @@ Status writeRecordFiles(RunContext& run) {
                 ini.WriteText(run.recordSetName(), keys::kRecordRecFile,
                               ini.ReadText(keys::kSettings, keys::kBatchName, "RECOVERY.BAT")));
     }
-    return Status();
+    return AppError();
 }
 
 } // namespace talvek

@@ -9,7 +9,7 @@ void loadRecordList(RunContext& run) {
     run.recordList = run.ini->ReadList(keys::kRecordList);
 }
 
-Status registerTodaysRecordSet(RunContext& run) {
+AppError registerTodaysRecordSet(RunContext& run) {
     // One date text names one section: a second entry would later remove the day's
     // record set while the first still counts it.
     std::string today = run.recordSetName();
@@ -19,7 +19,7 @@ Status registerTodaysRecordSet(RunContext& run) {
     if (!listed) run.recordList.push_back(today);
     TALVEK_TRY(run.ini->WriteList(keys::kRecordList, run.recordList));
     run.log("Die Datensätze wurden aktualisiert.");
-    return Status();
+    return AppError();
 }
 
 } // namespace talvek

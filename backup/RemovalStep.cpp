@@ -54,7 +54,7 @@ bool mayEmpty(RunContext& run, const std::string& dir, const std::string& sectio
 
 } // namespace
 
-Status removeRecordSet(RunContext& run, const std::string& section, Removal& outcome) {
+AppError removeRecordSet(RunContext& run, const std::string& section, Removal& outcome) {
     TIniFile& ini = *run.ini;
     FileSystem& files = run.platform.files;
     SectionValues values = ini.ReadSection(section);
@@ -63,7 +63,7 @@ Status removeRecordSet(RunContext& run, const std::string& section, Removal& out
     outcome = Removal::Kept;
     if (section == run.recordSetName() ||
         (!run.todayDirectory.empty() && sameIgnoringCase(dir, run.todayDirectory)))
-        return Status();
+        return AppError();
 
     outcome = Removal::Dropped;
     run.log("Lösche Datensatz vom: " + date);
@@ -71,14 +71,14 @@ Status removeRecordSet(RunContext& run, const std::string& section, Removal& out
     if (dir == keys::kNotFound) {
         // Without a directory every target would lie relative to the current directory.
         run.fail("Das zu löschende Verzeichnis konnte nicht ermittelt werden.");
-        return Status();
+        return AppError();
     }
     if (!mayEmpty(run, dir, section)) {
         std::string text =
             "Das Verzeichnis " + dir + " ist kein Datensatzverzeichnis und wird nicht gelöscht !";
         run.log(text);
         run.fail(text);
-        return Status();
+        return AppError();
     }
 
     for (const std::string& saved : values.list(keys::kSavedFilePrefix, 1)) {
@@ -104,10 +104,10 @@ Status removeRecordSet(RunContext& run, const std::string& section, Removal& out
     // Whatever is left stays registered, so the next run tries again; a directory that is
     // gone altogether (removed by hand) has nothing left to try.
     outcome = files.directoryExists(dir) ? Removal::Failed : Removal::Dropped;
-    return Status();
+    return AppError();
 }
 
-Status removeOldRecordSets(RunContext& run) {
+AppError removeOldRecordSets(RunContext& run) {
     TIniFile& ini = *run.ini;
     loadRecordList(run);
     int maximum = ini.ReadNumber(keys::kSettings, keys::kMaxRecordSets, -1);

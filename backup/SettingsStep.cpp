@@ -32,22 +32,22 @@ bool contains(const std::vector<std::string>& list, const std::string& text) {
 
 } // namespace
 
-Status isBackupDue(const std::string& last, int everyXDays, const Date& today, bool& due) {
+AppError isBackupDue(const std::string& last, int everyXDays, const Date& today, bool& due) {
     Date threshold = thresholdFor(everyXDays, today);
     Date lastDate;
     if (!parseDateText(last, today, lastDate)) return invalidDate(last);
     // A last date after today comes from a wrong clock or the default read in the wrong
     // century; it must not hold off backups for years.
     due = !(threshold < lastDate) || today < lastDate;
-    return Status();
+    return AppError();
 }
 
-Status loadSettings(RunContext& run, SettingsOutcome& outcome) {
+AppError loadSettings(RunContext& run, SettingsOutcome& outcome) {
     run.windowsDirectory = run.platform.files.windowsDirectory(kWindowsDirectoryBuffer);
     if (run.windowsDirectory.empty()) run.fail("Konnte Windows Verzeichnis nicht ermitteln");
     std::string path = configurationPath(run.windowsDirectory);
     outcome = SettingsOutcome::ConfigurationMissing;
-    if (!run.platform.files.fileExists(path)) return Status();
+    if (!run.platform.files.fileExists(path)) return AppError();
     run.ini = std::make_unique<TIniFile>(run.platform.profile, path);
     TIniFile& ini = *run.ini;
 
@@ -57,17 +57,17 @@ Status loadSettings(RunContext& run, SettingsOutcome& outcome) {
     bool due = false;
     outcome = SettingsOutcome::NotDue;
     TALVEK_TRY(isBackupDue(run.previousDate, everyXDays, today, due));
-    if (!due) return Status();
+    if (!due) return AppError();
     // Record sets are named by the day: a second one on a day already registered would
     // fail every copy and let a later rotation delete the day's copies.
     loadRecordList(run);
-    if (contains(run.recordList, run.todayText())) return Status();
+    if (contains(run.recordList, run.todayText())) return AppError();
 
     outcome = SettingsOutcome::Due;
     TALVEK_TRY(ini.WriteText(keys::kCurrentRecord, keys::kDate, run.todayText()));
     run.backupDirectory = ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, keys::kListEnd);
     if (run.backupDirectory == keys::kListEnd) run.fail("Fehler beim Lesen aus der Ini Datei!");
-    return Status();
+    return AppError();
 }
 
 std::string missingConfigurationMessage(const std::string& windowsDirectory) {

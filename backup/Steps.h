@@ -12,10 +12,10 @@ namespace talvek {
 enum class SettingsOutcome { ConfigurationMissing, NotDue, Due };
 
 // Step 1: Windows directory, configuration file, due check, backup directory.
-Status loadSettings(RunContext& run, SettingsOutcome& outcome);
+AppError loadSettings(RunContext& run, SettingsOutcome& outcome);
 // The due check alone: `last` is the stored text, `everyXDays` the interval. The error of
 // an unreadable date when `last` is no date.
-Status isBackupDue(const std::string& last, int everyXDays, const Date& today, bool& due);
+AppError isBackupDue(const std::string& last, int everyXDays, const Date& today, bool& due);
 // The text shown when the configuration file is missing.
 std::string missingConfigurationMessage(const std::string& windowsDirectory);
 // The four header lines of the details log, added after step 1 of a due run.
@@ -24,16 +24,16 @@ void addHeaderLines(RunContext& run);
 void createDirectories(RunContext& run);
 // Step 3: copies of the listed files, the recovery batch table and today's record set
 // section, written once everything is copied.
-Status backupFiles(RunContext& run);
+AppError backupFiles(RunContext& run);
 // Step 4: removal of old record sets, then the record set list written back.
-Status removeOldRecordSets(RunContext& run);
+AppError removeOldRecordSets(RunContext& run);
 // Step 5: protocol file and recovery batch. Sets the step failure flag when one of them
 // could not be written; the run sequence then marks row 5 failed.
-Status writeRecordFiles(RunContext& run);
+AppError writeRecordFiles(RunContext& run);
 
 // The record set list of step 4 (oldest first) and its registration of today's record set.
 void loadRecordList(RunContext& run);
-Status registerTodaysRecordSet(RunContext& run);
+AppError registerTodaysRecordSet(RunContext& run);
 
 // What became of an old record set that step 4 took up.
 enum class Removal {
@@ -43,7 +43,7 @@ enum class Removal {
     Kept,    // today's record set: never removed
 };
 // Removes one old record set named by its section; failures go to the run context.
-Status removeRecordSet(RunContext& run, const std::string& section, Removal& outcome);
+AppError removeRecordSet(RunContext& run, const std::string& section, Removal& outcome);
 
 // The first 11 lines of the recovery batch (plus the "ECHO ." placeholder of line 11).
 std::vector<std::string> recoveryBatchHeader(const std::string& dateText,

@@ -20,6 +20,9 @@ target_link_libraries(talvek_win32 PUBLIC talvek_core ${WIN32_LIBS})
 
 enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 1252")
+# windres reads the pictures, icon and cursor itself: a new picture must rebuild the resources.
+file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS resources/*.bmp resources/*.ico resources/*.cur)
+set_source_files_properties(resources/talvek.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
 add_executable(talvek WIN32 app/main.cpp resources/talvek.rc)
 target_compile_options(talvek PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${WIN32_FLAGS}>)
 target_link_libraries(talvek PRIVATE talvek_win32)
@@ -42,3 +45,9 @@ target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_options(win32_tests PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${COMMON_FLAGS}>)
 target_link_libraries(win32_tests PRIVATE talvek_win32 gtest gtest_main)
 target_link_options(win32_tests PRIVATE -static -static-libgcc -static-libstdc++)
+
+# The benchmarks' floor: a small GUI program paying the platform's costs and none of ours.
+add_executable(bench_floor WIN32 tests/bench/BenchFloor.cpp)
+target_compile_options(bench_floor PRIVATE ${COMMON_FLAGS} -Os)
+target_link_options(bench_floor PRIVATE -static -static-libgcc -static-libstdc++ -s)
+add_dependencies(win32_tests bench_floor)

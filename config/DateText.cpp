@@ -129,8 +129,8 @@ bool parseDateText(const std::string& text, const Date& today, Date& result) {
     return scanDateText(text, today, result);
 }
 
-Status invalidDate(const std::string& text) {
-    return Status::error("'" + text + "' ist kein gültiges Datum");
+AppError invalidDate(const std::string& text) {
+    return AppError("'" + text + "' ist kein gültiges Datum");
 }
 
 double secondsOf(const LocalTime& t) {

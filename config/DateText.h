@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "config/Status.h"
+#include "config/Error.h"
 #include "platform/Clock.h"
 
 namespace talvek {
@@ -34,7 +34,7 @@ std::string compactDateText(const Date& date);
 // the year when it is left out. False when the text is no date.
 bool parseDateText(const std::string& text, const Date& today, Date& result);
 // The error of a text that is no date: "'%s' ist kein gültiges Datum".
-Status invalidDate(const std::string& text);
+AppError invalidDate(const std::string& text);
 
 // Seconds since 1 January of year 1, with fractions, for comparing clock readings.
 double secondsOf(const LocalTime& t);

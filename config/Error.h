@@ -1,13 +1,33 @@
-// The error type raised below the user interface; its text is shown as it stands.
+// The error of an operation, passed back as a value: an operation that can fail returns one,
+// empty when it succeeded, and the caller stops where it gets a failed one. The program is
+// built without C++ exceptions; the window procedures show a failed one in the error box,
+// its text as it stands.
 #pragma once
-#include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace talvek {
 
-class AppError : public std::runtime_error {
+class [[nodiscard]] AppError {
   public:
-    explicit AppError(const std::string& text) : std::runtime_error(text) {}
+    AppError() = default; // no error
+    explicit AppError(std::string text) : failed_(true), text_(std::move(text)) {}
+
+    explicit operator bool() const { return failed_; }
+    bool ok() const { return !failed_; }
+    bool failed() const { return failed_; }
+    const std::string& text() const { return text_; }
+
+  private:
+    bool failed_ = false;
+    std::string text_;
 };
+
+// Returns the error from the calling function when the expression gives one.
+#define TALVEK_TRY(expr)                                                                           \
+    do {                                                                                           \
+        ::talvek::AppError talvekError_ = (expr);                                                  \
+        if (talvekError_) return talvekError_;                                                     \
+    } while (0)
 
 } // namespace talvek

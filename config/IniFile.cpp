@@ -101,8 +101,8 @@ std::vector<std::string> SectionValues::list(const std::string& prefix, int firs
 TIniFile::TIniFile(ProfileStore& store, std::string fileName)
     : store_(store), fileName_(std::move(fileName)) {}
 
-Status TIniFile::writeError() const {
-    return Status::error("nach " + fileName_ + " kann nicht geschrieben werden");
+AppError TIniFile::writeError() const {
+    return AppError("nach " + fileName_ + " kann nicht geschrieben werden");
 }
 
 std::string TIniFile::ReadText(const std::string& section, const std::string& key,
@@ -110,9 +110,9 @@ std::string TIniFile::ReadText(const std::string& section, const std::string& ke
     return store_.read(fileName_, section, key, def, kValueBuffer);
 }
 
-Status TIniFile::WriteText(const std::string& section, const std::string& key,
-                           const std::string& value) {
-    return store_.write(fileName_, section, key, value) ? Status() : writeError();
+AppError TIniFile::WriteText(const std::string& section, const std::string& key,
+                             const std::string& value) {
+    return store_.write(fileName_, section, key, value) ? AppError() : writeError();
 }
 
 int TIniFile::ReadNumber(const std::string& section, const std::string& key, int def) {
@@ -120,7 +120,7 @@ int TIniFile::ReadNumber(const std::string& section, const std::string& key, int
     return parseStoredNumber(ReadText(section, key, ""), value) ? value : def;
 }
 
-Status TIniFile::WriteNumber(const std::string& section, const std::string& key, int value) {
+AppError TIniFile::WriteNumber(const std::string& section, const std::string& key, int value) {
     return WriteText(section, key, std::to_string(value));
 }
 
@@ -128,13 +128,13 @@ bool TIniFile::ReadFlag(const std::string& section, const std::string& key, bool
     return ReadNumber(section, key, def ? 1 : 0) != 0;
 }
 
-Status TIniFile::WriteFlag(const std::string& section, const std::string& key, bool value) {
+AppError TIniFile::WriteFlag(const std::string& section, const std::string& key, bool value) {
     return WriteText(section, key, value ? "1" : "0");
 }
 
-Status TIniFile::RemoveSection(const std::string& section) {
-    if (store_.removeSection(fileName_, section)) return Status();
-    return store_.hasSection(fileName_, section) ? writeError() : Status();
+AppError TIniFile::RemoveSection(const std::string& section) {
+    if (store_.removeSection(fileName_, section)) return AppError();
+    return store_.hasSection(fileName_, section) ? writeError() : AppError();
 }
 
 SectionValues TIniFile::ReadSection(const std::string& section) {
@@ -154,13 +154,13 @@ SectionValues TIniFile::ReadSection(const std::string& section) {
     return values;
 }
 
-Status TIniFile::WriteSection(const std::string& section,
-                              const std::vector<std::pair<std::string, std::string>>& values) {
+AppError TIniFile::WriteSection(const std::string& section,
+                                const std::vector<std::pair<std::string, std::string>>& values) {
     std::vector<std::string> lines;
     lines.reserve(values.size());
     for (const auto& kv : values)
         lines.push_back(kv.first + "=" + kv.second);
-    return store_.writeSection(fileName_, section, lines) ? Status() : writeError();
+    return store_.writeSection(fileName_, section, lines) ? AppError() : writeError();
 }
 
 std::vector<std::string> TIniFile::ReadList(const std::string& section, const std::string& prefix,
@@ -168,7 +168,7 @@ std::vector<std::string> TIniFile::ReadList(const std::string& section, const st
     return ReadSection(section).list(prefix, first);
 }
 
-Status TIniFile::WriteList(const std::string& section, const std::vector<std::string>& entries) {
+AppError TIniFile::WriteList(const std::string& section, const std::vector<std::string>& entries) {
     std::vector<std::pair<std::string, std::string>> values;
     values.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i)

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "config/Status.h"
+#include "config/Error.h"
 #include "platform/ProfileStore.h"
 
 namespace talvek {
@@ -45,29 +45,30 @@ class TIniFile {
 
     std::string ReadText(const std::string& section, const std::string& key,
                          const std::string& def);
-    Status WriteText(const std::string& section, const std::string& key, const std::string& value);
+    AppError WriteText(const std::string& section, const std::string& key,
+                       const std::string& value);
     int ReadNumber(const std::string& section, const std::string& key, int def);
-    Status WriteNumber(const std::string& section, const std::string& key, int value);
+    AppError WriteNumber(const std::string& section, const std::string& key, int value);
     bool ReadFlag(const std::string& section, const std::string& key, bool def);
-    Status WriteFlag(const std::string& section, const std::string& key, bool value);
+    AppError WriteFlag(const std::string& section, const std::string& key, bool value);
     // A missing section is no error; a removal the platform refuses gives the write error.
-    Status RemoveSection(const std::string& section);
+    AppError RemoveSection(const std::string& section);
 
     // The whole section in one access.
     SectionValues ReadSection(const std::string& section);
     // Replaces the section by these keys and values, in this order, in one access.
-    Status WriteSection(const std::string& section,
-                        const std::vector<std::pair<std::string, std::string>>& values);
+    AppError WriteSection(const std::string& section,
+                          const std::vector<std::pair<std::string, std::string>>& values);
 
     // A numbered list: keys prefix+first, prefix+(first+1), ... up to the first missing key
     // or "ERROR", read in one access.
     std::vector<std::string> ReadList(const std::string& section, const std::string& prefix = "",
                                       int first = 0);
     // Rewrites the section as the list under the keys "0", "1", ... in one access.
-    Status WriteList(const std::string& section, const std::vector<std::string>& entries);
+    AppError WriteList(const std::string& section, const std::vector<std::string>& entries);
 
   private:
-    Status writeError() const;
+    AppError writeError() const;
 
     ProfileStore& store_;
     std::string fileName_;

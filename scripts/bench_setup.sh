@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Measures the time from starting talvek.exe (no switch) until its setup dialog is shown, with
-# a configuration file holding 999 file-list entries, over several starts.
+# a configuration file holding 999 file-list entries, against a small GUI program that shows
+# an empty window, as best of [starts] alternating starts (default 5). Prints the ratio
+# (target: at most 1.2), the shares, and the dialog's own work measured in-process.
 # Usage: scripts/bench_setup.sh [starts]   (BENCH_BUILD=dir to use another build directory)
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/scripts/wine-env.sh"
 export TALVEK_BENCH_RUNS=${1:-5}
-run_bench_tests 'SetupBench.*' '^setup bench'
+run_bench_tests 'SetupBench.*' '^(setup bench|  )'

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Draws the program's pictures, icon and hand cursor into resources/ (run by hand; the
-results are committed so a build needs none of this)."""
+results are committed so a build needs none of this). The pictures are stored as RLE8
+bitmaps with exactly the colours drawn (scripts/rle_bitmap.py)."""
 import struct, subprocess, pathlib
+from rle_bitmap import compress
 
 res = pathlib.Path(__file__).resolve().parent.parent / "resources"
 FONT = "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf"
@@ -19,6 +21,8 @@ magick("-size", "25x25", "xc:black", "-stroke", "#00C000", "-strokewidth", "4", 
 magick("-size", "25x25", "xc:black", "-stroke", "#FF0000", "-strokewidth", "4",
        "-draw", "line 5,5 19,19", "-draw", "line 19,5 5,19", "-type", "TrueColor",
        f"BMP3:{res / 'cross.bmp'}")
+for picture in ("title.bmp", "tick.bmp", "cross.bmp"):
+    compress(res / picture)
 # Program icon: the title's initial on a dark blue tile.
 magick("-size", "32x32", "xc:#000080", "-fill", "white", "-font", FONT, "-pointsize", "24",
        "-gravity", "center", "-annotate", "+0+0", "T", "-colors", "16", "-type", "Palette",

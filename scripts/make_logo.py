@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Draws the about page's logo, resources/logo.bmp (465 x 217, run by hand; the result is
-committed). The right half stays black: the link labels and the credits banner sit there."""
+committed). The right half stays black: the link labels and the credits banner sit there.
+Stored as an RLE8 bitmap with the palette's colours (scripts/rle_bitmap.py)."""
 import pathlib, subprocess
+from rle_bitmap import compress
 
 res = pathlib.Path(__file__).resolve().parent.parent / "resources"
 BOLD = "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf"
@@ -23,5 +25,9 @@ subprocess.run([
     "-fill", "white", "-font", BOLD, "-pointsize", "40", "-annotate", "+244+58", "Talvek 95",
     "-fill", "#A0A0A0", "-font", REGULAR, "-pointsize", "13",
     "-annotate", "+246+78", "Sicherung der Systemdateien",
-    "-colors", "256", "-type", "Palette", "-compress", "None", f"BMP3:{res / 'logo.bmp'}",
+    # Undithered colours (a coarse colour tree keeps the glow smooth with about 100 of them)
+    # lie in long runs along each row, which the RLE8 form stores in a quarter of the bytes.
+    "+dither", "-treedepth", "6", "-colors", "256", "-type", "Palette", "-compress", "None",
+    f"BMP3:{res / 'logo.bmp'}",
 ], check=True)
+compress(res / "logo.bmp")

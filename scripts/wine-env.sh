@@ -83,14 +83,14 @@ prepare_prefix() {
     give_to_test_user "$WINEPREFIX"
 }
 
-# For the benchmarks: builds the Windows-side test program (and talvek.exe) in BENCH_BUILD,
-# starts the display and the prefix, and runs the disabled benchmark tests that match the
-# filter, keeping the lines that match the pattern.
+# For the benchmarks: builds the Windows-side test program, talvek.exe and the floor program
+# (tests/bench) in BENCH_BUILD, starts the display and the prefix, and runs the disabled
+# benchmark tests that match the filter, keeping the lines that match the pattern.
 run_bench_tests() { # filter pattern
     BENCH_BUILD=${BENCH_BUILD:-$WIN_BUILD}
     cmake -S "$ROOT" -B "$BENCH_BUILD" -DCMAKE_TOOLCHAIN_FILE="$WIN_TOOLCHAIN" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$BENCH_BUILD" -j"${JOBS:-2}" --target talvek win32_tests >/dev/null
+    cmake --build "$BENCH_BUILD" -j"${JOBS:-2}" --target talvek win32_tests bench_floor >/dev/null
     start_display
     trap stop_display EXIT
     prepare_prefix

@@ -2,7 +2,6 @@
 #pragma once
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -33,12 +32,16 @@ class RecordingCanvas : public Canvas {
     int id() const { return id_; }
     int width() const override { return w_; }
     int height() const override { return h_; }
-    void setSize(int w, int h) override {
+    AppError setSize(int w, int h) override {
         w_ = w;
         h_ = h;
         ops.clear();
+        return AppError();
     }
-    void setFont(const TFontSpec& f) override { font = f; }
+    AppError setFont(const TFontSpec& f) override {
+        font = f;
+        return AppError();
+    }
     int textWidth(const std::string& text) override {
         auto it = widths_ ? widths_->find(text) : WidthTable::const_iterator();
         if (widths_ && it != widths_->end()) return it->second;
@@ -58,7 +61,7 @@ class RecordingCanvas : public Canvas {
         ops.push_back(op);
     }
     void draw(int x, int y, const Canvas& source) override {
-        const auto& src = dynamic_cast<const RecordingCanvas&>(source);
+        const auto& src = static_cast<const RecordingCanvas&>(source);
         DrawOp op;
         op.kind = DrawOp::Copy;
         op.x = x, op.y = y, op.sourceId = src.id_, op.sourceW = src.w_, op.sourceH = src.h_;
@@ -96,7 +99,7 @@ class TestBanner : public BannerCore {
     }
     void paintScreen() {
         screen.ops.clear();
-        Paint(screen);
+        if (AppError error = Paint(screen)) events.push_back("paint failed: " + error.text());
     }
     int stripId() const { return Strip() ? static_cast<const RecordingCanvas*>(Strip())->id() : 0; }
     const RecordingCanvas* strip() const { return static_cast<const RecordingCanvas*>(Strip()); }
@@ -116,11 +119,12 @@ class TestBanner : public BannerCore {
     std::unique_ptr<Canvas> CreateBitmap() override {
         return std::make_unique<RecordingCanvas>(++canvasesMade, &widths);
     }
-    void UpdateTimer(bool running, std::uint16_t interval) override {
-        if (running && noTimersLeft) throw AppError("Nicht genügend Timer verfügbar");
+    AppError UpdateTimer(bool running, std::uint16_t interval) override {
+        if (running && noTimersLeft) return AppError("Nicht genügend Timer verfügbar");
         timerRunning = running;
         timerInterval = interval;
         ++timerUpdates;
+        return AppError();
     }
     void RepaintNow() override {
         ++repaints;
@@ -133,8 +137,7 @@ class TestBanner : public BannerCore {
 
   private:
     void record(const char* what, TComponent& sender) {
-        if (&sender != this) throw std::logic_error("event with a foreign sender");
-        events.push_back(what);
+        events.push_back(&sender == this ? what : "event with a foreign sender");
     }
 };
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,9 +14,10 @@ std::vector<std::string> trail;
 struct Probe : TComponent {
     Probe(TComponent* owner, std::string name) : TComponent(owner) { SetName(name); }
     ~Probe() override { trail.push_back("free " + Name()); }
-    void Loaded() override {
-        TComponent::Loaded();
+    talvek::AppError Loaded() override {
+        EndLoading();
         trail.push_back("loaded " + Name());
+        return talvek::AppError();
     }
 };
 
@@ -53,11 +53,12 @@ TEST(Component, AComponentFreedEarlyLeavesItsOwner) {
 TEST(Component, LoadingEndsWithEachComponentsLoadedInOrder) {
     trail.clear();
     Probe a(nullptr, "a"), b(nullptr, "b");
-    LoadComponents({&a, &b}, [&] {
+    EXPECT_FALSE(LoadComponents({&a, &b}, [&] {
         EXPECT_TRUE(a.Loading());
         EXPECT_TRUE(b.Loading());
         trail.push_back("apply");
-    });
+        return talvek::AppError();
+    }));
     EXPECT_FALSE(a.Loading());
     EXPECT_FALSE(b.Loading());
     EXPECT_EQ(trail, (std::vector<std::string>{"apply", "loaded a", "loaded b"}));
@@ -66,7 +67,8 @@ TEST(Component, LoadingEndsWithEachComponentsLoadedInOrder) {
 TEST(Component, AFailedLoadLeavesNoComponentLoading) {
     trail.clear();
     Probe a(nullptr, "a");
-    EXPECT_THROW(LoadComponents({&a}, [] { throw std::runtime_error("bad"); }), std::runtime_error);
+    const talvek::AppError error = LoadComponents({&a}, [] { return talvek::AppError("bad"); });
+    EXPECT_EQ(error.text(), "bad");
     EXPECT_FALSE(a.Loading());
     EXPECT_TRUE(trail.empty()); // its own end of loading does not act on half-applied state
 }

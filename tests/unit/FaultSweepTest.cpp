@@ -66,7 +66,7 @@ Outcome dueRunWithRotation(int failAt) {
     profile.faults = &plan;
     FakeProgressView view(&clock);
     BackupRun engine(view, RunPlatform{files, profile, clock});
-    Status status = engine.run();
+    AppError status = engine.run();
     files.faults = nullptr;
     profile.faults = nullptr;
     outcome.after = files.allFiles();

@@ -182,7 +182,7 @@ TEST_F(SetupApply, OneTrailingBackslashIsRemovedAndOnlyFullPathsAreApplied) {
         view.setBackupDirectory(c.first);
         view.setOkEnabled(true);
         int writes = profile.writeCount;
-        Status applied = logic.apply();
+        AppError applied = logic.apply();
         if (c.second) {
             EXPECT_TRUE(applied.ok()) << c.first;
             EXPECT_EQ(ini("Einstellungen", "Recovery Directory"), c.second) << c.first;

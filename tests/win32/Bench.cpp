@@ -1,5 +1,6 @@
 #include "win32/Bench.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -62,16 +63,37 @@ void Process::kill() {
     }
 }
 
-Process startTalvek(const std::string& args) {
-    std::string line = "\"" + talvekPath() + "\" " + args;
+Process startProgram(const std::string& exe, const std::string& args) {
+    std::string line = "\"" + exe + "\" " + args;
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(talvekPath().c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
                         exeDir().c_str(), &si, &pi))
         return Process();
     CloseHandle(pi.hThread);
     return Process(pi.hProcess, pi.dwProcessId);
+}
+
+Process startTalvek(const std::string& args) {
+    return startProgram(talvekPath(), args);
+}
+
+std::string floorPath() {
+    return exeDir() + "\\bench_floor.exe";
+}
+
+double nowMs() {
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+int benchRuns(int fallback) {
+    const char* env = std::getenv("TALVEK_BENCH_RUNS");
+    int n = env ? std::atoi(env) : 0;
+    return n > 0 ? n : fallback;
 }
 
 namespace {
@@ -101,17 +123,41 @@ BOOL CALLBACK collectChild(HWND wnd, LPARAM param) {
     return TRUE;
 }
 
+void dispatchPending() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+// Blocks until a message arrives, the object (if any) is signalled or the time is up.
+void waitForInput(HANDLE object, DWORD ms) {
+    MsgWaitForMultipleObjects(object ? 1 : 0, object ? &object : nullptr, FALSE, ms, QS_ALLINPUT);
+}
+
 } // namespace
 
-HWND waitForWindow(DWORD pid, const char* className, const char* caption, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
+HWND waitForWindow(DWORD pid, const char* className, const char* caption, DWORD timeoutMs,
+                   DWORD pollMs) {
+    // A program that has ended shows nothing any more: its end stops the wait too. A run may
+    // show its window for less than a tenth of a second, so the look is taken often.
+    HANDLE process = pid == GetCurrentProcessId() ? nullptr : OpenProcess(SYNCHRONIZE, FALSE, pid);
+    HWND found = nullptr;
+    const DWORD start = GetTickCount();
     for (;;) {
         WindowQuery q{pid, className, caption, nullptr};
         EnumWindows(matchTopLevel, reinterpret_cast<LPARAM>(&q));
-        if (q.found) return q.found;
-        if (GetTickCount() - start > timeoutMs) return nullptr;
-        pump(50);
+        found = q.found;
+        if (found) break;
+        if (process && WaitForSingleObject(process, 0) == WAIT_OBJECT_0) break;
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs) break;
+        dispatchPending();
+        waitForInput(process, std::min<DWORD>(pollMs, timeoutMs - elapsed));
     }
+    if (process) CloseHandle(process);
+    return found;
 }
 
 HWND waitForMessageBox(DWORD pid, DWORD timeoutMs) {
@@ -161,15 +207,22 @@ SIZE clientSize(HWND wnd) {
 }
 
 void pump(DWORD ms) {
-    DWORD start = GetTickCount();
+    const DWORD start = GetTickCount();
     do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        dispatchPending();
+        waitForInput(nullptr, 10);
     } while (GetTickCount() - start < ms);
+}
+
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        dispatchPending();
+        if (condition()) return true;
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs) return false;
+        waitForInput(nullptr, std::min<DWORD>(10, timeoutMs - elapsed));
+    }
 }
 
 void screenshot(HWND wnd, const std::string& name) {

@@ -3,10 +3,16 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace bench {
+
+// How long the tests wait for the program to show a window or a box, or to end. A start takes
+// about two seconds, but on a machine busy with other builds it can take many times that; a
+// wait ends as soon as its condition holds, so only a failing test waits this long.
+constexpr DWORD kProgramTimeout = 60000;
 
 // The folder of the running test program, which holds talvek.exe too.
 std::string exeDir();
@@ -37,11 +43,21 @@ class Process {
     DWORD pid_ = 0;
 };
 
+// Starts a program of this folder's with the given argument text (command line: "exe " + args).
+Process startProgram(const std::string& exe, const std::string& args);
 // Starts talvek.exe with the given argument text (the command line is "talvek.exe " + args).
 Process startTalvek(const std::string& args);
 
-// A visible top-level window of the process with this class (and caption, unless null).
-HWND waitForWindow(DWORD pid, const char* className, const char* caption, DWORD timeoutMs);
+// For the benchmarks: the floor program (tests/bench), a clock in milliseconds, and how many
+// alternating runs to make (TALVEK_BENCH_RUNS, else the fallback).
+std::string floorPath();
+double nowMs();
+int benchRuns(int fallback);
+
+// A visible top-level window of the process with this class (and caption, unless null),
+// looked for every pollMs; none as soon as the process has ended.
+HWND waitForWindow(DWORD pid, const char* className, const char* caption, DWORD timeoutMs,
+                   DWORD pollMs = 10);
 // A message box (dialog class #32770) of the process.
 HWND waitForMessageBox(DWORD pid, DWORD timeoutMs);
 // The text of a message box and its caption.
@@ -58,6 +74,8 @@ void click(HWND button);
 SIZE clientSize(HWND wnd);
 // Handles this thread's messages for a while.
 void pump(DWORD ms);
+// Handles this thread's messages until the condition holds (true) or the time is up (false).
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
 // Saves what the screen shows of the window as build/screenshots/<name>.bmp (made PNG later).
 void screenshot(HWND wnd, const std::string& name);

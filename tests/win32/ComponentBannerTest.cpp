@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "config/Error.h"
 #include "ui/components/Banner.h"
+#include "ui/toolkit/Application.h"
 #include "win32/Bench.h"
 #include "win32/ComponentTestHost.h"
 
@@ -26,20 +26,20 @@ std::vector<std::string> sixtyLines() {
 
 // The about page's banner: grey Arial 11 pixels on black, 1 pixel every 100 ms upwards.
 void setUpAboutBanner(TBanner& banner, HWND parent) {
-    LoadComponents({&banner}, [&] {
+    ASSERT_FALSE(LoadComponents({&banner}, [&] {
         banner.SetColor(clBlack);
         TFontSpec font;
         font.name = "Arial";
         font.height = 11;
         font.color = clGray;
         banner.SetFont(font);
-        banner.SetLinesAlign(TAlignment::taLeftJustify);
+        EXPECT_FALSE(banner.SetLinesAlign(TAlignment::taLeftJustify));
         banner.SetScrollDirection(TScrollDirection::sdBottomToTop);
-        banner.SetScrollInterval(100);
+        EXPECT_FALSE(banner.SetScrollInterval(100));
         banner.SetScrollPixels(1);
-        banner.SetLines(sixtyLines());
-    });
-    banner.CreateIn(parent, 10, 10, 217, 57);
+        return banner.SetLines(sixtyLines());
+    }));
+    ASSERT_FALSE(banner.CreateIn(parent, 10, 10, 217, 57));
 }
 
 int textPixels(const Pixels& p, int fromRow, int toRow) {
@@ -66,11 +66,11 @@ TEST(ComponentBanner, LinesScrollUpByTheStepsTakenOneCopyPerFrame) {
     EXPECT_LE(timerSteps, 14);
 
     // Hold it still (interval 0 stops the timer, scrolling stays on) and step by hand.
-    banner.SetScrollInterval(0);
+    EXPECT_FALSE(banner.SetScrollInterval(0));
     EXPECT_TRUE(banner.Enabled());
     bench::pump(300);
     banner.SetScrollPos(40);
-    banner.ScrollStep();
+    EXPECT_FALSE(banner.ScrollStep());
     bench::pump(100);
     const Pixels first = capture(banner.Handle());
     bench::screenshot(host, "banner-1");
@@ -83,7 +83,7 @@ TEST(ComponentBanner, LinesScrollUpByTheStepsTakenOneCopyPerFrame) {
     const int kSteps = 12;
     const unsigned long copiesBefore = banner.ScreenCopies();
     for (int i = 0; i < kSteps; ++i)
-        banner.ScrollStep();
+        EXPECT_FALSE(banner.ScrollStep());
     EXPECT_EQ(banner.ScreenCopies() - copiesBefore, static_cast<unsigned long>(kSteps));
     EXPECT_EQ(banner.ScrollPos(), 41 + kSteps);
     const Pixels second = capture(banner.Handle());
@@ -115,11 +115,12 @@ TEST(ComponentBanner, APictureStripScrollsLeftWithoutGap) {
     TBanner banner(nullptr);
     banner.SetColor(clBlack);
     banner.SetNoGap(true);
-    banner.SetScrollInterval(0);
-    banner.SetBitmap(picture);
+    EXPECT_FALSE(banner.SetScrollInterval(0));
+    EXPECT_FALSE(banner.SetBitmap(picture));
     DeleteObject(picture); // the banner keeps its own copy
     EXPECT_TRUE(banner.Enabled());
-    banner.CreateIn(host, 10, 10, 100, 10);
+    EXPECT_EQ(banner.SetBitmap(picture).text(), "Ungültiges Bild");
+    ASSERT_FALSE(banner.CreateIn(host, 10, 10, 100, 10));
     banner.SetScrollPos(4);
     InvalidateRect(banner.Handle(), nullptr, FALSE);
     UpdateWindow(banner.Handle());
@@ -195,17 +196,17 @@ TEST(ComponentBanner, AFailingStepShowsOneErrorBoxNotOnePerTick) {
     TBanner banner(nullptr);
     setUpAboutBanner(banner, host);
     ErrorBoxWatcher watcher;
+    // A handler that fails shows the error box inside the step, as a failed repaint does.
     banner.OnScroll = [&](TComponent&) {
         InterlockedIncrement(&watcher.steps);
-        if (watcher.stop) return;
-        throw talvek::AppError("Schritt fehlgeschlagen");
+        if (!watcher.stop) Application::instance().showError("Schritt fehlgeschlagen");
     };
     HANDLE thread = CreateThread(nullptr, 0, ErrorBoxWatcher::run, &watcher, 0, nullptr);
-    banner.SetScrollInterval(50);
+    EXPECT_FALSE(banner.SetScrollInterval(50));
     bench::pump(1500);
     WaitForSingleObject(thread, 10000);
     CloseHandle(thread);
-    banner.SetEnabled(false);
+    EXPECT_FALSE(banner.SetEnabled(false));
     EXPECT_EQ(watcher.boxes, 1);
     EXPECT_EQ(watcher.stepsWhileOpen, 0);
     EXPECT_EQ(watcher.caption, "Talvek 95");

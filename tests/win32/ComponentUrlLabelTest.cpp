@@ -66,7 +66,7 @@ struct ComponentUrlLabel : ::testing::Test {
         observed = &label;
         label.SetCaption("Homepage: www.example.org");
         label.SetURL("  http://www.example.org/");
-        label.CreateIn(host, 10, 10, 211, 13);
+        ASSERT_FALSE(label.CreateIn(host, 10, 10, 211, 13));
         label.SetShell(&recordingShell);
     }
     HWND wnd() const { return label.Handle(); }
@@ -170,7 +170,7 @@ TEST_F(ComponentUrlLabel, CopyFromTheContextMenuPutsTheCaptionOnTheClipboard) {
     TUrlLabel real(nullptr); // with the label's own shell seam: the real clipboard
     real.SetCaption("E-Mail: kontakt@example.org");
     real.SetURL("mailto:kontakt@example.org");
-    real.CreateIn(host, 10, 30, 150, 13);
+    ASSERT_FALSE(real.CreateIn(host, 10, 30, 150, 13));
     char item[32] = {};
     ASSERT_EQ(GetMenuItemCount(real.PopupMenu()), 1);
     GetMenuStringA(real.PopupMenu(), 0, item, sizeof item, MF_BYPOSITION);

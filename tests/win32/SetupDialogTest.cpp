@@ -107,7 +107,8 @@ struct SetupDialog : ::testing::Test {
     // Starts the setup and waits for its window (after any first-run offer was answered).
     HWND start() {
         process = bench::startTalvek("");
-        return bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup", 15000);
+        return bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup",
+                                    bench::kProgramTimeout);
     }
     // A configuration that has been applied once before.
     void writeApplied(const std::string& extra) {
@@ -118,7 +119,7 @@ struct SetupDialog : ::testing::Test {
 
 TEST_F(SetupDialog, FirstStartShowsTheDefaultsOffersTheSystemFilesAndAppliesTheSampleSetup) {
     process = bench::startTalvek("");
-    HWND offer = bench::waitForMessageBox(process.pid(), 15000);
+    HWND offer = bench::waitForMessageBox(process.pid(), bench::kProgramTimeout);
     ASSERT_NE(offer, nullptr);
     EXPECT_EQ(bench::text(offer), "Talvek 95 - Systemdateien hinzufügen ?");
     EXPECT_EQ(bench::messageBoxText(offer), joined(kFirstRunLines, 8));
@@ -126,7 +127,8 @@ TEST_F(SetupDialog, FirstStartShowsTheDefaultsOffersTheSystemFilesAndAppliesTheS
     EXPECT_NE(GetDlgItem(offer, IDNO), nullptr);
     bench::answerMessageBox(offer, IDYES);
 
-    HWND form = bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup", 15000);
+    HWND form = bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup",
+                                     bench::kProgramTimeout);
     ASSERT_NE(form, nullptr);
     Dialog d(form);
     ASSERT_TRUE(d.complete());
@@ -154,7 +156,7 @@ TEST_F(SetupDialog, FirstStartShowsTheDefaultsOffersTheSystemFilesAndAppliesTheS
     bench::screenshot(form, "setup-page1-files");
 
     bench::click(d.ok);
-    HWND question = bench::waitForMessageBox(process.pid(), 10000);
+    HWND question = bench::waitForMessageBox(process.pid(), bench::kProgramTimeout);
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(bench::text(question), "Talvek 95 bei jedem Windows-Start automatisch laden ?");
     EXPECT_EQ(bench::messageBoxText(question).find("Damit Talvek 95 seine volle "
@@ -192,17 +194,18 @@ TEST_F(SetupDialog, FirstStartShowsTheDefaultsOffersTheSystemFilesAndAppliesTheS
     std::string before = bench::readFile(bench::iniPath());
     bench::click(d.cancel);
     DWORD code = 1;
-    EXPECT_TRUE(process.waitExit(10000, &code));
+    EXPECT_TRUE(process.waitExit(bench::kProgramTimeout, &code));
     EXPECT_EQ(code, 0u);
     EXPECT_EQ(bench::readFile(bench::iniPath()), before);
 }
 
 TEST_F(SetupDialog, NoToTheOfferLeavesTheListEmptyButOkEnabled) {
     process = bench::startTalvek("");
-    HWND offer = bench::waitForMessageBox(process.pid(), 15000);
+    HWND offer = bench::waitForMessageBox(process.pid(), bench::kProgramTimeout);
     ASSERT_NE(offer, nullptr);
     bench::answerMessageBox(offer, IDNO);
-    HWND form = bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup", 15000);
+    HWND form = bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup",
+                                     bench::kProgramTimeout);
     ASSERT_NE(form, nullptr);
     Dialog d(form);
     ASSERT_TRUE(d.complete());
@@ -210,7 +213,7 @@ TEST_F(SetupDialog, NoToTheOfferLeavesTheListEmptyButOkEnabled) {
     EXPECT_TRUE(IsWindowEnabled(d.ok));
     // The window's close button ends the program without writing.
     PostMessageA(form, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(process.waitExit(10000));
+    EXPECT_TRUE(process.waitExit(bench::kProgramTimeout));
     EXPECT_FALSE(bench::exists(bench::iniPath()));
 }
 
@@ -254,7 +257,7 @@ TEST_F(SetupDialog, AddAndDeleteChangeTheListAndEnableOk) {
 
     // Add: the platform's file-open dialog; a typed name of a missing file is taken as it is.
     bench::click(d.add);
-    HWND open = bench::waitForMessageBox(process.pid(), 10000);
+    HWND open = bench::waitForMessageBox(process.pid(), bench::kProgramTimeout);
     ASSERT_NE(open, nullptr);
     HWND name = GetDlgItem(open, 0x47C); // the file name box
     if (!name) name = GetDlgItem(open, 0x480);
@@ -387,7 +390,7 @@ TEST_F(SetupDialog, AWriteProtectedConfigurationShowsTheWriteErrorAndKeepsTheDia
     typeText(d.edit1, "C:\\Anders");
     ASSERT_TRUE(IsWindowEnabled(d.ok));
     bench::click(d.ok);
-    HWND box = bench::waitForMessageBox(process.pid(), 10000);
+    HWND box = bench::waitForMessageBox(process.pid(), bench::kProgramTimeout);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(bench::text(box), "Talvek 95");
     EXPECT_EQ(bench::messageBoxText(box),
@@ -446,22 +449,23 @@ TEST_F(SetupDialog, OutOfRangeValuesAndALongListLoadWithoutLoss) {
 TEST_F(SetupDialog, TheFirstSetupMakesTheNextBackupRunDue) {
     CreateDirectoryA(kTestRoot, nullptr);
     process = bench::startTalvek("");
-    HWND offer = bench::waitForMessageBox(process.pid(), 15000);
+    HWND offer = bench::waitForMessageBox(process.pid(), bench::kProgramTimeout);
     ASSERT_NE(offer, nullptr);
     bench::answerMessageBox(offer, IDNO);
-    HWND form = bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup", 15000);
+    HWND form = bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup",
+                                     bench::kProgramTimeout);
     ASSERT_NE(form, nullptr);
     Dialog d(form);
     ASSERT_TRUE(d.complete());
     typeText(d.edit1, std::string(kTestRoot) + "\\backup\\");
     bench::click(d.ok);
-    HWND question = bench::waitForMessageBox(process.pid(), 10000);
+    HWND question = bench::waitForMessageBox(process.pid(), bench::kProgramTimeout);
     ASSERT_NE(question, nullptr);
     bench::answerMessageBox(question, IDNO);
     ASSERT_TRUE(waitEnabled(d.ok, false, 10000));
     EXPECT_EQ(bench::text(d.edit1), std::string(kTestRoot) + "\\backup");
     bench::click(d.cancel);
-    ASSERT_TRUE(process.waitExit(10000));
+    ASSERT_TRUE(process.waitExit(bench::kProgramTimeout));
 
     // The list is written by hand here as a user's later setup would: one file that exists.
     std::string source = std::string(kTestRoot) + "\\source.ini";
@@ -470,9 +474,11 @@ TEST_F(SetupDialog, TheFirstSetupMakesTheNextBackupRunDue) {
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, bench::iniPath().c_str());
 
     process = bench::startTalvek("-s");
-    ASSERT_NE(bench::waitForWindow(process.pid(), "TForm1", "Talvek 95", 15000), nullptr);
+    ASSERT_NE(bench::waitForWindow(process.pid(), "TForm1", "Talvek 95", bench::kProgramTimeout),
+              nullptr);
     DWORD code = 1;
-    EXPECT_TRUE(process.waitExit(30000, &code)) << "a run without errors ends by itself";
+    EXPECT_TRUE(process.waitExit(bench::kProgramTimeout, &code))
+        << "a run without errors ends by itself";
     std::string today = daysAgo(0);
     std::string record = std::string(kTestRoot) + "\\backup\\" + today.substr(0, 2) +
                          today.substr(3, 2) + today.substr(6, 2);

@@ -1,6 +1,5 @@
 #include "ui/components/Banner.h"
 
-#include "config/Error.h"
 #include "ui/components/GdiCanvas.h"
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/Window.h"
@@ -13,14 +12,14 @@ const UINT_PTR kScrollTimer = 1;
 } // namespace
 
 // The banner's window: opaque (no background brush, WM_ERASEBKGND does nothing), so a repaint
-// never flickers; everything else goes to the banner.
+// never flickers; everything else goes to the banner. Without a handle when it could not be
+// created.
 class BannerWindow : public Window {
   public:
     BannerWindow(TBanner& banner, HWND parent, int x, int y) : banner_(banner) {
         registerClass(kBannerClass, nullptr);
         DWORD style = WS_CHILD | (banner.Visible() ? WS_VISIBLE : 0);
-        if (!create(0, kBannerClass, "", style, x, y, banner.Width(), banner.Height(), parent))
-            throw AppError("Fenster " + std::string(kBannerClass) + " kann nicht erzeugt werden");
+        create(0, kBannerClass, "", style, x, y, banner.Width(), banner.Height(), parent);
     }
 
   protected:
@@ -29,20 +28,10 @@ class BannerWindow : public Window {
         switch (message) {
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PaintDC dc(hwnd());
-            DcCanvas screen(dc.get(), banner_.Width(), banner_.Height());
-            banner_.paintDc_ = dc.get();
-            try {
-                banner_.Paint(screen);
-            } catch (...) {
-                banner_.paintDc_ = nullptr;
-                throw;
-            }
-            banner_.paintDc_ = nullptr;
-            banner_.screenCopies_ += screen.copies();
+        case WM_PAINT:
+            // The box comes after the painting has ended.
+            Application::instance().report(paint());
             return 0;
-        }
         case WM_TIMER:
             if (wParam == kScrollTimer && !stepping_) step();
             return 0;
@@ -66,15 +55,21 @@ class BannerWindow : public Window {
     }
 
   private:
+    AppError paint() {
+        PaintDC dc(hwnd());
+        DcCanvas screen(dc.get(), banner_.Width(), banner_.Height());
+        banner_.paintDc_ = dc.get();
+        AppError error = banner_.Paint(screen);
+        banner_.paintDc_ = nullptr;
+        if (!error) banner_.screenCopies_ += screen.copies();
+        return error;
+    }
+
     // A failing step shows its error here, and the ticks that arrive while the error box is
     // open are dropped, so one fault gives one box and not one every interval.
     void step() {
         stepping_ = true;
-        try {
-            banner_.ScrollStep();
-        } catch (...) {
-            Application::instance().handleException();
-        }
+        Application::instance().report(banner_.ScrollStep());
         stepping_ = false;
     }
 
@@ -90,14 +85,17 @@ TBanner::TBanner(TComponent* owner) : BannerCore(owner) {}
 
 TBanner::~TBanner() = default;
 
-void TBanner::CreateIn(HWND parent, int left, int top, int width, int height) {
+AppError TBanner::CreateIn(HWND parent, int left, int top, int width, int height) {
     window_.reset();
     left_ = left;
     top_ = top;
     SetWidth(width);
     SetHeight(height);
-    window_ = std::make_unique<BannerWindow>(*this, parent, left, top);
-    UpdateTimer(timerRunning_, timerInterval_);
+    auto window = std::make_unique<BannerWindow>(*this, parent, left, top);
+    if (!window->hwnd())
+        return AppError("Fenster " + std::string(kBannerClass) + " kann nicht erzeugt werden");
+    window_ = std::move(window);
+    return UpdateTimer(timerRunning_, timerInterval_);
 }
 
 void TBanner::SetBounds(int left, int top, int width, int height) {
@@ -111,9 +109,10 @@ HWND TBanner::Handle() const {
     return window_ ? window_->hwnd() : nullptr;
 }
 
-void TBanner::SetBitmap(HBITMAP picture) {
+AppError TBanner::SetBitmap(HBITMAP picture) {
     PictureCanvas source(picture);
-    BannerCore::SetBitmap(source);
+    if (!source.valid()) return AppError("Ungültiges Bild");
+    return BannerCore::SetBitmap(source);
 }
 
 void TBanner::SetVisible(bool value) {
@@ -125,17 +124,18 @@ std::unique_ptr<Canvas> TBanner::CreateBitmap() {
     return std::make_unique<BitmapCanvas>(paintDc_);
 }
 
-void TBanner::UpdateTimer(bool running, std::uint16_t interval) {
+AppError TBanner::UpdateTimer(bool running, std::uint16_t interval) {
     HWND wnd = Handle();
     if (wnd && running) {
         if (!SetTimer(wnd, kScrollTimer, interval, nullptr))
-            throw AppError("Nicht genügend Timer verfügbar");
+            return AppError("Nicht genügend Timer verfügbar");
     } else if (wnd) {
         KillTimer(wnd, kScrollTimer);
     }
     // Without a window the timer starts when the window is created.
     timerRunning_ = running;
     timerInterval_ = interval;
+    return AppError();
 }
 
 void TBanner::RepaintNow() {

@@ -19,13 +19,13 @@ class TBanner : public BannerCore {
 
     // Creates the banner's window as a child of `parent` at the given position and size.
     // Properties may be written before or after; a running timer starts with the window.
-    void CreateIn(HWND parent, int left, int top, int width, int height);
+    AppError CreateIn(HWND parent, int left, int top, int width, int height);
     void SetBounds(int left, int top, int width, int height);
     HWND Handle() const;
 
     using BannerCore::SetBitmap;
     // Copies the picture into the strip; the caller keeps its bitmap.
-    void SetBitmap(HBITMAP picture);
+    AppError SetBitmap(HBITMAP picture);
     void SetVisible(bool value) override;
 
     // Copies to the screen so far, one per painted frame (for the benchmark).
@@ -33,7 +33,7 @@ class TBanner : public BannerCore {
 
   protected:
     std::unique_ptr<Canvas> CreateBitmap() override;
-    void UpdateTimer(bool running, std::uint16_t interval) override;
+    AppError UpdateTimer(bool running, std::uint16_t interval) override;
     void RepaintNow() override;
     bool ShiftAndCtrlDown() override;
     void ShowNotice(const std::string& caption, const std::string& text) override;

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
-#include "config/Error.h"
-
 namespace talvek::ui {
+
+namespace {
+const char* const kBitmapError = "Bitmap kann nicht erzeugt werden";
+}
 
 COLORREF colorRef(TColor color) {
     if (isSystemColor(color)) return GetSysColor(static_cast<int>(color & 0xFF));
@@ -20,12 +22,13 @@ void DcCanvas::releaseFont() {
     oldFont_ = nullptr;
 }
 
-void DcCanvas::setSize(int w, int h) {
+AppError DcCanvas::setSize(int w, int h) {
     w_ = w;
     h_ = h;
+    return AppError();
 }
 
-void DcCanvas::setFont(const TFontSpec& style) {
+AppError DcCanvas::setFont(const TFontSpec& style) {
     LOGFONTA lf{};
     lf.lfHeight = -style.height;
     lf.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
@@ -36,11 +39,12 @@ void DcCanvas::setFont(const TFontSpec& style) {
     lf.lfQuality = DEFAULT_QUALITY;
     lstrcpynA(lf.lfFaceName, style.name.c_str(), LF_FACESIZE);
     Font font(CreateFontIndirectA(&lf));
-    if (!font) throw AppError("Schriftart " + style.name + " kann nicht erzeugt werden");
+    if (!font) return AppError("Schriftart " + style.name + " kann nicht erzeugt werden");
     releaseFont();
     oldFont_ = SelectObject(dc_, font.get());
     font_ = std::move(font);
     SetTextColor(dc_, colorRef(style.color));
+    return AppError();
 }
 
 SIZE DcCanvas::extent(const std::string& text) {
@@ -87,7 +91,6 @@ void DcCanvas::draw(int x, int y, const Canvas& source) {
 
 BitmapCanvas::BitmapCanvas(HDC like)
     : DcCanvas(nullptr, 0, 0), like_(like), memory_(CreateCompatibleDC(like)) {
-    if (!memory_) throw AppError("Bitmap kann nicht erzeugt werden");
     dc_ = memory_.get();
 }
 
@@ -96,15 +99,20 @@ BitmapCanvas::~BitmapCanvas() {
     if (oldBitmap_) SelectObject(dc_, oldBitmap_);
 }
 
-void BitmapCanvas::setSize(int w, int h) {
+AppError BitmapCanvas::setFont(const TFontSpec& font) {
+    if (!memory_) return AppError(kBitmapError);
+    return DcCanvas::setFont(font);
+}
+
+AppError BitmapCanvas::setSize(int w, int h) {
+    if (!memory_) return AppError(kBitmapError);
     if (oldBitmap_) SelectObject(dc_, oldBitmap_);
     oldBitmap_ = nullptr;
     bitmap_.reset();
     if (w <= 0 || h <= 0) {
         // No pixels, but the size is kept (a picture may be wide with no height); measuring
         // text still works on the DC.
-        DcCanvas::setSize(w < 0 ? 0 : w, h < 0 ? 0 : h);
-        return;
+        return DcCanvas::setSize(w < 0 ? 0 : w, h < 0 ? 0 : h);
     }
     Bitmap bitmap;
     if (like_) {
@@ -113,20 +121,21 @@ void BitmapCanvas::setSize(int w, int h) {
         WindowDC screen(nullptr);
         bitmap.reset(CreateCompatibleBitmap(screen.get(), w, h));
     }
-    if (!bitmap) throw AppError("Bitmap kann nicht erzeugt werden");
+    if (!bitmap) return AppError(kBitmapError);
     oldBitmap_ = SelectObject(dc_, bitmap.get());
     bitmap_ = std::move(bitmap);
-    DcCanvas::setSize(w, h);
+    return DcCanvas::setSize(w, h);
 }
 
 PictureCanvas::PictureCanvas(HBITMAP picture)
     : DcCanvas(nullptr, 0, 0), memory_(CreateCompatibleDC(nullptr)) {
     BITMAP info{};
-    if (!memory_ || !picture || !GetObjectA(picture, sizeof info, &info))
-        throw AppError("Ungültiges Bild");
+    if (!memory_ || !picture || !GetObjectA(picture, sizeof info, &info)) return;
     dc_ = memory_.get();
     oldBitmap_ = SelectObject(dc_, picture);
-    DcCanvas::setSize(info.bmWidth, info.bmHeight);
+    w_ = info.bmWidth;
+    h_ = info.bmHeight;
+    valid_ = true;
 }
 
 PictureCanvas::~PictureCanvas() {

@@ -17,8 +17,8 @@ class DcCanvas : public Canvas {
     HDC dc() const { return dc_; }
     int width() const override { return w_; }
     int height() const override { return h_; }
-    void setSize(int w, int h) override;
-    void setFont(const TFontSpec& font) override;
+    AppError setSize(int w, int h) override;
+    AppError setFont(const TFontSpec& font) override;
     int textWidth(const std::string& text) override;
     int textHeight(const std::string& text) override;
     void fillRect(int left, int top, int right, int bottom, TColor color) override;
@@ -40,13 +40,15 @@ class DcCanvas : public Canvas {
     unsigned long copies_ = 0;
 };
 
-// An off-screen bitmap in the screen's format with a DC of its own.
+// An off-screen bitmap in the screen's format with a DC of its own. When that DC cannot be
+// made, the first setSize or setFont fails.
 class BitmapCanvas : public DcCanvas {
   public:
     // `like`: a DC whose format the bitmap takes (the screen's when none).
     explicit BitmapCanvas(HDC like = nullptr);
     ~BitmapCanvas() override;
-    void setSize(int w, int h) override;
+    AppError setSize(int w, int h) override;
+    AppError setFont(const TFontSpec& font) override;
 
   private:
     HDC like_;
@@ -55,15 +57,18 @@ class BitmapCanvas : public DcCanvas {
     HGDIOBJ oldBitmap_ = nullptr;
 };
 
-// A picture given as a bitmap handle, selected into a DC of its own while this lives.
+// A picture given as a bitmap handle, selected into a DC of its own while this lives; not
+// valid when the handle is no bitmap or no DC could be made for it.
 class PictureCanvas : public DcCanvas {
   public:
     explicit PictureCanvas(HBITMAP picture);
     ~PictureCanvas() override;
+    bool valid() const { return valid_; }
 
   private:
     MemoryDC memory_;
     HGDIOBJ oldBitmap_ = nullptr;
+    bool valid_ = false;
 };
 
 } // namespace talvek::ui

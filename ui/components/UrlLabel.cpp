@@ -1,6 +1,5 @@
 #include "ui/components/UrlLabel.h"
 
-#include "config/Error.h"
 #include "platform/win32/Win32Shell.h"
 #include "ui/components/GdiCanvas.h"
 #include "ui/toolkit/Application.h"
@@ -19,14 +18,14 @@ HWND applicationWindow() {
 } // namespace
 
 // The label's window: paints opaquely from a memory bitmap, shows cursor 5, holds the capture
-// while the left button is down and owns the "Copy" menu.
+// while the left button is down and owns the "Copy" menu. Without a handle when it could not be
+// created.
 class UrlLabelWindow : public Window {
   public:
     UrlLabelWindow(TUrlLabel& label, HWND parent, int x, int y, int w, int h) : label_(label) {
         registerClass(kUrlLabelClass, nullptr);
-        if (!create(0, kUrlLabelClass, label.Caption().c_str(), WS_CHILD | WS_VISIBLE, x, y, w, h,
-                    parent))
-            throw AppError("Fenster " + std::string(kUrlLabelClass) + " kann nicht erzeugt werden");
+        create(0, kUrlLabelClass, label.Caption().c_str(), WS_CHILD | WS_VISIBLE, x, y, w, h,
+               parent);
     }
 
   protected:
@@ -36,7 +35,8 @@ class UrlLabelWindow : public Window {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
-            paint();
+            // The box comes after the painting has ended.
+            Application::instance().report(paint());
             return 0;
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT) {
@@ -55,12 +55,7 @@ class UrlLabelWindow : public Window {
             GetClientRect(hwnd(), &client);
             const POINT at{x, y};
             const bool inside = PtInRect(&client, at) != FALSE;
-            try {
-                label_.MouseUp(TMouseButton::mbLeft, x, y, inside);
-            } catch (...) {
-                if (GetCapture() == hwnd()) ReleaseCapture();
-                throw;
-            }
+            label_.MouseUp(TMouseButton::mbLeft, x, y, inside);
             if (GetCapture() == hwnd()) ReleaseCapture();
             return 0;
         }
@@ -103,28 +98,26 @@ class UrlLabelWindow : public Window {
                                                                     : TMouseButton::mbMiddle;
     }
 
-    void paint() {
+    AppError paint() {
         PaintDC dc(hwnd());
         RECT client;
         GetClientRect(hwnd(), &client);
         BitmapCanvas frame(dc.get());
-        frame.setFont(label_.Font());
-        frame.setSize(client.right, client.bottom);
+        if (AppError error = frame.setFont(label_.Font())) return error;
+        if (AppError error = frame.setSize(client.right, client.bottom)) return error;
         frame.fillRect(0, 0, client.right, client.bottom, label_.Color());
         frame.textOut(0, 0, label_.Caption(), label_.Color());
         DcCanvas screen(dc.get(), client.right, client.bottom);
         screen.draw(0, 0, frame);
+        return AppError();
     }
 
     TUrlLabel& label_;
 };
 
 TUrlLabel::TUrlLabel(TComponent* owner)
-    : UrlLabelCore(owner), ownShell_(std::make_unique<Win32Shell>(&applicationWindow)),
-      menu_(CreatePopupMenu()) {
+    : UrlLabelCore(owner), ownShell_(std::make_unique<Win32Shell>(&applicationWindow)) {
     SetShell(ownShell_.get());
-    if (!menu_ || !AppendMenuA(menu_.get(), MF_STRING, kCopyItem, kUrlLabelCopyCaption))
-        throw AppError("Menü kann nicht erzeugt werden");
     Application& app = Application::instance();
     // Every label loads it again; the slot simply holds the same pointer.
     app.setCursor(kHandCursor, LoadCursorA(app.hinstance(), "HAND"));
@@ -132,9 +125,19 @@ TUrlLabel::TUrlLabel(TComponent* owner)
 
 TUrlLabel::~TUrlLabel() = default;
 
-void TUrlLabel::CreateIn(HWND parent, int left, int top, int width, int height) {
+AppError TUrlLabel::CreateIn(HWND parent, int left, int top, int width, int height) {
     window_.reset();
-    window_ = std::make_unique<UrlLabelWindow>(*this, parent, left, top, width, height);
+    if (!menu_) {
+        Menu menu(CreatePopupMenu());
+        if (!menu || !AppendMenuA(menu.get(), MF_STRING, kCopyItem, kUrlLabelCopyCaption))
+            return AppError("Menü kann nicht erzeugt werden");
+        menu_ = std::move(menu);
+    }
+    auto window = std::make_unique<UrlLabelWindow>(*this, parent, left, top, width, height);
+    if (!window->hwnd())
+        return AppError("Fenster " + std::string(kUrlLabelClass) + " kann nicht erzeugt werden");
+    window_ = std::move(window);
+    return AppError();
 }
 
 void TUrlLabel::SetBounds(int left, int top, int width, int height) {

@@ -24,10 +24,11 @@ class TUrlLabel : public UrlLabelCore {
     explicit TUrlLabel(TComponent* owner);
     ~TUrlLabel() override;
 
-    void CreateIn(HWND parent, int left, int top, int width, int height);
+    // Creates the label's window, and with the first one its context menu.
+    AppError CreateIn(HWND parent, int left, int top, int width, int height);
     void SetBounds(int left, int top, int width, int height);
     HWND Handle() const;
-    // The context menu (one item, "Copy"), owned by the label.
+    // The context menu (one item, "Copy"), owned by the label; made by CreateIn.
     HMENU PopupMenu() const;
 
   protected:

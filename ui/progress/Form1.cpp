@@ -207,10 +207,9 @@ void TForm1::FormActivate() {
     static Win32Profile profile;
     static Win32Clock clock;
     run_ = std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock});
-    Status status = run_->run();
-    // Before any error box: the box shows what the run logged so far.
-    flushLog();
-    if (status.failed()) Application::instance().showError(status.text());
+    const AppError error = run_->run();
+    flushLog(); // before the error box: the box shows what the run logged so far
+    Application::instance().report(error);
 }
 
 void TForm1::endebClick() {

@@ -1,7 +1,5 @@
 #include "ui/setup/MouseMoveHook.h"
 
-#include "ui/toolkit/Application.h"
-
 namespace talvek::ui {
 
 namespace {
@@ -18,11 +16,7 @@ LRESULT CALLBACK hookedProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam
     if (!hook) return DefWindowProcA(wnd, message, wParam, lParam);
     WNDPROC previous = hook->previous;
     if (message == WM_MOUSEMOVE) {
-        try {
-            hook->onMove();
-        } catch (...) {
-            Application::instance().handleException();
-        }
+        hook->onMove();
     } else if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         RemovePropA(wnd, kHookProperty);

@@ -38,10 +38,10 @@ TSetupForm::TSetupForm()
     app.setMainWindow(hwnd());
     questions_.setOwner(hwnd());
     openDialog_.setOwner(hwnd());
-    createControls();
+    creationError_ = createControls();
+    if (creationError_) return;
     ready_ = true;
-    Status loaded = logic_.load();
-    if (loaded.failed()) app.showError(loaded.text());
+    app.report(logic_.load());
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     SetFocus(Einstellungen_);
 }
@@ -76,7 +76,7 @@ void TSetupForm::hint(HWND wnd, HintSource source) {
     hookMouseMove(wnd, [this, source] { logic_.mouseMove(source); });
 }
 
-void TSetupForm::createControls() {
+AppError TSetupForm::createControls() {
     components_ = std::make_unique<TComponent>();
     formFont_ = makeFont("MS Sans Serif", 11);
     tabFont_ = makeFont("MS Sans Serif", 13);
@@ -115,7 +115,7 @@ void TSetupForm::createControls() {
     }
     createFilesPage(pages_[0]->hwnd());
     createSettingsPage(pages_[1]->hwnd());
-    createAboutPage(pages_[2]->hwnd());
+    if (AppError error = createAboutPage(pages_[2]->hwnd())) return error;
 
     aktivate_ = control(hwnd(), "BUTTON", "Talvek &aktivieren.", BS_AUTOCHECKBOX | WS_TABSTOP, 16,
                         268, 137, 17);
@@ -135,6 +135,7 @@ void TSetupForm::createControls() {
 
     FolderBrowse1_ = new TFolderBrowse(components_.get());
     showPage(0);
+    return AppError();
 }
 
 void TSetupForm::createFilesPage(HWND page) {
@@ -198,21 +199,21 @@ void TSetupForm::createSettingsPage(HWND page) {
     label(Panel1_->hwnd(), "Folgende Dateien werden erstellt:", 8, 8, 0, 0, pageFont_.get());
 }
 
-void TSetupForm::createAboutPage(HWND page) {
+AppError TSetupForm::createAboutPage(HWND page) {
     pages_[2]->onPaint = [this](HDC dc) { paintLogo(dc); };
     pages_[2]->onMouseMove = [this] { logic_.mouseMove(HintSource::Logo); };
     Label7_ = label(page, setup::kVersionLabel, 444, 0, 16, 10, versionFont_.get());
-    createComponents(page);
+    return createComponents(page);
 }
 
-void TSetupForm::createComponents(HWND page) {
+AppError TSetupForm::createComponents(HWND page) {
     Banner1_ = new TBanner(components_.get());
     UrlLabel1_ = new TUrlLabel(components_.get());
     UrlLabel2_ = new TUrlLabel(components_.get());
     Banner1_->SetName("Banner1");
     UrlLabel1_->SetName("UrlLabel1");
     UrlLabel2_->SetName("UrlLabel2");
-    LoadComponents({Banner1_, UrlLabel1_, UrlLabel2_}, [this] {
+    AppError loaded = LoadComponents({Banner1_, UrlLabel1_, UrlLabel2_}, [this] {
         Banner1_->SetWidth(217);
         Banner1_->SetHeight(57);
         Banner1_->SetColor(clBlack);
@@ -221,11 +222,11 @@ void TSetupForm::createComponents(HWND page) {
         bannerFont.height = 11;
         bannerFont.color = clGray;
         Banner1_->SetFont(bannerFont);
-        Banner1_->SetLinesAlign(TAlignment::taLeftJustify);
+        if (AppError error = Banner1_->SetLinesAlign(TAlignment::taLeftJustify)) return error;
         Banner1_->SetScrollDirection(TScrollDirection::sdBottomToTop);
-        Banner1_->SetScrollInterval(100);
+        if (AppError error = Banner1_->SetScrollInterval(100)) return error;
         Banner1_->SetScrollPixels(1);
-        Banner1_->SetLines(setup::creditLines());
+        if (AppError error = Banner1_->SetLines(setup::creditLines())) return error;
 
         TFontSpec linkFont;
         linkFont.name = "MS Sans Serif";
@@ -240,16 +241,18 @@ void TSetupForm::createComponents(HWND page) {
         UrlLabel1_->SetURL(setup::mailUrl());
         UrlLabel2_->SetCaption(setup::homepageCaption());
         UrlLabel2_->SetURL(setup::kHomepageUrl);
+        return AppError();
     });
+    if (loaded) return loaded;
     UrlLabel1_->OnMouseMove = [this](TComponent&, int, int) {
         logic_.mouseMove(HintSource::MailLink);
     };
     UrlLabel2_->OnMouseMove = [this](TComponent&, int, int) {
         logic_.mouseMove(HintSource::HomepageLink);
     };
-    UrlLabel1_->CreateIn(page, 246, 92, 150, 13);
-    UrlLabel2_->CreateIn(page, 246, 108, 211, 13);
-    Banner1_->CreateIn(page, 244, 136, 217, 57);
+    if (AppError error = UrlLabel1_->CreateIn(page, 246, 92, 150, 13)) return error;
+    if (AppError error = UrlLabel2_->CreateIn(page, 246, 108, 211, 13)) return error;
+    return Banner1_->CreateIn(page, 244, 136, 217, 57);
 }
 
 void TSetupForm::paintLogo(HDC dc) {
@@ -308,19 +311,15 @@ LRESULT TSetupForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return defaultHandling(message, wParam, lParam);
 }
 
-void TSetupForm::showIfFailed(const Status& status) {
-    if (status.failed()) Application::instance().showError(status.text());
-}
-
 void TSetupForm::onCommand(HWND wnd, int code) {
     if (!ready_) return;
     if (code == BN_CLICKED) {
         if (wnd == ok_)
-            showIfFailed(logic_.apply());
+            Application::instance().report(logic_.apply());
         else if (wnd == Cancel_)
             PostMessageA(hwnd(), WM_CLOSE, 0, 0);
         else if (wnd == add_)
-            showIfFailed(logic_.addFile());
+            Application::instance().report(logic_.addFile());
         else if (wnd == delete_)
             logic_.deleteFile();
         else if (wnd == Browse_)

@@ -28,19 +28,21 @@ class TSetupForm : public Window, private SetupView, private FolderChooser {
     static constexpr int kClientHeight = 314;
 
     // Creates the window and its controls, loads (which may ask the first-run question) and
-    // shows the window. Closing it ends the message loop.
+    // shows the window. Closing it ends the message loop. When a control cannot be made, the
+    // window stays hidden and creationError() says why.
     TSetupForm();
     ~TSetupForm() override;
+    const AppError& creationError() const { return creationError_; }
 
   protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void createControls();
+    AppError createControls();
     void createFilesPage(HWND page);
     void createSettingsPage(HWND page);
-    void createAboutPage(HWND page);
-    void createComponents(HWND page);
+    AppError createAboutPage(HWND page);
+    AppError createComponents(HWND page);
     HWND label(HWND parent, const std::string& text, int x, int y, int width, int height,
                HFONT font);
     HWND control(HWND parent, const char* cls, const std::string& text, DWORD style, int x, int y,
@@ -48,7 +50,6 @@ class TSetupForm : public Window, private SetupView, private FolderChooser {
     void hint(HWND control, setup::HintSource source);
     void showPage(int index);
     void onCommand(HWND control, int code);
-    static void showIfFailed(const Status& status);
     LRESULT onNotify(const NMHDR& header);
     LRESULT onColor(UINT message, HDC dc, HWND control);
     void paintLogo(HDC dc);
@@ -93,6 +94,7 @@ class TSetupForm : public Window, private SetupView, private FolderChooser {
     Win32Clock clock_;
     SetupLogic logic_;
     bool ready_ = false; // all controls exist: notifications count from now on
+    AppError creationError_;
 
     Font formFont_, tabFont_, pageFont_, labelFont_, versionFont_;
     Bitmap logo_;

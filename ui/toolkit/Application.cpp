@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <exception>
-
 namespace talvek::ui {
 
 namespace {
@@ -54,14 +52,10 @@ void Application::showError(const std::string& text) {
     MessageBoxA(main_, withFullStop(text).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
 
-void Application::handleException() noexcept {
-    try {
-        throw;
-    } catch (const std::exception& e) {
-        showError(e.what());
-    } catch (...) {
-        showError("Unbekannter Fehler");
-    }
+bool Application::report(const AppError& error) {
+    if (!error) return false;
+    showError(error.text());
+    return true;
 }
 
 HCURSOR Application::cursor(int index) const {

@@ -1,9 +1,11 @@
 // The application object: title, hidden application window, message loop, cursor table and
-// the error box that every window procedure hands its exceptions to.
+// the error box that shows the errors the window procedures get back.
 #pragma once
 #include <windows.h>
 
 #include <string>
+
+#include "config/Error.h"
 
 namespace talvek::ui {
 
@@ -29,8 +31,8 @@ class Application {
     // The error box: caption = title, error icon, OK; a full stop is appended when the text's
     // last character has a higher code than the full stop.
     void showError(const std::string& text);
-    // To be called inside a catch block: shows the exception being handled.
-    void handleException() noexcept;
+    // Shows the error box for a failed operation; true when it did.
+    bool report(const AppError& error);
 
     // The cursor table: numbered slots, as the forms and components need them.
     HCURSOR cursor(int index) const;

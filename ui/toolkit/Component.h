@@ -1,6 +1,7 @@
 // The component model: an owner frees what it owns, events name their sender, and a loading
 // state lets a form apply stored properties before the components act on them (Loaded).
-// Portable: the Win32 components build on it, the unit tests exercise it natively.
+// Portable: the Win32 components build on it, the unit tests exercise it natively. Failures
+// come back as AppError values.
 #pragma once
 #include <algorithm>
 #include <cstdint>
@@ -9,6 +10,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "config/Error.h"
 
 namespace talvek::ui {
 
@@ -72,14 +75,22 @@ class TComponent {
     const std::string& Name() const { return name_; }
     void SetName(const std::string& name) { name_ = name; }
     int ComponentCount() const { return static_cast<int>(owned_.size()); }
-    TComponent* Components(int index) const { return owned_.at(static_cast<size_t>(index)); }
+    // The owned component at `index`; nullptr outside 0 .. ComponentCount() - 1.
+    TComponent* Components(int index) const {
+        return index >= 0 && index < ComponentCount() ? owned_[static_cast<size_t>(index)]
+                                                      : nullptr;
+    }
 
     // True between BeginLoading and Loaded: property writes store, switches wait for Loaded.
     bool Loading() const { return loading_; }
     void BeginLoading() { loading_ = true; }
-    // End of loading. Overrides call the base first (it ends the loading state), then act on
-    // the properties as they stand after loading.
-    virtual void Loaded() { loading_ = false; }
+    void EndLoading() { loading_ = false; }
+    // End of loading. Overrides call EndLoading first, then act on the properties as they stand
+    // after loading.
+    virtual AppError Loaded() {
+        EndLoading();
+        return AppError();
+    }
 
   private:
     TComponent* owner_;
@@ -89,20 +100,21 @@ class TComponent {
 };
 
 // A form's load: every listed component enters the loading state, apply() writes the stored
-// properties, then each component's end of loading runs, in the order given.
+// properties and returns its error, then each component's end of loading runs, in the order
+// given. A failed apply() leaves the components out of loading without acting on half-applied
+// properties; the first failed end of loading stops the load.
 template <typename Apply>
-void LoadComponents(std::initializer_list<TComponent*> components, Apply&& apply) {
+AppError LoadComponents(std::initializer_list<TComponent*> components, Apply&& apply) {
     for (TComponent* c : components)
         c->BeginLoading();
-    try {
-        apply();
-    } catch (...) {
+    if (AppError error = apply()) {
         for (TComponent* c : components)
-            c->TComponent::Loaded();
-        throw;
+            c->EndLoading();
+        return error;
     }
     for (TComponent* c : components)
-        c->Loaded();
+        if (AppError error = c->Loaded()) return error;
+    return AppError();
 }
 
 } // namespace talvek::ui

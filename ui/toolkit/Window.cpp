@@ -49,12 +49,7 @@ LRESULT CALLBACK Window::windowProc(HWND wnd, UINT message, WPARAM wParam, LPARA
         if (self) self->hwnd_ = wnd;
     }
     if (!self) return DefWindowProcA(wnd, message, wParam, lParam);
-    LRESULT result = 0;
-    try {
-        result = self->handleMessage(message, wParam, lParam);
-    } catch (...) {
-        Application::instance().handleException();
-    }
+    const LRESULT result = self->handleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // Message boxes must not be owned by a window that is gone.
         if (Application::instance().mainWindow() == wnd)

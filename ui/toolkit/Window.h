@@ -1,6 +1,6 @@
 // Base of every window of our own class: one static window procedure finds the object through
-// the window's user data, dispatches to handleMessage, and never lets an exception unwind
-// through the platform's frames.
+// the window's user data and dispatches to handleMessage. A handler shows the error box itself
+// for an operation that failed (Application::report).
 #pragma once
 #include <windows.h>
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "config/Error.h"
-
 namespace talvek::ui {
 
 const char* const kBannerEnableError = "Assign a bitmap or text to banner before enabling";
@@ -58,74 +56,76 @@ bool BannerCore::StripUsable() const {
     return strip_ && strip_->width() != 0 && strip_->height() != 0;
 }
 
-std::unique_ptr<Canvas> BannerCore::NewStrip() {
-    std::unique_ptr<Canvas> strip = CreateBitmap();
-    strip->setSize(0, 0);
-    strip->setFont(font_);
-    return strip;
+AppError BannerCore::NewStrip(std::unique_ptr<Canvas>& strip) {
+    std::unique_ptr<Canvas> made = CreateBitmap();
+    if (AppError error = made->setSize(0, 0)) return error;
+    if (AppError error = made->setFont(font_)) return error;
+    strip = std::move(made);
+    return AppError();
 }
 
-void BannerCore::SetEnabled(bool value) {
-    if (Loading()) return;
+AppError BannerCore::SetEnabled(bool value) {
+    if (Loading()) return AppError();
     if (value && !StripUsable()) {
         // A rebuild switches scrolling off and on again; when that inner switch-on still
         // finds no usable strip (lines that are all empty, a text without width), rendering
         // once more would change nothing and never end.
-        if (rebuilding_ || !FromText()) throw AppError(kBannerEnableError);
+        if (rebuilding_ || !FromText()) return AppError(kBannerEnableError);
         rebuilding_ = true;
-        try {
-            if (!lines_.empty())
-                BuildLinesBitmap();
-            else
-                SetScrollText(std::string(scrollText_));
-        } catch (...) {
-            rebuilding_ = false;
-            throw;
-        }
+        AppError rebuilt =
+            !lines_.empty() ? BuildLinesBitmap() : SetScrollText(std::string(scrollText_));
         rebuilding_ = false;
-        if (!StripUsable()) throw AppError(kBannerEnableError);
+        if (rebuilt) return rebuilt;
+        if (!StripUsable()) return AppError(kBannerEnableError);
     }
     if (!value && FromText()) strip_.reset();
-    UpdateTimer(value && interval_ != 0, interval_);
+    if (AppError error = UpdateTimer(value && interval_ != 0, interval_)) return error;
     enabled_ = value;
     Fire(value ? OnEnable : OnDisable);
+    return AppError();
 }
 
-void BannerCore::SetScrollText(const std::string& text) {
-    SetEnabled(false);
+AppError BannerCore::SetScrollText(const std::string& text) {
+    if (AppError error = SetEnabled(false)) return error;
     lines_.clear();
     strip_.reset();
-    std::unique_ptr<Canvas> strip = NewStrip();
-    strip->setSize(strip->textWidth(text), strip->textHeight(text));
+    std::unique_ptr<Canvas> strip;
+    if (AppError error = NewStrip(strip)) return error;
+    if (AppError error = strip->setSize(strip->textWidth(text), strip->textHeight(text)))
+        return error;
     strip->fillRect(0, 0, strip->width(), strip->height(), color_);
     strip->textOut(0, 0, text, color_);
     strip_ = std::move(strip);
     scrollText_ = text;
-    if (autoEnable_) SetEnabled(true);
+    if (autoEnable_) return SetEnabled(true);
+    return AppError();
 }
 
-void BannerCore::SetLines(const std::vector<std::string>& lines) {
+AppError BannerCore::SetLines(const std::vector<std::string>& lines) {
     lines_ = lines;
-    BuildLinesBitmap();
+    return BuildLinesBitmap();
 }
 
-void BannerCore::SetLinesAlign(TAlignment value) {
-    if (value == linesAlign_) return;
+AppError BannerCore::SetLinesAlign(TAlignment value) {
+    if (value == linesAlign_) return AppError();
     linesAlign_ = value;
-    if (!lines_.empty()) BuildLinesBitmap();
+    if (!lines_.empty()) return BuildLinesBitmap();
+    return AppError();
 }
 
-void BannerCore::BuildLinesBitmap() {
+AppError BannerCore::BuildLinesBitmap() {
     const bool wasOn = enabled_;
-    SetEnabled(false);
+    if (AppError error = SetEnabled(false)) return error;
     scrollText_.clear();
     strip_.reset();
-    std::unique_ptr<Canvas> strip = NewStrip();
+    std::unique_ptr<Canvas> strip;
+    if (AppError error = NewStrip(strip)) return error;
     int widest = 0;
     for (const std::string& line : lines_)
         widest = std::max(widest, strip->textWidth(line));
     const int lineHeight = strip->textHeight("Xj");
-    strip->setSize(widest, static_cast<int>(lines_.size()) * lineHeight);
+    if (AppError error = strip->setSize(widest, static_cast<int>(lines_.size()) * lineHeight))
+        return error;
     strip->fillRect(0, 0, widest, strip->height(), color_);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const int w = strip->textWidth(lines_[i]);
@@ -137,16 +137,20 @@ void BannerCore::BuildLinesBitmap() {
         strip->textOut(x, static_cast<int>(i) * lineHeight, lines_[i], color_);
     }
     strip_ = std::move(strip);
-    if (wasOn || autoEnable_) SetEnabled(true);
+    if (wasOn || autoEnable_) return SetEnabled(true);
+    return AppError();
 }
 
-void BannerCore::SetBitmap(const Canvas& picture) {
-    if (!strip_) strip_ = NewStrip();
-    strip_->setSize(picture.width(), picture.height());
+AppError BannerCore::SetBitmap(const Canvas& picture) {
+    if (!strip_) {
+        if (AppError error = NewStrip(strip_)) return error;
+    }
+    if (AppError error = strip_->setSize(picture.width(), picture.height())) return error;
     strip_->draw(0, 0, picture);
     scrollText_.clear();
     lines_.clear();
-    if (autoEnable_ && strip_->width() != 0) SetEnabled(true);
+    if (autoEnable_ && strip_->width() != 0) return SetEnabled(true);
+    return AppError();
 }
 
 void BannerCore::SetScrollDirection(TScrollDirection value) {
@@ -155,9 +159,10 @@ void BannerCore::SetScrollDirection(TScrollDirection value) {
     direction_ = value;
 }
 
-void BannerCore::SetScrollInterval(std::uint16_t value) {
-    UpdateTimer(enabled_ && value != 0, value);
+AppError BannerCore::SetScrollInterval(std::uint16_t value) {
+    if (AppError error = UpdateTimer(enabled_ && value != 0, value)) return error;
     interval_ = value;
+    return AppError();
 }
 
 void BannerCore::SetWidth(int value) {
@@ -170,52 +175,53 @@ void BannerCore::SetHeight(int value) {
     BoundsChanged();
 }
 
-void BannerCore::ScrollStep() {
-    if (!enabled_) return; // a tick that was already queued when scrolling stopped
+AppError BannerCore::ScrollStep() {
+    if (!enabled_) return AppError(); // a tick that was already queued when scrolling stopped
     pos_ = static_cast<std::uint16_t>(pos_ + pixels_);
     const bool horizontal = isHorizontal(direction_);
     const int strip = horizontal ? StripWidth() : StripHeight();
     if (noGap_) {
         pos_ = banner::wrapNoGap(pos_, strip);
     } else if (strip + (horizontal ? width_ : height_) < pos_) {
-        if (onlyOnce_)
-            SetEnabled(false);
-        else
+        if (onlyOnce_) {
+            if (AppError error = SetEnabled(false)) return error;
+        } else {
             pos_ = 0;
+        }
     }
     RepaintNow();
     Fire(OnScroll);
+    return AppError();
 }
 
-void BannerCore::Paint(Canvas& screen) {
-    if (noGap_)
-        PaintNoGap(screen);
-    else
-        PaintWithGap(screen);
+AppError BannerCore::Paint(Canvas& screen) {
+    return noGap_ ? PaintNoGap(screen) : PaintWithGap(screen);
 }
 
-void BannerCore::PaintWithGap(Canvas& screen) {
+AppError BannerCore::PaintWithGap(Canvas& screen) {
     if (!strip_ || !visible_) {
         screen.fillRect(0, 0, width_, height_, color_);
-        return;
+        return AppError();
     }
     std::unique_ptr<Canvas> frame = CreateBitmap();
-    ComposeFrame(*frame, false);
+    if (AppError error = ComposeFrame(*frame, false)) return error;
     screen.draw(0, 0, *frame);
+    return AppError();
 }
 
-void BannerCore::PaintNoGap(Canvas& screen) {
+AppError BannerCore::PaintNoGap(Canvas& screen) {
     if (!strip_ || !visible_) {
         screen.fillRect(0, 0, width_, height_, color_);
-        return;
+        return AppError();
     }
     std::unique_ptr<Canvas> frame = CreateBitmap();
-    ComposeFrame(*frame, true);
+    if (AppError error = ComposeFrame(*frame, true)) return error;
     screen.draw(0, 0, *frame);
+    return AppError();
 }
 
-void BannerCore::ComposeFrame(Canvas& frame, bool repeat) {
-    frame.setSize(width_, height_);
+AppError BannerCore::ComposeFrame(Canvas& frame, bool repeat) {
+    if (AppError error = frame.setSize(width_, height_)) return error;
     frame.fillRect(0, 0, width_, height_, color_);
     const bool horizontal = isHorizontal(direction_);
     const int extent = horizontal ? width_ : height_;
@@ -228,9 +234,9 @@ void BannerCore::ComposeFrame(Canvas& frame, bool repeat) {
     };
     if (!repeat) {
         copyAt(banner::headPosition(direction_, extent, strip, pos_));
-        return;
+        return AppError();
     }
-    if (strip <= 0) return; // nothing to repeat: the background alone
+    if (strip <= 0) return AppError(); // nothing to repeat: the background alone
     // P may lie beyond the strip until the next step reduces it; reduce it here the same way.
     int p = banner::headPosition(direction_, extent, strip, banner::wrapNoGap(pos_, strip));
     copyAt(p);
@@ -243,6 +249,7 @@ void BannerCore::ComposeFrame(Canvas& frame, bool repeat) {
         while (p + strip < extent)
             copyAt(p += strip);
     }
+    return AppError();
 }
 
 void BannerCore::DblClick() {
@@ -250,11 +257,16 @@ void BannerCore::DblClick() {
     if (ShiftAndCtrlDown()) ShowNotice(kBannerNoticeCaption, kBannerNoticeText);
 }
 
-void BannerCore::Loaded() {
-    TComponent::Loaded();
-    if (!scrollText_.empty()) SetScrollText(std::string(scrollText_));
-    if (!lines_.empty()) BuildLinesBitmap();
-    if (autoEnable_ && strip_ && strip_->height() > 0) SetEnabled(true);
+AppError BannerCore::Loaded() {
+    EndLoading();
+    if (!scrollText_.empty()) {
+        if (AppError error = SetScrollText(std::string(scrollText_))) return error;
+    }
+    if (!lines_.empty()) {
+        if (AppError error = BuildLinesBitmap()) return error;
+    }
+    if (autoEnable_ && strip_ && strip_->height() > 0) return SetEnabled(true);
+    return AppError();
 }
 
 } // namespace talvek::ui

@@ -1,6 +1,8 @@
 // The scrolling banner without its window: properties, the strip made from a picture, a text
 // or a list of lines, the stepping arithmetic and the painting positions. TBanner supplies the
-// platform (bitmaps, timer, repaint, keyboard state, notice box) through the hooks below.
+// platform (bitmaps, timer, repaint, keyboard state, notice box) through the hooks below. An
+// operation that fails (no content to switch on, no bitmap, font or timer) stops there and
+// returns its error.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -36,15 +38,15 @@ class BannerCore : public TComponent {
     int StripHeight() const { return strip_ ? strip_->height() : 0; }
     const Canvas* Strip() const { return strip_.get(); }
     // Copies the picture into the strip; the text sources are emptied.
-    void SetBitmap(const Canvas& picture);
+    AppError SetBitmap(const Canvas& picture);
 
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool value);
+    AppError SetEnabled(bool value);
 
     const std::vector<std::string>& Lines() const { return lines_; }
-    void SetLines(const std::vector<std::string>& lines);
+    AppError SetLines(const std::vector<std::string>& lines);
     TAlignment LinesAlign() const { return linesAlign_; }
-    void SetLinesAlign(TAlignment value);
+    AppError SetLinesAlign(TAlignment value);
 
     bool NoGap() const { return noGap_; }
     void SetNoGap(bool value) { noGap_ = value; }
@@ -54,7 +56,7 @@ class BannerCore : public TComponent {
     TScrollDirection ScrollDirection() const { return direction_; }
     void SetScrollDirection(TScrollDirection value);
     std::uint16_t ScrollInterval() const { return interval_; }
-    void SetScrollInterval(std::uint16_t value);
+    AppError SetScrollInterval(std::uint16_t value);
     std::uint16_t ScrollPixels() const { return pixels_; }
     void SetScrollPixels(std::uint16_t value) { pixels_ = value; }
     // How far the strip has advanced; a write only stores (the next step continues from it).
@@ -62,7 +64,7 @@ class BannerCore : public TComponent {
     void SetScrollPos(std::uint16_t value) { pos_ = value; }
 
     const std::string& ScrollText() const { return scrollText_; }
-    void SetScrollText(const std::string& text);
+    AppError SetScrollText(const std::string& text);
 
     // Inherited control properties.
     int Width() const { return width_; }
@@ -78,26 +80,26 @@ class BannerCore : public TComponent {
     virtual void SetVisible(bool value) { visible_ = value; }
 
     // The timer handler: one step along the scroll axis, repaint, OnScroll.
-    void ScrollStep();
+    AppError ScrollStep();
     // Composes the frame off screen and copies it onto `screen` once.
-    virtual void Paint(Canvas& screen);
+    virtual AppError Paint(Canvas& screen);
     // Double-click: OnDblClick, then with Shift and Ctrl held the beep and the notice box.
     void DblClick();
-    void Loaded() override;
+    AppError Loaded() override;
 
     TNotifyEvent OnScroll, OnEnable, OnDisable, OnClick, OnDblClick;
     TMouseEvent OnMouseDown, OnMouseUp;
     TMouseMoveEvent OnMouseMove;
 
   protected:
-    virtual void PaintWithGap(Canvas& screen);
-    virtual void PaintNoGap(Canvas& screen);
+    virtual AppError PaintWithGap(Canvas& screen);
+    virtual AppError PaintNoGap(Canvas& screen);
 
     // Platform hooks.
     virtual std::unique_ptr<Canvas> CreateBitmap() = 0;
     // The timer runs when `running`; called on every change of Enabled or ScrollInterval.
-    // Fails with AppError when the system has no timer left.
-    virtual void UpdateTimer(bool running, std::uint16_t interval) = 0;
+    // Fails when the system has no timer left.
+    virtual AppError UpdateTimer(bool running, std::uint16_t interval) = 0;
     // Repaints at once, without erasing the background first.
     virtual void RepaintNow() = 0;
     virtual bool ShiftAndCtrlDown() = 0;
@@ -106,12 +108,12 @@ class BannerCore : public TComponent {
     virtual void BoundsChanged() {}
 
   private:
-    void BuildLinesBitmap();
-    std::unique_ptr<Canvas> NewStrip();
+    AppError BuildLinesBitmap();
+    AppError NewStrip(std::unique_ptr<Canvas>& strip);
     bool StripUsable() const;
     bool FromText() const { return !scrollText_.empty() || !lines_.empty(); }
     void Fire(const TNotifyEvent& event);
-    void ComposeFrame(Canvas& frame, bool repeat);
+    AppError ComposeFrame(Canvas& frame, bool repeat);
 
     bool autoEnable_ = true;
     std::unique_ptr<Canvas> strip_;

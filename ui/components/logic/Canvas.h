@@ -1,5 +1,6 @@
 // What the components draw on: a screen area or an off-screen bitmap with its own pixels.
-// The Win32 side implements it over GDI; the unit tests record what is drawn where.
+// The Win32 side implements it over GDI; the unit tests record what is drawn where. Only making
+// a bitmap or a font can fail; drawing on what exists cannot.
 #pragma once
 #include <string>
 
@@ -13,9 +14,9 @@ class Canvas {
     virtual int width() const = 0;
     virtual int height() const = 0;
     // Bitmaps only: gives the bitmap w by h pixels of undefined content (0 by 0 is allowed).
-    virtual void setSize(int w, int h) = 0;
+    virtual AppError setSize(int w, int h) = 0;
     // Font for textOut and the measurements.
-    virtual void setFont(const TFontSpec& font) = 0;
+    virtual AppError setFont(const TFontSpec& font) = 0;
     virtual int textWidth(const std::string& text) = 0;
     virtual int textHeight(const std::string& text) = 0;
     // Fills the rectangle from (left, top) up to (right, bottom), exclusive.

@@ -57,15 +57,8 @@ void UrlLabelCore::MouseDown(TMouseButton button, int x, int y) {
 
 void UrlLabelCore::MouseUp(TMouseButton button, int x, int y, bool inside) {
     if (button == TMouseButton::mbLeft) {
-        // The click runs while the pressed colour is still shown; the colour comes back even
-        // when the click's handler or the shell fails.
-        const bool wasPressed = pressed_;
-        try {
-            if (wasPressed && inside) Click();
-        } catch (...) {
-            CancelPress();
-            throw;
-        }
+        // The click runs while the pressed colour is still shown.
+        if (pressed_ && inside) Click();
         CancelPress();
     }
     if (OnMouseUp) OnMouseUp(*this, button, x, y);

@@ -66,19 +66,19 @@ std::string autostartCommand(const std::string& modulePath) {
     return "\"" + modulePath + "\" -s";
 }
 
-Status SetupLogic::configurationFile(std::string& path) {
+AppError SetupLogic::configurationFile(std::string& path) {
     std::string windows = platform_.system.windowsDirectory(kWindowsDirectoryBuffer);
     // Without the Windows directory the path would point at the root of the current drive.
-    if (windows.empty()) return Status::error(kNoWindowsDirectory);
+    if (windows.empty()) return AppError(kNoWindowsDirectory);
     path = configurationPath(windows);
-    return Status();
+    return AppError();
 }
 
-Status SetupLogic::append(const std::string& path) {
-    return view_.appendFile(path) ? Status() : Status::error(setup::kLineRefused);
+AppError SetupLogic::append(const std::string& path) {
+    return view_.appendFile(path) ? AppError() : AppError(setup::kLineRefused);
 }
 
-Status SetupLogic::load() {
+AppError SetupLogic::load() {
     using namespace keys;
     std::vector<std::string> fileList;
     bool firstRunDone = false;
@@ -110,7 +110,7 @@ Status SetupLogic::load() {
     }
     for (const std::string& path : fileList)
         TALVEK_TRY(append(path));
-    if (windows.empty()) return Status::error(kNoWindowsDirectory);
+    if (windows.empty()) return AppError(kNoWindowsDirectory);
     if (!firstRunDone) {
         bool yes = platform_.questions.askYesNo(setup::kFirstRunCaption, setup::firstRunText());
         view_.setOkEnabled(true);
@@ -119,10 +119,10 @@ Status SetupLogic::load() {
                 TALVEK_TRY(append(path));
         }
     }
-    return Status();
+    return AppError();
 }
 
-Status SetupLogic::apply() {
+AppError SetupLogic::apply() {
     using namespace keys;
     std::string file;
     TALVEK_TRY(configurationFile(file));
@@ -130,7 +130,7 @@ Status SetupLogic::apply() {
     std::string directory = view_.backupDirectory();
     // A relative directory would put record sets wherever the current directory happens
     // to be when Windows starts the backup run.
-    if (!isAbsoluteDirectory(directory)) return Status::error(kRelativeDirectory);
+    if (!isAbsoluteDirectory(directory)) return AppError(kRelativeDirectory);
     if (directory.back() == '\\') {
         directory.pop_back();
         view_.setBackupDirectory(directory);
@@ -161,20 +161,20 @@ Status SetupLogic::apply() {
     TALVEK_TRY(ini.WriteFlag(kSettings, kFirstRun, true));
     TALVEK_TRY(updateAutostart());
     view_.setOkEnabled(false);
-    return Status();
+    return AppError();
 }
 
-Status SetupLogic::updateAutostart() {
+AppError SetupLogic::updateAutostart() {
     std::unique_ptr<RegistryKey> key = platform_.registry.openLocalMachine(setup::kRunKey);
-    if (!key) return Status(); // a Run key that cannot be opened is passed over silently
+    if (!key) return AppError(); // a Run key that cannot be opened is passed over silently
     if (view_.active()) {
         if (!key->setString(setup::kRunValue, autostartCommand(platform_.system.modulePath())))
-            return Status::error(std::string("Konnte Daten für '") + setup::kRunValue +
-                                 "' nicht setzen");
+            return AppError(std::string("Konnte Daten für '") + setup::kRunValue +
+                            "' nicht setzen");
     } else {
         key->deleteValue(setup::kRunValue);
     }
-    return Status();
+    return AppError();
 }
 
 void SetupLogic::browse() {
@@ -183,7 +183,7 @@ void SetupLogic::browse() {
         view_.setBackupDirectory(directory);
 }
 
-Status SetupLogic::addFile() {
+AppError SetupLogic::addFile() {
     int selected = view_.selectedFile();
     if (selected >= 0) {
         std::vector<std::string> lines = view_.files();
@@ -193,17 +193,17 @@ Status SetupLogic::addFile() {
     // Only the name part of the last choice goes in: a full path would make the dialog open
     // in that file's folder and ignore the initial folder chosen above.
     std::string chosen = openFile_.substr(folderPart(openFile_).size());
-    if (!platform_.openDialog.execute(openFolder_, chosen)) return Status();
+    if (!platform_.openDialog.execute(openFolder_, chosen)) return AppError();
     openFile_ = chosen;
     // Copies are named by their file name part: a second file of the same name could
     // never be saved.
     std::string name = fileNamePart(chosen);
     for (const std::string& listed : view_.files())
         if (sameIgnoringCase(fileNamePart(listed), name))
-            return Status::error("Eine Datei mit dem Namen " + name + " ist bereits in der Liste.");
+            return AppError("Eine Datei mit dem Namen " + name + " ist bereits in der Liste.");
     TALVEK_TRY(append(chosen));
     view_.setOkEnabled(true);
-    return Status();
+    return AppError();
 }
 
 void SetupLogic::deleteFile() {

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "config/Status.h"
+#include "config/Error.h"
 
 #include "ui/setup/logic/SetupTexts.h"
 #include "ui/setup/logic/SetupView.h"
@@ -18,11 +18,11 @@ class SetupLogic {
     SetupLogic(SetupView& view, const SetupPlatform& platform) : view_(view), platform_(platform) {}
 
     // The handlers that can fail give back the error the form shows in its error box.
-    Status load();     // FormCreate
-    Status apply();    // okClick; leaves ok enabled when it fails
-    void browse();     // BrowseClick
-    Status addFile();  // addClick
-    void deleteFile(); // deleteClick
+    AppError load();    // FormCreate
+    AppError apply();   // okClick; leaves ok enabled when it fails
+    void browse();      // BrowseClick
+    AppError addFile(); // addClick
+    void deleteFile();  // deleteClick
 
     // Content changed (Edit1, Maxdatedit, AlleXTage, batchname, logname) or aktivate toggled.
     void changed();
@@ -37,9 +37,9 @@ class SetupLogic {
     const std::string& openDialogFolder() const { return openFolder_; }
 
   private:
-    Status configurationFile(std::string& path);
-    Status append(const std::string& path);
-    Status updateAutostart();
+    AppError configurationFile(std::string& path);
+    AppError append(const std::string& path);
+    AppError updateAutostart();
 
     SetupView& view_;
     SetupPlatform platform_;
