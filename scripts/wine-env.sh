@@ -7,6 +7,13 @@ BUILD=${BUILD:-$ROOT/build}
 export WINEPREFIX=${WINEPREFIX:-$BUILD/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# The program speaks German, so the prefix does too: Wine takes its language from the locale
+# (message box buttons "Ja", "Nein", German file dialogs). setup.sh generates it.
+if locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
+    export LC_ALL=de_DE.UTF-8
+else
+    echo "note: the locale de_DE.UTF-8 is missing (scripts/setup.sh makes it); Wine runs in English" >&2
+fi
 
 if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
     WINE=/usr/lib/wine/wine
