@@ -15,7 +15,7 @@ cmake --build "$BUILD/win32" -j"${JOBS:-2}" --target talvek >/dev/null
 
 stage="$BUILD/dist/talvek95-$version"
 zip="$BUILD/dist/talvek95-$version.zip"
-rm -rf "$stage" "$zip"
+rm -rf "$BUILD/dist" # only this script writes there; an older version's zip goes too
 mkdir -p "$stage"
 cp "$BUILD/win32/talvek.exe" "$stage/talvek.exe"
 # iconv fails on a character the code page lacks, so the manual cannot lose one unseen.
