@@ -94,7 +94,7 @@ show_record_set() {
     path=$(host_path "$dir")
     echo "today's record set: $dir"
     echo "  on this machine: $path"
-    LC_ALL=C.UTF-8 ls -l "$path" | sed 's/^/  /'
+    ls -l "$path" | sed 's/^/  /'
     log=$(ini_value "$today" LogFile)
     if [ -n "$log" ] && [ -f "$path/$log" ]; then
         echo "protocol file $dir\\$log:"
