@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds talvek.exe, prepares the project's own Wine prefix
 # (build/wineprefix, its C:\windows holds Talvek95.ini) and starts the program with the
-# given arguments: no argument opens the setup dialog, -s makes a backup run.
-# Without an X display it runs on a virtual one and saves build/screenshots/run.png.
+# given arguments: no argument opens the setup dialog, -s makes a backup run. A backup run on a
+# prefix without a configuration first prepares the files a first setup leaves (first-setup.sh);
+# afterwards it shows today's record set. Without an X display it runs on a virtual one and
+# saves build/screenshots/run.png.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 bash "$ROOT/scripts/setup.sh"
 source "$ROOT/scripts/wine-env.sh"
+source "$ROOT/scripts/first-setup.sh"
+case "${1:-}" in -s | -S) backup_run=1 ;; *) backup_run=0 ;; esac
 cmake -S "$ROOT" -B "$BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$BUILD/win32" -j2 --target talvek >/dev/null
@@ -24,6 +28,10 @@ if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     own_display=1
 fi
 prepare_prefix
+if [ "$backup_run" -eq 1 ] && [ ! -f "$INI" ]; then
+    prepare_first_setup "Z:$(echo "$WIN_BUILD/talvek.exe" | tr / '\\')"
+fi
+ini_before=$(md5sum "$INI" 2>/dev/null || true)
 echo "Wine prefix: $WINEPREFIX (C:\\windows\\Talvek95.ini is the configuration file)"
 echo "starting: talvek.exe $*"
 cd "$WIN_BUILD"
@@ -31,9 +39,17 @@ as_test_user "$WINE" ./talvek.exe "$@" &
 pid=$!
 if [ "$own_display" -eq 1 ]; then
     mkdir -p "$BUILD/screenshots"
-    for _ in $(seq 1 8); do kill -0 "$pid" 2>/dev/null && sleep 1; done
-    import -window root "$BUILD/screenshots/run.png" 2>/dev/null &&
-        echo "screenshot of the virtual display: $BUILD/screenshots/run.png"
+    # The window closes itself after a run without errors: keep the last picture taken while
+    # the program was still running, at most 8 s after the start.
+    shot="$BUILD/screenshots/run.png"
+    rm -f "$shot"
+    for _ in $(seq 1 16); do
+        kill -0 "$pid" 2>/dev/null || break
+        import -window root -trim +repage "$shot.new.png" 2>/dev/null && kill -0 "$pid" 2>/dev/null &&
+            mv "$shot.new.png" "$shot"
+        sleep 0.5
+    done
+    rm -f "$shot.new.png"
     if kill -0 "$pid" 2>/dev/null; then
         echo "the program is waiting for input on the virtual display $DISPLAY; ending it"
         as_test_user "$WINESERVER" -k || true
@@ -42,4 +58,12 @@ fi
 wait "$pid" || true
 echo "talvek.exe ended"
 [ "$own_display" -eq 1 ] && stop_display
+if [ "$backup_run" -eq 1 ]; then
+    [ -n "$ini_before" ] && [ "$ini_before" = "$(md5sum "$INI")" ] &&
+        echo "not due: the configuration is unchanged (last record set $(ini_value 'Aktueller Datensatz' Datum), one every $(ini_value Einstellungen AlleXTage) day(s))"
+    show_record_set
+fi
+if [ "$own_display" -eq 1 ] && [ -f "$shot" ]; then
+    echo "screenshot of the virtual display: $shot"
+fi
 exit 0

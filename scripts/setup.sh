@@ -17,9 +17,18 @@ command -v Xvfb >/dev/null || need+=(xvfb)
 command -v xdpyinfo >/dev/null || need+=(x11-utils)
 command -v convert >/dev/null && convert -version 2>/dev/null | grep -q ImageMagick || need+=(imagemagick)
 [ -d /usr/share/fonts/truetype/liberation ] || need+=(fonts-liberation)
+[ -f /usr/share/i18n/locales/de_DE ] || need+=(locales)
+command -v zip >/dev/null || need+=(zip)
+command -v unzip >/dev/null || need+=(unzip)
 if [ ${#need[@]} -gt 0 ]; then
     echo "installing: ${need[*]}"
     dpkg --print-foreign-architectures | grep -q i386 || $SUDO dpkg --add-architecture i386
     $SUDO apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}"
+fi
+# The Wine prefix runs in German (wine-env.sh): message box buttons "Ja", "Nein", German dialogs.
+if ! locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
+    echo "generating the locale de_DE.UTF-8"
+    $SUDO sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+    $SUDO locale-gen >/dev/null
 fi

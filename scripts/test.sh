@@ -57,8 +57,13 @@ for bmp in "$BUILD"/screenshots/*.bmp; do
 done
 ls "$BUILD"/screenshots/*.png 2>/dev/null | sed 's/^/screenshot: /'
 
-passed=$((native_total - native_failed + win_passed))
-failed=$((native_failed + win_failed))
+echo "== release package"
+package_failed=0
+{ bash "$ROOT/scripts/package.sh" && bash "$ROOT/tests/package/check_package.sh" \
+    "$(ls "$BUILD"/dist/talvek95-*.zip)"; } || package_failed=1
+
+passed=$((native_total - native_failed + win_passed + 1 - package_failed))
+failed=$((native_failed + win_failed + package_failed))
 echo
 echo "native: $((native_total - native_failed)) passed, $native_failed failed; windows: $win_passed passed, $win_failed failed"
 echo "$passed passed, $failed failed"

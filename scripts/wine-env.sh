@@ -32,8 +32,16 @@ if [ "$(id -u)" -eq 0 ]; then
     id "$TEST_USER" >/dev/null 2>&1 || useradd -M -d /nonexistent -s /usr/sbin/nologin "$TEST_USER"
     RUN_AS=(runuser -u "$TEST_USER" -m --)
 fi
+# The program speaks German, so Wine does too: it takes its language from the locale (message
+# box buttons "Ja", "Nein", German file dialogs). Only Wine gets it; the scripts' own tools keep
+# theirs (awk would print decimal commas). setup.sh generates the locale.
+if locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
+    RUN_AS+=(env LC_ALL=de_DE.UTF-8)
+else
+    echo "note: the locale de_DE.UTF-8 is missing (scripts/setup.sh makes it); Wine runs in English" >&2
+fi
 
-# Runs a command (Wine and the programs under it) as the user the tests run as.
+# Runs a command (Wine and the programs under it) as the user the tests run as, in German.
 as_test_user() {
     "${RUN_AS[@]}" env HOME="$WINEPREFIX" "$@"
 }

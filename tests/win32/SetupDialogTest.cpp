@@ -125,6 +125,7 @@ TEST_F(SetupDialog, FirstStartShowsTheDefaultsOffersTheSystemFilesAndAppliesTheS
     EXPECT_EQ(bench::messageBoxText(offer), joined(kFirstRunLines, 8));
     EXPECT_NE(GetDlgItem(offer, IDYES), nullptr);
     EXPECT_NE(GetDlgItem(offer, IDNO), nullptr);
+    bench::screenshot(offer, "setup-first-run-question");
     bench::answerMessageBox(offer, IDYES);
 
     HWND form = bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup",
