@@ -7,6 +7,11 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
 endif()
 if(TALVEK_NO_EXCEPTIONS)
     list(APPEND PROGRAM_FLAGS -fno-exceptions -fno-rtti)
+    if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+        # The PE linker script keeps every .eh_frame entry, and with it every function it
+        # describes, past --gc-sections; without exceptions nothing reads them.
+        list(APPEND PROGRAM_FLAGS -fno-asynchronous-unwind-tables)
+    endif()
 endif()
 set(WIN32_FLAGS ${COMMON_FLAGS} ${PROGRAM_FLAGS}
     -DWINVER=0x0400 -D_WIN32_WINDOWS=0x0400 -D_WIN32_IE=0x0400 -DSTRICT -DNOMINMAX)
@@ -45,13 +50,24 @@ target_compile_options(talvek PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${WIN32_FLAGS}>)
 # Only the libraries named here: the system DLLs' import libraries, and from the compiler's own
 # what is still needed (the exception support while the code has exceptions; the arithmetic
 # helpers and stack probe of libgcc).
-set(PROGRAM_LIBS stdc++ gcc_eh gcc ${WIN32_LIBS})
-if(NOT TALVEK_NO_EXCEPTIONS)
-    # std::runtime_error drags in libstdc++'s old-string and random_device objects, which want a
-    # few C runtime functions; with exceptions gone nothing asks for them.
-    list(APPEND PROGRAM_LIBS mingwex msvcrt)
+if(TALVEK_NO_EXCEPTIONS)
+    set(PROGRAM_LIBS stdc++ gcc ${WIN32_LIBS})
+else()
+    # The unwinder; and std::runtime_error drags in libstdc++'s old-string and random_device
+    # objects, which want a few C runtime functions. Without exceptions nothing asks for them.
+    set(PROGRAM_LIBS stdc++ gcc_eh gcc ${WIN32_LIBS} msvcrt)
 endif()
-target_link_libraries(talvek PRIVATE talvek_win32 -Wl,--start-group ${PROGRAM_LIBS} -Wl,--end-group)
+target_link_libraries(talvek PRIVATE talvek_win32 talvek_core -Wl,--start-group ${PROGRAM_LIBS} -Wl,--end-group)
+if(NOT TALVEK_NO_EXCEPTIONS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    # The i686 unwinder finds the unwind tables only once they are registered: the compiler's
+    # crtbegin.o marks their start, crtend.o their end and registers them as a constructor.
+    foreach(part crtbegin crtend)
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${part}.o
+            OUTPUT_VARIABLE ${part}_object OUTPUT_STRIP_TRAILING_WHITESPACE)
+    endforeach()
+    target_link_options(talvek PRIVATE ${crtbegin_object})
+    target_link_libraries(talvek PRIVATE ${crtend_object})
+endif()
 target_link_options(talvek PRIVATE ${WIN32_LINK} -nostartfiles -nodefaultlibs -s
     -Wl,--disable-dynamicbase,--disable-reloc-section -Wl,-Map,talvek.map)
 set_target_properties(talvek PROPERTIES OUTPUT_NAME talvek)
