@@ -57,7 +57,8 @@ else()
     # objects, which want a few C runtime functions. Without exceptions nothing asks for them.
     set(PROGRAM_LIBS stdc++ gcc_eh gcc ${WIN32_LIBS} msvcrt)
 endif()
-target_link_libraries(talvek PRIVATE talvek_win32 talvek_core -Wl,--start-group ${PROGRAM_LIBS} -Wl,--end-group)
+target_link_libraries(talvek PRIVATE talvek_win32 talvek_core
+    -Wl,--start-group ${PROGRAM_LIBS} -Wl,--end-group)
 if(NOT TALVEK_NO_EXCEPTIONS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
     # The i686 unwinder finds the unwind tables only once they are registered: the compiler's
     # crtbegin.o marks their start, crtend.o their end and registers them as a constructor.

@@ -90,3 +90,11 @@ void __throw_out_of_range_fmt(const char* pattern, ...) {
 extern "C" void abort() {
     internalError(nullptr);
 }
+
+// A call through a pure or deleted virtual function (during construction or destruction).
+extern "C" void __cxa_pure_virtual() {
+    internalError("__cxa_pure_virtual");
+}
+extern "C" void __cxa_deleted_virtual() {
+    internalError("__cxa_deleted_virtual");
+}

@@ -5,6 +5,8 @@ extern "C" {
 
 int _CRT_MT = 0;
 
-int __mingwthr_key_dtor(unsigned long, void (*)(void*)) { return 0; }
+int __mingwthr_key_dtor(unsigned long, void (*)(void*)) {
+    return 0;
+}
 
 } // extern "C"
