@@ -30,7 +30,7 @@ cmake --build "$BUILD/win32" -j"$JOBS" --target talvek || exit 1
 cmake -S "$ROOT" -B "$WIN_BUILD" -DCMAKE_TOOLCHAIN_FILE="$WIN_TOOLCHAIN" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
 cmake --build "$WIN_BUILD" -j"$JOBS" --target talvek win32_tests || exit 1
-ls -l "$BUILD/win32/talvek.exe"
+python3 "$ROOT/scripts/check_win95.py" "$BUILD/win32/talvek.exe" --map "$BUILD/win32/talvek.map" || failed_stage=1
 
 echo "== Windows-side tests under Wine ($WINE_ARCH)"
 start_display || exit 1

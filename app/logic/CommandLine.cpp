@@ -34,6 +34,17 @@ std::vector<std::string> splitCommandLine(const std::string& commandLine) {
     return args;
 }
 
+const char* argumentsAfterProgramName(const char* commandLine) {
+    const char* p = commandLine;
+    while (isSeparator(*p))
+        ++p;
+    for (bool quoted = false; *p && (quoted || !isSeparator(*p)); ++p)
+        if (*p == '"') quoted = !quoted;
+    while (isSeparator(*p))
+        ++p;
+    return p;
+}
+
 StartMode chooseStartMode(const std::string& commandLine) {
     std::vector<std::string> args = splitCommandLine(commandLine);
     const std::string first = args.size() > 1 ? args[1] : std::string();

@@ -12,6 +12,10 @@ enum class StartMode { Setup, BackupRun };
 // own name is the first element, as the platform's command line carries it.
 std::vector<std::string> splitCommandLine(const std::string& commandLine);
 
+// The arguments after the program's own name, separators before them skipped: the text the
+// entry point hands to WinMain. A pointer into commandLine.
+const char* argumentsAfterProgramName(const char* commandLine);
+
 // "-s" or "-S" as the first argument after the program name, compared byte for byte.
 StartMode chooseStartMode(const std::string& commandLine);
 

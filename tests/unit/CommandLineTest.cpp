@@ -9,26 +9,32 @@ namespace {
 struct SplitCase {
     const char* line;
     std::vector<std::string> args;
+    const char* afterProgramName;
 };
 
 TEST(CommandLine, SplitsLikeThePlatform) {
     const SplitCase cases[] = {
-        {"", {}},
-        {"talvek.exe", {"talvek.exe"}},
-        {"talvek.exe -s", {"talvek.exe", "-s"}},
-        {"  talvek.exe \t  -s   x ", {"talvek.exe", "-s", "x"}},
-        {"talvek.exe \"-S\"", {"talvek.exe", "-S"}},
-        {"\"C:\\Program Files\\talvek.exe\" -s", {"C:\\Program Files\\talvek.exe", "-s"}},
-        {"a b\"c d\"e", {"a", "bc de"}},
-        {"a \"\"", {"a", ""}},
-        {"a \"unterminated quote", {"a", "unterminated quote"}},
+        {"", {}, ""},
+        {"talvek.exe", {"talvek.exe"}, ""},
+        {"talvek.exe -s", {"talvek.exe", "-s"}, "-s"},
+        {"  talvek.exe \t  -s   x ", {"talvek.exe", "-s", "x"}, "-s   x "},
+        {"talvek.exe \"-S\"", {"talvek.exe", "-S"}, "\"-S\""},
+        {"\"C:\\Program Files\\talvek.exe\" -s", {"C:\\Program Files\\talvek.exe", "-s"}, "-s"},
+        {"a b\"c d\"e", {"a", "bc de"}, "b\"c d\"e"},
+        {"a \"\"", {"a", ""}, "\"\""},
+        {"a \"unterminated quote", {"a", "unterminated quote"}, "\"unterminated quote"},
+        {"\"un terminated", {"un terminated"}, ""},
         {"a\x01-s\x1f"
          "b",
-         {"a", "-s", "b"}},
-        {"a \xE4ndern", {"a", "\xE4ndern"}},
+         {"a", "-s", "b"},
+         "-s\x1f"
+         "b"},
+        {"a \xE4ndern", {"a", "\xE4ndern"}, "\xE4ndern"},
     };
-    for (const SplitCase& c : cases)
+    for (const SplitCase& c : cases) {
         EXPECT_EQ(splitCommandLine(c.line), c.args) << c.line;
+        EXPECT_STREQ(argumentsAfterProgramName(c.line), c.afterProgramName) << c.line;
+    }
 }
 
 TEST(CommandLine, OnlyAnExactFirstArgumentStartsABackupRun) {
