@@ -122,7 +122,8 @@ TEST_F(FileBackupStepTest, AGapOrERRORValueEndsTheFileList) {
 TEST_F(FileBackupStepTest, DuplicateNamesAndExistingCopiesAreNeverReplaced) {
     files.addFile("C:\\A\\X.INI", "first");
     files.addFile("C:\\B\\X.INI", "second");
-    files.addFile("C:\\Talvek95\\061297\\Y.INI", "earlier run", 0);
+    // A file already at the copy's place keeps its attributes: it is not the run's copy.
+    files.addFile("C:\\Talvek95\\061297\\Y.INI", "earlier run", attr::kReadOnly);
     files.addFile("C:\\Y.INI", "now");
     list({"C:\\A\\X.INI", "C:\\B\\X.INI", "C:\\Y.INI"});
     EXPECT_TRUE(backupFiles(run).ok());
@@ -130,6 +131,7 @@ TEST_F(FileBackupStepTest, DuplicateNamesAndExistingCopiesAreNeverReplaced) {
     EXPECT_EQ(view.log[3], "Die Datei C:\\Y.INI konnte nicht gesichert werden.");
     EXPECT_EQ(files.content("C:\\Talvek95\\061297\\X.INI"), "first");
     EXPECT_EQ(files.content("C:\\Talvek95\\061297\\Y.INI"), "earlier run");
+    EXPECT_EQ(files.attributes("C:\\Talvek95\\061297\\Y.INI"), attr::kReadOnly);
     EXPECT_EQ(get("06.12.97", "Datei2"), "<none>");
     EXPECT_EQ(run.errorText, "Die Datei C:\\Y.INI konnte nicht gesichert werden.");
 }
