@@ -14,10 +14,10 @@ const std::size_t kHeaderLines = 11;
 // The path as MS-DOS 7.0 outside Windows can use it: unchanged when it is a short path,
 // else the short path the platform knows for it, else the long path in double quotes.
 std::string dosPath(FileSystem& files, const std::string& path) {
-    if (isShortPath(path)) return path;
+    if (isShortPath(path)) return batchPath(path);
     std::string shortPath = files.shortPath(path);
-    if (!shortPath.empty() && isShortPath(shortPath)) return shortPath;
-    return "\"" + path + "\"";
+    if (!shortPath.empty() && isShortPath(shortPath)) return batchPath(shortPath);
+    return "\"" + batchPath(path) + "\"";
 }
 
 bool saveEntry(RunContext& run, const std::string& entry, std::size_t position) {

@@ -16,14 +16,14 @@ void reportFailure(RunContext& run, const std::string& text) {
 
 // Writes one file of the record set; true when it exists afterwards and may be recorded.
 bool writeRecordFile(RunContext& run, const std::string& name,
-                     const std::vector<std::string>& lines) {
+                     const std::vector<std::string>& lines, CodePage codePage) {
     if (!isPlainFileName(name)) {
         reportFailure(run, "Der Dateiname " + name + " ist ungültig.");
         return false;
     }
     FileSystem& files = run.platform.files;
     std::string path = run.todayDirectory + "\\" + name;
-    if (files.writeTextFile(path, lines)) return true;
+    if (files.writeTextFile(path, lines, codePage)) return true;
     reportFailure(run, "Die Datei " + path + " konnte nicht geschrieben werden.");
     // A file that failed half way still has to go with its record set.
     return files.fileExists(path);
@@ -45,12 +45,13 @@ AppError writeRecordFiles(RunContext& run) {
         for (int i = 0; i < count; ++i)
             lines.push_back(run.view.logLine(i));
         std::string name = ini.ReadText(keys::kSettings, keys::kLogName, "PROTOCOL.TXT");
-        if (writeRecordFile(run, name, lines) && record)
+        if (writeRecordFile(run, name, lines, CodePage::Windows) && record)
             TALVEK_TRY(ini.WriteText(run.recordSetName(), keys::kRecordLogFile, name));
     }
     if (ini.ReadFlag(keys::kSettings, keys::kBatchFile, true)) {
         std::string name = ini.ReadText(keys::kSettings, keys::kBatchName, "recovery.bat");
-        if (writeRecordFile(run, name, run.recoveryBatch) && record)
+        // COMMAND.COM reads the batch in the OEM code page; the protocol is read in Windows.
+        if (writeRecordFile(run, name, run.recoveryBatch, CodePage::Oem) && record)
             TALVEK_TRY(
                 ini.WriteText(run.recordSetName(), keys::kRecordRecFile,
                               ini.ReadText(keys::kSettings, keys::kBatchName, "RECOVERY.BAT")));

@@ -31,10 +31,19 @@ std::vector<std::string> recoveryBatchHeader(const std::string& dateText,
         frame,
         "ECHO .",
         "ECHO Dieser Datensatz wurde am " + dateText + " erstellt.",
-        "ECHO Dieser Datensatz wurde in " + todayDirectory + " gesichert.",
+        "ECHO Dieser Datensatz wurde in " + batchPath(todayDirectory) + " gesichert.",
         // Taken over by the first entry's first line once that entry is saved.
         "ECHO .",
     };
+}
+
+std::string batchPath(const std::string& path) {
+    std::string text;
+    for (char c : path) {
+        if (c == '%') text += '%';
+        text += c;
+    }
+    return text;
 }
 
 std::string attributeText(std::uint32_t attributes) {

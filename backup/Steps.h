@@ -48,6 +48,8 @@ AppError removeRecordSet(RunContext& run, const std::string& section, Removal& o
 // The first 11 lines of the recovery batch (plus the "ECHO ." placeholder of line 11).
 std::vector<std::string> recoveryBatchHeader(const std::string& dateText,
                                              const std::string& todayDirectory);
+// A path as a batch line must hold it: each "%" doubled, else COMMAND.COM expands it.
+std::string batchPath(const std::string& path);
 // "+R -A +S +H ": the attribute text of a restore line, each part followed by a blank.
 std::string attributeText(std::uint32_t attributes);
 

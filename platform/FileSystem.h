@@ -6,6 +6,10 @@
 
 namespace talvek {
 
+// The code page a text file is written in: the Windows code page of our strings, or the OEM
+// code page that COMMAND.COM and every DOS prompt read.
+enum class CodePage { Windows, Oem };
+
 namespace attr {
 inline constexpr std::uint32_t kReadOnly = 0x01;
 inline constexpr std::uint32_t kHidden = 0x02;
@@ -33,9 +37,11 @@ class FileSystem {
     virtual bool setCurrentDirectory(const std::string& path) = 0;
     // GetShortPathName; empty when the platform has none for the path.
     virtual std::string shortPath(const std::string& path) = 0;
-    // Creates (or empties) a text file and writes the lines, each ended by CR LF.
+    // Creates (or empties) a text file and writes the lines, each ended by CR LF, converted
+    // from the Windows code page into `codePage`.
     // False when the file could not be created, written or closed.
-    virtual bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) = 0;
+    virtual bool writeTextFile(const std::string& path, const std::vector<std::string>& lines,
+                               CodePage codePage) = 0;
 
     bool fileExists(const std::string& path) {
         std::uint32_t a = attributes(path);

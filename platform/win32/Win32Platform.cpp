@@ -116,8 +116,8 @@ std::string Win32FileSystem::shortPath(const std::string& path) {
     return std::string(buffer, got);
 }
 
-bool Win32FileSystem::writeTextFile(const std::string& path,
-                                    const std::vector<std::string>& lines) {
+bool Win32FileSystem::writeTextFile(const std::string& path, const std::vector<std::string>& lines,
+                                    CodePage codePage) {
     ui::FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
@@ -126,6 +126,10 @@ bool Win32FileSystem::writeTextFile(const std::string& path,
         text += line;
         text += "\r\n";
     }
+    // Converts in place: every character stays one byte in the OEM code page.
+    if (codePage == CodePage::Oem && !text.empty() &&
+        !CharToOemBuffA(text.data(), text.data(), static_cast<DWORD>(text.size())))
+        return false;
     DWORD written = 0;
     if (!text.empty() &&
         (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||

@@ -32,7 +32,8 @@ class Win32FileSystem : public FileSystem {
     std::string currentDirectory() override;
     bool setCurrentDirectory(const std::string& path) override;
     std::string shortPath(const std::string& path) override;
-    bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) override;
+    bool writeTextFile(const std::string& path, const std::vector<std::string>& lines,
+                       CodePage codePage) override;
 };
 
 class Win32Clock : public Clock {

@@ -129,7 +129,30 @@ std::string FakeFileSystem::shortPath(const std::string& path) {
     return it == shortNames.end() ? path : it->second;
 }
 
-bool FakeFileSystem::writeTextFile(const std::string& path, const std::vector<std::string>& lines) {
+namespace {
+
+// Windows-1252 bytes 80..FF as code page 850 has them; "?" where it has no such character.
+const char kOem850[] = "\x3F\x3F\x3F\x9F\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F"
+                       "\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F\x3F"
+                       "\xFF\xAD\xBD\x9C\xCF\xBE\xDD\xF5\xF9\xB8\xA6\xAE\xAA\xF0\xA9\xEE"
+                       "\xF8\xF1\xFD\xFC\xEF\xE6\xF4\xFA\xF7\xFB\xA7\xAF\xAC\xAB\xF3\xA8"
+                       "\xB7\xB5\xB6\xC7\x8E\x8F\x92\x80\xD4\x90\xD2\xD3\xDE\xD6\xD7\xD8"
+                       "\xD1\xA5\xE3\xE0\xE2\xE5\x99\x9E\x9D\xEB\xE9\xEA\x9A\xED\xE8\xE1"
+                       "\x85\xA0\x83\xC6\x84\x86\x91\x87\x8A\x82\x88\x89\x8D\xA1\x8C\x8B"
+                       "\xD0\xA4\x95\xA2\x93\xE4\x94\xF6\x9B\x97\xA3\x96\x81\xEC\xE7\x98";
+
+std::string toOem(std::string text) {
+    for (char& c : text) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (u >= 0x80) c = kOem850[u - 0x80];
+    }
+    return text;
+}
+
+} // namespace
+
+bool FakeFileSystem::writeTextFile(const std::string& path, const std::vector<std::string>& lines,
+                                   CodePage codePage) {
     calls.push_back("write " + path);
     if (injectedFault(faults, "write " + path)) return false;
     if (path.size() >= kMaxPath) return false;
@@ -141,6 +164,7 @@ bool FakeFileSystem::writeTextFile(const std::string& path, const std::vector<st
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";
+    if (codePage == CodePage::Oem) text = toOem(text);
     nodes_[k] = Node{path, false, attr::kArchive, text};
     return true;
 }

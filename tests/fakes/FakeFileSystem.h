@@ -1,7 +1,8 @@
 // In-memory Windows file system: names compare without case, "\" and "/" separate, a drive
 // root ("C:") always exists, directories are made one level at a time, copies can refuse an
 // existing target, a non-empty directory cannot be removed, and paths are limited as the ANSI
-// functions limit them (MAX_PATH, 248 characters for a new directory).
+// functions limit them (MAX_PATH, 248 characters for a new directory). Text files written in
+// the OEM code page are converted as a German Windows converts them (code page 850).
 #pragma once
 #include <map>
 #include <set>
@@ -27,7 +28,8 @@ class FakeFileSystem : public FileSystem {
     }
     bool setCurrentDirectory(const std::string& path) override;
     std::string shortPath(const std::string& path) override;
-    bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) override;
+    bool writeTextFile(const std::string& path, const std::vector<std::string>& lines,
+                       CodePage codePage) override;
 
     // Test set-up and inspection.
     void addFile(const std::string& path, const std::string& content = "x",

@@ -31,6 +31,8 @@ TEST_F(FileBackupStepTest, TheHeaderHasItsFixedLinesAndBoxLengths) {
     EXPECT_EQ(line(8), "ECHO .");
     EXPECT_EQ(line(9), "ECHO Dieser Datensatz wurde am 06.12.97 erstellt.");
     EXPECT_EQ(line(10), "ECHO Dieser Datensatz wurde in C:\\Talvek95\\061297 gesichert.");
+    EXPECT_EQ(recoveryBatchHeader("06.12.97", "C:\\100%\\061297")[10],
+              "ECHO Dieser Datensatz wurde in C:\\100%%\\061297 gesichert.");
     const std::size_t lengths[] = {68, 65, 68, 65, 68, 68};
     for (std::size_t i = 2; i <= 7; ++i) {
         EXPECT_EQ(line(i).size(), lengths[i - 2]) << i;
@@ -151,9 +153,12 @@ TEST_F(FileBackupStepTest, NamesThatLeaveTodaysDirectoryAreNotCopied) {
 TEST_F(FileBackupStepTest, LongPathsBecomeShortPathsOrQuotedInRestoreLines) {
     files.addFile("C:\\Program Files\\Tool\\settings.conf", "a", 0);
     files.addFile("C:\\Eigene Dateien\\liste.txt", "b", 0);
+    files.addFile("C:\\WINDOWS\\100%.INI", "c", 0);
+    files.addFile("C:\\Eigene Dateien\\50% mehr.txt", "d", 0);
     files.shortNames["c:\\program files\\tool\\settings.conf"] = "C:\\PROGRA~1\\TOOL\\SETTIN~1.CON";
     files.shortNames["c:\\talvek95\\061297\\settings.conf"] = "C:\\TALVEK95\\061297\\SETTIN~1.CON";
-    list({"C:\\Program Files\\Tool\\settings.conf", "C:\\Eigene Dateien\\liste.txt"});
+    list({"C:\\Program Files\\Tool\\settings.conf", "C:\\Eigene Dateien\\liste.txt",
+          "C:\\WINDOWS\\100%.INI", "C:\\Eigene Dateien\\50% mehr.txt"});
     EXPECT_TRUE(backupFiles(run).ok());
     EXPECT_EQ(line(11), "ATTRIB -R -A -S -H C:\\PROGRA~1\\TOOL\\SETTIN~1.CON");
     EXPECT_EQ(line(12),
@@ -163,6 +168,9 @@ TEST_F(FileBackupStepTest, LongPathsBecomeShortPathsOrQuotedInRestoreLines) {
     EXPECT_EQ(line(14), "ATTRIB -R -A -S -H \"C:\\Eigene Dateien\\liste.txt\"");
     EXPECT_EQ(line(15),
               "COPY /-Y C:\\Talvek95\\061297\\liste.txt \"C:\\Eigene Dateien\\liste.txt\" /V");
+    // COMMAND.COM reads "%%" as "%", quoted or not.
+    EXPECT_EQ(line(18), "COPY /-Y C:\\Talvek95\\061297\\100%%.INI C:\\WINDOWS\\100%%.INI /V");
+    EXPECT_EQ(line(20), "ATTRIB -R -A -S -H \"C:\\Eigene Dateien\\50%% mehr.txt\"");
     // The log and the keys keep the entries as listed.
     EXPECT_EQ(get("06.12.97", "Datei1"), "C:\\Program Files\\Tool\\settings.conf");
 }

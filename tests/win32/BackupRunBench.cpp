@@ -152,9 +152,10 @@ struct TimedFiles : Win32FileSystem {
         Timed t(deletes);
         return Win32FileSystem::deleteFile(p);
     }
-    bool writeTextFile(const std::string& p, const std::vector<std::string>& l) override {
+    bool writeTextFile(const std::string& p, const std::vector<std::string>& l,
+                       CodePage c) override {
         Timed t(writes);
-        return Win32FileSystem::writeTextFile(p, l);
+        return Win32FileSystem::writeTextFile(p, l, c);
     }
 };
 
