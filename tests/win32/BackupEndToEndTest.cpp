@@ -229,9 +229,10 @@ TEST_F(BackupEndToEnd, TheFirstDueRunAfterSetupThenASecondStartTheSameDay) {
         "ECHO " + std::string(63, '*'),
         "ECHO **  Diese Datei wurde automatisch erstellt von Talvek 95  **",
         "ECHO **  Talvek 95 - Sicherung Ihrer Windows-Systemdateien        **",
-        "ECHO **  Vor dem \xDC"
+        // In the OEM code page, as DOS reads it.
+        "ECHO **  Vor dem \x9A"
         "berschreiben wird jeweils nachgefragt.       **",
-        "ECHO **  DIESE DATEI NUR UNTER MS-DOS 7.0 (oder h\xF6her) AUSF\xDCHREN! **",
+        "ECHO **  DIESE DATEI NUR UNTER MS-DOS 7.0 (oder h\x94her) AUSF\x9AHREN! **",
         "ECHO " + std::string(63, '*'),
         "ECHO .",
         "ECHO Dieser Datensatz wurde am " + t + " erstellt.",
@@ -445,39 +446,143 @@ std::string shortPathOf(const std::string& path) {
     return got > 0 && got < MAX_PATH ? std::string(buffer, got) : std::string();
 }
 
-TEST_F(BackupEndToEnd, RestoreLinesUseShortPathsForLongNames) {
-    const std::string folder = "C:\\Talvek Langer Ordner";
-    const std::string entry = folder + "\\Eine lange Datei.ini";
-    extras = {folder};
+// A path as the batch should name it: short, with each "%" doubled.
+std::string batchPathOf(const std::string& path) {
+    std::string dos = isShortPath(path) ? path : shortPathOf(path), text;
+    for (char c : dos)
+        text += c == '%' ? std::string("%%") : std::string(1, c);
+    return text;
+}
+
+// Runs a batch with the platform's cmd, output into `logPath` (a pipe would wait for the helper
+// processes Wine starts), and answers each overwrite prompt with its first choice, one at a
+// time: at a prompt Wine's cmd takes everything waiting on standard input, and at the end of
+// the input it asks again forever. Returns the number of prompts answered.
+int runBatchAnsweringYes(const std::string& batch, const std::string& logPath) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE log = CreateFileA(logPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             &inherit, CREATE_ALWAYS, 0, nullptr);
+    HANDLE input = nullptr, answers = nullptr;
+    if (log == INVALID_HANDLE_VALUE || !CreatePipe(&input, &answers, &inherit, 0)) return -1;
+    SetHandleInformation(answers, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = input;
+    si.hStdOutput = log;
+    si.hStdError = log;
+    std::string line = "cmd.exe /c " + batch;
+    PROCESS_INFORMATION pi{};
+    BOOL started =
+        CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, "C:\\", &si, &pi);
+    CloseHandle(input);
+    CloseHandle(log);
+    int answered = 0;
+    if (started) {
+        CloseHandle(pi.hThread);
+        bench::Process cmd(pi.hProcess, pi.dwProcessId);
+        DWORD begin = GetTickCount();
+        while (!cmd.waitExit(100)) {
+            if (GetTickCount() - begin > bench::kProgramTimeout) {
+                cmd.kill();
+                break;
+            }
+            // A prompt ends "? (Yes|No)", in the language of the prefix.
+            std::string shown = bench::readFile(logPath);
+            int prompts = 0;
+            char choice = 'Y';
+            for (std::size_t at = shown.find("? (");
+                 at != std::string::npos && at + 3 < shown.size(); at = shown.find("? (", at + 3)) {
+                ++prompts;
+                choice = shown[at + 3];
+            }
+            if (prompts > answered) {
+                std::string answer = std::string(1, choice) + "\r\n";
+                DWORD written = 0;
+                WriteFile(answers, answer.data(), static_cast<DWORD>(answer.size()), &written,
+                          nullptr);
+                ++answered;
+            }
+        }
+    }
+    CloseHandle(answers);
+    return answered;
+}
+
+TEST_F(BackupEndToEnd, TheRecoveryBatchRestoresEveryFileUnderCmd) {
+    const std::string folder = "C:\\Talvek Langer Ordner", umlauts = "C:\\\xDC"
+                                                                     "bung";
+    extras = {folder, umlauts};
     CreateDirectoryA(folder.c_str(), nullptr);
-    bench::writeFile(entry, "[x]\r\n");
-    std::vector<std::string> config = kSettings;
-    config.insert(config.end(),
-                  {"Sekunden warten=0", "[Aktueller Datensatz]", "Datum=" + dayText(1),
-                   "[Recovery Files]", "0=" + entry, "1=C:\\CONFIG.SYS"});
+    CreateDirectoryA(umlauts.c_str(), nullptr);
+    struct Entry {
+        std::string path;
+        bool deleted; // else changed; a long name comes back only over its file
+    };
+    const std::vector<Entry> entries = {
+        {"C:\\CONFIG.SYS", false},
+        {folder + "\\Eine lange Datei.ini", false},
+        {umlauts + "\\Gr\xF6\xDF"
+                   "e.ini",
+         false},
+        {umlauts + "\\M\xE4\xDF"
+                   "ig.ini",
+         true},
+        {umlauts + "\\100%.INI", true},
+    };
+    std::vector<std::string> config = kSettings, originals;
+    config.insert(config.end(), {"Sekunden warten=0", "[Aktueller Datensatz]",
+                                 "Datum=" + dayText(1), "[Recovery Files]"});
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string& path = entries[i].path;
+        if (i > 0) bench::writeFile(path, "[" + path + "]\r\n");
+        originals.push_back(bench::readFile(path));
+        config.push_back(std::to_string(i) + "=" + path);
+    }
     bench::writeFile(bench::iniPath(), crlf(config));
     start();
-    ASSERT_TRUE(process.waitExit(bench::kProgramTimeout));
+    ASSERT_TRUE(process.waitExit(bench::kProgramTimeout)) << "a run without errors ends by itself";
 
     const std::string dir = recordDir(0);
-    const std::string shortEntry = shortPathOf(entry);
-    const std::string shortCopy = shortPathOf(dir + "\\Eine lange Datei.ini");
-    ASSERT_FALSE(shortEntry.empty());
-    ASSERT_FALSE(shortCopy.empty());
-    EXPECT_TRUE(isShortPath(shortEntry)) << shortEntry;
-    EXPECT_TRUE(isShortPath(shortCopy)) << shortCopy;
-    std::vector<std::string> batch = splitLines(bench::readFile(dir + "\\RECOVERY.BAT"));
-    ASSERT_EQ(batch.size(), 17u);
-    EXPECT_EQ(batch[11], "ATTRIB -R -A -S -H " + shortEntry);
-    EXPECT_EQ(batch[12], "COPY /-Y " + shortCopy + " " + shortEntry + " /V");
-    EXPECT_EQ(batch[13], "ATTRIB " + attributeText(GetFileAttributesA(entry.c_str())) + shortEntry);
-    // Short paths stay as they are.
-    EXPECT_EQ(batch[15], "COPY /-Y " + dir + "\\CONFIG.SYS C:\\CONFIG.SYS /V");
+    const std::string batchFile = dir + "\\RECOVERY.BAT";
+    std::string batchText = bench::readFile(batchFile);
+    // DOS reads the batch in its OEM code page: "\xE4\xDF" is 84 E1 there.
+    EXPECT_NE(batchText.find("M\x84\xE1ig.ini"), std::string::npos) << batchText;
+    EXPECT_EQ(batchText.find('\xE4'), std::string::npos) << batchText;
+    OemToCharBuffA(&batchText[0], &batchText[0], static_cast<DWORD>(batchText.size()));
+    std::vector<std::string> batch = splitLines(batchText);
+    ASSERT_EQ(batch.size(), 11 + 3 * entries.size()) << batchText;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string& path = entries[i].path;
+        std::string target = batchPathOf(path);
+        std::string copy = batchPathOf(dir + "\\" + path.substr(path.rfind('\\') + 1));
+        EXPECT_TRUE(isShortPath(target) && isShortPath(copy)) << target << " " << copy;
+        EXPECT_EQ(batch[11 + 3 * i], "ATTRIB -R -A -S -H " + target);
+        EXPECT_EQ(batch[12 + 3 * i], "COPY /-Y " + copy + " " + target + " /V");
+        EXPECT_EQ(batch[13 + 3 * i],
+                  "ATTRIB " + attributeText(GetFileAttributesA(path.c_str())) + target);
+    }
+    EXPECT_EQ(batch[24], "COPY /-Y " + dir + "\\100%%.INI " + umlauts + "\\100%%.INI /V");
     // The log and the bookkeeping keep the long names.
     std::string protocol = bench::readFile(dir + "\\PROTOCOL.TXT");
-    EXPECT_NE(protocol.find("Die Datei " + entry + " wurde erfolgreich gesichert."),
+    EXPECT_NE(protocol.find("Die Datei " + entries[1].path + " wurde erfolgreich gesichert."),
               std::string::npos)
         << protocol;
+
+    int changed = 0;
+    for (const Entry& e : entries) {
+        if (e.deleted) {
+            DeleteFileA(e.path.c_str());
+        } else {
+            bench::writeFile(e.path, "changed\r\n");
+            ++changed;
+        }
+    }
+    const std::string log = std::string(kBackupDir) + "\\restore.log";
+    EXPECT_EQ(runBatchAnsweringYes(batchFile, log), changed) << bench::readFile(log);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        EXPECT_EQ(bench::readFile(entries[i].path), originals[i]) << entries[i].path << "\n"
+                                                                  << bench::readFile(log);
 }
 
 } // namespace
