@@ -20,6 +20,9 @@ command -v convert >/dev/null && convert -version 2>/dev/null | grep -q ImageMag
 [ -f /usr/share/i18n/locales/de_DE ] || need+=(locales)
 command -v zip >/dev/null || need+=(zip)
 command -v unzip >/dev/null || need+=(unzip)
+command -v clang++ >/dev/null || need+=(clang)
+[ -n "$(ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a 2>/dev/null)" ] ||
+    need+=(libclang-rt-14-dev)
 if [ ${#need[@]} -gt 0 ]; then
     echo "installing: ${need[*]}"
     dpkg --print-foreign-architectures | grep -q i386 || $SUDO dpkg --add-architecture i386

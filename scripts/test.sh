@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every test: the native unit tests (with sanitizers), then the Windows-side tests under
+# Runs every test: the native unit tests (with sanitizers), the fuzz targets for a few seconds
+# each (FUZZ_SECONDS, when clang with libFuzzer is there), then the Windows-side tests under
 # Wine on a virtual display, and saves the screenshots as PNG under build/screenshots/.
 # Extra arguments go to the Windows-side test program (e.g. --gtest_filter=Progress*).
 set -uo pipefail
@@ -20,6 +21,23 @@ native_failed=$(echo "$native_out" | sed -n 's/.*, \([0-9]*\) tests failed out o
 native_total=${native_total:-0}
 native_failed=${native_failed:-0}
 [ "$native_rc" -eq 0 ] || [ "$native_failed" -gt 0 ] || { native_failed=1; failed_stage=1; }
+
+echo "== fuzz targets"
+fuzz_passed=0
+fuzz_failed=0
+probe=$(mktemp)
+if echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' |
+    clang++ -x c++ -fsanitize=fuzzer - -o "$probe" 2>/dev/null; then
+    fuzz_out=$(JOBS=$JOBS bash "$ROOT/scripts/fuzz.sh" "${FUZZ_SECONDS:-5}" 2>&1)
+    fuzz_rc=$?
+    echo "$fuzz_out" | tail -n 60
+    fuzz_passed=$(echo "$fuzz_out" | grep -c '^PASS ')
+    fuzz_failed=$(echo "$fuzz_out" | grep -c '^FAIL ')
+    [ "$fuzz_rc" -eq 0 ] || [ "$fuzz_failed" -gt 0 ] || { fuzz_failed=1; failed_stage=1; }
+else
+    echo "no clang with libFuzzer: fuzz targets skipped"
+fi
+rm -f "$probe"
 
 echo "== cross builds"
 # The program we ship: i686, Windows 95 and later.
@@ -62,9 +80,10 @@ package_failed=0
 { bash "$ROOT/scripts/package.sh" && bash "$ROOT/tests/package/check_package.sh" \
     "$(ls "$BUILD"/dist/talvek95-*.zip)"; } || package_failed=1
 
-passed=$((native_total - native_failed + win_passed + 1 - package_failed))
-failed=$((native_failed + win_failed + package_failed))
+passed=$((native_total - native_failed + fuzz_passed + win_passed + 1 - package_failed))
+failed=$((native_failed + fuzz_failed + win_failed + package_failed))
 echo
-echo "native: $((native_total - native_failed)) passed, $native_failed failed; windows: $win_passed passed, $win_failed failed"
+echo "native: $((native_total - native_failed)) passed, $native_failed failed;" \
+    "fuzz: $fuzz_passed passed, $fuzz_failed failed; windows: $win_passed passed, $win_failed failed"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$failed_stage" -eq 0 ]

@@ -210,4 +210,11 @@ std::vector<std::string> FakeFileSystem::children(const std::string& directory) 
     return result;
 }
 
+std::vector<std::string> FakeFileSystem::paths() const {
+    std::vector<std::string> result;
+    for (const auto& n : nodes_)
+        result.push_back(n.second.name);
+    return result;
+}
+
 } // namespace talvek::testing

@@ -41,6 +41,8 @@ class FakeFileSystem : public FileSystem {
     std::map<std::string, std::pair<std::string, std::uint32_t>> allFiles() const;
     // Paths below `directory` (direct children), in their stored spelling.
     std::vector<std::string> children(const std::string& directory) const;
+    // Every file and directory, in its stored spelling.
+    std::vector<std::string> paths() const;
 
     std::string windowsDir = "C:\\WINDOWS";
     std::string current = "C:\\";

@@ -1,0 +1,143 @@
+#include "fakes/RunInvariants.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "config/Error.h"
+#include "config/IniFile.h"
+#include "config/Keys.h"
+
+namespace talvek::testing {
+
+namespace {
+
+const char* const kNoErrors = "Es sind keine Fehler aufgetreten.";
+const char* const kDefaultDate = "01.01.50";
+
+// The fake file system's own spelling of a path: lower case, "\" only, no doubled or
+// trailing separators, a drive root without its "\".
+std::string keyOf(const std::string& path) {
+    std::string k;
+    for (char c : path) {
+        char n = c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (n == '\\' && !k.empty() && k.back() == '\\') continue;
+        k += n;
+    }
+    while (k.size() > 2 && k.back() == '\\')
+        k.pop_back();
+    if (k.size() == 3 && k[1] == ':') k.pop_back();
+    return k;
+}
+
+std::string parentOf(const std::string& key) {
+    std::size_t slash = key.rfind('\\');
+    return slash == std::string::npos ? std::string() : key.substr(0, slash);
+}
+
+std::string namePart(const std::string& path) {
+    std::size_t last = path.find_last_of("\\/:");
+    return last == std::string::npos ? path : path.substr(last + 1);
+}
+
+bool isPlainName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("\\/:") == std::string::npos;
+}
+
+// The one place that knows how an unreadable date is reported.
+bool isReadableDate(const std::string& text, const Date& today) {
+    try {
+        parseDateText(text, today);
+        return true;
+    } catch (const AppError&) {
+        return false;
+    }
+}
+
+} // namespace
+
+RunInvariants::Snapshot RunInvariants::snapshot(FakeFileSystem& files) {
+    Snapshot nodes;
+    for (const std::string& path : files.paths())
+        nodes[keyOf(path)] =
+            Node{path, files.directoryExists(path), files.attributes(path), files.content(path)};
+    return nodes;
+}
+
+RunInvariants::RunInvariants(FakeFileSystem& files, FakeProfile& profile,
+                             const std::string& iniPath, const Date& today)
+    : iniPath_(iniPath), today_(today), before_(snapshot(files)) {
+    TIniFile ini(profile, iniPath);
+    // The directory the run will use, "ERROR" when it has none.
+    backupKey_ = keyOf(ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, keys::kListEnd));
+    todayKey_ = keyOf(backupKey_ + "\\" + compactDateText(today));
+    fileList_ = ini.ReadList(keys::kFileList);
+    for (const std::string& entry : fileList_) {
+        std::string key = keyOf(entry);
+        auto it = before_.find(key);
+        if (it != before_.end() && !it->second.directory && !mayChange(key, it->second))
+            sources_.push_back(key);
+    }
+    struct RecordFile {
+        const char *flag, *name, *def;
+    };
+    for (const RecordFile& f : {RecordFile{keys::kLogFile, keys::kLogName, "PROTOCOL.TXT"},
+                                RecordFile{keys::kBatchFile, keys::kBatchName, "recovery.bat"}}) {
+        std::string name = ini.ReadText(keys::kSettings, f.name, f.def);
+        if (ini.ReadFlag(keys::kSettings, f.flag, true) && isPlainName(name))
+            recordFiles_.push_back(todayKey_ + "\\" + keyOf(name));
+    }
+    dateReadable_ =
+        isReadableDate(ini.ReadText(keys::kCurrentRecord, keys::kDate, kDefaultDate), today);
+}
+
+bool RunInvariants::isRecordSetDirectory(const std::string& key) const {
+    std::string name = key.substr(key.rfind('\\') == std::string::npos ? 0 : key.rfind('\\') + 1);
+    return parentOf(key) == backupKey_ && key.find('\\') != std::string::npos && name.size() == 6 &&
+           std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Only a record set directory and the files directly in it are the run's to remove or write.
+bool RunInvariants::mayChange(const std::string& key, const Node& node) const {
+    return node.directory ? isRecordSetDirectory(key) : isRecordSetDirectory(parentOf(key));
+}
+
+std::vector<std::string> RunInvariants::violations(FakeFileSystem& files, FakeProfile& profile,
+                                                   const FakeProgressView& view) const {
+    std::vector<std::string> out;
+    const Snapshot after = snapshot(files);
+    auto listed = [&](const std::string& key) {
+        return std::find(sources_.begin(), sources_.end(), key) != sources_.end();
+    };
+    for (const auto& [key, node] : before_) {
+        if (mayChange(key, node)) continue;
+        auto it = after.find(key);
+        std::string what = listed(key) ? "listed source " : "";
+        if (it == after.end() || it->second.directory != node.directory)
+            out.push_back(what + "deleted: " + node.path);
+        else if (it->second.content != node.content || it->second.attributes != node.attributes)
+            out.push_back(what + "changed: " + node.path);
+    }
+
+    // Readable for the next run: there, with the same file list and a date it can read.
+    TIniFile ini(profile, iniPath_);
+    if (!files.fileExists(iniPath_) || !profile.exists(iniPath_))
+        out.push_back("configuration file gone: " + iniPath_);
+    if (ini.ReadList(keys::kFileList) != fileList_) out.push_back("file list changed");
+    std::string date = ini.ReadText(keys::kCurrentRecord, keys::kDate, kDefaultDate);
+    if (dateReadable_ && !isReadableDate(date, today_))
+        out.push_back("stored date unreadable: " + date);
+
+    // A run that shows no error must have saved every listed source and its record files.
+    if (view.status != kNoErrors || !view.boxes.empty()) return out;
+    for (const std::string& key : sources_) {
+        auto copy = after.find(todayKey_ + "\\" + keyOf(namePart(key)));
+        if (copy == after.end() || copy->second.content != before_.at(key).content)
+            out.push_back("not saved, yet no error shown: " + before_.at(key).path);
+    }
+    for (const std::string& key : recordFiles_)
+        if (!after.count(key)) out.push_back("not written, yet no error shown: " + key);
+    return out;
+}
+
+} // namespace talvek::testing

@@ -1,0 +1,42 @@
+// Shared by the fuzz targets: the portable code's fallible calls as the harnesses make them,
+// and the stop that libFuzzer keeps as a finding.
+#pragma once
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "backup/BackupRun.h"
+#include "config/DateText.h"
+#include "config/Error.h"
+
+namespace talvek::fuzz {
+
+// The date a text names, or nothing when it names none. Errors are raised for now; these two
+// wrappers are the only lines to change once they travel as returned values.
+inline std::optional<Date> parsedDate(const std::string& text, const Date& today) {
+    try {
+        return parseDateText(text, today);
+    } catch (const AppError&) {
+        return std::nullopt;
+    }
+}
+
+// A whole run; the error text it handed to its caller (who shows it in a box), if any.
+inline std::optional<std::string> runToTheEnd(BackupRun& run) {
+    try {
+        run.run();
+        return std::nullopt;
+    } catch (const AppError& e) {
+        return std::string(e.what());
+    }
+}
+
+// A broken property: printed and turned into a crash, which libFuzzer keeps as a finding.
+inline void require(bool holds, const std::string& what) {
+    if (holds) return;
+    std::fprintf(stderr, "property broken: %s\n", what.c_str());
+    std::abort();
+}
+
+} // namespace talvek::fuzz
