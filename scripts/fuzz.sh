@@ -49,8 +49,8 @@ for exe in "$FUZZ"/build/*Fuzz; do
     else
         failed=$((failed + 1))
         echo "FAIL $name: ${runs:-?} executions; finding:"
-        grep -a -E -A12 'property broken|ERROR: (AddressSanitizer|libFuzzer)|runtime error' "$log" |
-            head -n 30 | sed 's/^/    /'
+        grep -a -E -A8 'property broken|ERROR: (AddressSanitizer|libFuzzer: (timeout|out-of))|runtime error' \
+            "$log" | grep -a -v -E '^ *#[0-9]+ |deadly signal' | head -n 20 | sed 's/^/    /'
         ls "$FUZZ/findings/$name-"* 2>/dev/null | sed 's/^/    input: /'
     fi
 done
