@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "backup/Steps.h"
 #include "fuzz/FuzzSupport.h"
 
 using namespace talvek;
@@ -25,9 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "stored form: " + stored);
     }
     // The due check reads the text the same way and must neither crash nor overflow.
-    try {
-        isBackupDue(text, everyXDays, today);
-    } catch (const AppError&) {
-    }
+    std::optional<bool> due = fuzz::dueCheck(text, everyXDays, today);
+    require(due.has_value() == fuzz::parsedDate(text, today).has_value(), "due check of " + text);
     return 0;
 }

@@ -7,16 +7,26 @@
 #include <string>
 
 #include "backup/BackupRun.h"
+#include "backup/Steps.h"
 #include "config/DateText.h"
 #include "config/Error.h"
 
 namespace talvek::fuzz {
 
-// The date a text names, or nothing when it names none. Errors are raised for now; these two
+// The date a text names, or nothing when it names none. Errors are raised for now; these
 // wrappers are the only lines to change once they travel as returned values.
 inline std::optional<Date> parsedDate(const std::string& text, const Date& today) {
     try {
         return parseDateText(text, today);
+    } catch (const AppError&) {
+        return std::nullopt;
+    }
+}
+
+// The due check over a stored date text; nothing when the text names no date.
+inline std::optional<bool> dueCheck(const std::string& last, int everyXDays, const Date& today) {
+    try {
+        return isBackupDue(last, everyXDays, today);
     } catch (const AppError&) {
         return std::nullopt;
     }
