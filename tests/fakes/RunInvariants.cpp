@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "config/Error.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
 
@@ -44,14 +43,9 @@ bool isPlainName(const std::string& name) {
            name.find_first_of("\\/:") == std::string::npos;
 }
 
-// The one place that knows how an unreadable date is reported.
 bool isReadableDate(const std::string& text, const Date& today) {
-    try {
-        parseDateText(text, today);
-        return true;
-    } catch (const AppError&) {
-        return false;
-    }
+    Date date;
+    return parseDateText(text, today, date);
 }
 
 } // namespace

@@ -13,33 +13,24 @@
 
 namespace talvek::fuzz {
 
-// The date a text names, or nothing when it names none. Errors are raised for now; these
-// wrappers are the only lines to change once they travel as returned values.
+// The date a text names, or nothing when it names none.
 inline std::optional<Date> parsedDate(const std::string& text, const Date& today) {
-    try {
-        return parseDateText(text, today);
-    } catch (const AppError&) {
-        return std::nullopt;
-    }
+    Date date;
+    if (!parseDateText(text, today, date)) return std::nullopt;
+    return date;
 }
 
 // The due check over a stored date text; nothing when the text names no date.
 inline std::optional<bool> dueCheck(const std::string& last, int everyXDays, const Date& today) {
-    try {
-        return isBackupDue(last, everyXDays, today);
-    } catch (const AppError&) {
-        return std::nullopt;
-    }
+    bool due = false;
+    if (isBackupDue(last, everyXDays, today, due)) return std::nullopt;
+    return due;
 }
 
 // A whole run; the error text it handed to its caller (who shows it in a box), if any.
 inline std::optional<std::string> runToTheEnd(BackupRun& run) {
-    try {
-        run.run();
-        return std::nullopt;
-    } catch (const AppError& e) {
-        return std::string(e.what());
-    }
+    if (AppError error = run.run()) return error.text();
+    return std::nullopt;
 }
 
 // A broken property: printed and turned into a crash, which libFuzzer keeps as a finding.
