@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "backup/BackupRun.h"
-#include "backup/PathRules.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeProgressView.h"
+#include "fakes/RunInvariants.h"
 
 using namespace talvek;
 using namespace talvek::testing;
@@ -25,7 +25,8 @@ const char* const kSources[] = {
 };
 
 struct Outcome {
-    std::map<std::string, std::pair<std::string, std::uint32_t>> before, after;
+    std::map<std::string, std::pair<std::string, std::uint32_t>> after;
+    std::vector<std::string> violations;
     std::string ini;
     bool errorShown = false;
     std::vector<std::string> callNames;
@@ -60,27 +61,23 @@ Outcome dueRunWithRotation(int failAt) {
     profile.load(kIni, text);
 
     Outcome outcome;
-    outcome.before = files.allFiles();
+    RunInvariants invariants(files, profile, kIni, Date{1997, 12, 6});
     plan.failAt = failAt;
     files.faults = &plan;
     profile.faults = &plan;
     FakeProgressView view(&clock);
     BackupRun engine(view, RunPlatform{files, profile, clock});
-    AppError status = engine.run();
+    AppError error = engine.run();
     files.faults = nullptr;
     profile.faults = nullptr;
+    // The progress window shows a returned error in its error box.
+    if (error) view.showMessageBox(error.text(), "Talvek 95");
     outcome.after = files.allFiles();
+    outcome.violations = invariants.violations(files, profile, view);
     outcome.ini = profile.text(kIni);
-    outcome.errorShown = status.failed() || !view.boxes.empty();
+    outcome.errorShown = !view.boxes.empty();
     outcome.callNames = plan.names;
     return outcome;
-}
-
-// A deleted file must have lain in a record set directory of the backup directory.
-bool insideARecordSet(const std::string& lowerPath) {
-    std::size_t slash = lowerPath.rfind('\\');
-    std::string dir = lowerPath.substr(0, slash);
-    return isRecordSetDirectory(dir) && liesDirectlyIn(dir, "c:\\talvek95");
 }
 
 TEST(FaultSweep, NoFailingPlatformCallLosesABackupSilently) {
@@ -95,19 +92,7 @@ TEST(FaultSweep, NoFailingPlatformCallLosesABackupSilently) {
         const Outcome run = dueRunWithRotation(static_cast<int>(k));
         const std::string call = run.callNames.size() >= k ? run.callNames[k - 1] : "?";
         SCOPED_TRACE("call " + std::to_string(k) + " failing: " + call);
-        for (const auto& file : run.before) {
-            auto now = run.after.find(file.first);
-            if (now == run.after.end()) {
-                EXPECT_TRUE(insideARecordSet(file.first)) << "deleted: " << file.first;
-            } else if (!insideARecordSet(file.first)) {
-                EXPECT_EQ(now->second, file.second) << "changed: " << file.first;
-            }
-        }
-        FakeProfile reread;
-        reread.load(kIni, run.ini);
-        Date last;
-        EXPECT_TRUE(parseDateText(reread.read(kIni, "Aktueller Datensatz", "Datum", "", 1024),
-                                  Date{1997, 12, 6}, last));
+        EXPECT_EQ(run.violations, std::vector<std::string>{});
         // Reads through the profile functions cannot be told from a missing key or section:
         // they give the default, as a missing key would. Every other failure that changes
         // what the run leaves behind must show the run's error.
