@@ -47,6 +47,11 @@ prepare_first_setup() { # exe-path-as-windows-sees-it
     dos_file 'C:\IO.SYS' 'stands in for the DOS kernel of Windows 95' h s r
     dos_file 'C:\COMMAND.COM' 'stands in for the command interpreter of MS-DOS 7.0'
     dos_file 'C:\MSDOS.SYS' '[Paths]|WinDir=C:\WINDOWS|WinBootDir=C:\WINDOWS|HostWinBootDrv=C|[Options]|BootGUI=1|BootMulti=1' h s r
+    # Wine has no network setup and keeps its registry elsewhere: stand-ins for the rest of the
+    # system file set, with the attributes Windows 95 gives its registry files.
+    dos_file 'C:\windows\PROTOCOL.INI' '[ndishlp$]|DriverName=ndishlp$'
+    dos_file 'C:\windows\SYSTEM.DAT' 'stands in for the machine part of the registry' h s r
+    dos_file 'C:\windows\USER.DAT' 'stands in for the user part of the registry' h s r
 
     # What the setup's first apply writes: the first date lies the interval plus one day back,
     # so the first backup run is due; Wine's Windows directory is C:\windows.
@@ -75,8 +80,7 @@ prepare_first_setup() { # exe-path-as-windows-sees-it
     as_test_user "$WINE" reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' \
         /v Talvek95 /t REG_SZ /d "$command" /f >/dev/null 2>&1
     echo "no configuration in the prefix: prepared a small Windows 95 system on its C: drive" \
-        "and the configuration of a first setup (the ten system files, autostart on; Wine has" \
-        "no PROTOCOL.INI, SYSTEM.DAT, USER.DAT, so the run reports those three as not saved)"
+        "and the configuration of a first setup (the ten system files, autostart on)"
 }
 
 show_record_set() {
