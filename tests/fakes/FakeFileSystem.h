@@ -52,6 +52,11 @@ class FakeFileSystem : public FileSystem {
     FaultPlan* faults = nullptr;                   // shared with the profile in a fault sweep
     static constexpr std::size_t kMaxPath = 260;
 
+    // The fake's own spelling of a path: lower case, "\" only, no doubled or trailing
+    // separators, a drive root without its "\"; and the parent of such a key.
+    static std::string key(const std::string& path);
+    static std::string parentOf(const std::string& key);
+
   private:
     struct Node {
         std::string name;
@@ -60,8 +65,6 @@ class FakeFileSystem : public FileSystem {
         std::string content;
     };
     std::uint32_t attributesOf(const std::string& path) const;
-    static std::string key(const std::string& path);
-    static std::string parentOf(const std::string& key);
     bool hasChildren(const std::string& key) const;
     bool parentIsDirectory(const std::string& key) const;
     std::map<std::string, Node> nodes_;

@@ -1,7 +1,6 @@
 #include "fakes/RunInvariants.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "config/IniFile.h"
 #include "config/Keys.h"
@@ -12,26 +11,6 @@ namespace {
 
 const char* const kNoErrors = "Es sind keine Fehler aufgetreten.";
 const char* const kDefaultDate = "01.01.50";
-
-// The fake file system's own spelling of a path: lower case, "\" only, no doubled or
-// trailing separators, a drive root without its "\".
-std::string keyOf(const std::string& path) {
-    std::string k;
-    for (char c : path) {
-        char n = c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (n == '\\' && !k.empty() && k.back() == '\\') continue;
-        k += n;
-    }
-    while (k.size() > 2 && k.back() == '\\')
-        k.pop_back();
-    if (k.size() == 3 && k[1] == ':') k.pop_back();
-    return k;
-}
-
-std::string parentOf(const std::string& key) {
-    std::size_t slash = key.rfind('\\');
-    return slash == std::string::npos ? std::string() : key.substr(0, slash);
-}
 
 std::string namePart(const std::string& path) {
     std::size_t last = path.find_last_of("\\/:");
@@ -53,7 +32,7 @@ bool isReadableDate(const std::string& text, const Date& today) {
 RunInvariants::Snapshot RunInvariants::snapshot(FakeFileSystem& files) {
     Snapshot nodes;
     for (const std::string& path : files.paths())
-        nodes[keyOf(path)] =
+        nodes[FakeFileSystem::key(path)] =
             Node{path, files.directoryExists(path), files.attributes(path), files.content(path)};
     return nodes;
 }
@@ -63,11 +42,12 @@ RunInvariants::RunInvariants(FakeFileSystem& files, FakeProfile& profile,
     : iniPath_(iniPath), today_(today), before_(snapshot(files)) {
     TIniFile ini(profile, iniPath);
     // The directory the run will use, "ERROR" when it has none.
-    backupKey_ = keyOf(ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, keys::kListEnd));
-    todayKey_ = keyOf(backupKey_ + "\\" + compactDateText(today));
+    backupKey_ = FakeFileSystem::key(
+        ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, keys::kListEnd));
+    todayKey_ = FakeFileSystem::key(backupKey_ + "\\" + compactDateText(today));
     fileList_ = ini.ReadList(keys::kFileList);
     for (const std::string& entry : fileList_) {
-        std::string key = keyOf(entry);
+        std::string key = FakeFileSystem::key(entry);
         auto it = before_.find(key);
         if (it != before_.end() && !it->second.directory && !mayChange(key, it->second))
             sources_.push_back(key);
@@ -79,7 +59,7 @@ RunInvariants::RunInvariants(FakeFileSystem& files, FakeProfile& profile,
                                 RecordFile{keys::kBatchFile, keys::kBatchName, "recovery.bat"}}) {
         std::string name = ini.ReadText(keys::kSettings, f.name, f.def);
         if (ini.ReadFlag(keys::kSettings, f.flag, true) && isPlainName(name))
-            recordFiles_.push_back(todayKey_ + "\\" + keyOf(name));
+            recordFiles_.push_back(todayKey_ + "\\" + FakeFileSystem::key(name));
     }
     dateReadable_ =
         isReadableDate(ini.ReadText(keys::kCurrentRecord, keys::kDate, kDefaultDate), today);
@@ -87,13 +67,15 @@ RunInvariants::RunInvariants(FakeFileSystem& files, FakeProfile& profile,
 
 bool RunInvariants::isRecordSetDirectory(const std::string& key) const {
     std::string name = key.substr(key.rfind('\\') == std::string::npos ? 0 : key.rfind('\\') + 1);
-    return parentOf(key) == backupKey_ && key.find('\\') != std::string::npos && name.size() == 6 &&
+    return FakeFileSystem::parentOf(key) == backupKey_ && key.find('\\') != std::string::npos &&
+           name.size() == 6 &&
            std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // Only a record set directory and the files directly in it are the run's to remove or write.
 bool RunInvariants::mayChange(const std::string& key, const Node& node) const {
-    return node.directory ? isRecordSetDirectory(key) : isRecordSetDirectory(parentOf(key));
+    return node.directory ? isRecordSetDirectory(key)
+                          : isRecordSetDirectory(FakeFileSystem::parentOf(key));
 }
 
 std::vector<std::string> RunInvariants::violations(FakeFileSystem& files, FakeProfile& profile,
@@ -125,7 +107,7 @@ std::vector<std::string> RunInvariants::violations(FakeFileSystem& files, FakePr
     // A run that shows no error must have saved every listed source and its record files.
     if (view.status != kNoErrors || !view.boxes.empty()) return out;
     for (const std::string& key : sources_) {
-        auto copy = after.find(todayKey_ + "\\" + keyOf(namePart(key)));
+        auto copy = after.find(todayKey_ + "\\" + FakeFileSystem::key(namePart(key)));
         if (copy == after.end() || copy->second.content != before_.at(key).content)
             out.push_back("not saved, yet no error shown: " + before_.at(key).path);
     }
