@@ -1,6 +1,8 @@
 // The record set list: which record sets exist, oldest first, in order of registration.
 #include "backup/Steps.h"
 
+#include <algorithm>
+
 #include "config/Keys.h"
 
 namespace talvek {
@@ -12,11 +14,9 @@ void loadRecordList(RunContext& run) {
 AppError registerTodaysRecordSet(RunContext& run) {
     // One date text names one section: a second entry would later remove the day's
     // record set while the first still counts it.
+    std::vector<std::string>& list = run.recordList;
     std::string today = run.recordSetName();
-    bool listed = false;
-    for (const std::string& entry : run.recordList)
-        listed = listed || entry == today;
-    if (!listed) run.recordList.push_back(today);
+    if (std::find(list.begin(), list.end(), today) == list.end()) list.push_back(today);
     TALVEK_TRY(run.ini->WriteList(keys::kRecordList, run.recordList));
     run.log("Die Datensätze wurden aktualisiert.");
     return AppError();

@@ -35,7 +35,7 @@ struct RunContext {
     std::vector<std::string> fileList;
     std::vector<std::string> recoveryBatch; // the recovery batch table, one entry a line
     std::vector<std::pair<std::string, std::string>> savedFiles; // "Datei<n>" keys of today
-    std::vector<std::string> recordList; // loaded by step 1, written back by step 4
+    std::vector<std::string> recordList; // loaded and written back by step 4
     bool savedAnyFile = false;           // step 3 copied at least one file today
 
     bool runError = false;

@@ -1,6 +1,8 @@
 // Step 1: finds the configuration file, decides whether a record set is due and records it.
 #include "backup/Steps.h"
 
+#include <algorithm>
+
 #include "config/Keys.h"
 
 namespace talvek {
@@ -22,12 +24,6 @@ Date thresholdFor(int everyXDays, const Date& today) {
     // century (2000 read in 2100) lands here; the day before stands in.
     parseDateText(formatDateText(addDays(threshold, -1)), today, result);
     return result;
-}
-
-bool contains(const std::vector<std::string>& list, const std::string& text) {
-    for (const std::string& entry : list)
-        if (entry == text) return true;
-    return false;
 }
 
 } // namespace
@@ -60,8 +56,9 @@ AppError loadSettings(RunContext& run, SettingsOutcome& outcome) {
     if (!due) return AppError();
     // Record sets are named by the day: a second one on a day already registered would
     // fail every copy and let a later rotation delete the day's copies.
-    loadRecordList(run);
-    if (contains(run.recordList, run.todayText())) return AppError();
+    std::vector<std::string> registered = ini.ReadList(keys::kRecordList);
+    if (std::find(registered.begin(), registered.end(), run.todayText()) != registered.end())
+        return AppError();
 
     outcome = SettingsOutcome::Due;
     TALVEK_TRY(ini.WriteText(keys::kCurrentRecord, keys::kDate, run.todayText()));

@@ -109,7 +109,9 @@ struct DateScanner {
     }
 };
 
-bool scanDateText(const std::string& text, const Date& today, Date& result) {
+} // namespace
+
+bool parseDateText(const std::string& text, const Date& today, Date& result) {
     DateScanner scan{text};
     int day = 0, month = 0, year = today.year;
     if (!scan.number(day) || !scan.fullStop() || !scan.number(month)) return false;
@@ -121,12 +123,6 @@ bool scanDateText(const std::string& text, const Date& today, Date& result) {
     if (!scan.atEnd() || !isValidDate(year, month, day)) return false;
     result = Date{year, month, day};
     return true;
-}
-
-} // namespace
-
-bool parseDateText(const std::string& text, const Date& today, Date& result) {
-    return scanDateText(text, today, result);
 }
 
 AppError invalidDate(const std::string& text) {
