@@ -52,9 +52,13 @@ enum class HintSource {
 };
 std::string hintText(HintSource source);
 
-// The notebook's page captions, in page order.
+// The notebook's pages, in the order of its tabs, and their captions.
+enum class Page { Files, Settings, About };
 inline constexpr int kPageCount = 3;
 extern const char* const kPageCaptions[kPageCount];
+inline const char* pageCaption(Page page) {
+    return kPageCaptions[static_cast<int>(page)];
+}
 
 std::string mailCaption();     // "E-Mail: " + address
 std::string mailUrl();         // "mailto:" + address
