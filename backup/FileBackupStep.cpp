@@ -73,9 +73,7 @@ AppError backupFiles(RunContext& run) {
         if (saveEntry(run, entry, j)) {
             run.savedAnyFile = true;
         } else {
-            std::string text = "Die Datei " + entry + " konnte nicht gesichert werden.";
-            run.log(text);
-            run.fail(text);
+            run.fail("Die Datei " + entry + " konnte nicht gesichert werden.");
         }
     }
     return recordTodaysSection(run);
