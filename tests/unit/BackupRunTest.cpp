@@ -42,7 +42,7 @@ TEST(RunJournal, StaysBelowItsLimitByDroppingTheOldestBlocksWhole) {
     }
     EXPECT_LT(journal.size(), kJournalLimit);
     EXPECT_EQ(journal.rfind("06.12.97 07:05 mit Fehlern\r\n", 0), 0u) << "starts with a block";
-    EXPECT_EQ(journal.substr(journal.size() - 8), "\r\n1999\r\n\r\n");
+    EXPECT_EQ(journal.substr(journal.size() - 10), "\r\n1999\r\n\r\n");
 }
 
 TEST_F(BackupRunTest, FinishStepKeepsTheRedTextOfTheLatestFailure) {
