@@ -24,6 +24,7 @@ bool fitsIntoSections(const std::vector<std::string>& fileList, const std::strin
     for (std::size_t i = 0; i < fileList.size(); ++i) {
         list.emplace_back(std::to_string(i), fileList[i]);
         saved.emplace_back(keys::kSavedFilePrefix + std::to_string(i + 1), fileList[i]);
+        saved.emplace_back(keys::kChecksumPrefix + std::to_string(i + 1), "00000000");
     }
     // Today's directory and date text have a fixed length: "\DDMMYY" and "DD.MM.YY".
     KeyValues section = recordSetSection(backupDirectory + "\\000000", "00.00.00", saved);

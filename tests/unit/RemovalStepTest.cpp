@@ -58,6 +58,18 @@ TEST_F(RemovalStepTest, TheOldestRecordSetGoesWithExactlyTheseLines) {
     EXPECT_EQ(list(), (std::vector<std::string>{"05.12.97", "03.12.97", "06.12.97"}));
 }
 
+TEST_F(RemovalStepTest, AKeptRecordSetNeitherGoesNorCounts) {
+    set("Einstellungen", "max. Anzahl der Datens\xE4tze", "2");
+    for (const char* date : {"02.12.97", "03.12.97", "04.12.97", "05.12.97"})
+        addRecordSet(date, {"C:\\A.TXT"});
+    set("02.12.97", "Behalten", "1");
+    set("04.12.97", "Behalten", "1");
+    EXPECT_TRUE(removeOldRecordSets(run).ok());
+    EXPECT_EQ(list(), (std::vector<std::string>{"02.12.97", "04.12.97", "05.12.97", "06.12.97"}));
+    EXPECT_TRUE(files.exists("C:\\Talvek95\\021297\\A.TXT"));
+    EXPECT_FALSE(files.exists("C:\\Talvek95\\031297"));
+}
+
 TEST_F(RemovalStepTest, BelowTheMaximumNothingIsRemoved) {
     set("Einstellungen", "max. Anzahl der Datens\xE4tze", "2");
     addRecordSet("05.12.97", {"C:\\A.TXT"});
