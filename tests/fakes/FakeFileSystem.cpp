@@ -87,6 +87,7 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
         return false;
     Node copy = src->second;
     copy.name = to;
+    if (damagedCopies.count(k)) copy.content += "?";
     nodes_[k] = copy;
     return true;
 }
@@ -166,6 +167,14 @@ bool FakeFileSystem::writeTextFile(const std::string& path, const std::vector<st
         text += line + "\r\n";
     if (codePage == CodePage::Oem) text = toOem(text);
     nodes_[k] = Node{path, false, attr::kArchive, text};
+    return true;
+}
+
+bool FakeFileSystem::readFile(const std::string& path, std::string& text) {
+    if (injectedFault(faults, "read " + path)) return false;
+    auto it = nodes_.find(key(path));
+    if (it == nodes_.end() || it->second.directory) return false;
+    text = it->second.content;
     return true;
 }
 

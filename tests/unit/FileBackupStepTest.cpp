@@ -1,4 +1,5 @@
 #include "StepTestFixture.h"
+#include "backup/Crc32.h"
 
 using namespace talvek;
 using namespace talvek::testing;
@@ -101,9 +102,35 @@ TEST_F(FileBackupStepTest, AMissingEntryLeavesAGapInKeysAndEmptyBatchLines) {
     EXPECT_EQ(line(13), "ATTRIB -R +A -S -H C:\\F1.TXT");
 }
 
+TEST(Crc32, GivesTheChecksumOfZipAndPng) {
+    const std::pair<std::string, const char*> vectors[] = {
+        {"", "00000000"},
+        {"a", "E8B7BE43"},
+        {"123456789", "CBF43926"},
+        {std::string("\xFF\x00", 2), "D2FDEF8D"}};
+    for (const auto& [data, crc] : vectors)
+        EXPECT_EQ(crcText(crc32(data)), crc) << data;
+}
+
+TEST_F(FileBackupStepTest, ACopyThatDiffersFromItsSourceIsTakenBack) {
+    files.addFile("C:\\CONFIG.SYS", "files=40");
+    files.addFile("C:\\AUTOEXEC.BAT", "@echo off");
+    files.damagedCopies.insert("c:\\talvek95\\061297\\config.sys");
+    list({"C:\\CONFIG.SYS", "C:\\AUTOEXEC.BAT"});
+    EXPECT_TRUE(backupFiles(run).ok());
+    EXPECT_EQ(run.errorText, "Die Kopie der Datei C:\\CONFIG.SYS stimmt nicht mit dem Original \xFC"
+                             "berein.");
+    EXPECT_FALSE(files.exists("C:\\Talvek95\\061297\\CONFIG.SYS"));
+    EXPECT_EQ(line(12), "") << "no restore line for it";
+    EXPECT_EQ(ini().substr(ini().find("Datei")), "Datei2=C:\\AUTOEXEC.BAT\nCRC2=91C4A9CA\n");
+}
+
 TEST_F(FileBackupStepTest, AnEmptyListIsAFailureAndLeavesTheHeaderOnly) {
     EXPECT_TRUE(backupFiles(run).ok());
-    EXPECT_EQ(view.log, std::vector<std::string>{"0 Datei(en) zu sichern."});
+    EXPECT_EQ(view.log,
+              (std::vector<std::string>{
+                  "0 Datei(en) zu sichern.",
+                  "Es befinden sich keine Eintr\xE4ge in der Liste der zu sichernden Dateien"}));
     EXPECT_TRUE(run.stepFailed);
     EXPECT_EQ(run.errorText,
               "Es befinden sich keine Eintr\xE4ge in der Liste der zu sichernden Dateien");
