@@ -25,8 +25,9 @@ class Control {
     HWND hwnd() const { return wnd_; }
     // The control a window belongs to; nullptr for a window that is no Control's.
     static Control* from(HWND wnd);
-    // Hands a notification a window received from one of its children to that child's slot;
-    // false when no slot takes it.
+    // Hands a notification a window received from one of its children to that child's slot.
+    // False when the child is no Control, or has no slot for a WM_NOTIFY or WM_CTLCOLOR*: the
+    // window handles the message itself. A WM_COMMAND without a slot is answered 0.
     static bool reflect(UINT message, WPARAM wParam, LPARAM lParam, Reply& reply);
 
     std::function<AppError()> onClick;           // BN_CLICKED
