@@ -39,6 +39,9 @@ class NoConfiguration : public ProfileStore {
         return false;
     }
     bool removeSection(const std::string&, const std::string&) override { return false; }
+    bool removeKey(const std::string&, const std::string&, const std::string&) override {
+        return false;
+    }
     bool hasSection(const std::string&, const std::string&) override { return false; }
     bool readSection(const std::string&, const std::string&, std::size_t,
                      std::vector<std::string>& lines) override {
