@@ -134,7 +134,8 @@ AppError BannerCore::Layout() {
         return UpdateTimer(enabled_ && interval_ != 0, interval_);
     }
     const bool on = wantEnabled_;
-    // A strip from text is dropped while scrolling is off and rendered again to switch on.
+    // A strip from text is dropped when scrolling is switched off and rendered again to
+    // switch on.
     if (on && !strip_ && FromText()) TALVEK_TRY(RenderStrip());
     if (on && !StripUsable()) {
         wantEnabled_ = enabled_;
