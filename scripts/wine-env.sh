@@ -124,7 +124,7 @@ start_display() {
             rm -f "$log"
             return
         fi
-        kill "$XVFB_PID" 2>/dev/null
+        kill "$XVFB_PID" 2>/dev/null || true
         # Another display's lock is worth the next number; any other failure is not.
         grep -q -i 'server is already active\|lock' "$log" || break
     done
