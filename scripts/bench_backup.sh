@@ -8,9 +8,9 @@
 # and per kind of platform call.
 # Usage: scripts/bench_backup.sh [runs]   (BENCH_BUILD=dir to use another build directory)
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-source "$ROOT/scripts/fail.sh"
+source "$ROOT/scripts/lib/fail.sh"
 stop_on_failure
-source "$ROOT/scripts/build-tree.sh"
-source "$ROOT/scripts/wine-env.sh"
+source "$ROOT/scripts/lib/build-tree.sh"
+source "$ROOT/scripts/lib/wine-env.sh"
 export TALVEK_BENCH_RUNS=${1:-3}
 run_bench_tests 'BackupBench.DISABLED_DueRunAgainstCopyBaseline' '^(backup bench|  )'

@@ -5,9 +5,9 @@
 # (target: at most 1.2), the shares, and the dialog's own work measured in-process.
 # Usage: scripts/bench_setup.sh [starts]   (BENCH_BUILD=dir to use another build directory)
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-source "$ROOT/scripts/fail.sh"
+source "$ROOT/scripts/lib/fail.sh"
 stop_on_failure
-source "$ROOT/scripts/build-tree.sh"
-source "$ROOT/scripts/wine-env.sh"
+source "$ROOT/scripts/lib/build-tree.sh"
+source "$ROOT/scripts/lib/wine-env.sh"
 export TALVEK_BENCH_RUNS=${1:-5}
 run_bench_tests 'SetupBench.*' '^(setup bench|  )'

@@ -5,10 +5,10 @@
 # the program has ended. The same run with a wait of 0 seconds gives what the end of the
 # process costs; the difference is the wait. Target: at most 0.05 s for the 3 seconds.
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-source "$ROOT/scripts/fail.sh"
+source "$ROOT/scripts/lib/fail.sh"
 stop_on_failure
-source "$ROOT/scripts/build-tree.sh"
-source "$ROOT/scripts/wine-env.sh"
+source "$ROOT/scripts/lib/build-tree.sh"
+source "$ROOT/scripts/lib/wine-env.sh"
 configure "$WIN_BUILD" "$WIN_TOOLCHAIN"
 build "$WIN_BUILD" talvek
 start_display

@@ -3,10 +3,10 @@
 # talvek.exe and the manual LIESMICH.TXT, converted from docs/LIESMICH.txt (UTF-8, LF) to the
 # Windows code page with CR LF lines, as Notepad on Windows 95 reads it.
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-source "$ROOT/scripts/fail.sh"
+source "$ROOT/scripts/lib/fail.sh"
 stop_on_failure
 [ "${CI:-}" = true ] || bash "$ROOT/scripts/setup.sh" || die "the packages could not be installed (see above)"
-source "$ROOT/scripts/build-tree.sh"
+source "$ROOT/scripts/lib/build-tree.sh"
 version=$(sed -n 's/.*"ProductVersion", "\([0-9.]*\)\\0".*/\1/p' "$ROOT/resources/talvek.rc")
 [ -n "$version" ] || die "no ProductVersion in resources/talvek.rc; the version block must name one"
 

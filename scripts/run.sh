@@ -7,12 +7,12 @@
 # saves build/screenshots/run.png. Under root, Wine runs as the test user in a place of its own
 # (wine-env.sh); the script prints where.
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-source "$ROOT/scripts/fail.sh"
+source "$ROOT/scripts/lib/fail.sh"
 stop_on_failure
 bash "$ROOT/scripts/setup.sh" || die "the packages could not be installed (see above)"
-source "$ROOT/scripts/build-tree.sh"
-source "$ROOT/scripts/wine-env.sh"
-source "$ROOT/scripts/first-setup.sh"
+source "$ROOT/scripts/lib/build-tree.sh"
+source "$ROOT/scripts/lib/wine-env.sh"
+source "$ROOT/scripts/lib/first-setup.sh"
 case "${1:-}" in -s | -S) backup_run=1 ;; *) backup_run=0 ;; esac
 configure "$BUILD/win32" "$ROOT/cmake/mingw-i686.cmake"
 build "$BUILD/win32" talvek

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12 (run as root or with sudo).
-source "$(dirname "$0")/fail.sh"
+source "$(dirname "$0")/lib/fail.sh"
 stop_on_failure
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then

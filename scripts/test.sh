@@ -7,10 +7,10 @@
 # Extra arguments go to the Windows-side test program (e.g. --gtest_filter=Progress*).
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-source "$ROOT/scripts/fail.sh"
+source "$ROOT/scripts/lib/fail.sh"
 [ "${CI:-}" = true ] || bash "$ROOT/scripts/setup.sh" || die "the packages could not be installed (see above)"
-source "$ROOT/scripts/build-tree.sh"
-source "$ROOT/scripts/wine-env.sh"
+source "$ROOT/scripts/lib/build-tree.sh"
+source "$ROOT/scripts/lib/wine-env.sh"
 export JOBS=${JOBS:-2}
 failed_stage=0
 
@@ -35,7 +35,7 @@ else
     i686_mode=qemu
     mkdir -p "$BUILD"
     start_display
-    setsid bash "$ROOT/scripts/qemu-i386.sh" bash "$ROOT/scripts/i686-qemu.sh" boot \
+    setsid bash "$ROOT/scripts/lib/qemu-i386.sh" bash "$ROOT/scripts/lib/i686-qemu.sh" boot \
         > "$BUILD/i686_boot.log" 2>&1 &
     boot_pid=$!
 fi
@@ -76,7 +76,7 @@ if [ "$i686_mode" = qemu ]; then build "$BUILD/win32" talvek win32_tests; else b
 # The build the Windows-side tests run (the same one where 32-bit programs can run).
 configure "$WIN_BUILD" "$WIN_TOOLCHAIN"
 build "$WIN_BUILD" talvek win32_tests
-python3 "$ROOT/scripts/check_win95.py" "$BUILD/win32/talvek.exe" --map "$BUILD/win32/talvek.map" || failed_stage=1
+python3 "$ROOT/scripts/tools/check_win95.py" "$BUILD/win32/talvek.exe" --map "$BUILD/win32/talvek.map" || failed_stage=1
 
 echo "== Windows-side tests under Wine ($WINE_ARCH)"
 start_display
@@ -122,7 +122,7 @@ qemu)
     if [ "$boot_rc" -ne 0 ]; then
         i686_failed=1
     else
-        bash "$ROOT/scripts/qemu-i386.sh" bash "$ROOT/scripts/i686-qemu.sh" run "$I686_SMOKE" \
+        bash "$ROOT/scripts/lib/qemu-i386.sh" bash "$ROOT/scripts/lib/i686-qemu.sh" run "$I686_SMOKE" \
             > "$BUILD/i686_tests.log" 2>&1
         i686_rc=$?
         i686_out=$(tr -d '\r' < "$BUILD/i686_tests.log")

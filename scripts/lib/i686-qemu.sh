@@ -6,9 +6,9 @@
 #   i686-qemu.sh run FILTER    runs the Windows-side tests of FILTER, built for i686 in
 #                              build/win32, in a fresh copy of that prefix in the clone's place
 set -uo pipefail
-ROOT=$(cd "$(dirname "$0")/.." && pwd)
-source "$ROOT/scripts/fail.sh"
-source "$ROOT/scripts/wine-env.sh"
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+source "$ROOT/scripts/lib/fail.sh"
+source "$ROOT/scripts/lib/wine-env.sh"
 use_wine win32
 [ -n "$TEST_USER" ] || die "the i686 stage through qemu runs only as root"
 CACHE=/var/tmp/talvek95-i686-$TEST_USER

@@ -1,5 +1,5 @@
 # Sourced by the scripts that build (after fail.sh): one way to configure and build a tree.
-ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 BUILD=${BUILD:-$ROOT/build}
 
 # Configures a build tree: the native one, or one for a toolchain file.

@@ -5,7 +5,7 @@
 # a smoke set on the i686 exe through qemu-user. Where 32-bit programs run, the i686 build (the
 # one we ship) is tested under 32-bit Wine. TALVEK_I686=qemu makes a machine that runs 32-bit
 # code take the road of one that does not, so that road can be tried anywhere.
-ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 BUILD=${BUILD:-$ROOT/build}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
