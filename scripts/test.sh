@@ -42,7 +42,7 @@ fi
 
 echo "== native unit tests"
 configure "$BUILD/native"
-cmake --build "$BUILD/native" -j"$JOBS" || die "the native build failed (see above)"
+build "$BUILD/native" all
 native_out=$(cd "$BUILD/native" && ctest --output-on-failure -j"$JOBS" 2>&1)
 native_rc=$?
 echo "$native_out" | grep -v -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' | tail -n 40

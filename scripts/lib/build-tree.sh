@@ -2,13 +2,17 @@
 ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 BUILD=${BUILD:-$ROOT/build}
 
-# Configures a build tree: the native one, or one for a toolchain file.
-configure() { # build-folder [toolchain-file]
-    local args=(-S "$ROOT" -B "$1" -DCMAKE_BUILD_TYPE=Debug)
-    [ -z "${2:-}" ] || args=(-S "$ROOT" -B "$1" -DCMAKE_TOOLCHAIN_FILE="$2" -DCMAKE_BUILD_TYPE=Release)
-    mkdir -p "$1" || die "cannot create $1; check that the clone is writable"
-    cmake "${args[@]}" >"$1.configure.log" 2>&1 ||
-        die "cmake could not configure $1 (see $1.configure.log); is the toolchain installed? (bash scripts/setup.sh)"
+# Configures a build tree: natively (Debug, for the tests and sanitizers) or, with a toolchain
+# file, cross (Release). SOURCE_DIR names another source tree (fuzz.sh's converted copy).
+configure() { # build-folder [toolchain-file] [cmake-option...]
+    local dir=$1 toolchain=${2:-}
+    shift $(($# < 2 ? $# : 2))
+    local args=(-S "${SOURCE_DIR:-$ROOT}" -B "$dir" -DCMAKE_BUILD_TYPE=Debug)
+    [ -z "$toolchain" ] || args=(-S "${SOURCE_DIR:-$ROOT}" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain"
+        -DCMAKE_BUILD_TYPE=Release)
+    mkdir -p "$dir" || die "cannot create $dir; check that the clone is writable"
+    cmake "${args[@]}" "$@" >"$dir.configure.log" 2>&1 ||
+        die "cmake could not configure $dir (see $dir.configure.log); is the toolchain installed? (bash scripts/setup.sh)"
 }
 
 # Builds targets of a configured tree; a failed build shows its last lines.
