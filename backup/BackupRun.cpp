@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "backup/RunJournal.h"
 #include "backup/Steps.h"
 #include "config/Keys.h"
 
@@ -39,6 +40,18 @@ void BackupRun::finishStep(int step) {
 
 AppError BackupRun::run() {
     run_.runError = false;
+    started_ = run_.platform.clock.now();
+    const AppError error = runSteps();
+    if (error) {
+        // A refused write or an unreadable date ends the run where it stands; its reason
+        // still reaches the details log and the journal before the error box shows it.
+        run_.fail(error.text());
+        writeJournal(run_, started_);
+    }
+    return error;
+}
+
+AppError BackupRun::runSteps() {
     run_.view.repaintNow();
 
     SettingsOutcome outcome = SettingsOutcome::ConfigurationMissing;
@@ -46,6 +59,10 @@ AppError BackupRun::run() {
     switch (outcome) {
     case SettingsOutcome::ConfigurationMissing:
         run_.view.markStep(1, StepMark::Error);
+        // The journal keeps why: an autostart that outlived the configuration fails at
+        // every Windows start.
+        run_.failures.push_back(missingConfigurationMessage(run_.windowsDirectory));
+        writeJournal(run_, started_);
         run_.view.showMessageBox(missingConfigurationMessage(run_.windowsDirectory),
                                  kMissingCaption);
         run_.view.quit();
@@ -53,7 +70,7 @@ AppError BackupRun::run() {
     case SettingsOutcome::NotDue:
         run_.view.markStep(1, StepMark::Done);
         run_.view.setStatus(kNotDue, StatusColor::Green);
-        finish();
+        finish(false);
         return AppError();
     case SettingsOutcome::Due:
         break;
@@ -75,11 +92,12 @@ AppError BackupRun::run() {
         run_.view.markStep(5, StepMark::Done);
     run_.view.markStep(6, StepMark::Done);
 
-    finish();
+    finish(true);
     return AppError();
 }
 
-void BackupRun::finish() {
+void BackupRun::finish(bool due) {
+    if (due) writeJournal(run_, started_);
     int seconds =
         waitSecondsFrom(run_.ini->ReadNumber(keys::kSettings, keys::kWaitSeconds, kDefaultWait));
     run_.ini.reset();

@@ -21,10 +21,12 @@ class BackupRun {
     static int waitSecondsFrom(int stored);
 
   private:
-    void finish();
+    AppError runSteps();
+    void finish(bool due);
     void closingWait(int seconds);
 
     RunContext run_;
+    LocalTime started_;
 };
 
 } // namespace talvek

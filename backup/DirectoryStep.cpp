@@ -31,9 +31,10 @@ void createDirectories(RunContext& run) {
     run.log("Heutiges Verzeichnis: " + run.todayDirectory);
     if (files.directoryExists(run.todayDirectory)) return;
 
-    if (files.createDirectory(run.todayDirectory))
+    if (files.createDirectory(run.todayDirectory)) {
+        run.madeTodayDirectory = true;
         run.log("Heutiges Verzeichnis erfolgreich erstellt.");
-    else
+    } else
         run.fail("Das Verzeichnis für den heutigen Datensatz konnte nicht erstellt werden!");
 }
 

@@ -3,6 +3,7 @@
 #include "backup/Steps.h"
 
 #include "backup/PathRules.h"
+#include "backup/RecordSetSection.h"
 #include "config/Keys.h"
 
 namespace talvek {
@@ -49,10 +50,7 @@ bool saveEntry(RunContext& run, const std::string& entry, std::size_t position) 
 AppError recordTodaysSection(RunContext& run) {
     std::string name = run.recordSetName();
     if (!run.savedAnyFile) return run.ini->RemoveSection(name);
-    std::vector<std::pair<std::string, std::string>> values = {
-        {keys::kDirectory, run.todayDirectory}, {keys::kDate, name}};
-    values.insert(values.end(), run.savedFiles.begin(), run.savedFiles.end());
-    return run.ini->WriteSection(name, values);
+    return run.ini->WriteSection(name, recordSetSection(run.todayDirectory, name, run.savedFiles));
 }
 
 } // namespace
@@ -73,9 +71,7 @@ AppError backupFiles(RunContext& run) {
         if (saveEntry(run, entry, j)) {
             run.savedAnyFile = true;
         } else {
-            std::string text = "Die Datei " + entry + " konnte nicht gesichert werden.";
-            run.log(text);
-            run.fail(text);
+            run.fail("Die Datei " + entry + " konnte nicht gesichert werden.");
         }
     }
     return recordTodaysSection(run);

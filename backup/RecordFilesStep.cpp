@@ -9,22 +9,17 @@ namespace talvek {
 
 namespace {
 
-void reportFailure(RunContext& run, const std::string& text) {
-    run.log(text);
-    run.fail(text);
-}
-
 // Writes one file of the record set; true when it exists afterwards and may be recorded.
 bool writeRecordFile(RunContext& run, const std::string& name,
                      const std::vector<std::string>& lines, CodePage codePage) {
     if (!isPlainFileName(name)) {
-        reportFailure(run, "Der Dateiname " + name + " ist ungültig.");
+        run.fail("Der Dateiname " + name + " ist ungültig.");
         return false;
     }
     FileSystem& files = run.platform.files;
     std::string path = run.todayDirectory + "\\" + name;
     if (files.writeTextFile(path, lines, codePage)) return true;
-    reportFailure(run, "Die Datei " + path + " konnte nicht geschrieben werden.");
+    run.fail("Die Datei " + path + " konnte nicht geschrieben werden.");
     // A file that failed half way still has to go with its record set.
     return files.fileExists(path);
 }
@@ -35,9 +30,14 @@ AppError writeRecordFiles(RunContext& run) {
     TIniFile& ini = *run.ini;
     // Without a usable backup directory there is no place for either file.
     if (run.todayDirectory.empty()) return AppError();
-    // A run that saved nothing has no record set section; its files stay for the user to
-    // read what went wrong, but nothing registers them.
-    const bool record = run.savedAnyFile;
+    if (!run.savedAnyFile) {
+        // Nothing registers a run that saved nothing, so nothing would ever remove what it
+        // left: it writes neither file (the journal keeps its lines) and takes back the
+        // directory it made. One that existed before is not ours to touch.
+        if (run.madeTodayDirectory && run.platform.files.removeDirectory(run.todayDirectory))
+            run.log("Das Verzeichnis " + run.todayDirectory + " wurde gelöscht !");
+        return AppError();
+    }
     if (ini.ReadFlag(keys::kSettings, keys::kLogFile, true)) {
         // The details log as the window shows it, wrapped lines included.
         std::vector<std::string> lines;
@@ -45,13 +45,13 @@ AppError writeRecordFiles(RunContext& run) {
         for (int i = 0; i < count; ++i)
             lines.push_back(run.view.logLine(i));
         std::string name = ini.ReadText(keys::kSettings, keys::kLogName, "PROTOCOL.TXT");
-        if (writeRecordFile(run, name, lines, CodePage::Windows) && record)
+        if (writeRecordFile(run, name, lines, CodePage::Windows))
             TALVEK_TRY(ini.WriteText(run.recordSetName(), keys::kRecordLogFile, name));
     }
     if (ini.ReadFlag(keys::kSettings, keys::kBatchFile, true)) {
         std::string name = ini.ReadText(keys::kSettings, keys::kBatchName, "recovery.bat");
         // COMMAND.COM reads the batch in the OEM code page; the protocol is read in Windows.
-        if (writeRecordFile(run, name, run.recoveryBatch, CodePage::Oem) && record)
+        if (writeRecordFile(run, name, run.recoveryBatch, CodePage::Oem))
             TALVEK_TRY(
                 ini.WriteText(run.recordSetName(), keys::kRecordRecFile,
                               ini.ReadText(keys::kSettings, keys::kBatchName, "RECOVERY.BAT")));

@@ -11,23 +11,22 @@ namespace talvek {
 namespace {
 
 // The lines of a saved copy begin with a blank and close with a full stop; those of the
-// protocol file and the recovery batch do neither.
+// protocol file and the recovery batch do neither. A file that is gone already (deleted by
+// hand, or by an earlier removal that was cut short) is no failure: only one that stays is.
 void deleteTarget(RunContext& run, const std::string& target, bool savedCopy) {
+    FileSystem& files = run.platform.files;
     const std::string prefix = savedCopy ? " Die Datei " : "Die Datei ";
-    if (run.platform.files.deleteFile(target)) {
+    if (files.deleteFile(target))
         run.log(prefix + target + (savedCopy ? " wurde gelöscht." : " wurde gelöscht"));
-    } else {
-        std::string text = prefix + target + " konnte nicht gelöscht werden.";
-        run.log(text);
-        run.fail(text);
-    }
+    else if (files.attributes(target) == attr::kInvalid)
+        run.log(" Die Datei " + target + " war bereits gelöscht.");
+    else
+        run.fail(prefix + target + " konnte nicht gelöscht werden.");
 }
 
 void refuseName(RunContext& run, const std::string& dir, const std::string& name) {
-    std::string text = " Die Datei " + dir + "\\" + name +
-                       " wird nicht gelöscht, da sie außerhalb des Datensatzes liegt.";
-    run.log(text);
-    run.fail(text);
+    run.fail(" Die Datei " + dir + "\\" + name +
+             " wird nicht gelöscht, da sie außerhalb des Datensatzes liegt.");
 }
 
 // The protocol file or recovery batch recorded under `key`, unless the marker says none.
@@ -42,14 +41,13 @@ void deleteRecordedFile(RunContext& run, const SectionValues& values, const std:
     deleteTarget(run, dir + "\\" + name, false);
 }
 
-// Deletion stays inside record set directories of the current backup directory, named
-// after the record set's own date: a hand-edited "Directory" must not empty any folder.
-bool mayEmpty(RunContext& run, const std::string& dir, const std::string& section) {
+// A record set directory is one named after the record set's own date: a hand-edited
+// "Directory" must not empty any other folder.
+bool isNamedRecordSetDirectory(const std::string& dir, const std::string& section) {
     std::string compact;
     for (char c : section)
         if (c != '.') compact += c;
-    return isRecordSetDirectory(dir) && liesDirectlyIn(dir, run.backupDirectory) &&
-           fileNamePart(dir) == compact;
+    return isRecordSetDirectory(dir) && fileNamePart(dir) == compact;
 }
 
 } // namespace
@@ -73,16 +71,25 @@ AppError removeRecordSet(RunContext& run, const std::string& section, Removal& o
         run.fail("Das zu löschende Verzeichnis konnte nicht ermittelt werden.");
         return AppError();
     }
-    if (!mayEmpty(run, dir, section)) {
-        std::string text =
-            "Das Verzeichnis " + dir + " ist kein Datensatzverzeichnis und wird nicht gelöscht !";
-        run.log(text);
-        run.fail(text);
+    if (!isNamedRecordSetDirectory(dir, section)) {
+        run.fail("Das Verzeichnis " + dir +
+                 " ist kein Datensatzverzeichnis und wird nicht gelöscht !");
         return AppError();
     }
+    if (!liesDirectlyIn(dir, run.backupDirectory)) {
+        // Left behind when the user chose another backup directory: deletion stays inside
+        // the current one, and the set is no longer ours to count.
+        run.log("Der Datensatz vom " + section + " in " + dir +
+                " liegt nicht im Sicherungsverzeichnis und bleibt erhalten.");
+        outcome = Removal::LeftInPlace;
+        return ini.RemoveSection(section);
+    }
 
-    for (const std::string& saved : values.list(keys::kSavedFilePrefix, 1)) {
-        std::string name = fileNamePart(saved);
+    // Every copy the section names, gaps of failed copies or not: one left behind would
+    // keep the directory, and the rotation with it, from ever going.
+    for (const auto& saved : values.numbered(keys::kSavedFilePrefix)) {
+        if (saved.first < 1) continue;
+        std::string name = fileNamePart(saved.second);
         if (!isPlainFileName(name)) {
             refuseName(run, dir, name);
             continue;
@@ -93,17 +100,18 @@ AppError removeRecordSet(RunContext& run, const std::string& section, Removal& o
     deleteRecordedFile(run, values, dir, keys::kRecordRecFile, keys::kNoRec);
 
     if (files.currentDirectory() == dir) files.setCurrentDirectory("c:\\");
+    outcome = Removal::Removed;
     if (files.removeDirectory(dir)) {
         run.log("Das Verzeichnis " + dir + " wurde gelöscht !");
-        outcome = Removal::Removed;
         return ini.RemoveSection(section);
     }
-    std::string text = "Das Verzeichnis " + dir + " konnte nicht gelöscht werden !";
-    run.log(text);
-    run.fail(text);
-    // Whatever is left stays registered, so the next run tries again; a directory that is
-    // gone altogether (removed by hand) has nothing left to try.
-    outcome = files.directoryExists(dir) ? Removal::Failed : Removal::Dropped;
+    if (!files.directoryExists(dir)) {
+        run.log("Das Verzeichnis " + dir + " war bereits gelöscht !");
+        return ini.RemoveSection(section);
+    }
+    // Whatever is left stays registered, so the next run tries again.
+    run.fail("Das Verzeichnis " + dir + " konnte nicht gelöscht werden !");
+    outcome = Removal::Failed;
     return AppError();
 }
 

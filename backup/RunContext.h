@@ -29,9 +29,10 @@ struct RunContext {
     std::unique_ptr<TIniFile> ini; // open from step 1 until the finish
     std::string windowsDirectory;
     std::string backupDirectory;
-    std::string previousDate;       // "Datum" of the last record set as step 1 found it
-    std::string todayDirectory;     // empty when the backup directory is unusable
-    std::string todayDirectoryDate; // the date text step 2 named today's directory after
+    std::string previousDate;        // "Datum" of the last record set as step 1 found it
+    std::string todayDirectory;      // empty when the backup directory is unusable
+    std::string todayDirectoryDate;  // the date text step 2 named today's directory after
+    bool madeTodayDirectory = false; // step 2 created it in this run
     std::vector<std::string> fileList;
     std::vector<std::string> recoveryBatch; // the recovery batch table, one entry a line
     std::vector<std::pair<std::string, std::string>> savedFiles; // "Datei<n>" keys of today
@@ -41,11 +42,15 @@ struct RunContext {
     bool runError = false;
     bool stepFailed = false;
     std::string errorText;
+    std::vector<std::string> failures; // every failure text of the run, in order
 
-    // A failure inside a step: it becomes the run's error text and marks the step failed.
+    // A failure inside a step: it becomes the run's error text, marks the step failed and
+    // is a line of the details log, so no reason lives on the status line alone.
     void fail(const std::string& text) {
         errorText = text;
         stepFailed = true;
+        failures.push_back(text);
+        log(text);
     }
     void log(const std::string& text) { view.addLogLine(text); }
     Date today() { return dateOf(platform.clock.now()); }

@@ -37,10 +37,11 @@ AppError registerTodaysRecordSet(RunContext& run);
 
 // What became of an old record set that step 4 took up.
 enum class Removal {
-    Removed, // its directory and section are gone
-    Dropped, // nothing to remove or refused: the entry leaves the list, the section stays
-    Failed,  // something could not be removed: entry and section stay for the next run
-    Kept,    // today's record set: never removed
+    Removed,     // its directory and section are gone
+    Dropped,     // nothing to remove or refused: the entry leaves the list, the section stays
+    Failed,      // something could not be removed: entry and section stay for the next run
+    Kept,        // today's record set: never removed
+    LeftInPlace, // outside the backup directory: left on disk, its entry and section go
 };
 // Removes one old record set named by its section; failures go to the run context.
 AppError removeRecordSet(RunContext& run, const std::string& section, Removal& outcome);

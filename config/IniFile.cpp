@@ -1,5 +1,6 @@
 #include "config/IniFile.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "config/Keys.h"
@@ -96,6 +97,42 @@ std::vector<std::string> SectionValues::list(const std::string& prefix, int firs
         entries.push_back(std::move(value));
     }
     return entries;
+}
+
+std::vector<std::pair<int, std::string>> SectionValues::numbered(const std::string& prefix) const {
+    std::vector<std::pair<int, std::string>> found;
+    if (ini_) {
+        // A section too large for one answer can only be asked key by key: numbers are
+        // tried upwards until a long run of them is missing.
+        const int kGiveUpAfter = 64;
+        for (int n = 0, missing = 0; missing < kGiveUpAfter; ++n) {
+            std::string value = get(prefix + std::to_string(n), keys::kListEnd);
+            missing = value == keys::kListEnd ? missing + 1 : 0;
+            if (value != keys::kListEnd) found.emplace_back(n, std::move(value));
+        }
+        return found;
+    }
+    const std::string wanted = asciiLower(prefix);
+    for (const auto& entry : entries_) {
+        const std::string& key = entry.first;
+        if (key.size() <= wanted.size() || key.compare(0, wanted.size(), wanted) != 0) continue;
+        int n = 0;
+        std::string digits = key.substr(wanted.size());
+        // Numbers as the run writes them: no sign, no leading zero, no overflow.
+        if (digits.size() > 9 || (digits.size() > 1 && digits[0] == '0') ||
+            digits.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        for (char c : digits)
+            n = n * 10 + (c - '0');
+        // The first of a key stated twice counts, as a key-by-key read would find it.
+        bool seen = false;
+        for (const auto& f : found)
+            seen = seen || f.first == n;
+        if (!seen && entry.second != keys::kListEnd) found.emplace_back(n, entry.second);
+    }
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    return found;
 }
 
 TIniFile::TIniFile(ProfileStore& store, std::string fileName)

@@ -22,6 +22,9 @@ class SectionValues {
     // The numbered list prefix+first, prefix+(first+1), ... up to the first missing key or
     // "ERROR".
     std::vector<std::string> list(const std::string& prefix, int first) const;
+    // Every key prefix+number (a number of decimal digits), whatever gaps lie between them,
+    // in the order of their numbers.
+    std::vector<std::pair<int, std::string>> numbered(const std::string& prefix) const;
 
   private:
     friend class TIniFile;

@@ -42,6 +42,8 @@ class FileSystem {
     // False when the file could not be created, written or closed.
     virtual bool writeTextFile(const std::string& path, const std::vector<std::string>& lines,
                                CodePage codePage) = 0;
+    // The whole content of a file, unconverted. False when it cannot be opened or read.
+    virtual bool readFile(const std::string& path, std::string& content) = 0;
 
     bool fileExists(const std::string& path) {
         std::uint32_t a = attributes(path);

@@ -1,4 +1,4 @@
-// Seam over the two facts of the running system that the setup dialog needs.
+// Seam over the facts of the running system that the setup dialog needs.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -13,6 +13,8 @@ class SystemInfo {
     virtual std::string windowsDirectory(std::size_t bufferSize) = 0;
     // GetModuleFileName of the running program: its full path.
     virtual std::string modulePath() = 0;
+    // Whether a file (not a directory) of this path exists.
+    virtual bool fileExists(const std::string& path) = 0;
 };
 
 } // namespace talvek

@@ -138,6 +138,19 @@ bool Win32FileSystem::writeTextFile(const std::string& path, const std::vector<s
     return CloseHandle(file.release()) != FALSE;
 }
 
+bool Win32FileSystem::readFile(const std::string& path, std::string& content) {
+    ui::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    DWORD size = GetFileSize(file.get(), nullptr);
+    if (size == INVALID_FILE_SIZE) return false;
+    content.assign(size, '\0');
+    DWORD got = 0;
+    if (size > 0 && (!ReadFile(file.get(), content.data(), size, &got, nullptr) || got != size))
+        return false;
+    return true;
+}
+
 LocalTime Win32Clock::now() {
     SYSTEMTIME st;
     GetLocalTime(&st);

@@ -34,6 +34,7 @@ class Win32FileSystem : public FileSystem {
     std::string shortPath(const std::string& path) override;
     bool writeTextFile(const std::string& path, const std::vector<std::string>& lines,
                        CodePage codePage) override;
+    bool readFile(const std::string& path, std::string& content) override;
 };
 
 class Win32Clock : public Clock {

@@ -169,6 +169,14 @@ bool FakeFileSystem::writeTextFile(const std::string& path, const std::vector<st
     return true;
 }
 
+bool FakeFileSystem::readFile(const std::string& path, std::string& text) {
+    if (injectedFault(faults, "read " + path)) return false;
+    auto it = nodes_.find(key(path));
+    if (it == nodes_.end() || it->second.directory) return false;
+    text = it->second.content;
+    return true;
+}
+
 void FakeFileSystem::addFile(const std::string& path, const std::string& content,
                              std::uint32_t attributes) {
     std::string k = key(path);

@@ -30,6 +30,7 @@ class FakeFileSystem : public FileSystem {
     std::string shortPath(const std::string& path) override;
     bool writeTextFile(const std::string& path, const std::vector<std::string>& lines,
                        CodePage codePage) override;
+    bool readFile(const std::string& path, std::string& text) override;
 
     // Test set-up and inspection.
     void addFile(const std::string& path, const std::string& content = "x",

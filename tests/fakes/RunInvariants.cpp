@@ -39,13 +39,16 @@ RunInvariants::Snapshot RunInvariants::snapshot(FakeFileSystem& files) {
 
 RunInvariants::RunInvariants(FakeFileSystem& files, FakeProfile& profile,
                              const std::string& iniPath, const Date& today)
-    : iniPath_(iniPath), today_(today), before_(snapshot(files)) {
+    : iniPath_(iniPath), today_(today), before_(snapshot(files)),
+      journalKey_(FakeFileSystem::key(FakeFileSystem::parentOf(FakeFileSystem::key(iniPath)) +
+                                      "\\talvek95.log")) {
     TIniFile ini(profile, iniPath);
     // The directory the run will use, "ERROR" when it has none.
     backupKey_ = FakeFileSystem::key(
         ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, keys::kListEnd));
     todayKey_ = FakeFileSystem::key(backupKey_ + "\\" + compactDateText(today));
     fileList_ = ini.ReadList(keys::kFileList);
+    recordList_ = ini.ReadList(keys::kRecordList);
     for (const std::string& entry : fileList_) {
         std::string key = FakeFileSystem::key(entry);
         auto it = before_.find(key);
@@ -72,8 +75,10 @@ bool RunInvariants::isRecordSetDirectory(const std::string& key) const {
            std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Only a record set directory and the files directly in it are the run's to remove or write.
+// Only a record set directory and the files directly in it, and the run journal beside the
+// configuration file, are the run's to remove or write.
 bool RunInvariants::mayChange(const std::string& key, const Node& node) const {
+    if (key == journalKey_) return true;
     return node.directory ? isRecordSetDirectory(key)
                           : isRecordSetDirectory(FakeFileSystem::parentOf(key));
 }
@@ -103,6 +108,15 @@ std::vector<std::string> RunInvariants::violations(FakeFileSystem& files, FakePr
     std::string date = ini.ReadText(keys::kCurrentRecord, keys::kDate, kDefaultDate);
     if (dateReadable_ && !isReadableDate(date, today_))
         out.push_back("stored date unreadable: " + date);
+
+    // A run that rotated keeps the bound, or says why not: a failed removal is an error.
+    int maximum = ini.ReadNumber(keys::kSettings, keys::kMaxRecordSets, 3);
+    std::vector<std::string> list = ini.ReadList(keys::kRecordList);
+    std::size_t registered = list.size();
+    if (list != recordList_ && maximum >= 1 && registered > static_cast<std::size_t>(maximum) &&
+        view.boxes.empty())
+        out.push_back("more record sets than the maximum, yet no error shown: " +
+                      std::to_string(registered));
 
     // A run that shows no error must have saved every listed source and its record files.
     if (view.status != kNoErrors || !view.boxes.empty()) return out;

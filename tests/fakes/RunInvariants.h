@@ -43,9 +43,11 @@ class RunInvariants {
     std::string iniPath_;
     Date today_;
     Snapshot before_;
+    std::string journalKey_;
     std::string backupKey_;
     std::string todayKey_;
     std::vector<std::string> fileList_;
+    std::vector<std::string> recordList_;
     std::vector<std::string> sources_;     // keys of listed files that exist outside record sets
     std::vector<std::string> recordFiles_; // keys of the protocol and batch a run should write
     bool dateReadable_ = false;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "backup/BackupRun.h"
+#include "backup/RunJournal.h"
 #include "config/Keys.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
@@ -28,6 +29,20 @@ TEST(WaitSeconds, IsASignedEightBitCountWithinZeroToFiftyNine) {
                                          {200, 3}, {256, 0}, {3, 3},  {-256, 0}, {127, 3}};
     for (const auto& c : cases)
         EXPECT_EQ(BackupRun::waitSecondsFrom(c.first), c.second) << c.first;
+}
+
+TEST(RunJournal, StaysBelowItsLimitByDroppingTheOldestBlocksWhole) {
+    std::string journal;
+    for (int i = 0; i < 2000; ++i) {
+        std::vector<std::string> lines = appendJournalBlock(
+            journal, journalBlock({1997, 12, 6, 7, 5}, true, "C:\\T", {std::to_string(i)}));
+        journal.clear();
+        for (const std::string& line : lines)
+            journal += line + "\r\n";
+    }
+    EXPECT_LT(journal.size(), kJournalLimit);
+    EXPECT_EQ(journal.rfind("06.12.97 07:05 mit Fehlern\r\n", 0), 0u) << "starts with a block";
+    EXPECT_EQ(journal.substr(journal.size() - 10), "\r\n1999\r\n\r\n");
 }
 
 TEST_F(BackupRunTest, FinishStepKeepsTheRedTextOfTheLatestFailure) {
@@ -58,6 +73,7 @@ TEST_F(BackupRunTest, FinishStepKeepsTheRedTextOfTheLatestFailure) {
 }
 
 TEST_F(BackupRunTest, MissingConfigurationFileEndsTheRunAtOnce) {
+    files.addDirectory("C:\\WINDOWS");
     EXPECT_TRUE(engine.run().ok());
     EXPECT_EQ(view.markOf(1), kError);
     ASSERT_EQ(view.boxes.size(), 1u);
@@ -68,6 +84,10 @@ TEST_F(BackupRunTest, MissingConfigurationFileEndsTheRunAtOnce) {
     EXPECT_TRUE(view.log.empty());
     EXPECT_EQ(view.messagePasses, 0);
     EXPECT_EQ(view.statusChanges, 0);
+    // An autostart that outlived its configuration says why in the journal at every start.
+    EXPECT_EQ(files.content("C:\\WINDOWS\\Talvek95.log"),
+              "06.12.97 08:00 mit Fehlern\r\nIni Datei \"C:\\WINDOWS\\Talvek95.ini\" wurde "
+              "nicht gefunden! Bitte f\xFChren sie zuerst Setup aus.\r\n\r\n");
 }
 
 TEST_F(BackupRunTest, ClosingWaitLastsTheStoredSecondsThenQuits) {

@@ -103,7 +103,10 @@ TEST_F(FileBackupStepTest, AMissingEntryLeavesAGapInKeysAndEmptyBatchLines) {
 
 TEST_F(FileBackupStepTest, AnEmptyListIsAFailureAndLeavesTheHeaderOnly) {
     EXPECT_TRUE(backupFiles(run).ok());
-    EXPECT_EQ(view.log, std::vector<std::string>{"0 Datei(en) zu sichern."});
+    EXPECT_EQ(view.log,
+              (std::vector<std::string>{
+                  "0 Datei(en) zu sichern.",
+                  "Es befinden sich keine Eintr\xE4ge in der Liste der zu sichernden Dateien"}));
     EXPECT_TRUE(run.stepFailed);
     EXPECT_EQ(run.errorText,
               "Es befinden sich keine Eintr\xE4ge in der Liste der zu sichernden Dateien");

@@ -153,6 +153,22 @@ TEST_F(FullRunTest, RotationKeepsTheMaximumAndLogsTheRemoval) {
     EXPECT_EQ(view->quits, 1);
 }
 
+TEST_F(FullRunTest, APcWithoutNetworkRotatesEveryDayWithinTheMaximum) {
+    // No PROTOCOL.INI: each record set has a gap in its keys before SYSTEM.DAT and USER.DAT.
+    files.addFile("C:\\WINDOWS\\SYSTEM.DAT", "registry");
+    files.addFile("C:\\WINDOWS\\USER.DAT", "user");
+    for (int day = 6; day <= 12; ++day) {
+        auto view = runOn(1997, 12, day);
+        TIniFile ini(profile, kIni);
+        EXPECT_LE(ini.ReadList("Datens\xE4tze").size(), 3u) << day;
+        EXPECT_LE(files.children("C:\\Talvek95").size(), 3u) << day;
+        EXPECT_EQ(view->log.back(), "Fehler sind aufgetreten.") << "PROTOCOL.INI is listed";
+        EXPECT_EQ(view->markOf(4), kDone) << day;
+    }
+    EXPECT_FALSE(files.exists("C:\\Talvek95\\091297")) << "every old directory gone whole";
+    EXPECT_EQ(files.children("C:\\Talvek95\\121297").size(), 11u);
+}
+
 TEST_F(FullRunTest, AnUnreadableDateEndsTheRunWithTheConversionError) {
     set("Aktueller Datensatz", "Datum", "31.02.97");
     std::string before = profile.text(kIni);
@@ -161,7 +177,9 @@ TEST_F(FullRunTest, AnUnreadableDateEndsTheRunWithTheConversionError) {
     BackupRun engine(view, RunPlatform{files, profile, clock});
     EXPECT_EQ(engine.run().text(), std::string("'31.02.97' ist kein g\xFCltiges Datum"));
     EXPECT_EQ(profile.text(kIni), before);
-    EXPECT_TRUE(view.log.empty());
+    EXPECT_EQ(view.log, std::vector<std::string>{"'31.02.97' ist kein g\xFCltiges Datum"});
+    EXPECT_EQ(files.content("C:\\WINDOWS\\Talvek95.log"),
+              "06.12.97 08:00 mit Fehlern\r\n'31.02.97' ist kein g\xFCltiges Datum\r\n\r\n");
     EXPECT_EQ(view.quits, 0);
 }
 
@@ -199,9 +217,9 @@ TEST_F(FullRunTest, PathsBeyondMaxPathFailCleanly) {
     auto view = runOn(1997, 12, 6);
     EXPECT_EQ(view->markOf(2), kError);
     EXPECT_EQ(view->markOf(3), kError);
-    EXPECT_EQ(view->markOf(5), kError);
+    EXPECT_EQ(view->markOf(5), kDone) << "a run that saved nothing writes no record files";
     EXPECT_EQ(view->status,
-              "Die Datei " + deep + "\\061297\\recovery.bat konnte nicht geschrieben werden.");
+              "Die Datei C:\\" + std::string(300, 'L') + ".TXT konnte nicht gesichert werden.");
     EXPECT_EQ(view->boxes.size(), 1u);
     EXPECT_EQ(files.children(deep).size(), 0u);
 }
@@ -266,6 +284,14 @@ TEST_F(FullRunTest, ARunThatSavedNothingIsTriedAgainAtTheNextStart) {
     EXPECT_EQ(profile.read(kIni, "Aktueller Datensatz", "Datum", "", 1024), "01.12.97");
     EXPECT_FALSE(profile.hasSection(kIni, "Datens\xE4tze"));
     EXPECT_FALSE(profile.hasSection(kIni, "06.12.97"));
+    // The reason outlives the window, though no protocol could be written.
+    EXPECT_EQ(files.content("C:\\WINDOWS\\Talvek95.log"),
+              "06.12.97 08:00 mit Fehlern\r\n"
+              "Verzeichnis f\xFCr Datens\xE4tze: D:\\Sich\\Talvek95\r\n"
+              "Das Verzeichnis f\xFCr die Datens\xE4tze konnte nicht erstellt werden!\r\n"
+              "Das Verzeichnis f\xFCr den heutigen Datensatz konnte nicht erstellt werden!\r\n"
+              "Die Datei C:\\AUTOEXEC.BAT konnte nicht gesichert werden.\r\n"
+              "Die Datei C:\\CONFIG.SYS konnte nicht gesichert werden.\r\n\r\n");
 
     set("Einstellungen", "Recovery Directory", "C:\\Talvek95");
     auto retried = runOn(1997, 12, 6);

@@ -70,11 +70,11 @@ TEST_F(RecordFilesStepTest, SwitchedOffFilesAreNeitherWrittenNorRecorded) {
         const char* logFlag;
         const char* batchFlag;
         bool protocol, batch;
-        bool saved = true; // a run that saved nothing keeps its files but records none
+        bool saved = true; // a run that saved nothing writes neither file
     };
     for (const Case& c :
          {Case{"0", "1", false, true}, Case{"1", "0", true, false}, Case{"0", "0", false, false},
-          Case{"yes", "2", true, true}, Case{"1", "1", true, true, false}}) {
+          Case{"yes", "2", true, true}, Case{"1", "1", false, false, false}}) {
         run.savedAnyFile = c.saved;
         profile.removeSection(kIni, "06.12.97");
         files.deleteFile("C:\\Talvek95\\061297\\PROTOCOL.TXT");
@@ -87,6 +87,11 @@ TEST_F(RecordFilesStepTest, SwitchedOffFilesAreNeitherWrittenNorRecorded) {
         EXPECT_EQ(get("06.12.97", "LogFile") != "<none>", c.protocol && c.saved);
         EXPECT_EQ(get("06.12.97", "RecFile") != "<none>", c.batch && c.saved);
     }
+    // Nothing registers it, so the directory it made would never go; one it found stays.
+    EXPECT_TRUE(files.exists("C:\\Talvek95\\061297"));
+    run.madeTodayDirectory = true;
+    EXPECT_TRUE(writeRecordFiles(run).ok());
+    EXPECT_FALSE(files.exists("C:\\Talvek95\\061297"));
 }
 
 TEST_F(RecordFilesStepTest, TheProtocolHoldsTheLinesAsTheBoxShowsThem) {
@@ -95,6 +100,7 @@ TEST_F(RecordFilesStepTest, TheProtocolHoldsTheLinesAsTheBoxShowsThem) {
     RunContext wrapped{wrapping, RunPlatform{files, profile, clock}};
     wrapped.ini = std::make_unique<TIniFile>(profile, kIni);
     wrapped.todayDirectory = run.todayDirectory;
+    wrapped.savedAnyFile = true;
     set("Einstellungen", "Batchfile", "0");
     EXPECT_TRUE(writeRecordFiles(wrapped).ok());
     EXPECT_EQ(files.content("C:\\Talvek95\\061297\\PROTOCOL.TXT"),

@@ -60,13 +60,14 @@ TEST_F(SetupLoad, YesAppendsTheSystemFilesOfTheWindowsDirectoryAfterTheLoadedOne
     system.windows = "D:\\WIN95";
     profile.load("D:\\WIN95\\Talvek95.ini", "[Recovery Files]\n0=C:\\CONFIG.SYS\n");
     questions.answers = {true};
+    // Without a network there is no PROTOCOL.INI: listed, it would fail every run.
+    system.missing = {"D:\\WIN95\\PROTOCOL.INI"};
     EXPECT_TRUE(logic.load().ok());
-    const std::vector<std::string> expected = {"C:\\CONFIG.SYS",          "C:\\AUTOEXEC.BAT",
-                                               "C:\\CONFIG.SYS",          "C:\\IO.SYS",
-                                               "C:\\COMMAND.COM",         "C:\\MSDOS.SYS",
-                                               "D:\\WIN95\\WIN.INI",      "D:\\WIN95\\SYSTEM.INI",
-                                               "D:\\WIN95\\PROTOCOL.INI", "D:\\WIN95\\SYSTEM.DAT",
-                                               "D:\\WIN95\\USER.DAT"};
+    const std::vector<std::string> expected = {"C:\\CONFIG.SYS",        "C:\\AUTOEXEC.BAT",
+                                               "C:\\CONFIG.SYS",        "C:\\IO.SYS",
+                                               "C:\\COMMAND.COM",       "C:\\MSDOS.SYS",
+                                               "D:\\WIN95\\WIN.INI",    "D:\\WIN95\\SYSTEM.INI",
+                                               "D:\\WIN95\\SYSTEM.DAT", "D:\\WIN95\\USER.DAT"};
     EXPECT_EQ(view.lines, expected);
     EXPECT_TRUE(view.okEnabled());
 }
@@ -193,6 +194,29 @@ TEST_F(SetupApply, OneTrailingBackslashIsRemovedAndOnlyFullPathsAreApplied) {
                 << c.first;
             EXPECT_EQ(profile.writeCount, writes) << c.first;
             EXPECT_TRUE(view.okEnabled()) << c.first;
+        }
+    }
+}
+
+TEST_F(SetupApply, AListWindows95CannotStoreInOneSectionIsRefused) {
+    // 250 paths of 120 characters make a record set section of 32478 characters with a
+    // 12-character protocol name; a longer name takes it to the limit and one past it.
+    loadApplied();
+    view.lines.clear();
+    for (int i = 0; i < 250; ++i) {
+        std::string digits = std::to_string(1000 + i);
+        view.lines.push_back("C:\\" + std::string(108, 'D') + "\\" + digits + ".INI");
+    }
+    for (std::size_t extra : {289u, 290u}) {
+        view.setLogName(std::string(12 + extra, 'P'));
+        int writes = profile.writeCount;
+        AppError applied = logic.apply();
+        EXPECT_EQ(applied.failed(), extra == 290u) << extra;
+        if (applied.failed()) {
+            EXPECT_EQ(applied.text(), "Die Dateiliste ist zu lang: Windows 95 kann in einer Ini "
+                                      "Datei h\xF6"
+                                      "chstens 32767 Zeichen je Abschnitt speichern.");
+            EXPECT_EQ(profile.writeCount, writes);
         }
     }
 }

@@ -100,6 +100,7 @@ const std::vector<std::string> kSettings = {
 struct BackupEndToEnd : ::testing::Test {
     void SetUp() override {
         bench::removeAll(bench::iniPath());
+        bench::removeAll(journalPath());
         bench::removeAll(kBackupDir);
         // The files a first run must miss: stand-ins that `run.sh -s` made go aside meanwhile.
         for (int i = kMissingFrom; i < 10; ++i)
@@ -120,6 +121,7 @@ struct BackupEndToEnd : ::testing::Test {
     void TearDown() override {
         process.kill();
         bench::removeAll(bench::iniPath());
+        bench::removeAll(journalPath());
         bench::removeAll(kBackupDir);
         for (int i = 0; i < kMadeFiles; ++i)
             if (madeByTest[i]) bench::removeAll(kSystemFiles[i]);
@@ -129,6 +131,7 @@ struct BackupEndToEnd : ::testing::Test {
             MoveFileA((std::string(kSystemFiles[i]) + kAside).c_str(), kSystemFiles[i]);
     }
 
+    static std::string journalPath() { return bench::windowsDir() + "\\Talvek95.log"; }
     // The configuration of a first setup with "Datum" two days back.
     std::vector<std::string> setupConfiguration() {
         std::vector<std::string> lines = kSettings;
@@ -416,11 +419,38 @@ TEST_F(BackupEndToEnd, AnUnreadableDateShowsTheConversionErrorAndStaysOpen) {
     bench::answerMessageBox(box, IDOK);
     bench::pump(1500);
     EXPECT_TRUE(process.running());
-    EXPECT_EQ(memoText(form), "");
+    EXPECT_EQ(memoText(form), "'31.02.97' ist kein g\xFCltiges Datum");
     bench::click(bench::findChild(form, "Button", "&Ende"));
     ASSERT_TRUE(process.waitExit(bench::kProgramTimeout));
     EXPECT_EQ(bench::readFile(bench::iniPath()), before);
     EXPECT_FALSE(bench::exists(kBackupDir));
+}
+
+TEST_F(BackupEndToEnd, AMissingBackupDriveLeavesItsReasonInTheJournal) {
+    std::vector<std::string> config = setupConfiguration();
+    config[2] = "Recovery Directory=Q:\\Talvek95";
+    config.resize(16); // AUTOEXEC.BAT and CONFIG.SYS
+    bench::writeFile(bench::iniPath(), crlf(config));
+    bench::writeFile(journalPath(), "earlier\r\n\r\n");
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    expectErrorsBoxThenEnde(form, "backup-missing-drive");
+
+    std::vector<std::string> journal = splitLines(bench::readFile(journalPath()));
+    ASSERT_EQ(journal.size(), 9u) << bench::readFile(journalPath());
+    EXPECT_EQ(journal[0], "earlier") << "earlier blocks stay";
+    EXPECT_EQ(journal[2].substr(0, 9), dayText(0) + " ");
+    EXPECT_EQ(journal[2].substr(14), " mit Fehlern");
+    EXPECT_EQ(std::vector<std::string>(journal.begin() + 3, journal.end()),
+              (std::vector<std::string>{
+                  "Verzeichnis f\xFCr Datens\xE4tze: Q:\\Talvek95",
+                  "Das Verzeichnis f\xFCr die Datens\xE4tze konnte nicht erstellt werden!",
+                  "Das Verzeichnis f\xFCr den heutigen Datensatz konnte nicht erstellt werden!",
+                  "Die Datei C:\\AUTOEXEC.BAT konnte nicht gesichert werden.",
+                  "Die Datei C:\\CONFIG.SYS konnte nicht gesichert werden.", ""}));
+    EXPECT_NE(shownLog.find("Das Verzeichnis f\xFCr die Datens\xE4tze konnte nicht erstellt"),
+              std::string::npos)
+        << "the details log has what the status line showed";
 }
 
 TEST_F(BackupEndToEnd, AWriteProtectedConfigurationShowsTheWriteError) {

@@ -35,11 +35,17 @@ std::string joined(const char* const* lines, std::size_t count) {
     return text;
 }
 
+// The system files the first-run offer lists: those of the set that exist here (Wine has
+// no PROTOCOL.INI, as a PC without network has none).
 std::vector<std::string> systemFiles() {
     std::string w = bench::windowsDir();
-    return {"C:\\AUTOEXEC.BAT", "C:\\CONFIG.SYS", "C:\\IO.SYS",       "C:\\COMMAND.COM",
-            "C:\\MSDOS.SYS",    w + "\\WIN.INI",  w + "\\SYSTEM.INI", w + "\\PROTOCOL.INI",
-            w + "\\SYSTEM.DAT", w + "\\USER.DAT"};
+    std::vector<std::string> existing;
+    for (const std::string& file :
+         {std::string("C:\\AUTOEXEC.BAT"), std::string("C:\\CONFIG.SYS"), std::string("C:\\IO.SYS"),
+          std::string("C:\\COMMAND.COM"), std::string("C:\\MSDOS.SYS"), w + "\\WIN.INI",
+          w + "\\SYSTEM.INI", w + "\\PROTOCOL.INI", w + "\\SYSTEM.DAT", w + "\\USER.DAT"})
+        if (bench::exists(file)) existing.push_back(file);
+    return existing;
 }
 
 std::string daysAgo(int days) {

@@ -23,6 +23,11 @@ const char* const kStepCaptions[6] = {"Einstellungen laden",
                                       "Datensätze aktualisieren"};
 
 const int kMarkLeft = 56, kLabelLeft = 88, kFirstMarkTop = 16, kRowStep = 32, kMarkSize = 25;
+// The status line: one line at its top; a longer text wraps upwards into the room between
+// the last step and the buttons, so no reason is ever cut at the window's edge.
+const int kStatusLeft = 56, kStatusTop = 216, kStatusRight = TForm1::kClientWidth - 4;
+const int kStatusHighest = 202, kStatusBottom = 238;
+const UINT kStatusWrap = DT_LEFT | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL;
 
 // A copy of a 25 x 25 template in which black pixels take the given background colour.
 Bitmap markFrom(HBITMAP templ, COLORREF background) {
@@ -122,7 +127,19 @@ void TForm1::paint(HDC dc) {
     }
     SelectGuard font(dc, statusFont_.get());
     SetTextColor(dc, statusColor_);
-    TextOutA(dc, 56, 216, status_.c_str(), static_cast<int>(status_.size()));
+    SIZE extent{};
+    const int length = static_cast<int>(status_.size());
+    GetTextExtentPoint32A(dc, status_.c_str(), length, &extent);
+    if (kStatusLeft + extent.cx <= kStatusRight) {
+        TextOutA(dc, kStatusLeft, kStatusTop, status_.c_str(), length);
+        return;
+    }
+    RECT r{kStatusLeft, kStatusTop, kStatusRight, kStatusBottom};
+    DrawTextA(dc, status_.c_str(), length, &r, kStatusWrap | DT_CALCRECT);
+    int height = r.bottom - r.top;
+    r = RECT{kStatusLeft, kStatusBottom - height, kStatusRight, kStatusBottom};
+    if (r.top < kStatusHighest) r.top = kStatusHighest;
+    DrawTextA(dc, status_.c_str(), length, &r, kStatusWrap);
 }
 
 void TForm1::markStep(int step, StepMark mark) {
@@ -136,7 +153,7 @@ void TForm1::markStep(int step, StepMark mark) {
 void TForm1::setStatus(const std::string& text, StatusColor color) {
     status_ = text;
     statusColor_ = color == StatusColor::Green ? RGB(0, 128, 0) : RGB(255, 0, 0);
-    RECT r{56, 216, kClientWidth - 1, 216 + 15};
+    RECT r{kStatusLeft, kStatusHighest, kClientWidth - 1, kStatusBottom};
     InvalidateRect(hwnd(), &r, TRUE);
 }
 

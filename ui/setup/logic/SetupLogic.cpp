@@ -4,6 +4,7 @@
 
 #include "config/DateText.h"
 #include "backup/PathRules.h"
+#include "backup/RecordSetSection.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
 #include "config/TextCase.h"
@@ -51,6 +52,9 @@ class NoConfiguration : public ProfileStore {
 };
 
 const char* const kNoWindowsDirectory = "Konnte Windows Verzeichnis nicht ermitteln";
+const char* const kListTooLong =
+    "Die Dateiliste ist zu lang: Windows 95 kann in einer Ini Datei höchstens 32767 Zeichen "
+    "je Abschnitt speichern.";
 const char* const kRelativeDirectory =
     "Das Verzeichnis für die Datensätze muss ein vollständiger Pfad sein (z. B. C:\\Talvek95).";
 
@@ -115,8 +119,10 @@ AppError SetupLogic::load() {
         bool yes = platform_.questions.askYesNo(setup::kFirstRunCaption, setup::firstRunText());
         view_.setOkEnabled(true);
         if (yes) {
+            // A file this PC does not have (PROTOCOL.INI without a network) would fail at
+            // every run and leave a gap in every record set.
             for (const std::string& path : setup::systemFiles(windows))
-                TALVEK_TRY(append(path));
+                if (platform_.system.fileExists(path)) TALVEK_TRY(append(path));
         }
     }
     return AppError();
@@ -135,6 +141,10 @@ AppError SetupLogic::apply() {
         directory.pop_back();
         view_.setBackupDirectory(directory);
     }
+    // Windows 95 could neither store nor read back the whole list, or the record set
+    // section a run makes of it.
+    if (!fitsIntoSections(view_.files(), directory, view_.logName(), view_.batchName()))
+        return AppError(kListTooLong);
     int everyXDays = view_.everyXDays();
     TALVEK_TRY(ini.WriteNumber(kSettings, kMaxRecordSets, view_.maxRecordSets()));
     TALVEK_TRY(ini.WriteText(kSettings, kRecoveryDirectory, directory));

@@ -1,0 +1,30 @@
+// The run journal: why backup runs failed, kept beside the configuration file where no
+// rotation deletes it and no record set directory has to exist.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "backup/RunContext.h"
+
+namespace talvek {
+
+// The journal's file: Talvek95.log in the Windows directory.
+std::string journalPath(const std::string& windowsDirectory);
+
+// One run's block: when it ran and how it ended, the backup directory when it was read,
+// every failure line in order, and an empty line that closes the block.
+std::vector<std::string> journalBlock(const LocalTime& started, bool failed,
+                                      const std::string& backupDirectory,
+                                      const std::vector<std::string>& failures);
+
+// The journal's lines with `block` appended; the oldest blocks are dropped whole so that
+// the file, CR LF line ends included, stays below kJournalLimit bytes.
+inline constexpr std::size_t kJournalLimit = 64 * 1024;
+std::vector<std::string> appendJournalBlock(const std::string& journal,
+                                            const std::vector<std::string>& block);
+
+// Appends the run's block to the journal. A journal that cannot be written is said in the
+// details log and changes nothing else.
+void writeJournal(RunContext& run, const LocalTime& started);
+
+} // namespace talvek
