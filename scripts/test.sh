@@ -15,7 +15,7 @@ export JOBS=${JOBS:-2}
 failed_stage=0
 
 # The i686 exe and how it runs here. Through qemu, its 32-bit prefix boots in the background while
-# the other stages run: nine minutes the first time on a machine, kept for every later run.
+# the other stages run (half a minute, once per machine: it is kept for every later run).
 I686_SMOKE='ProgressWindow.MissingConfigurationShowsTheMessageAndEnds'
 I686_SMOKE+=':BackupEndToEnd.TheFirstDueRunAfterSetupThenASecondStartTheSameDay'
 I686_SMOKE+=':SetupDialog.FirstStartShowsTheDefaultsOffersTheSystemFilesAndAppliesTheSampleSetup'

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The i686 talvek.exe on a machine whose kernel runs no 32-bit code; test.sh runs this through
 # qemu-i386.sh, as root (Wine itself runs as the test user).
-#   i686-qemu.sh boot          makes the booted 32-bit prefix, once per machine: about nine
-#                              minutes under qemu, so it is kept in /var/tmp for every clone
+#   i686-qemu.sh boot          makes the booted 32-bit prefix once per machine (half a minute
+#                              under qemu 10) and keeps it in /var/tmp for every clone
 #   i686-qemu.sh run FILTER    runs the Windows-side tests of FILTER, built for i686 in
 #                              build/win32, in a fresh copy of that prefix in the clone's place
 set -uo pipefail
