@@ -12,7 +12,7 @@ source "$ROOT/scripts/lib/wine-env.sh"
 use_wine win32
 [ -n "$TEST_USER" ] || die "the i686 stage through qemu runs only as root"
 CACHE=/var/tmp/talvek95-i686-$TEST_USER
-BOOT_SECONDS=${TALVEK_I686_BOOT_SECONDS:-1500}
+BOOT_SECONDS=${TALVEK_I686_BOOT_SECONDS:-600}
 
 boot() {
     local stamp t0
@@ -36,8 +36,8 @@ boot() {
     (cd "$CACHE" && timeout "$BOOT_SECONDS" "${RUN_AS[@]}" env HOME="$WINEPREFIX" "$WINE" wineboot -i \
         >"$CACHE/wineboot.log" 2>&1) ||
         die "32-bit Wine did not boot its prefix through qemu within $BOOT_SECONDS s (see $CACHE/wineboot.log)"
-    # Everything the boot started must end by itself: the registry is written to disk when the
-    # last process leaves, and a prefix copied before that boots again at its first start.
+    # Everything the boot started must end by itself: the wineserver writes the registry to disk
+    # when the last process leaves, and a copy taken before would miss part of it.
     timeout "$BOOT_SECONDS" "${RUN_AS[@]}" env HOME="$WINEPREFIX" "$WINESERVER" -w ||
         die "the processes of the 32-bit boot did not end within $BOOT_SECONDS s"
     echo "$stamp" > "$CACHE/stamp"
