@@ -16,11 +16,7 @@ BOOT_SECONDS=${TALVEK_I686_BOOT_SECONDS:-600}
 
 boot() {
     local stamp t0
-    if [ ! -e "$CACHE" ]; then
-        mkdir -m 755 "$CACHE" && chown "$TEST_USER" "$CACHE" || die "cannot create $CACHE"
-    fi
-    [ -d "$CACHE" ] && [ ! -L "$CACHE" ] && [ "$(stat -c %U "$CACHE")" = "$TEST_USER" ] ||
-        die "$CACHE is not a folder of $TEST_USER; remove it (rm -rf $CACHE) and run again"
+    test_user_folder "$CACHE"
     # One boot at a time, whichever clone asks.
     exec 8<"$CACHE"
     flock 8

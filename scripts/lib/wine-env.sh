@@ -70,19 +70,23 @@ give_to_test_user() {
     return 0
 }
 
-# Makes the place, or checks that the one found is the test user's own folder (in /var/tmp
-# anybody could have made it first).
+# Makes a folder of the test user in /var/tmp, or checks that the one found is its own (anybody
+# could have made it first).
+test_user_folder() { # path
+    if [ ! -e "$1" ]; then
+        mkdir -m 755 "$1" && chown "$TEST_USER" "$1" ||
+            die "cannot create $1 for the user $TEST_USER; check that /var/tmp is writable"
+    fi
+    [ -d "$1" ] && [ ! -L "$1" ] && [ "$(stat -c %U "$1")" = "$TEST_USER" ] ||
+        die "$1 is not a folder of $TEST_USER; remove it (rm -rf $1) and run again"
+}
+
 make_place() {
-    if [ -z "$TEST_USER" ]; then
+    if [ -n "$TEST_USER" ]; then
+        test_user_folder "$PLACE"
+    else
         mkdir -p "$PLACE" || die "cannot create $PLACE; check that the clone is writable"
-        return
     fi
-    if [ ! -e "$PLACE" ]; then
-        mkdir -m 755 "$PLACE" && chown "$TEST_USER" "$PLACE" ||
-            die "cannot create $PLACE for the user $TEST_USER; check that /var/tmp is writable"
-    fi
-    [ -d "$PLACE" ] && [ ! -L "$PLACE" ] && [ "$(stat -c %U "$PLACE")" = "$TEST_USER" ] ||
-        die "$PLACE is not a folder of $TEST_USER; remove it (rm -rf $PLACE) and run again"
 }
 
 # Puts the programs Wine is to run where the test user can reach them and sets RUN_DIR to that
