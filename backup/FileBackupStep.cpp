@@ -2,6 +2,7 @@
 // restore commands of the recovery batch.
 #include "backup/Steps.h"
 
+#include "backup/Crc32.h"
 #include "backup/PathRules.h"
 #include "backup/RecordSetSection.h"
 #include "config/Keys.h"
@@ -21,6 +22,18 @@ std::string dosPath(FileSystem& files, const std::string& path) {
     return "\"" + batchPath(path) + "\"";
 }
 
+// Whether the copy holds what the source holds, read back as a restore would read it; its
+// checksum goes into `crc`.
+bool copyMatches(FileSystem& files, const std::string& entry, const std::string& copy,
+                 std::uint32_t& crc) {
+    std::string original, copied;
+    if (!files.readFile(entry, original) || !files.readFile(copy, copied)) return false;
+    crc = crc32(original);
+    return crc32(copied) == crc;
+}
+
+// Copies one entry. False when it could not be copied; a copy that was made but differs
+// from its source is taken back and reports that itself.
 bool saveEntry(RunContext& run, const std::string& entry, std::size_t position) {
     FileSystem& files = run.platform.files;
     std::string name = fileNamePart(entry);
@@ -34,9 +47,19 @@ bool saveEntry(RunContext& run, const std::string& entry, std::size_t position) 
     // A file already at the copy's place is not ours to change. A copy that keeps its
     // read-only attribute could never be removed with its record set.
     if (!files.copyFile(entry, copy, true) || !files.setAttributes(copy, 0)) return false;
+    std::uint32_t crc = 0;
+    if (!copyMatches(files, entry, copy, crc)) {
+        // A damaged copy would be restored over a good file: it is no backup.
+        files.deleteFile(copy);
+        run.fail("Die Kopie der Datei " + entry + " stimmt nicht mit dem Original überein.");
+        return true;
+    }
 
+    run.savedAnyFile = true;
     run.log("Die Datei " + entry + " wurde erfolgreich gesichert.");
-    run.savedFiles.emplace_back(keys::kSavedFilePrefix + std::to_string(position + 1), entry);
+    const std::string n = std::to_string(position + 1);
+    run.savedFiles.emplace_back(keys::kSavedFilePrefix + n, entry);
+    run.savedFiles.emplace_back(keys::kChecksumPrefix + n, crcText(crc));
     std::string source = dosPath(files, entry);
     std::size_t first = kHeaderLines + 3 * position;
     run.recoveryBatch[first] = "ATTRIB -R -A -S -H " + source;
@@ -68,11 +91,9 @@ AppError backupFiles(RunContext& run) {
     }
     for (std::size_t j = 0; j < n; ++j) {
         const std::string& entry = run.fileList[j];
-        if (saveEntry(run, entry, j)) {
-            run.savedAnyFile = true;
-        } else {
+        // A copy that differs from its source has said so itself.
+        if (!saveEntry(run, entry, j))
             run.fail("Die Datei " + entry + " konnte nicht gesichert werden.");
-        }
     }
     return recordTodaysSection(run);
 }

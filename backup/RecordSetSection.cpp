@@ -20,17 +20,20 @@ std::size_t sectionCharacters(const KeyValues& values) {
 
 bool fitsIntoSections(const std::vector<std::string>& fileList, const std::string& backupDirectory,
                       const std::string& logName, const std::string& batchName) {
-    KeyValues list, saved;
-    for (std::size_t i = 0; i < fileList.size(); ++i) {
-        list.emplace_back(std::to_string(i), fileList[i]);
-        saved.emplace_back(keys::kSavedFilePrefix + std::to_string(i + 1), fileList[i]);
-    }
+    const std::size_t datei = std::string(keys::kSavedFilePrefix).size();
+    const std::size_t crc = std::string(keys::kChecksumPrefix).size() + 1 + 8 + 1;
     // Today's directory and date text have a fixed length: "\DDMMYY" and "DD.MM.YY".
-    KeyValues section = recordSetSection(backupDirectory + "\\000000", "00.00.00", saved);
-    section.emplace_back(keys::kRecordLogFile, logName);
-    section.emplace_back(keys::kRecordRecFile, batchName);
-    return sectionCharacters(list) <= kMaxSectionCharacters &&
-           sectionCharacters(section) <= kMaxSectionCharacters;
+    std::size_t section = sectionCharacters(recordSetSection(backupDirectory + "\\000000",
+                                                             "00.00.00", KeyValues())) +
+                          sectionCharacters({{keys::kRecordLogFile, logName},
+                                             {keys::kRecordRecFile, batchName}});
+    std::size_t list = 0;
+    for (std::size_t i = 0; i < fileList.size(); ++i) {
+        const std::size_t digits = std::to_string(i + 1).size();
+        list += std::to_string(i).size() + 1 + fileList[i].size() + 1;
+        section += datei + digits + 1 + fileList[i].size() + 1 + crc + digits;
+    }
+    return list <= kMaxSectionCharacters && section <= kMaxSectionCharacters;
 }
 
 } // namespace talvek

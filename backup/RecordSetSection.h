@@ -12,7 +12,7 @@ using KeyValues = std::vector<std::pair<std::string, std::string>>;
 
 inline constexpr std::size_t kMaxSectionCharacters = 32767;
 
-// "Directory", "Datum", then the "Datei<n>" keys of the saved copies, in one section.
+// "Directory", "Datum", then the "Datei<n>" and "CRC<n>" keys of the saved copies.
 KeyValues recordSetSection(const std::string& directory, const std::string& date,
                            const KeyValues& savedFiles);
 

@@ -59,7 +59,7 @@ AppError removeRecordSet(RunContext& run, const std::string& section, Removal& o
     std::string dir = values.get(keys::kDirectory, keys::kNotFound);
     std::string date = values.get(keys::kDate, keys::kNotFound);
     outcome = Removal::Kept;
-    if (section == run.recordSetName() ||
+    if (section == run.recordSetName() || values.get(keys::kKeep, "0") == "1" ||
         (!run.todayDirectory.empty() && sameIgnoringCase(dir, run.todayDirectory)))
         return AppError();
 
@@ -132,19 +132,25 @@ AppError removeOldRecordSets(RunContext& run) {
         return ini.WriteText(keys::kCurrentRecord, keys::kDate, run.previousDate);
     }
 
+    // Sets the user keeps neither go nor count: the others are brought within the maximum.
     const std::size_t limit = static_cast<std::size_t>(maximum);
     std::vector<std::string>& list = run.recordList;
+    std::size_t counted = 0;
+    for (const std::string& entry : list)
+        if (ini.ReadText(entry, keys::kKeep, "0") != "1") ++counted;
     std::size_t next = 0;
-    while (list.size() >= limit && next < list.size()) {
+    while (counted >= limit && next < list.size()) {
         Removal outcome = Removal::Kept;
         TALVEK_TRY(removeRecordSet(run, list[next], outcome));
         // A record set that could not be removed stays first in line; a younger one is
         // never removed in its place.
         if (outcome == Removal::Failed) break;
-        if (outcome == Removal::Kept)
+        if (outcome == Removal::Kept) {
             ++next;
-        else
+        } else {
             list.erase(list.begin() + static_cast<long>(next));
+            --counted;
+        }
     }
     return registerTodaysRecordSet(run);
 }

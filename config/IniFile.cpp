@@ -1,6 +1,5 @@
 #include "config/IniFile.h"
 
-#include <algorithm>
 #include <cstdint>
 
 #include "config/Keys.h"
@@ -124,14 +123,14 @@ std::vector<std::pair<int, std::string>> SectionValues::numbered(const std::stri
             continue;
         for (char c : digits)
             n = n * 10 + (c - '0');
-        // The first of a key stated twice counts, as a key-by-key read would find it.
-        bool seen = false;
-        for (const auto& f : found)
-            seen = seen || f.first == n;
-        if (!seen && entry.second != keys::kListEnd) found.emplace_back(n, entry.second);
+        if (entry.second == keys::kListEnd) continue;
+        // Kept in the order of the numbers; the first of a key stated twice counts, as a
+        // key-by-key read would find it. The keys come mostly in order: the search is short.
+        auto at = found.end();
+        while (at != found.begin() && (at - 1)->first >= n)
+            --at;
+        if (at == found.end() || at->first != n) found.emplace(at, n, entry.second);
     }
-    std::sort(found.begin(), found.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
     return found;
 }
 
@@ -172,6 +171,10 @@ AppError TIniFile::WriteFlag(const std::string& section, const std::string& key,
 AppError TIniFile::RemoveSection(const std::string& section) {
     if (store_.removeSection(fileName_, section)) return AppError();
     return store_.hasSection(fileName_, section) ? writeError() : AppError();
+}
+
+AppError TIniFile::RemoveKey(const std::string& section, const std::string& key) {
+    return store_.removeKey(fileName_, section, key) ? AppError() : writeError();
 }
 
 SectionValues TIniFile::ReadSection(const std::string& section) {

@@ -56,6 +56,8 @@ class TIniFile {
     AppError WriteFlag(const std::string& section, const std::string& key, bool value);
     // A missing section is no error; a removal the platform refuses gives the write error.
     AppError RemoveSection(const std::string& section);
+    // Removes one key; a missing key is no error.
+    AppError RemoveKey(const std::string& section, const std::string& key);
 
     // The whole section in one access.
     SectionValues ReadSection(const std::string& section);

@@ -29,6 +29,8 @@ inline constexpr const char* kDirectory = "Directory";
 inline constexpr const char* kSavedFilePrefix = "Datei";
 inline constexpr const char* kRecordLogFile = "LogFile";
 inline constexpr const char* kRecordRecFile = "RecFile";
+inline constexpr const char* kChecksumPrefix = "CRC";
+inline constexpr const char* kKeep = "Behalten";
 
 // Marker defaults that tell a missing value apart.
 inline constexpr const char* kListEnd = "ERROR";

@@ -19,6 +19,9 @@ class ProfileStore {
                        const std::string& value) = 0;
     // WritePrivateProfileString with no key: removes the section; false when refused.
     virtual bool removeSection(const std::string& file, const std::string& section) = 0;
+    // WritePrivateProfileString with no value: removes the key; false when refused.
+    virtual bool removeKey(const std::string& file, const std::string& section,
+                           const std::string& key) = 0;
     // GetPrivateProfileSection: the section's "key=value" lines in file order into `lines`, as
     // the platform returns them into a buffer of bufferSize characters. False when the answer
     // filled the buffer, so that lines may be missing or cut.

@@ -28,6 +28,11 @@ bool Win32Profile::removeSection(const std::string& file, const std::string& sec
     return WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, file.c_str()) != FALSE;
 }
 
+bool Win32Profile::removeKey(const std::string& file, const std::string& section,
+                             const std::string& key) {
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, file.c_str()) != FALSE;
+}
+
 bool Win32Profile::hasSection(const std::string& file, const std::string& section) {
     // All section names, each ended by a NUL, the list ended by a second NUL.
     std::vector<char> names(4096);

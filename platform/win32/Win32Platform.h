@@ -13,6 +13,8 @@ class Win32Profile : public ProfileStore {
     bool write(const std::string& file, const std::string& section, const std::string& key,
                const std::string& value) override;
     bool removeSection(const std::string& file, const std::string& section) override;
+    bool removeKey(const std::string& file, const std::string& section,
+                   const std::string& key) override;
     bool hasSection(const std::string& file, const std::string& section) override;
     bool readSection(const std::string& file, const std::string& section, std::size_t bufferSize,
                      std::vector<std::string>& lines) override;

@@ -87,6 +87,7 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
         return false;
     Node copy = src->second;
     copy.name = to;
+    if (damagedCopies.count(k)) copy.content += "?";
     nodes_[k] = copy;
     return true;
 }

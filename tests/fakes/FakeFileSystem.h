@@ -49,6 +49,7 @@ class FakeFileSystem : public FileSystem {
     std::string current = "C:\\";
     std::map<std::string, std::string> shortNames; // lower-case path -> short path
     std::set<std::string> unwritable;              // lower-case paths whose writes fail
+    std::set<std::string> damagedCopies;           // lower-case targets a copy arrives at changed
     std::vector<std::string> calls;                // "copy a -> b", "delete x", ... in order
     FaultPlan* faults = nullptr;                   // shared with the profile in a fault sweep
     static constexpr std::size_t kMaxPath = 260;

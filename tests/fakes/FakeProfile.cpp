@@ -83,6 +83,24 @@ bool FakeProfile::write(const std::string& file, const std::string& section, con
     return true;
 }
 
+bool FakeProfile::removeKey(const std::string& file, const std::string& section,
+                            const std::string& key) {
+    ++accessCount;
+    if (injectedFault(faults, "removeKey " + section + "/" + key)) return false;
+    File* f = find(file);
+    if (f && f->readOnly) return false;
+    ++writeCount;
+    if (!f) return true;
+    for (Section& s : f->sections)
+        if (lower(s.name) == lower(section))
+            for (auto kv = s.keys.begin(); kv != s.keys.end(); ++kv)
+                if (lower(kv->first) == lower(key)) {
+                    s.keys.erase(kv);
+                    return true;
+                }
+    return true;
+}
+
 bool FakeProfile::removeSection(const std::string& file, const std::string& section) {
     ++accessCount;
     if (injectedFault(faults, "removeSection " + section)) return false;

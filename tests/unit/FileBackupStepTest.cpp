@@ -1,4 +1,5 @@
 #include "StepTestFixture.h"
+#include "backup/Crc32.h"
 
 using namespace talvek;
 using namespace talvek::testing;
@@ -99,6 +100,29 @@ TEST_F(FileBackupStepTest, AMissingEntryLeavesAGapInKeysAndEmptyBatchLines) {
     EXPECT_EQ(line(23), "ATTRIB -R -A -S -H C:\\F5.TXT");
     EXPECT_EQ(line(25), "ATTRIB -R +A -S -H C:\\F5.TXT");
     EXPECT_EQ(line(13), "ATTRIB -R +A -S -H C:\\F1.TXT");
+}
+
+TEST(Crc32, GivesTheChecksumOfZipAndPng) {
+    const std::pair<std::string, const char*> vectors[] = {
+        {"", "00000000"},
+        {"a", "E8B7BE43"},
+        {"123456789", "CBF43926"},
+        {std::string("\xFF\x00", 2), "D2FDEF8D"}};
+    for (const auto& [data, crc] : vectors)
+        EXPECT_EQ(crcText(crc32(data)), crc) << data;
+}
+
+TEST_F(FileBackupStepTest, ACopyThatDiffersFromItsSourceIsTakenBack) {
+    files.addFile("C:\\CONFIG.SYS", "files=40");
+    files.addFile("C:\\AUTOEXEC.BAT", "@echo off");
+    files.damagedCopies.insert("c:\\talvek95\\061297\\config.sys");
+    list({"C:\\CONFIG.SYS", "C:\\AUTOEXEC.BAT"});
+    EXPECT_TRUE(backupFiles(run).ok());
+    EXPECT_EQ(run.errorText, "Die Kopie der Datei C:\\CONFIG.SYS stimmt nicht mit dem Original \xFC"
+                             "berein.");
+    EXPECT_FALSE(files.exists("C:\\Talvek95\\061297\\CONFIG.SYS"));
+    EXPECT_EQ(line(12), "") << "no restore line for it";
+    EXPECT_EQ(ini().substr(ini().find("Datei")), "Datei2=C:\\AUTOEXEC.BAT\nCRC2=91C4A9CA\n");
 }
 
 TEST_F(FileBackupStepTest, AnEmptyListIsAFailureAndLeavesTheHeaderOnly) {

@@ -60,12 +60,19 @@ TEST_F(FullRunTest, TheFirstDueRunAfterSetup) {
                    "Directory=C:\\Talvek95\\061297\n"
                    "Datum=06.12.97\n"
                    "Datei1=C:\\AUTOEXEC.BAT\n"
+                   "CRC1=91C4A9CA\n"
                    "Datei2=C:\\CONFIG.SYS\n"
+                   "CRC2=8BA6F295\n"
                    "Datei3=C:\\IO.SYS\n"
+                   "CRC3=28EBBED8\n"
                    "Datei4=C:\\COMMAND.COM\n"
+                   "CRC4=2F5C1CC0\n"
                    "Datei5=C:\\MSDOS.SYS\n"
+                   "CRC5=A7339E16\n"
                    "Datei6=C:\\WINDOWS\\WIN.INI\n"
+                   "CRC6=D3CA7BE1\n"
                    "Datei7=C:\\WINDOWS\\SYSTEM.INI\n"
+                   "CRC7=4A3E8749\n"
                    "LogFile=PROTOCOL.TXT\n"
                    "RecFile=RECOVERY.BAT\n"
                    "[Datens\xE4tze]\n"
@@ -324,7 +331,7 @@ TEST_F(FullRunTest, ProfileAccessesDoNotGrowWithTheFileList) {
     };
     const int few = accessesOfADueRun(10);
     EXPECT_EQ(accessesOfADueRun(500), few);
-    EXPECT_LE(few, 20);
+    EXPECT_LE(few, 22); // one more per registered record set: whether it is kept
     RecordProperty("accesses", few);
 }
 

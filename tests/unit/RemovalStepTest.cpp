@@ -1,4 +1,6 @@
 #include "StepTestFixture.h"
+#include "backup/Crc32.h"
+#include "backup/RecordSets.h"
 
 using namespace talvek;
 using namespace talvek::testing;
@@ -56,6 +58,18 @@ TEST_F(RemovalStepTest, TheOldestRecordSetGoesWithExactlyTheseLines) {
     EXPECT_FALSE(hasSection("04.12.97"));
     EXPECT_TRUE(files.exists("C:\\Talvek95\\051297\\AUTOEXEC.BAT"));
     EXPECT_EQ(list(), (std::vector<std::string>{"05.12.97", "03.12.97", "06.12.97"}));
+}
+
+TEST_F(RemovalStepTest, AKeptRecordSetNeitherGoesNorCounts) {
+    set("Einstellungen", "max. Anzahl der Datens\xE4tze", "2");
+    for (const char* date : {"02.12.97", "03.12.97", "04.12.97", "05.12.97"})
+        addRecordSet(date, {"C:\\A.TXT"});
+    set("02.12.97", "Behalten", "1");
+    set("04.12.97", "Behalten", "1");
+    EXPECT_TRUE(removeOldRecordSets(run).ok());
+    EXPECT_EQ(list(), (std::vector<std::string>{"02.12.97", "04.12.97", "05.12.97", "06.12.97"}));
+    EXPECT_TRUE(files.exists("C:\\Talvek95\\021297\\A.TXT"));
+    EXPECT_FALSE(files.exists("C:\\Talvek95\\031297"));
 }
 
 TEST_F(RemovalStepTest, BelowTheMaximumNothingIsRemoved) {
@@ -325,6 +339,36 @@ TEST_F(RemovalStepTest, AWriteProtectedFileRaisesTheWriteError) {
     profile.setReadOnly(kIni, true);
     EXPECT_EQ(removeOldRecordSets(run).text(),
               "nach C:\\WINDOWS\\Talvek95.ini kann nicht geschrieben werden");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RemovalStepTest, TheRecordSetsPageChecksComparesAndKeeps) {
+    files.addFile("C:\\A.TXT", "copy");
+    addRecordSet("04.12.97", {"C:\\A.TXT", "C:\\B.TXT", "C:\\C.TXT"});
+    set("04.12.97", "CRC1", crcText(crc32("copy")));
+    set("04.12.97", "CRC2", crcText(crc32("copy")));
+    files.addFile("C:\\Talvek95\\041297\\B.TXT", "damaged", 0);
+    files.deleteFile("C:\\Talvek95\\041297\\C.TXT");
+    addRecordSet("05.12.97", {"C:\\A.TXT"});
+    TIniFile ini(profile, kIni);
+    EXPECT_EQ(checkRecordSet(ini, files, "04.12.97"),
+              (std::vector<std::string>{"Die Kopie C:\\Talvek95\\041297\\B.TXT ist besch\xE4"
+                                        "digt.",
+                                        "Die Kopie C:\\Talvek95\\041297\\C.TXT fehlt."}));
+    EXPECT_EQ(compareRecordSet(ini, files, "04.12.97"),
+              (std::vector<std::string>{"C:\\A.TXT: unver\xE4ndert", "C:\\B.TXT: Original fehlt",
+                                        "C:\\C.TXT: Kopie fehlt"}));
+    EXPECT_TRUE(keepRecordSet(ini, "04.12.97", true).ok());
+    std::vector<RecordSetSummary> sets = listRecordSets(ini);
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_EQ(sets[0].date, "05.12.97") << "newest first";
+    EXPECT_TRUE(sets[1].kept);
+    EXPECT_EQ(sets[1].files, 3u);
+    EXPECT_TRUE(keepRecordSet(ini, "04.12.97", false).ok());
+    EXPECT_EQ(get("04.12.97", "Behalten"), "<none>");
 }
 
 } // namespace

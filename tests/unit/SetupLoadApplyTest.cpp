@@ -81,7 +81,11 @@ TEST_F(SetupLoad, AfterTheFirstApplyNothingIsAskedAndOkStaysDisabled) {
     EXPECT_FALSE(view.okEnabled()) << "change notifications while loading do not count";
     EXPECT_EQ(view.maxRecordSets(), 7);
     EXPECT_EQ(view.backupDirectory(), "D:\\SAVE");
-    EXPECT_EQ(view.datePanel, "letzte Sicherung: 04.12.97");
+    EXPECT_EQ(view.datePanel, "letzte Sicherung: 04.12.97 (vor 2 Tagen)");
+    const Date today{1997, 12, 6};
+    for (const auto& [date, age] : std::vector<std::pair<const char*, const char*>>{
+             {"06.12.97", " (heute)"}, {"05.12.97", " (vor 1 Tag)"}, {"07.12.97", ""}, {"N/A", ""}})
+        EXPECT_EQ(setup::backupAge(date, today), age) << date;
     EXPECT_FALSE(view.batchFile());
     EXPECT_FALSE(view.batchNameEnabled);
     EXPECT_EQ(view.batchName(), "R.BAT");
@@ -205,13 +209,13 @@ TEST_F(SetupApply, AListWindows95CannotStoreInOneSectionIsRefused) {
     view.lines.clear();
     for (int i = 0; i < 250; ++i) {
         std::string digits = std::to_string(1000 + i);
-        view.lines.push_back("C:\\" + std::string(108, 'D') + "\\" + digits + ".INI");
+        view.lines.push_back("C:\\" + std::string(93, 'D') + "\\" + digits + ".INI");
     }
-    for (std::size_t extra : {289u, 290u}) {
+    for (std::size_t extra : {147u, 148u}) {
         view.setLogName(std::string(12 + extra, 'P'));
         int writes = profile.writeCount;
         AppError applied = logic.apply();
-        EXPECT_EQ(applied.failed(), extra == 290u) << extra;
+        EXPECT_EQ(applied.failed(), extra == 148u) << extra;
         if (applied.failed()) {
             EXPECT_EQ(applied.text(), "Die Dateiliste ist zu lang: Windows 95 kann in einer Ini "
                                       "Datei h\xF6"

@@ -2,6 +2,7 @@
 // the configuration file and the record set directories, and what the user sees.
 #include <gtest/gtest.h>
 
+#include "backup/Crc32.h"
 #include "backup/PathRules.h"
 #include "config/DateText.h"
 #include "win32/Bench.h"
@@ -195,8 +196,11 @@ TEST_F(BackupEndToEnd, TheFirstDueRunAfterSetupThenASecondStartTheSameDay) {
     expectedIni.push_back("[" + t + "]");
     expectedIni.push_back("Directory=" + dir);
     expectedIni.push_back("Datum=" + t);
-    for (int i = 0; i < kMissingFrom; ++i)
+    for (int i = 0; i < kMissingFrom; ++i) {
         expectedIni.push_back("Datei" + std::to_string(i + 1) + "=" + kSystemFiles[i]);
+        expectedIni.push_back("CRC" + std::to_string(i + 1) + "=" +
+                              crcText(crc32(bench::readFile(kSystemFiles[i]))));
+    }
     expectedIni.push_back("LogFile=PROTOCOL.TXT");
     expectedIni.push_back("RecFile=RECOVERY.BAT");
     expectedIni.push_back("[Datens\xE4tze]");

@@ -115,6 +115,9 @@ struct TimedProfile : ProfileStore {
         Timed t(removals);
         return real.removeSection(f, s);
     }
+    bool removeKey(const std::string& f, const std::string& s, const std::string& k) override {
+        return real.removeKey(f, s, k);
+    }
     bool hasSection(const std::string& f, const std::string& s) override {
         return real.hasSection(f, s);
     }

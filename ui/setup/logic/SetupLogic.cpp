@@ -39,6 +39,9 @@ class NoConfiguration : public ProfileStore {
         return false;
     }
     bool removeSection(const std::string&, const std::string&) override { return false; }
+    bool removeKey(const std::string&, const std::string&, const std::string&) override {
+        return false;
+    }
     bool hasSection(const std::string&, const std::string&) override { return false; }
     bool readSection(const std::string&, const std::string&, std::size_t,
                      std::vector<std::string>& lines) override {
@@ -96,7 +99,9 @@ AppError SetupLogic::load() {
         view_.setMaxRecordSets(
             kMaxRecordSetsRange.clamp(ini.ReadNumber(kSettings, kMaxRecordSets, 3)));
         view_.setBackupDirectory(ini.ReadText(kSettings, kRecoveryDirectory, "C:\\Talvek95"));
-        view_.setDatePanel(setup::kDatePanelPrefix + ini.ReadText(kCurrentRecord, kDate, "N/A"));
+        std::string last = ini.ReadText(kCurrentRecord, kDate, "N/A");
+        view_.setDatePanel(setup::kDatePanelPrefix + last +
+                           setup::backupAge(last, dateOf(platform_.clock.now())));
         view_.setBatchFile(ini.ReadFlag(kSettings, kBatchFile, true));
         view_.setBatchName(ini.ReadText(kSettings, kBatchName, "RECOVERY.BAT"));
         view_.setLogFile(ini.ReadFlag(kSettings, kLogFile, true));

@@ -13,6 +13,14 @@ std::string joinMessageLines(const std::vector<std::string>& lines) {
 
 const char* const kFirstRunCaption = "Talvek 95 - Systemdateien hinzufügen ?";
 
+std::string backupAge(const std::string& lastDate, const Date& today) {
+    Date last;
+    if (!parseDateText(lastDate, today, last) || today < last) return std::string();
+    long days = today.serial() - last.serial();
+    if (days == 0) return " (heute)";
+    return " (vor " + std::to_string(days) + (days == 1 ? " Tag)" : " Tagen)");
+}
+
 std::string firstRunText() {
     return joinMessageLines({
         "Danke, dass Sie sich für Talvek 95 entschieden haben !",

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "config/DateText.h"
+
 namespace talvek::setup {
 
 inline constexpr const char* kCaption = "Talvek 95 - Setup";
@@ -25,6 +27,10 @@ extern const char* const kFirstRunCaption;
 std::string firstRunText();
 extern const char* const kAutostartCaption;
 std::string autostartText();
+
+// How old the last backup is, for the date panel: " (heute)", " (vor 1 Tag)",
+// " (vor N Tagen)"; nothing for a date that is unreadable or lies ahead.
+std::string backupAge(const std::string& lastDate, const Date& today);
 
 // The system file set offered at the first run, for the given Windows directory.
 std::vector<std::string> systemFiles(const std::string& windowsDirectory);

@@ -1,0 +1,42 @@
+#include "backup/Crc32.h"
+
+namespace talvek {
+
+namespace {
+
+struct Table {
+    std::uint32_t entry[256];
+};
+
+// Built by the compiler: no start-up code and no guard for a static.
+constexpr Table makeTable() {
+    Table table{};
+    for (std::uint32_t n = 0; n < 256; ++n) {
+        std::uint32_t c = n;
+        for (int k = 0; k < 8; ++k)
+            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        table.entry[n] = c;
+    }
+    return table;
+}
+
+constexpr Table kTable = makeTable();
+
+} // namespace
+
+std::uint32_t crc32(const std::string& data) {
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (unsigned char byte : data)
+        c = kTable.entry[(c ^ byte) & 0xFF] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
+}
+
+std::string crcText(std::uint32_t crc) {
+    const char* const digits = "0123456789ABCDEF";
+    std::string text(8, '0');
+    for (int i = 7; i >= 0; --i, crc >>= 4)
+        text[static_cast<std::size_t>(i)] = digits[crc & 0xF];
+    return text;
+}
+
+} // namespace talvek
