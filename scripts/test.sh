@@ -135,10 +135,10 @@ qemu)
         i686_failed=${i686_failed:-0}
         if [ "$i686_rc" -ne 0 ] && [ "$i686_failed" -eq 0 ]; then i686_failed=1; fi
     fi
-    booted=$(sed -n 's/^booted the 32-bit prefix .* in \([0-9]*\) s$/\1/p' "$BUILD/i686_boot.log")
+    booted=$(sed -n 's/^booted the 32-bit prefix .* in \([0-9]*\) s$/32-bit prefix booted in \1 s/p' "$BUILD/i686_boot.log")
     what="smoke set"
     [ "$I686_TESTS" = "$I686_SMOKE" ] || what="tests $I686_TESTS"
-    i686_how="$what through qemu-user in $(($(date +%s) - t0)) s, 32-bit prefix ${booted:+booted in $booted s}${booted:-from the cache}; see build/i686_tests.log"
+    i686_how="$what through qemu-user in $(($(date +%s) - t0)) s, ${booted:-32-bit prefix from the cache}; see build/i686_tests.log"
     ;;
 *)
     i686_how="$i686_mode; only the static checks above"
