@@ -7,8 +7,10 @@
 # 1.15), the due run's shares, then the same run in-process without the window, step by step
 # and per kind of platform call.
 # Usage: scripts/bench_backup.sh [runs]   (BENCH_BUILD=dir to use another build directory)
-set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-source "$ROOT/scripts/wine-env.sh"
+source "$ROOT/scripts/lib/fail.sh"
+stop_on_failure
+source "$ROOT/scripts/lib/build-tree.sh"
+source "$ROOT/scripts/lib/wine-env.sh"
 export TALVEK_BENCH_RUNS=${1:-3}
 run_bench_tests 'BackupBench.DISABLED_DueRunAgainstCopyBaseline' '^(backup bench|  )'

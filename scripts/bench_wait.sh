@@ -4,14 +4,17 @@
 # that carries its messages, are sampled from /proc from half a second after the start until
 # the program has ended. The same run with a wait of 0 seconds gives what the end of the
 # process costs; the difference is the wait. Target: at most 0.05 s for the 3 seconds.
-set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-source "$ROOT/scripts/wine-env.sh"
-cmake -S "$ROOT" -B "$WIN_BUILD" -DCMAKE_TOOLCHAIN_FILE="$WIN_TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$WIN_BUILD" -j2 --target talvek >/dev/null
+source "$ROOT/scripts/lib/fail.sh"
+stop_on_failure
+source "$ROOT/scripts/lib/build-tree.sh"
+source "$ROOT/scripts/lib/wine-env.sh"
+configure "$WIN_BUILD" "$WIN_TOOLCHAIN"
+build "$WIN_BUILD" talvek
 start_display
 trap stop_display EXIT
 prepare_prefix
+stage_programs "$WIN_BUILD" talvek.exe
 INI="$WINEPREFIX/drive_c/windows/Talvek95.ini"
 TICKS=$(getconf CLK_TCK)
 ticks_of() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null; }
@@ -25,7 +28,7 @@ run_once() { # seconds to wait
     printf '[Einstellungen]\r\nAlleXTage=1\r\nSekunden warten=%s\r\n[Aktueller Datensatz]\r\nDatum=%s\r\n' \
         "$1" "$(date +%d.%m.%y)" > "$INI"
     give_to_test_user "$INI"
-    (cd "$WIN_BUILD" && as_test_user "$WINE" ./talvek.exe -s >/dev/null 2>&1) &
+    (cd "$RUN_DIR" && as_test_user "$WINE" ./talvek.exe -s >/dev/null 2>&1) &
     local starter=$! pid="" i
     for i in $(seq 1 100); do
         pid=$(pgrep -n -f 'talvek.exe -s' | head -1 || true)

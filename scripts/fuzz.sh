@@ -5,6 +5,8 @@
 # something; the input that broke it is saved under build/fuzz/findings/.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
+source "$ROOT/scripts/lib/fail.sh"
+source "$ROOT/scripts/lib/build-tree.sh"
 SECONDS_EACH=${1:-60}
 FUZZ=${BUILD:-$ROOT/build}/fuzz
 JOBS=${JOBS:-2}
@@ -22,12 +24,11 @@ mkdir -p "$SRC"
     *) cp "$ROOT/$f" "$SRC/$f.new" ;;
     esac
     if cmp -s "$SRC/$f.new" "$SRC/$f"; then rm "$SRC/$f.new"; else mv "$SRC/$f.new" "$SRC/$f"; fi
-done || { echo "fuzz: could not copy the sources"; exit 1; }
+done || die "could not copy the sources into $SRC"
 
-CC=clang CXX=clang++ cmake -S "$SRC" -B "$FUZZ/build" -DTALVEK_FUZZ=ON \
-    -DCMAKE_BUILD_TYPE=Debug >/dev/null || exit 1
+CC=clang CXX=clang++ SOURCE_DIR=$SRC configure "$FUZZ/build" "" -DTALVEK_FUZZ=ON
 cmake --build "$FUZZ/build" -j"$JOBS" 2>&1 | grep -E 'error|warning'
-[ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzz: build failed"; exit 1; }
+[ "${PIPESTATUS[0]}" -eq 0 ] || die "the fuzz build in $FUZZ/build failed (errors above)"
 
 failed=0
 mkdir -p "$FUZZ/findings"

@@ -4,21 +4,22 @@
 # given arguments: no argument opens the setup dialog, -s makes a backup run. A backup run on a
 # prefix without a configuration first prepares the files a first setup leaves (first-setup.sh);
 # afterwards it shows today's record set. Without an X display it runs on a virtual one and
-# saves build/screenshots/run.png.
-set -euo pipefail
+# saves build/screenshots/run.png. Under root, Wine runs as the test user in a place of its own
+# (wine-env.sh); the script prints where.
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-bash "$ROOT/scripts/setup.sh"
-source "$ROOT/scripts/wine-env.sh"
-source "$ROOT/scripts/first-setup.sh"
+source "$ROOT/scripts/lib/fail.sh"
+stop_on_failure
+bash "$ROOT/scripts/setup.sh" || die "the packages could not be installed (see above)"
+source "$ROOT/scripts/lib/build-tree.sh"
+source "$ROOT/scripts/lib/wine-env.sh"
+source "$ROOT/scripts/lib/first-setup.sh"
 case "${1:-}" in -s | -S) backup_run=1 ;; *) backup_run=0 ;; esac
-cmake -S "$ROOT" -B "$BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD/win32" -j2 --target talvek >/dev/null
+configure "$BUILD/win32" "$ROOT/cmake/mingw-i686.cmake"
+build "$BUILD/win32" talvek
 if [ "$WINE_ARCH" = win64 ]; then
     # 32-bit programs cannot run on this machine: run the x86_64 build of the same sources.
-    cmake -S "$ROOT" -B "$WIN_BUILD" -DCMAKE_TOOLCHAIN_FILE="$WIN_TOOLCHAIN" \
-        -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$WIN_BUILD" -j2 --target talvek >/dev/null
+    configure "$WIN_BUILD" "$WIN_TOOLCHAIN"
+    build "$WIN_BUILD" talvek
     echo "note: this machine runs no 32-bit code; starting the x86_64 build under 64-bit Wine"
 fi
 own_display=0
@@ -26,15 +27,17 @@ if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     unset DISPLAY
     start_display
     own_display=1
+    trap stop_display EXIT
 fi
 prepare_prefix
+stage_programs "$WIN_BUILD" talvek.exe
 if [ "$backup_run" -eq 1 ] && [ ! -f "$INI" ]; then
-    prepare_first_setup "Z:$(echo "$WIN_BUILD/talvek.exe" | tr / '\\')"
+    prepare_first_setup "Z:$(echo "$RUN_DIR/talvek.exe" | tr / '\\')"
 fi
 ini_before=$(md5sum "$INI" 2>/dev/null || true)
 echo "Wine prefix: $WINEPREFIX (C:\\windows\\Talvek95.ini is the configuration file)"
 echo "starting: talvek.exe $*"
-cd "$WIN_BUILD"
+cd "$RUN_DIR"
 as_test_user "$WINE" ./talvek.exe "$@" &
 pid=$!
 if [ "$own_display" -eq 1 ]; then

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Checks that an i686 talvek.exe can start on a clean Windows 95 on a 486 or Pentium.
 
-Imports: every DLL function the exe imports must be in scripts/win95_imports.txt, the functions
+Imports: every DLL function the exe imports must be in scripts/tools/win95_imports.txt, the functions
 a Windows 95 retail installation exports, each with the source that says so. Wide ("W")
 functions exist there only as stubs that fail, so the list holds none.
 

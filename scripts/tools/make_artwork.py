@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """Draws the program's pictures, icon and hand cursor into resources/ (run by hand; the
 results are committed so a build needs none of this). The pictures are stored as RLE8
-bitmaps with exactly the colours drawn (scripts/rle_bitmap.py)."""
+bitmaps with exactly the colours drawn (scripts/tools/rle_bitmap.py)."""
 import struct, subprocess, pathlib
 from rle_bitmap import compress
 
-res = pathlib.Path(__file__).resolve().parent.parent / "resources"
+res = pathlib.Path(__file__).resolve().parents[2] / "resources"
 FONT = "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf"
 
 def magick(*args):

@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """Draws the about page's logo, resources/logo.bmp (465 x 217, run by hand; the result is
 committed). The right half stays black: the link labels and the credits banner sit there.
-Stored as an RLE8 bitmap with the palette's colours (scripts/rle_bitmap.py)."""
+Stored as an RLE8 bitmap with the palette's colours (scripts/tools/rle_bitmap.py)."""
 import pathlib, subprocess
 from rle_bitmap import compress
 
-res = pathlib.Path(__file__).resolve().parent.parent / "resources"
+res = pathlib.Path(__file__).resolve().parents[2] / "resources"
 BOLD = "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf"
 REGULAR = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"
 

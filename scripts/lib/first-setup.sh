@@ -1,4 +1,4 @@
-# Sourced by run.sh after wine-env.sh: a first backup run on a fresh prefix, and what it left.
+# Sourced by run.sh after fail.sh and wine-env.sh: a first backup run on a fresh prefix, and what it left.
 #
 # prepare_first_setup: the DOS part of a small Windows 95 system on the prefix's C: drive and
 # the configuration a first apply of the setup dialog writes with every default (the ten
@@ -37,7 +37,8 @@ dos_file() { # name content attribute-flags...
     # kept beside the file and an ordinary user cannot change them on a read-only file.
     local flag
     for flag in "$@"; do
-        as_test_user "$WINE" cmd /c attrib "+$flag" "$name" >/dev/null 2>&1
+        as_test_user "$WINE" cmd /c attrib "+$flag" "$name" >/dev/null 2>&1 ||
+            die "Wine's attrib could not set +$flag on $name in $WINEPREFIX"
     done
 }
 
@@ -78,7 +79,8 @@ prepare_first_setup() { # exe-path-as-windows-sees-it
     local command="$1 -s"
     [[ "$1" == *" "* ]] && command="\"$1\" -s"
     as_test_user "$WINE" reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' \
-        /v Talvek95 /t REG_SZ /d "$command" /f >/dev/null 2>&1
+        /v Talvek95 /t REG_SZ /d "$command" /f >/dev/null 2>&1 ||
+        die "Wine's reg could not write the autostart entry into $WINEPREFIX"
     echo "no configuration in the prefix: prepared a small Windows 95 system on its C: drive" \
         "and the configuration of a first setup (the ten system files, autostart on)"
 }
