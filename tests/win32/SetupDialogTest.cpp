@@ -340,7 +340,7 @@ TEST_F(SetupDialog, HintsFollowThePointerAndPageChangesShowTheLeftPage) {
     mouseOver(GetParent(mail)); // the logo fills the page
     EXPECT_EQ(d.hint().rfind("Talvek 95  ", 0), 0u) << d.hint();
     bench::pump(1500); // let the credits scroll a little
-    bench::screenshot(form, "setup-page3-about");
+    bench::screenshot(form, "setup-page4-about");
 
     clickTab(d.tabs, 0);
     EXPECT_EQ(d.hint(), "Über Talvek");
