@@ -37,11 +37,18 @@ const std::pair<Control TSetupForm::*, HintSource> TSetupForm::kHints[] = {
     {&TSetupForm::AlleXTageArrows_, HintSource::EveryXDays},
     {&TSetupForm::Batchfile_, HintSource::BatchFile},
     {&TSetupForm::logtxt_, HintSource::LogFile},
+    {&TSetupForm::recordsetlist_, HintSource::RecordSetList},
+    {&TSetupForm::check_, HintSource::Check},
+    {&TSetupForm::compare_, HintSource::Compare},
+    {&TSetupForm::keep_, HintSource::Keep},
+    {&TSetupForm::protocol_, HintSource::Protocol},
 };
 
 TSetupForm::TSetupForm()
     : logic_(*this,
-             SetupPlatform{profile_, registry_, questions_, openDialog_, *this, system_, clock_}) {
+             SetupPlatform{profile_, registry_, questions_, openDialog_, *this, system_, clock_}),
+      shell_([] { return Application::instance().handle(); }),
+      recordSets_(*this, profile_, system_, files_, shell_) {
     Application& app = Application::instance();
     registerClass(kClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                   LoadIconA(app.hinstance(), MAKEINTRESOURCEA(1)));
@@ -104,6 +111,14 @@ void TSetupForm::connectHandlers() {
         return AppError();
     };
     Einstellungen_.onNotify = [this](UINT code) { return EinstellungenChange(code); };
+    recordsetlist_.onSelect = [this] {
+        recordSets_.selectionChange();
+        return AppError();
+    };
+    check_.onClick = [this] { return recordSets_.checkClick(); };
+    compare_.onClick = [this] { return recordSets_.compareClick(); };
+    keep_.onClick = [this] { return recordSets_.keepClick(); };
+    protocol_.onClick = [this] { return recordSets_.protocolClick(); };
     Label7_.onColor = [](HDC dc) {
         SetTextColor(dc, kGrey);
         SetBkMode(dc, TRANSPARENT);
@@ -144,7 +159,11 @@ AppError TSetupForm::contentChange() {
 AppError TSetupForm::EinstellungenChange(UINT code) {
     // TCN_SELCHANGING is answered 0: the switch is never refused.
     if (code == static_cast<UINT>(TCN_SELCHANGING)) logic_.pageChanging(currentPage());
-    if (code == static_cast<UINT>(TCN_SELCHANGE)) showPage(currentPage());
+    if (code == static_cast<UINT>(TCN_SELCHANGE)) {
+        // The sets change with every backup run: the page reads them each time it opens.
+        if (currentPage() == Page::RecordSets) recordSets_.refresh();
+        showPage(currentPage());
+    }
     return AppError();
 }
 
@@ -153,7 +172,7 @@ Page TSetupForm::currentPage() const {
 }
 
 void TSetupForm::showPage(Page shown) {
-    for (Page page : {Page::Files, Page::Settings, Page::About})
+    for (Page page : {Page::Files, Page::Settings, Page::RecordSets, Page::About})
         ShowWindow(places_[kFilesPage + static_cast<int>(page)]->hwnd(),
                    page == shown ? SW_SHOW : SW_HIDE);
     SetWindowPos(places_[kFilesPage + static_cast<int>(shown)]->hwnd(), Einstellungen_.hwnd(), 0, 0,

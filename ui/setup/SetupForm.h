@@ -9,8 +9,10 @@
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "ui/setup/SpinField.h"
+#include "ui/setup/logic/RecordSetsPage.h"
 #include "ui/setup/logic/SetupLogic.h"
 #include "ui/toolkit/Component.h"
 #include "ui/toolkit/Control.h"
@@ -25,7 +27,7 @@ class TBanner;
 class TUrlLabel;
 class TFolderBrowse;
 
-class TSetupForm : public Window, private SetupView, private FolderChooser {
+class TSetupForm : public Window, private SetupView, private FolderChooser, private RecordSetsView {
   public:
     static constexpr int kClientWidth = 489;
     static constexpr int kClientHeight = 314;
@@ -39,7 +41,16 @@ class TSetupForm : public Window, private SetupView, private FolderChooser {
 
     // Where a control sits: the form, a page of the notebook (in the order of its tabs), or
     // one of the framing panels of the settings page.
-    enum Place { kForm, kFilesPage, kSettingsPage, kAboutPage, kPanel2, kPanel1, kPlaceCount };
+    enum Place {
+        kForm,
+        kFilesPage,
+        kSettingsPage,
+        kRecordSetsPage,
+        kAboutPage,
+        kPanel2,
+        kPanel1,
+        kPlaceCount
+    };
     enum FontRole { kFormFont, kTabFont, kPageFont, kLabelFont, kVersionFont, kFontCount };
 
   protected:
@@ -105,6 +116,11 @@ class TSetupForm : public Window, private SetupView, private FolderChooser {
     void restartBanner() override;
     // FolderChooser: FolderBrowse1
     bool execute(const std::string& title, std::string& directory) override;
+    // RecordSetsView: the page "Datensätze"
+    void setRecordSetRows(const std::vector<std::string>& rows) override;
+    int selectedRecordSet() override;
+    void setRecordSetButtons(bool enabled, bool kept) override;
+    void showRecordSetReport(const std::string& text) override;
 
     // The platform behind the logic.
     Win32Profile profile_;
@@ -114,6 +130,9 @@ class TSetupForm : public Window, private SetupView, private FolderChooser {
     Win32SystemInfo system_;
     Win32Clock clock_;
     SetupLogic logic_;
+    Win32FileSystem files_;
+    Win32Shell shell_;
+    RecordSetsPage recordSets_;
     AppError creationError_;
 
     Font fonts_[kFontCount];
@@ -124,6 +143,7 @@ class TSetupForm : public Window, private SetupView, private FolderChooser {
     Control recfileslist_, add_, delete_;
     Control Edit1_, Browse_, Maxdatedit_, MaxdateditArrows_, AlleXTage_, AlleXTageArrows_;
     Control Batchfile_, batchname_, logtxt_, logname_;
+    Control recordsetlist_, check_, compare_, keep_, protocol_;
     Control Label7_;
     Control aktivate_, Cancel_, ok_, StatusBar1_;
     SpinField maxDat_{Maxdatedit_, MaxdateditArrows_, kMaxRecordSetsRange};

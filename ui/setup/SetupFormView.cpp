@@ -129,4 +129,27 @@ bool TSetupForm::execute(const std::string& title, std::string& directory) {
     return true;
 }
 
+void TSetupForm::setRecordSetRows(const std::vector<std::string>& rows) {
+    LRESULT selected = recordsetlist_.send(LB_GETCURSEL);
+    recordsetlist_.send(LB_RESETCONTENT);
+    for (const std::string& row : rows)
+        recordsetlist_.send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+    if (selected >= 0 && selected < static_cast<LRESULT>(rows.size()))
+        recordsetlist_.send(LB_SETCURSEL, static_cast<WPARAM>(selected));
+}
+
+int TSetupForm::selectedRecordSet() {
+    return static_cast<int>(recordsetlist_.send(LB_GETCURSEL));
+}
+
+void TSetupForm::setRecordSetButtons(bool enabled, bool kept) {
+    for (Control* button : {&check_, &compare_, &keep_, &protocol_})
+        button->setEnabled(enabled);
+    keep_.setText(kept ? "&Freigeben" : "&Behalten");
+}
+
+void TSetupForm::showRecordSetReport(const std::string& text) {
+    MessageBoxA(hwnd(), text.c_str(), setup::kCaption, MB_OK | MB_ICONINFORMATION);
+}
+
 } // namespace talvek::ui

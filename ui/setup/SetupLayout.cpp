@@ -36,6 +36,7 @@ const PlaceSpec kPlaces[F::kPlaceCount] = {
     {F::kForm, 0, 0, 0, 0, Panel::Look::Plain, 0, 0}, // the form: made by itself
     {F::kForm, 0, 0, 0, 0, Panel::Look::Plain, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT},
     {F::kForm, 0, 0, 0, 0, Panel::Look::Plain, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT},
+    {F::kForm, 0, 0, 0, 0, Panel::Look::Plain, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT},
     // The about page draws its logo below its transparent label, so it keeps its children's
     // area in its own painting.
     {F::kForm, 0, 0, 0, 0, Panel::Look::Plain, 0, WS_EX_CONTROLPARENT},
@@ -103,6 +104,27 @@ const ControlRow<TSetupForm> TSetupForm::kLayout[] = {
     {{"Label8", "STATIC", "Folgende Dateien werden erstellt:", 8, 8, kFit, kFit, kLabel, 0, kPanel1,
       kPageFont},
      nullptr},
+    // Datensätze; keyboard order as on the files page: the buttons, then the list.
+    {{"Label9", "STATIC", "Diese Datensätze hat Talvek gesichert:", 8, 8, 313, 14, kLabel, 0,
+      kRecordSetsPage, kPageFont},
+     nullptr},
+    {{"check", "BUTTON", "&Prüfen", 328, 24, 121, 25, kButton | WS_DISABLED, 0, kRecordSetsPage,
+      kPageFont},
+     &F::check_},
+    {{"compare", "BUTTON", "&Vergleichen", 328, 56, 121, 25, kButton | WS_DISABLED, 0,
+      kRecordSetsPage, kPageFont},
+     &F::compare_},
+    {{"keep", "BUTTON", "&Behalten", 328, 88, 121, 25, kButton | WS_DISABLED, 0, kRecordSetsPage,
+      kPageFont},
+     &F::keep_},
+    {{"protocol", "BUTTON", "Pro&tokoll", 328, 120, 121, 25, kButton | WS_DISABLED, 0,
+      kRecordSetsPage, kPageFont},
+     &F::protocol_},
+    {{"recordsetlist", "LISTBOX", "", 8, 24, 313, 185,
+      LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_USETABSTOPS | WS_VSCROLL |
+          WS_TABSTOP,
+      WS_EX_CLIENTEDGE, kRecordSetsPage, kPageFont},
+     &F::recordsetlist_},
     // Über Talvek: the components follow in createComponents.
     {{"Label7", "STATIC", setup::kVersionLabel, 444, 0, 16, 10, kLabel, 0, kAboutPage,
       kVersionFont},
@@ -140,6 +162,10 @@ AppError TSetupForm::createControls() {
         if (row.control == &F::Einstellungen_) TALVEK_TRY(setUpNotebook());
     }
     recfileslist_.send(LB_SETITEMHEIGHT, 0, MAKELPARAM(14, 0));
+    recordsetlist_.send(LB_SETITEMHEIGHT, 0, MAKELPARAM(14, 0));
+    // Columns: date, files, kept, last check (dialog units of the list's font).
+    int tabs[3] = {40, 90, 130};
+    recordsetlist_.send(LB_SETTABSTOPS, 3, reinterpret_cast<LPARAM>(tabs));
     maxDat_.bind();
     alleXTage_.bind();
     int parts[2] = {150, -1};

@@ -32,6 +32,7 @@ AppError Control::command(int code) {
     if (code == BN_CLICKED) slot = &onClick;
     if (code == EN_CHANGE) slot = &onChange;
     if (code == EN_KILLFOCUS) slot = &onExit;
+    if (code == LBN_SELCHANGE) slot = &onSelect;
     return slot && *slot ? (*slot)() : AppError();
 }
 

@@ -33,6 +33,7 @@ class Control {
     std::function<AppError()> onClick;           // BN_CLICKED
     std::function<AppError()> onChange;          // EN_CHANGE
     std::function<AppError()> onExit;            // EN_KILLFOCUS
+    std::function<AppError()> onSelect;          // LBN_SELCHANGE
     std::function<AppError(UINT code)> onNotify; // WM_NOTIFY; the parent answers 0
     std::function<HBRUSH(HDC dc)> onColor;       // WM_CTLCOLOR*: the background brush
     // Standard controls tell only themselves about the mouse: the first handler subclasses

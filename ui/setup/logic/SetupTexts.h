@@ -55,12 +55,17 @@ enum class HintSource {
     Form,
     Panel1,
     Panel2,
+    RecordSetList,
+    Check,
+    Compare,
+    Keep,
+    Protocol,
 };
 std::string hintText(HintSource source);
 
 // The notebook's pages, in the order of its tabs, and their captions.
-enum class Page { Files, Settings, About };
-inline constexpr int kPageCount = 3;
+enum class Page { Files, Settings, RecordSets, About };
+inline constexpr int kPageCount = 4;
 extern const char* const kPageCaptions[kPageCount];
 inline const char* pageCaption(Page page) {
     return kPageCaptions[static_cast<int>(page)];
