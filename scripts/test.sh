@@ -78,7 +78,10 @@ if [ "$i686_mode" = qemu ]; then build "$BUILD/win32" talvek win32_tests; else b
 # The build the Windows-side tests run (the same one where 32-bit programs can run).
 configure "$WIN_BUILD" "$WIN_TOOLCHAIN"
 build "$WIN_BUILD" talvek win32_tests
-python3 "$ROOT/scripts/tools/check_win95.py" "$BUILD/win32/talvek.exe" --map "$BUILD/win32/talvek.map" || failed_stage=1
+# The shipped exe's imports and instructions count as one test, so a failure shows in the total.
+win95_failed=0
+python3 "$ROOT/scripts/tools/check_win95.py" "$BUILD/win32/talvek.exe" --map "$BUILD/win32/talvek.map" ||
+    win95_failed=1
 
 echo "== Windows-side tests under Wine ($WINE_ARCH)"
 start_display
@@ -155,8 +158,9 @@ package_failed=0
 extra_passed=0
 extra_failed=0
 [ "$i686_mode" = qemu ] && { extra_passed=$i686_passed; extra_failed=$i686_failed; }
-passed=$((native_total - native_failed + fuzz_passed + win_passed + extra_passed + 1 - package_failed))
-failed=$((native_failed + fuzz_failed + win_failed + extra_failed + package_failed))
+passed=$((native_total - native_failed + fuzz_passed + win_passed + extra_passed + 1 - package_failed +
+    1 - win95_failed))
+failed=$((native_failed + fuzz_failed + win_failed + extra_failed + package_failed + win95_failed))
 echo
 echo "native: $((native_total - native_failed)) passed, $native_failed failed;" \
     "fuzz: $fuzz_passed passed, $fuzz_failed failed; windows: $win_passed passed, $win_failed failed"
