@@ -15,16 +15,28 @@ void __verbose_terminate_handler() {
 }
 } // namespace __gnu_cxx
 
+namespace {
+
+// Before the message loop there is no window procedure to show an error: it is shown here.
+template <typename Form> int runForm() {
+    talvek::ui::Application& app = talvek::ui::Application::instance();
+    Form form;
+    if (const talvek::AppError& error = form.creationError()) {
+        app.showError(error.text());
+        return 1;
+    }
+    return app.run();
+}
+
+} // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     talvek::ui::Application& app = talvek::ui::Application::instance();
-    app.initialize(instance, "Talvek 95");
-    if (talvek::chooseStartMode(GetCommandLineA()) == talvek::StartMode::BackupRun) {
-        talvek::ui::TForm1 form;
-        app.run();
-    } else {
-        talvek::ui::TSetupForm form;
-        if (app.report(form.creationError())) return 1;
-        app.run();
+    if (talvek::AppError error = app.initialize(instance, "Talvek 95")) {
+        app.showError(error.text());
+        return 1;
     }
-    return 0;
+    if (talvek::chooseStartMode(GetCommandLineA()) == talvek::StartMode::BackupRun)
+        return runForm<talvek::ui::TForm1>();
+    return runForm<talvek::ui::TSetupForm>();
 }

@@ -1,5 +1,6 @@
-// The setup form's controls in memory. Like the real controls it fires the change and click
-// notifications when the program changes a value, and its spin fields hold their bounds.
+// The setup form's controls in memory. Like the real controls its text fields fire their change
+// notification when the program changes a value, its check boxes do not, and its spin fields
+// hold their bounds.
 #pragma once
 #include <string>
 #include <vector>
@@ -24,11 +25,7 @@ class FakeSetupView : public SetupView {
         notify();
     }
     bool batchFile() override { return batchFile_; }
-    void setBatchFile(bool c) override {
-        if (c == batchFile_) return;
-        batchFile_ = c;
-        if (logic) logic->batchFileClicked();
-    }
+    void setBatchFile(bool c) override { batchFile_ = c; }
     std::string batchName() override { return batchName_; }
     void setBatchName(const std::string& t) override {
         batchName_ = t;
@@ -36,11 +33,7 @@ class FakeSetupView : public SetupView {
     }
     void setBatchNameEnabled(bool e) override { batchNameEnabled = e; }
     bool logFile() override { return logFile_; }
-    void setLogFile(bool c) override {
-        if (c == logFile_) return;
-        logFile_ = c;
-        if (logic) logic->logFileClicked();
-    }
+    void setLogFile(bool c) override { logFile_ = c; }
     std::string logName() override { return logName_; }
     void setLogName(const std::string& t) override {
         logName_ = t;
@@ -53,11 +46,7 @@ class FakeSetupView : public SetupView {
         notify();
     }
     bool active() override { return active_; }
-    void setActive(bool c) override {
-        if (c == active_) return;
-        active_ = c;
-        notify();
-    }
+    void setActive(bool c) override { active_ = c; }
 
     std::vector<std::string> files() override { return lines; }
     bool appendFile(const std::string& path) override {

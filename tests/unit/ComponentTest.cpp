@@ -12,13 +12,17 @@ namespace {
 std::vector<std::string> trail;
 
 struct Probe : TComponent {
-    Probe(TComponent* owner, std::string name) : TComponent(owner) { SetName(name); }
+    Probe(TComponent* owner, std::string name, std::string loadError = "")
+        : TComponent(owner), loadError_(std::move(loadError)) {
+        SetName(name);
+    }
     ~Probe() override { trail.push_back("free " + Name()); }
     talvek::AppError Loaded() override {
         EndLoading();
         trail.push_back("loaded " + Name());
-        return talvek::AppError();
+        return loadError_.empty() ? talvek::AppError() : talvek::AppError(loadError_);
     }
+    std::string loadError_;
 };
 
 TEST(Component, OwnerFreesWhatItOwnsLastCreatedFirst) {
@@ -62,6 +66,13 @@ TEST(Component, LoadingEndsWithEachComponentsLoadedInOrder) {
     EXPECT_FALSE(a.Loading());
     EXPECT_FALSE(b.Loading());
     EXPECT_EQ(trail, (std::vector<std::string>{"apply", "loaded a", "loaded b"}));
+}
+
+TEST(Component, AFailedEndOfLoadingLetsTheOthersLoadAndGivesTheFirstError) {
+    trail.clear();
+    Probe a(nullptr, "a", "a kaputt"), b(nullptr, "b", "b kaputt"), c(nullptr, "c");
+    EXPECT_EQ(LoadComponents({&a, &b, &c}, [] { return talvek::AppError(); }).text(), "a kaputt");
+    EXPECT_EQ(trail, (std::vector<std::string>{"loaded a", "loaded b", "loaded c"}));
 }
 
 TEST(Component, AFailedLoadLeavesNoComponentLoading) {

@@ -98,12 +98,16 @@ TEST_F(SetupEdit, BrowseOffersTheBackupDirectoryAndTakesTheChoice) {
 
 TEST_F(SetupEdit, CheckBoxesEnableTheirNameFields) {
     loadApplied();
+    // A click toggles the check box itself, then tells the form.
     view.setBatchFile(false);
+    logic.batchFileClicked();
     EXPECT_FALSE(view.batchNameEnabled);
     EXPECT_TRUE(view.okEnabled());
     view.setLogFile(false);
+    logic.logFileClicked();
     EXPECT_FALSE(view.logNameEnabled);
     view.setLogFile(true);
+    logic.logFileClicked();
     EXPECT_TRUE(view.logNameEnabled);
 }
 
@@ -138,13 +142,13 @@ TEST_F(SetupEdit, HintsReplaceOrClearThePanel) {
 }
 
 TEST_F(SetupEdit, PageChangeShowsTheLeftPageAndRestartsTheBanner) {
-    logic.pageChanging(0);
+    logic.pageChanging(setup::Page::Files);
     EXPECT_EQ(view.hint, "Zu sichernde Dateien");
     EXPECT_EQ(view.bannerRestarts, 1);
-    logic.pageChanging(1);
+    logic.pageChanging(setup::Page::Settings);
     EXPECT_EQ(view.hint, "Einstellungen");
     EXPECT_EQ(view.bannerRestarts, 2);
-    logic.pageChanging(2);
+    logic.pageChanging(setup::Page::About);
     EXPECT_EQ(view.hint, "\xDC"
                          "ber Talvek");
     EXPECT_EQ(view.bannerRestarts, 2) << "leaving the about page leaves the banner alone";

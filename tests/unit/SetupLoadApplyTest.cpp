@@ -335,7 +335,8 @@ TEST_F(SetupApply, ARunKeyOpenedForReadingOnlyReportsTheRegistryError) {
 TEST_F(SetupApply, AWriteProtectedFileStopsTheApplyWithTheWriteError) {
     loadApplied();
     profile.setReadOnly(kIni, true);
-    view.setActive(true);
+    view.setActive(true); // aktivate clicked
+    logic.changed();
     EXPECT_EQ(logic.apply().text(),
               std::string("nach C:\\WINDOWS\\Talvek95.ini kann nicht geschrieben werden"));
     EXPECT_TRUE(view.okEnabled());

@@ -1,5 +1,6 @@
 // TBanner in a real window: the credits scroll from bottom to top, pixel for pixel, with one
-// copy to the screen per frame.
+// copy to the screen per frame. And the toolkit under it: a control's notification reaches
+// its slot, and the window procedure shows the error a handler returns.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +8,8 @@
 
 #include "ui/components/Banner.h"
 #include "ui/toolkit/Application.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Panel.h"
 #include "win32/Bench.h"
 #include "win32/ComponentTestHost.h"
 
@@ -244,6 +247,25 @@ TEST(ComponentBanner, DoubleClickWithShiftAndCtrlShowsTheNotice) {
     ASSERT_TRUE(reader.found);
     EXPECT_EQ(reader.caption, "*** TBanner component ***   Version 1.0.5");
     EXPECT_FALSE(reader.text.empty());
+}
+
+TEST(ComponentToolkit, AClickReachesItsSlotAndItsErrorShowsInTheErrorBox) {
+    Panel panel(componenttest::sharedHost(), 0, 0, 200, 60, Panel::Look::Plain);
+    Control button;
+    const ControlSpec spec{"Taste", "BUTTON", "&Los", 10, 10, 80, 25, BS_PUSHBUTTON, 0, 0, 0};
+    ASSERT_FALSE(createControl(spec, panel.hwnd(), 100, nullptr, WS_VISIBLE, &button));
+    int clicks = 0;
+    button.onClick = [&] {
+        ++clicks;
+        return talvek::AppError("Die Taste klemmt");
+    };
+    NoticeReader reader(5000);
+    SendMessageA(button.hwnd(), BM_CLICK, 0, 0);
+    reader.finish();
+    EXPECT_EQ(clicks, 1);
+    ASSERT_TRUE(reader.found);
+    EXPECT_EQ(reader.caption, "Talvek 95");
+    EXPECT_EQ(reader.text, "Die Taste klemmt.");
 }
 
 } // namespace

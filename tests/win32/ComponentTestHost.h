@@ -12,7 +12,9 @@ namespace componenttest {
 
 inline void initApplication() {
     talvek::ui::Application& app = talvek::ui::Application::instance();
-    if (!app.handle()) app.initialize(GetModuleHandleA(nullptr), "Talvek 95");
+    if (!app.handle()) {
+        EXPECT_TRUE(app.initialize(GetModuleHandleA(nullptr), "Talvek 95").ok());
+    }
 }
 
 class HostWindow {

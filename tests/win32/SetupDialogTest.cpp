@@ -3,6 +3,8 @@
 // hints and page changes, the errors of an apply, and the backup run that follows a setup.
 #include <gtest/gtest.h>
 
+#include "backup/Crc32.h"
+
 #include "config/DateText.h"
 #include "win32/Bench.h"
 #include "win32/SetupDriver.h"
@@ -321,8 +323,8 @@ TEST_F(SetupDialog, HintsFollowThePointerAndPageChangesShowTheLeftPage) {
     EXPECT_EQ(d.hint(), "Wie oft soll Talvek die Daten sichern ?");
     bench::screenshot(form, "setup-page2-settings");
 
-    clickTab(d.tabs, 2);
-    EXPECT_EQ(currentTab(d.tabs), 2);
+    clickTab(d.tabs, 3);
+    EXPECT_EQ(currentTab(d.tabs), 3);
     EXPECT_EQ(d.hint(), "Einstellungen");
     HWND mail = childAt(form, "TUrlLabel", 246, 92);
     HWND homepage = childAt(form, "TUrlLabel", 246, 108);
@@ -338,7 +340,7 @@ TEST_F(SetupDialog, HintsFollowThePointerAndPageChangesShowTheLeftPage) {
     mouseOver(GetParent(mail)); // the logo fills the page
     EXPECT_EQ(d.hint().rfind("Talvek 95  ", 0), 0u) << d.hint();
     bench::pump(1500); // let the credits scroll a little
-    bench::screenshot(form, "setup-page3-about");
+    bench::screenshot(form, "setup-page4-about");
 
     clickTab(d.tabs, 0);
     EXPECT_EQ(d.hint(), "Über Talvek");
@@ -451,6 +453,65 @@ TEST_F(SetupDialog, OutOfRangeValuesAndALongListLoadWithoutLossButAreNotApplied)
                                           "speichern.");
     bench::answerMessageBox(box, IDOK);
     EXPECT_EQ(bench::readFile(bench::iniPath()), before);
+}
+
+TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
+    const std::string date = daysAgo(3), dir = std::string(kTestRoot) + "\\" + date.substr(0, 2) +
+                                               date.substr(3, 2) + date.substr(6, 2);
+    CreateDirectoryA(kTestRoot, nullptr);
+    CreateDirectoryA(dir.c_str(), nullptr);
+    std::string section = "[" + date + "]\r\nDirectory=" + dir + "\r\nDatum=" + date + "\r\n";
+    for (const char* name : {"A.INI", "B.INI"}) {
+        std::string original = std::string(kTestRoot) + "\\" + name;
+        bench::writeFile(original, std::string("[") + name + "]\r\n");
+        bench::writeFile(dir + "\\" + name, bench::readFile(original));
+        const std::string n = name[0] == 'A' ? "1" : "2";
+        section += "Datei" + n + "=" + original + "\r\nCRC" + n + "=" +
+                   crcText(crc32(bench::readFile(original))) + "\r\n";
+    }
+    writeApplied("Recovery Directory=" + std::string(kTestRoot) +
+                 "\r\n[Datens\xE4tze]\r\n0=" + date + "\r\n" + section);
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    clickTab(d.tabs, 2);
+    HWND sets = nullptr;
+    for (HWND child : bench::children(form)) {
+        char cls[16] = {};
+        GetClassNameA(child, cls, sizeof cls);
+        if (lstrcmpiA(cls, "ListBox") == 0 && child != d.list) sets = child;
+    }
+    ASSERT_NE(sets, nullptr);
+    EXPECT_EQ(listLines(sets), std::vector<std::string>{date + "\t2 Dateien\t\t"});
+    SendMessageA(sets, LB_SETCURSEL, 0, 0);
+    SendMessageA(GetParent(sets), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(sets), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(sets));
+
+    bench::click(bench::findChild(form, "Button", "&Behalten"));
+    ASSERT_TRUE(bench::waitUntil(
+        [&] { return listLines(sets).front().find("behalten") != std::string::npos; }, 5000));
+    EXPECT_NE(bench::findChild(form, "Button", "&Freigeben"), nullptr);
+    EXPECT_EQ(GetPrivateProfileIntA(date.c_str(), "Behalten", 0, bench::iniPath().c_str()), 1);
+
+    bench::writeFile(dir + "\\B.INI", "[damaged]\r\n");
+    bench::click(bench::findChild(form, "Button",
+                                  "&Pr\xFC"
+                                  "fen"));
+    HWND box = bench::waitForMessageBox(process.pid(), 10000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(bench::messageBoxText(box), "Im Datensatz vom " + date +
+                                              " sind nicht in Ordnung:\nDie Kopie " + dir +
+                                              "\\B.INI ist besch\xE4"
+                                              "digt.");
+    bench::answerMessageBox(box, IDOK);
+    ASSERT_TRUE(bench::waitUntil(
+        [&] {
+            return listLines(sets).front() == date + "\t2 Dateien\tbehalten\tgepr\xFC"
+                                                     "ft: 1 Fehler";
+        },
+        5000))
+        << listLines(sets).front();
+    bench::screenshot(form, "setup-page3-record-sets");
 }
 
 TEST_F(SetupDialog, TheFirstSetupMakesTheNextBackupRunDue) {

@@ -23,17 +23,17 @@ class BannerWindow : public Window {
     }
 
   protected:
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    Reply handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
         switch (message) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
-            // The box comes after the painting has ended.
-            Application::instance().report(paint());
-            return 0;
+            return paint();
         case WM_TIMER:
-            if (wParam == kScrollTimer && !stepping_) step();
+            // While a failed step's box is open, or a step's own handler shows one, the ticks
+            // are dropped: one fault gives one box and not one every interval.
+            if (wParam == kScrollTimer && !stepping_ && !showingError()) return step();
             return 0;
         case WM_LBUTTONDBLCLK:
             banner_.DblClick();
@@ -65,12 +65,11 @@ class BannerWindow : public Window {
         return error;
     }
 
-    // A failing step shows its error here, and the ticks that arrive while the error box is
-    // open are dropped, so one fault gives one box and not one every interval.
-    void step() {
+    AppError step() {
         stepping_ = true;
-        Application::instance().report(banner_.ScrollStep());
+        AppError error = banner_.ScrollStep();
         stepping_ = false;
+        return error;
     }
 
     static TMouseButton button(UINT message) {

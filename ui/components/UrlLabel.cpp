@@ -29,15 +29,13 @@ class UrlLabelWindow : public Window {
     }
 
   protected:
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    Reply handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
         switch (message) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
-            // The box comes after the painting has ended.
-            Application::instance().report(paint());
-            return 0;
+            return paint();
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT) {
                 if (HCURSOR hand = Application::instance().cursor(kHandCursor)) {
@@ -50,15 +48,9 @@ class UrlLabelWindow : public Window {
             SetCapture(hwnd());
             label_.MouseDown(TMouseButton::mbLeft, x, y);
             return 0;
-        case WM_LBUTTONUP: {
-            RECT client;
-            GetClientRect(hwnd(), &client);
-            const POINT at{x, y};
-            const bool inside = PtInRect(&client, at) != FALSE;
-            label_.MouseUp(TMouseButton::mbLeft, x, y, inside);
-            if (GetCapture() == hwnd()) ReleaseCapture();
+        case WM_LBUTTONUP:
+            leftButtonUp(x, y);
             return 0;
-        }
         case WM_CAPTURECHANGED:
             if (reinterpret_cast<HWND>(lParam) != hwnd()) label_.CancelPress();
             return 0;
@@ -74,17 +66,9 @@ class UrlLabelWindow : public Window {
         case WM_MOUSEMOVE:
             label_.MouseMove(x, y);
             return 0;
-        case WM_CONTEXTMENU: {
-            POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            if (at.x == -1 && at.y == -1) { // from the keyboard: below the label's corner
-                at = POINT{0, 0};
-                ClientToScreen(hwnd(), &at);
-            }
-            // The chosen item arrives as WM_COMMAND.
-            TrackPopupMenu(label_.PopupMenu(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
-                           hwnd(), nullptr);
+        case WM_CONTEXTMENU:
+            contextMenu(POINT{x, y});
             return 0;
-        }
         case WM_COMMAND:
             if (LOWORD(wParam) == kCopyItem && lParam == 0) label_.CopyClick();
             return 0;
@@ -93,6 +77,25 @@ class UrlLabelWindow : public Window {
     }
 
   private:
+    void leftButtonUp(int x, int y) {
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        const POINT at{x, y};
+        label_.MouseUp(TMouseButton::mbLeft, x, y, PtInRect(&client, at) != FALSE);
+        if (GetCapture() == hwnd()) ReleaseCapture();
+    }
+
+    // At the pointer's screen position `at`; from the keyboard (-1, -1) below the label's
+    // corner. The chosen item arrives as WM_COMMAND.
+    void contextMenu(POINT at) {
+        if (at.x == -1 && at.y == -1) {
+            at = POINT{0, 0};
+            ClientToScreen(hwnd(), &at);
+        }
+        TrackPopupMenu(label_.PopupMenu(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(),
+                       nullptr);
+    }
+
     static TMouseButton other(UINT message) {
         return message == WM_RBUTTONDOWN || message == WM_RBUTTONUP ? TMouseButton::mbRight
                                                                     : TMouseButton::mbMiddle;

@@ -13,7 +13,7 @@ namespace {
 
 const char* const kClassName = "TForm1";
 const UINT kRunMessage = WM_APP + 1;
-enum { kMemoId = 100, kEndeId, kDetailsId };
+const int kFirstControlId = 100;
 
 const char* const kStepCaptions[6] = {"Einstellungen laden",
                                       "Verzeichnisse erstellen",
@@ -22,6 +22,9 @@ const char* const kStepCaptions[6] = {"Einstellungen laden",
                                       "Protokoll.txt / Recovery.bat erstellen",
                                       "Datensätze aktualisieren"};
 
+// What the window paints itself: the title picture, a row per step (its mark and caption)
+// and the status line below them.
+const int kTitleLeft = 4, kTitleTop = 16, kTitleWidth = 39, kTitleHeight = 188;
 const int kMarkLeft = 56, kLabelLeft = 88, kFirstMarkTop = 16, kRowStep = 32, kMarkSize = 25;
 // The status line: one line at its top; a longer text wraps upwards into the room between
 // the last step and the buttons, so no reason is ever cut at the window's edge.
@@ -58,6 +61,19 @@ void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int w, int h) {
 
 } // namespace
 
+const ControlRow<TForm1> TForm1::kLayout[] = {
+    {{"Memo1", "EDIT", "", 3, 272, 437, 55,
+      WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+      WS_EX_CLIENTEDGE, 0, kMemoFont},
+     &TForm1::Memo1_},
+    {{"endeb", "BUTTON", "&Ende", 128, 240, 89, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
+      kButtonFont},
+     &TForm1::endeb_},
+    {{"detailsb", "BUTTON", "&Details >>", 240, 240, 89, 25,
+      WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, kButtonFont},
+     &TForm1::detailsb_},
+};
+
 TForm1::TForm1() {
     Application& app = Application::instance();
     HINSTANCE inst = app.hinstance();
@@ -71,14 +87,20 @@ TForm1::TForm1() {
 
     formFont_ = makeFont("Arial", 16);
     statusFont_ = makeFont("Arial", 12, true);
-    memoFont_ = makeFont("Arial", 11);
-    buttonFont_ = makeFont("Arial", 12);
+    fonts_[kMemoFont] = makeFont("Arial", 11);
+    fonts_[kButtonFont] = makeFont("Arial", 12);
     memoBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
 
     create(WS_EX_TOPMOST, kClassName, app.title().c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
            kClientWidth, kClientHeight, nullptr);
+    if (!hwnd()) {
+        creationError_ =
+            AppError("Fenster " + std::string(kClassName) + " kann nicht erzeugt werden");
+        return;
+    }
     app.setMainWindow(hwnd());
-    createControls();
+    creationError_ = createControls();
+    if (creationError_) return;
     centreOnScreen(hwnd());
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
@@ -86,21 +108,20 @@ TForm1::TForm1() {
 
 TForm1::~TForm1() = default;
 
-void TForm1::createControls() {
-    // Created in tab order: the details box, then the two buttons.
-    memo1_ = createControl(hwnd(), "EDIT", "",
-                           WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY |
-                               ES_AUTOVSCROLL,
-                           3, 272, 437, 55, kMemoId, WS_EX_CLIENTEDGE);
-    SendMessageA(memo1_, EM_SETLIMITTEXT, 0, 0);
-    setFont(memo1_, memoFont_.get());
-    endeb_ = createControl(hwnd(), "BUTTON", "&Ende", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 128,
-                           240, 89, 25, kEndeId);
-    setFont(endeb_, buttonFont_.get());
-    detailsb_ =
-        createControl(hwnd(), "BUTTON", "&Details >>", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 240,
-                      240, 89, 25, kDetailsId);
-    setFont(detailsb_, buttonFont_.get());
+AppError TForm1::createControls() {
+    int id = kFirstControlId;
+    for (const ControlRow<TForm1>& row : kLayout)
+        TALVEK_TRY(createControl(row.spec, hwnd(), id++, fonts_[row.spec.font].get(), 0,
+                                 &(this->*row.control)));
+    Memo1_.send(EM_SETLIMITTEXT, 0, 0);
+    Memo1_.onColor = [this](HDC dc) {
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return memoBrush_.get();
+    };
+    endeb_.onClick = [this] { return endebClick(); };
+    detailsb_.onClick = [this] { return detailsbClick(); };
+    return AppError();
 }
 
 void TForm1::paint(HDC dc) {
@@ -111,7 +132,7 @@ void TForm1::paint(HDC dc) {
         SelectGuard brush(dc, GetStockObject(WHITE_BRUSH));
         Rectangle(dc, 0, 0, kClientWidth, client.cy);
     }
-    if (title_) drawBitmap(dc, title_.get(), 4, 16, 39, 188);
+    if (title_) drawBitmap(dc, title_.get(), kTitleLeft, kTitleTop, kTitleWidth, kTitleHeight);
     SetBkMode(dc, TRANSPARENT);
     {
         SelectGuard font(dc, formFont_.get());
@@ -167,27 +188,27 @@ void TForm1::addLogLine(const std::string& text) {
 
 void TForm1::flushLog() {
     if (pendingLog_.empty()) return;
-    int end = GetWindowTextLengthA(memo1_);
-    SendMessageA(memo1_, EM_SETSEL, end, end);
-    SendMessageA(memo1_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pendingLog_.c_str()));
+    int end = GetWindowTextLengthA(Memo1_.hwnd());
+    Memo1_.send(EM_SETSEL, end, end);
+    Memo1_.send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pendingLog_.c_str()));
     pendingLog_.clear();
 }
 
 int TForm1::logLineCount() {
     flushLog();
     if (!hasLog_) return 0;
-    return static_cast<int>(SendMessageA(memo1_, EM_GETLINECOUNT, 0, 0));
+    return static_cast<int>(Memo1_.send(EM_GETLINECOUNT, 0, 0));
 }
 
 std::string TForm1::logLine(int index) {
     flushLog();
-    LRESULT start = SendMessageA(memo1_, EM_LINEINDEX, index, 0);
+    LRESULT start = Memo1_.send(EM_LINEINDEX, index, 0);
     if (start < 0) return std::string();
-    LRESULT length = SendMessageA(memo1_, EM_LINELENGTH, start, 0);
+    LRESULT length = Memo1_.send(EM_LINELENGTH, start, 0);
     // EM_GETLINE takes the buffer size in its first WORD and needs at least that much room.
     std::vector<char> buffer(static_cast<std::size_t>(length) + 2 + sizeof(WORD), '\0');
     *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(buffer.size());
-    LRESULT got = SendMessageA(memo1_, EM_GETLINE, index, reinterpret_cast<LPARAM>(buffer.data()));
+    LRESULT got = Memo1_.send(EM_GETLINE, index, reinterpret_cast<LPARAM>(buffer.data()));
     if (got > length) got = length;
     return std::string(buffer.data(), static_cast<std::size_t>(got > 0 ? got : 0));
 }
@@ -219,30 +240,32 @@ void TForm1::quit() {
     Application::instance().terminate();
 }
 
-void TForm1::FormActivate() {
+AppError TForm1::FormActivate() {
     static Win32FileSystem files;
     static Win32Profile profile;
     static Win32Clock clock;
     run_ = std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock});
     const AppError error = run_->run();
     flushLog(); // before the error box: the box shows what the run logged so far
-    Application::instance().report(error);
+    return error;
 }
 
-void TForm1::endebClick() {
+AppError TForm1::endebClick() {
     quit();
+    return AppError();
 }
 
-void TForm1::detailsbClick() {
+AppError TForm1::detailsbClick() {
     bool unfold = clientSize(hwnd()).cy < 310;
     int height = unfold ? kDetailsHeight : kClientHeight;
     SetWindowPos(hwnd(), nullptr, 0, 0, kClientWidth, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    setWindowText(detailsb_, unfold ? "<< &Details" : "&Details >>");
+    detailsb_.setText(unfold ? "<< &Details" : "&Details >>");
     InvalidateRect(hwnd(), nullptr, TRUE);
+    return AppError();
 }
 
-LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+Reply TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
         PaintDC dc(hwnd());
@@ -258,21 +281,7 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case kRunMessage:
-        FormActivate();
-        return 0;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == kEndeId && HIWORD(wParam) == BN_CLICKED) endebClick();
-        if (LOWORD(wParam) == kDetailsId && HIWORD(wParam) == BN_CLICKED) detailsbClick();
-        return 0;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-        if (reinterpret_cast<HWND>(lParam) == memo1_) {
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, RGB(0, 0, 0));
-            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(memoBrush_.get());
-        }
-        break;
+        return FormActivate();
     case WM_CLOSE:
         quit();
         return 0;

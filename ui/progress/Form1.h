@@ -4,6 +4,8 @@
 #include <string>
 
 #include "backup/ProgressView.h"
+#include "ui/toolkit/Control.h"
+#include "ui/toolkit/Controls.h"
 #include "ui/toolkit/Handles.h"
 #include "ui/toolkit/Window.h"
 
@@ -19,8 +21,10 @@ class TForm1 : public Window, public ProgressView {
     static constexpr int kClientHeight = 269;
     static constexpr int kDetailsHeight = 329;
 
+    // Creates and shows the window; when a control cannot be made, creationError() says why.
     TForm1();
     ~TForm1() override;
+    const AppError& creationError() const { return creationError_; }
 
     // ProgressView
     void markStep(int step, StepMark mark) override;
@@ -34,14 +38,17 @@ class TForm1 : public Window, public ProgressView {
     void quit() override;
 
   protected:
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    Reply handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void createControls();
+    // The controls in tab order: the details box, then the two buttons.
+    static const ControlRow<TForm1> kLayout[];
+    enum FontRole { kMemoFont, kButtonFont, kFontCount };
+    AppError createControls();
     void paint(HDC dc);
-    void FormActivate();
-    void endebClick();
-    void detailsbClick();
+    AppError FormActivate();
+    AppError endebClick();
+    AppError detailsbClick();
 
     enum class Mark { None, Done, Error };
     Mark marks_[6] = {};
@@ -52,12 +59,13 @@ class TForm1 : public Window, public ProgressView {
     std::string pendingLog_; // lines not yet handed to the box
     void flushLog();
 
-    HWND memo1_ = nullptr, endeb_ = nullptr, detailsb_ = nullptr;
-    Font formFont_, statusFont_, memoFont_, buttonFont_;
+    Control Memo1_, endeb_, detailsb_;
+    Font formFont_, statusFont_, fonts_[kFontCount];
     Bitmap title_, okImg_, errImg_; // the pictures as stored
     Bitmap okMark_, errMark_;       // the templates with black shown as white
     Brush memoBrush_;
     std::unique_ptr<BackupRun> run_;
+    AppError creationError_;
 };
 
 } // namespace talvek::ui

@@ -1,19 +1,24 @@
-// TSetupForm: the setup dialog, the main window of a start without the backup switch. It
-// builds its controls at their pixel positions, loads before it is first shown, and forwards
-// every control event to SetupLogic, which it serves as the view of its controls.
+// TSetupForm: the setup dialog, the main window of a start without the backup switch. Its
+// controls come from its layout table (SetupLayout.cpp), it loads before it is first shown,
+// and its handlers only call SetupLogic, whose view of the controls it is.
 #pragma once
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemInfo.h"
-#include "ui/setup/SetupContainer.h"
 #include "ui/setup/SpinField.h"
+#include "ui/setup/logic/RecordSetsPage.h"
 #include "ui/setup/logic/SetupLogic.h"
 #include "ui/toolkit/Component.h"
+#include "ui/toolkit/Control.h"
+#include "ui/toolkit/Controls.h"
 #include "ui/toolkit/Handles.h"
+#include "ui/toolkit/Panel.h"
 #include "ui/toolkit/Window.h"
 
 namespace talvek::ui {
@@ -22,7 +27,7 @@ class TBanner;
 class TUrlLabel;
 class TFolderBrowse;
 
-class TSetupForm : public Window, private SetupView, private FolderChooser {
+class TSetupForm : public Window, private SetupView, private FolderChooser, private RecordSetsView {
   public:
     static constexpr int kClientWidth = 489;
     static constexpr int kClientHeight = 314;
@@ -34,25 +39,52 @@ class TSetupForm : public Window, private SetupView, private FolderChooser {
     ~TSetupForm() override;
     const AppError& creationError() const { return creationError_; }
 
+    // Where a control sits: the form, a page of the notebook (in the order of its tabs), or
+    // one of the framing panels of the settings page.
+    enum Place {
+        kForm,
+        kFilesPage,
+        kSettingsPage,
+        kRecordSetsPage,
+        kAboutPage,
+        kPanel2,
+        kPanel1,
+        kPlaceCount
+    };
+    enum FontRole { kFormFont, kTabFont, kPageFont, kLabelFont, kVersionFont, kFontCount };
+
   protected:
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    Reply handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    static const ControlRow<TSetupForm> kLayout[];
+    // The hint each control gives when the mouse moves over it.
+    static const std::pair<Control TSetupForm::*, setup::HintSource> kHints[];
+    // SetupLayout.cpp
     AppError createControls();
-    void createFilesPage(HWND page);
-    void createSettingsPage(HWND page);
-    AppError createAboutPage(HWND page);
+    AppError createPlace(Place place);
+    AppError setUpNotebook();
     AppError createComponents(HWND page);
-    HWND label(HWND parent, const std::string& text, int x, int y, int width, int height,
-               HFONT font);
-    HWND control(HWND parent, const char* cls, const std::string& text, DWORD style, int x, int y,
-                 int width, int height, DWORD exStyle = 0);
-    void hint(HWND control, setup::HintSource source);
-    void showPage(int index);
-    void onCommand(HWND control, int code);
-    LRESULT onNotify(const NMHDR& header);
-    LRESULT onColor(UINT message, HDC dc, HWND control);
     void paintLogo(HDC dc);
+    // SetupForm.cpp
+    void connectHandlers();
+    void showPage(setup::Page page);
+    setup::Page currentPage() const;
+    Reply onActivate(WPARAM wParam);
+
+    // The handlers: each calls the logic behind it.
+    AppError FormCreate() { return logic_.load(); }
+    AppError okClick() { return logic_.apply(); }
+    AppError CancelClick();
+    AppError addClick() { return logic_.addFile(); }
+    AppError deleteClick();
+    AppError BrowseClick();
+    AppError BatchfileClick();
+    AppError logtxtClick();
+    // aktivateClick, Edit1Change, maxDatEditChange, AlleXTageChange, batchnameChange and
+    // lognameChange: the content changed.
+    AppError contentChange();
+    AppError EinstellungenChange(UINT code);
 
     // SetupView
     int maxRecordSets() override;
@@ -84,6 +116,11 @@ class TSetupForm : public Window, private SetupView, private FolderChooser {
     void restartBanner() override;
     // FolderChooser: FolderBrowse1
     bool execute(const std::string& title, std::string& directory) override;
+    // RecordSetsView: the page "Datensätze"
+    void setRecordSetRows(const std::vector<std::string>& rows) override;
+    int selectedRecordSet() override;
+    void setRecordSetButtons(bool enabled, bool kept) override;
+    void showRecordSetReport(const std::string& text) override;
 
     // The platform behind the logic.
     Win32Profile profile_;
@@ -93,20 +130,24 @@ class TSetupForm : public Window, private SetupView, private FolderChooser {
     Win32SystemInfo system_;
     Win32Clock clock_;
     SetupLogic logic_;
-    bool ready_ = false; // all controls exist: notifications count from now on
+    Win32FileSystem files_;
+    Win32Shell shell_;
+    RecordSetsPage recordSets_;
     AppError creationError_;
 
-    Font formFont_, tabFont_, pageFont_, labelFont_, versionFont_;
+    Font fonts_[kFontCount];
     Bitmap logo_;
-    HWND Einstellungen_ = nullptr;
-    std::unique_ptr<SetupContainer> pages_[setup::kPageCount];
-    std::unique_ptr<SetupContainer> Panel1_, Panel2_;
-    HWND recfileslist_ = nullptr, add_ = nullptr, delete_ = nullptr;
-    HWND Edit1_ = nullptr, Browse_ = nullptr;
-    SpinField Maxdatedit_, AlleXTage_;
-    HWND Batchfile_ = nullptr, batchname_ = nullptr, logtxt_ = nullptr, logname_ = nullptr;
-    HWND Label7_ = nullptr;
-    HWND aktivate_ = nullptr, Cancel_ = nullptr, ok_ = nullptr, StatusBar1_ = nullptr;
+    RECT pageArea_{};                            // the notebook's display area, where its pages lie
+    std::unique_ptr<Panel> places_[kPlaceCount]; // none for the form itself
+    Control Einstellungen_;
+    Control recfileslist_, add_, delete_;
+    Control Edit1_, Browse_, Maxdatedit_, MaxdateditArrows_, AlleXTage_, AlleXTageArrows_;
+    Control Batchfile_, batchname_, logtxt_, logname_;
+    Control recordsetlist_, check_, compare_, keep_, protocol_;
+    Control Label7_;
+    Control aktivate_, Cancel_, ok_, StatusBar1_;
+    SpinField maxDat_{Maxdatedit_, MaxdateditArrows_, kMaxRecordSetsRange};
+    SpinField alleXTage_{AlleXTage_, AlleXTageArrows_, kEveryXDaysRange};
     std::string hintText_;
     HWND lastFocus_ = nullptr; // the control that had the keyboard when the window went inactive
 

@@ -1,19 +1,20 @@
 // A spin field: an edit field with up and down arrows (an up-down control bound to it) that
-// holds a whole number within its bounds.
+// holds a whole number within its bounds. Both controls come from the form's layout table.
 #pragma once
 #include <windows.h>
 
 #include "ui/setup/logic/SpinRange.h"
+#include "ui/toolkit/Control.h"
 
 namespace talvek::ui {
 
 class SpinField {
   public:
-    void create(HWND parent, int x, int y, int width, int height, int id, SpinRange range,
-                bool tabStop, HFONT font);
-    HWND edit() const { return edit_; }
-    HWND arrows() const { return arrows_; }
+    SpinField(Control& edit, Control& arrows, SpinRange range)
+        : edit_(edit), arrows_(arrows), range_(range) {}
 
+    // Binds the arrows to the edit field: they move inside its width, which shrinks for them.
+    void bind();
     // The typed text as a number within the bounds; not a number reads as the lower bound.
     int value() const;
     // Sets the text to the value held within the bounds.
@@ -22,9 +23,9 @@ class SpinField {
     void settle();
 
   private:
-    HWND edit_ = nullptr;
-    HWND arrows_ = nullptr;
-    SpinRange range_{0, 0};
+    Control& edit_;
+    Control& arrows_;
+    SpinRange range_;
 };
 
 } // namespace talvek::ui

@@ -13,7 +13,7 @@ Application& Application::instance() {
     return app;
 }
 
-void Application::initialize(HINSTANCE instance, const std::string& title) {
+AppError Application::initialize(HINSTANCE instance, const std::string& title) {
     instance_ = instance;
     title_ = title;
     InitCommonControls();
@@ -22,9 +22,14 @@ void Application::initialize(HINSTANCE instance, const std::string& title) {
     wc.hInstance = instance;
     wc.lpszClassName = kApplicationClass;
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    RegisterClassA(&wc);
+    if (!RegisterClassA(&wc))
+        return AppError("Fensterklasse " + std::string(kApplicationClass) +
+                        " kann nicht registriert werden");
     window_ = CreateWindowExA(0, kApplicationClass, title.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
                               nullptr, instance, nullptr);
+    if (!window_)
+        return AppError("Fenster " + std::string(kApplicationClass) + " kann nicht erzeugt werden");
+    return AppError();
 }
 
 void Application::setTitle(const std::string& title) {
@@ -50,12 +55,6 @@ std::string withFullStop(const std::string& text) {
 
 void Application::showError(const std::string& text) {
     MessageBoxA(main_, withFullStop(text).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
-}
-
-bool Application::report(const AppError& error) {
-    if (!error) return false;
-    showError(error.text());
-    return true;
 }
 
 HCURSOR Application::cursor(int index) const {

@@ -1,5 +1,5 @@
 // The application object: title, hidden application window, message loop, cursor table and
-// the error box that shows the errors the window procedures get back.
+// the error box that the window procedures show the errors of their handlers in.
 #pragma once
 #include <windows.h>
 
@@ -14,7 +14,8 @@ class Application {
     static Application& instance();
 
     // Common controls, the application window and the title; call once before any form.
-    void initialize(HINSTANCE instance, const std::string& title);
+    // Fails when the application window cannot be made.
+    AppError initialize(HINSTANCE instance, const std::string& title);
     HINSTANCE hinstance() const { return instance_; }
     const std::string& title() const { return title_; }
     void setTitle(const std::string& title);
@@ -31,8 +32,6 @@ class Application {
     // The error box: caption = title, error icon, OK; a full stop is appended when the text's
     // last character has a higher code than the full stop.
     void showError(const std::string& text);
-    // Shows the error box for a failed operation; true when it did.
-    bool report(const AppError& error);
 
     // The cursor table: numbered slots, as the forms and components need them.
     HCURSOR cursor(int index) const;

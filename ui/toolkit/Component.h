@@ -102,7 +102,8 @@ class TComponent {
 // A form's load: every listed component enters the loading state, apply() writes the stored
 // properties and returns its error, then each component's end of loading runs, in the order
 // given. A failed apply() leaves the components out of loading without acting on half-applied
-// properties; the first failed end of loading stops the load.
+// properties. Every component ends its loading even when an earlier one failed; the first
+// error is the one returned.
 template <typename Apply>
 AppError LoadComponents(std::initializer_list<TComponent*> components, Apply&& apply) {
     for (TComponent* c : components)
@@ -112,9 +113,12 @@ AppError LoadComponents(std::initializer_list<TComponent*> components, Apply&& a
             c->EndLoading();
         return error;
     }
-    for (TComponent* c : components)
-        if (AppError error = c->Loaded()) return error;
-    return AppError();
+    AppError first;
+    for (TComponent* c : components) {
+        AppError error = c->Loaded();
+        if (error && !first) first = error;
+    }
+    return first;
 }
 
 } // namespace talvek::ui

@@ -13,6 +13,25 @@ HWND createControl(HWND parent, const char* className, const std::string& text, 
                            Application::instance().hinstance(), nullptr);
 }
 
+AppError createControl(const ControlSpec& spec, HWND parent, int id, HFONT font, DWORD extraStyle,
+                       Control* into) {
+    const bool fitText = spec.width == kFitText || spec.height == kFitText;
+    HWND wnd =
+        createControl(parent, spec.className, spec.text, spec.style | extraStyle, spec.x, spec.y,
+                      fitText ? 1 : spec.width, fitText ? 1 : spec.height, id, spec.exStyle);
+    if (!wnd) return AppError("Fenster " + std::string(spec.name) + " kann nicht erzeugt werden");
+    if (font) setFont(wnd, font);
+    if (fitText) {
+        WindowDC dc(wnd);
+        SelectGuard select(dc.get(), font);
+        SIZE size{};
+        GetTextExtentPoint32A(dc.get(), spec.text, lstrlenA(spec.text), &size);
+        SetWindowPos(wnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    }
+    if (into) into->attach(wnd);
+    return AppError();
+}
+
 Font makeFont(const char* face, int pixelHeight, bool bold, bool underline, int escapement) {
     LOGFONTA lf{};
     lf.lfHeight = -pixelHeight;

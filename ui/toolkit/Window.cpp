@@ -1,8 +1,15 @@
 #include "ui/toolkit/Window.h"
 
 #include "ui/toolkit/Application.h"
+#include "ui/toolkit/Control.h"
 
 namespace talvek::ui {
+
+namespace {
+Window* windowOf(HWND wnd) {
+    return reinterpret_cast<Window*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+}
+} // namespace
 
 Window::~Window() {
     if (hwnd_) {
@@ -26,7 +33,7 @@ void Window::registerClass(const char* className, HBRUSH background, HICON icon,
     wc.hCursor = cursor ? cursor : LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
     wc.lpszClassName = className;
-    RegisterClassA(&wc);
+    RegisterClassA(&wc); // a failure shows as a window that cannot be created
 }
 
 HWND Window::create(DWORD exStyle, const char* className, const char* text, DWORD style, int x,
@@ -37,19 +44,28 @@ HWND Window::create(DWORD exStyle, const char* className, const char* text, DWOR
     return hwnd_;
 }
 
-LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+Reply Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return defaultHandling(message, wParam, lParam);
 }
 
+void Window::showError(HWND wnd, const AppError& error) {
+    if (Window* self = windowOf(wnd)) self->showingError_ = true;
+    Application::instance().showError(error.text());
+    // The window may have gone while the box was open.
+    if (Window* self = windowOf(wnd)) self->showingError_ = false;
+}
+
 LRESULT CALLBACK Window::windowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    Window* self = reinterpret_cast<Window*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    Window* self = windowOf(wnd);
     if (message == WM_NCCREATE) {
         self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         if (self) self->hwnd_ = wnd;
     }
     if (!self) return DefWindowProcA(wnd, message, wParam, lParam);
-    const LRESULT result = self->handleMessage(message, wParam, lParam);
+    Reply reply;
+    if (!Control::reflect(message, wParam, lParam, reply))
+        reply = self->handleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // Message boxes must not be owned by a window that is gone.
         if (Application::instance().mainWindow() == wnd)
@@ -57,7 +73,9 @@ LRESULT CALLBACK Window::windowProc(HWND wnd, UINT message, WPARAM wParam, LPARA
         SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
     }
-    return result;
+    // The box comes after the handler has ended, so a painting handler has ended its painting.
+    if (reply.error) showError(wnd, reply.error);
+    return reply.value;
 }
 
 } // namespace talvek::ui

@@ -1,8 +1,11 @@
 // Base of every window of our own class: one static window procedure finds the object through
-// the window's user data and dispatches to handleMessage. A handler shows the error box itself
-// for an operation that failed (Application::report).
+// the window's user data, hands the children's notifications back to the controls they come
+// from (Control), dispatches the rest to handleMessage, and is the one place that shows the
+// error a handler returns, in the application's error box.
 #pragma once
 #include <windows.h>
+
+#include "ui/toolkit/Reply.h"
 
 namespace talvek::ui {
 
@@ -23,14 +26,18 @@ class Window {
     HWND create(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y,
                 int width, int height, HWND parent, int id = 0);
 
-    virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual Reply handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(hwnd_, message, wParam, lParam);
     }
+    // True while this window's error box is open: a timer can drop its ticks meanwhile.
+    bool showingError() const { return showingError_; }
 
   private:
     static LRESULT CALLBACK windowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static void showError(HWND wnd, const AppError& error);
     HWND hwnd_ = nullptr;
+    bool showingError_ = false;
 };
 
 } // namespace talvek::ui

@@ -65,67 +65,110 @@ AppError BannerCore::NewStrip(std::unique_ptr<Canvas>& strip) {
 }
 
 AppError BannerCore::SetEnabled(bool value) {
-    if (Loading()) return AppError();
-    if (value && !StripUsable()) {
-        // A rebuild switches scrolling off and on again; when that inner switch-on still
-        // finds no usable strip (lines that are all empty, a text without width), rendering
-        // once more would change nothing and never end.
-        if (rebuilding_ || !FromText()) return AppError(kBannerEnableError);
-        rebuilding_ = true;
-        AppError rebuilt =
-            !lines_.empty() ? BuildLinesBitmap() : SetScrollText(std::string(scrollText_));
-        rebuilding_ = false;
-        if (rebuilt) return rebuilt;
-        if (!StripUsable()) return AppError(kBannerEnableError);
-    }
-    if (!value && FromText()) strip_.reset();
-    if (AppError error = UpdateTimer(value && interval_ != 0, interval_)) return error;
-    enabled_ = value;
-    Fire(value ? OnEnable : OnDisable);
-    return AppError();
+    if (Loading()) return AppError(); // the switch waits for Loaded
+    wantEnabled_ = value;
+    enabledWritten_ = true;
+    return Layout();
 }
 
 AppError BannerCore::SetScrollText(const std::string& text) {
-    if (AppError error = SetEnabled(false)) return error;
-    lines_.clear();
-    strip_.reset();
-    std::unique_ptr<Canvas> strip;
-    if (AppError error = NewStrip(strip)) return error;
-    if (AppError error = strip->setSize(strip->textWidth(text), strip->textHeight(text)))
-        return error;
-    strip->fillRect(0, 0, strip->width(), strip->height(), color_);
-    strip->textOut(0, 0, text, color_);
-    strip_ = std::move(strip);
     scrollText_ = text;
-    if (autoEnable_) return SetEnabled(true);
-    return AppError();
+    lines_.clear();
+    source_ = Source::Text;
+    return ContentChanged();
 }
 
 AppError BannerCore::SetLines(const std::vector<std::string>& lines) {
     lines_ = lines;
-    return BuildLinesBitmap();
+    scrollText_.clear();
+    source_ = Source::Lines;
+    return ContentChanged();
 }
 
 AppError BannerCore::SetLinesAlign(TAlignment value) {
     if (value == linesAlign_) return AppError();
     linesAlign_ = value;
-    if (!lines_.empty()) return BuildLinesBitmap();
+    if (source_ != Source::Lines) return AppError();
+    return ContentChanged();
+}
+
+AppError BannerCore::SetBitmap(const Canvas& picture) {
+    // The picture is copied at once: the caller keeps its own.
+    if (!strip_) TALVEK_TRY(NewStrip(strip_));
+    TALVEK_TRY(strip_->setSize(picture.width(), picture.height()));
+    strip_->draw(0, 0, picture);
+    scrollText_.clear();
+    lines_.clear();
+    source_ = Source::Picture;
+    stripDirty_ = false;
+    if (autoEnable_ && strip_->width() != 0 && !Loading()) {
+        wantEnabled_ = true;
+        enabledWritten_ = true;
+    }
+    return Layout();
+}
+
+AppError BannerCore::SetScrollInterval(std::uint16_t value) {
+    interval_ = value;
+    timerDirty_ = true;
+    return Layout();
+}
+
+AppError BannerCore::ContentChanged() {
+    stripDirty_ = true;
+    if (!Loading() && (autoEnable_ || enabled_)) {
+        wantEnabled_ = true;
+        enabledWritten_ = true;
+    }
+    return Layout();
+}
+
+AppError BannerCore::Layout() {
+    if (Loading()) return AppError();
+    const bool written = enabledWritten_;
+    enabledWritten_ = false;
+    if (stripDirty_) TALVEK_TRY(RenderStrip());
+    if (!written) {
+        if (!timerDirty_) return AppError();
+        timerDirty_ = false;
+        return UpdateTimer(enabled_ && interval_ != 0, interval_);
+    }
+    const bool on = wantEnabled_;
+    // A strip from text is dropped when scrolling is switched off and rendered again to
+    // switch on.
+    if (on && !strip_ && FromText()) TALVEK_TRY(RenderStrip());
+    if (on && !StripUsable()) {
+        wantEnabled_ = enabled_;
+        return AppError(kBannerEnableError);
+    }
+    if (!on && FromText()) strip_.reset();
+    if (AppError error = UpdateTimer(on && interval_ != 0, interval_)) {
+        wantEnabled_ = enabled_;
+        return error;
+    }
+    timerDirty_ = false;
+    enabled_ = on;
+    Fire(on ? OnEnable : OnDisable);
     return AppError();
 }
 
-AppError BannerCore::BuildLinesBitmap() {
-    const bool wasOn = enabled_;
-    if (AppError error = SetEnabled(false)) return error;
-    scrollText_.clear();
+AppError BannerCore::RenderStrip() {
+    stripDirty_ = false;
     strip_.reset();
     std::unique_ptr<Canvas> strip;
-    if (AppError error = NewStrip(strip)) return error;
+    TALVEK_TRY(NewStrip(strip));
+    if (source_ == Source::Text) {
+        TALVEK_TRY(strip->setSize(strip->textWidth(scrollText_), strip->textHeight(scrollText_)));
+        strip->fillRect(0, 0, strip->width(), strip->height(), color_);
+        strip->textOut(0, 0, scrollText_, color_);
+        strip_ = std::move(strip);
+        return AppError();
+    }
     int widest = 0;
     for (const std::string& line : lines_)
         widest = std::max(widest, strip->textWidth(line));
     const int lineHeight = strip->textHeight("Xj");
-    if (AppError error = strip->setSize(widest, static_cast<int>(lines_.size()) * lineHeight))
-        return error;
+    TALVEK_TRY(strip->setSize(widest, static_cast<int>(lines_.size()) * lineHeight));
     strip->fillRect(0, 0, widest, strip->height(), color_);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const int w = strip->textWidth(lines_[i]);
@@ -137,19 +180,6 @@ AppError BannerCore::BuildLinesBitmap() {
         strip->textOut(x, static_cast<int>(i) * lineHeight, lines_[i], color_);
     }
     strip_ = std::move(strip);
-    if (wasOn || autoEnable_) return SetEnabled(true);
-    return AppError();
-}
-
-AppError BannerCore::SetBitmap(const Canvas& picture) {
-    if (!strip_) {
-        if (AppError error = NewStrip(strip_)) return error;
-    }
-    if (AppError error = strip_->setSize(picture.width(), picture.height())) return error;
-    strip_->draw(0, 0, picture);
-    scrollText_.clear();
-    lines_.clear();
-    if (autoEnable_ && strip_->width() != 0) return SetEnabled(true);
     return AppError();
 }
 
@@ -157,12 +187,6 @@ void BannerCore::SetScrollDirection(TScrollDirection value) {
     if (value == direction_) return;
     pos_ = banner::rebase(direction_, value, StripWidth(), StripHeight(), width_, height_, pos_);
     direction_ = value;
-}
-
-AppError BannerCore::SetScrollInterval(std::uint16_t value) {
-    if (AppError error = UpdateTimer(enabled_ && value != 0, value)) return error;
-    interval_ = value;
-    return AppError();
 }
 
 void BannerCore::SetWidth(int value) {
@@ -195,32 +219,17 @@ AppError BannerCore::ScrollStep() {
 }
 
 AppError BannerCore::Paint(Canvas& screen) {
-    return noGap_ ? PaintNoGap(screen) : PaintWithGap(screen);
-}
-
-AppError BannerCore::PaintWithGap(Canvas& screen) {
     if (!strip_ || !visible_) {
         screen.fillRect(0, 0, width_, height_, color_);
         return AppError();
     }
     std::unique_ptr<Canvas> frame = CreateBitmap();
-    if (AppError error = ComposeFrame(*frame, false)) return error;
+    TALVEK_TRY(ComposeFrame(*frame));
     screen.draw(0, 0, *frame);
     return AppError();
 }
 
-AppError BannerCore::PaintNoGap(Canvas& screen) {
-    if (!strip_ || !visible_) {
-        screen.fillRect(0, 0, width_, height_, color_);
-        return AppError();
-    }
-    std::unique_ptr<Canvas> frame = CreateBitmap();
-    if (AppError error = ComposeFrame(*frame, true)) return error;
-    screen.draw(0, 0, *frame);
-    return AppError();
-}
-
-AppError BannerCore::ComposeFrame(Canvas& frame, bool repeat) {
+AppError BannerCore::ComposeFrame(Canvas& frame) {
     if (AppError error = frame.setSize(width_, height_)) return error;
     frame.fillRect(0, 0, width_, height_, color_);
     const bool horizontal = isHorizontal(direction_);
@@ -232,7 +241,7 @@ AppError BannerCore::ComposeFrame(Canvas& frame, bool repeat) {
         else
             frame.draw(0, p, *strip_);
     };
-    if (!repeat) {
+    if (!noGap_) {
         copyAt(banner::headPosition(direction_, extent, strip, pos_));
         return AppError();
     }
@@ -259,14 +268,13 @@ void BannerCore::DblClick() {
 
 AppError BannerCore::Loaded() {
     EndLoading();
-    if (!scrollText_.empty()) {
-        if (AppError error = SetScrollText(std::string(scrollText_))) return error;
+    // The properties as they stand now: a strip from text takes the final font and colour.
+    if (FromText()) stripDirty_ = true;
+    if (autoEnable_ && (FromText() || (strip_ && strip_->height() > 0))) {
+        wantEnabled_ = true;
+        enabledWritten_ = true;
     }
-    if (!lines_.empty()) {
-        if (AppError error = BuildLinesBitmap()) return error;
-    }
-    if (autoEnable_ && strip_ && strip_->height() > 0) return SetEnabled(true);
-    return AppError();
+    return Layout();
 }
 
 } // namespace talvek::ui

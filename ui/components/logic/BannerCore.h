@@ -1,8 +1,10 @@
-// The scrolling banner without its window: properties, the strip made from a picture, a text
-// or a list of lines, the stepping arithmetic and the painting positions. TBanner supplies the
-// platform (bitmaps, timer, repaint, keyboard state, notice box) through the hooks below. An
-// operation that fails (no content to switch on, no bitmap, font or timer) stops there and
-// returns its error.
+// The scrolling banner without its window: plain properties, one function that lays out what
+// they ask for (Layout: renders the strip from a text or lines, switches scrolling and its
+// timer) and one that paints a frame (Paint). A setter stores its value, marks what it makes
+// out of date and has the layout bring that up to date; no setter calls another. TBanner
+// supplies the platform (bitmaps, timer, repaint, keyboard state, notice box) through the hooks
+// below. An operation that fails (no content to switch on, no bitmap, font or timer) stops
+// there and returns its error.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -81,8 +83,9 @@ class BannerCore : public TComponent {
 
     // The timer handler: one step along the scroll axis, repaint, OnScroll.
     AppError ScrollStep();
-    // Composes the frame off screen and copies it onto `screen` once.
-    virtual AppError Paint(Canvas& screen);
+    // Composes the frame off screen and copies it onto `screen` once: one copy of the strip,
+    // or with NoGap as many as fill the area.
+    AppError Paint(Canvas& screen);
     // Double-click: OnDblClick, then with Shift and Ctrl held the beep and the notice box.
     void DblClick();
     AppError Loaded() override;
@@ -92,9 +95,6 @@ class BannerCore : public TComponent {
     TMouseMoveEvent OnMouseMove;
 
   protected:
-    virtual AppError PaintWithGap(Canvas& screen);
-    virtual AppError PaintNoGap(Canvas& screen);
-
     // Platform hooks.
     virtual std::unique_ptr<Canvas> CreateBitmap() = 0;
     // The timer runs when `running`; called on every change of Enabled or ScrollInterval.
@@ -108,16 +108,29 @@ class BannerCore : public TComponent {
     virtual void BoundsChanged() {}
 
   private:
-    AppError BuildLinesBitmap();
+    enum class Source { None, Picture, Text, Lines };
+
+    // Brings the strip, the switch and the timer in line with the properties; does nothing
+    // while loading.
+    AppError Layout();
+    // The text or the lines changed: the strip is rendered again and, with AutoEnable or
+    // while on, scrolling is switched on.
+    AppError ContentChanged();
+    AppError RenderStrip();
     AppError NewStrip(std::unique_ptr<Canvas>& strip);
     bool StripUsable() const;
-    bool FromText() const { return !scrollText_.empty() || !lines_.empty(); }
+    bool FromText() const { return source_ == Source::Text || source_ == Source::Lines; }
     void Fire(const TNotifyEvent& event);
-    AppError ComposeFrame(Canvas& frame, bool repeat);
+    AppError ComposeFrame(Canvas& frame);
 
     bool autoEnable_ = true;
+    Source source_ = Source::None;
     std::unique_ptr<Canvas> strip_;
-    bool enabled_ = false;
+    bool enabled_ = false;     // as laid out
+    bool wantEnabled_ = false; // as last written
+    // Out of date until the next layout: a write of Enabled (each one fires its event), the
+    // strip rendered from text, the timer.
+    bool enabledWritten_ = false, stripDirty_ = false, timerDirty_ = false;
     std::vector<std::string> lines_;
     TAlignment linesAlign_ = TAlignment::taCenter;
     bool noGap_ = false, onlyOnce_ = false;
@@ -130,7 +143,6 @@ class BannerCore : public TComponent {
     TColor color_ = clWindow;
     TFontSpec font_;
     bool visible_ = true;
-    bool rebuilding_ = false; // a switch-on is rendering its strip again
 };
 
 // Positions along the scroll axis; exposed for the tests and the Win32 side.

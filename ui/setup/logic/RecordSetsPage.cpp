@@ -38,11 +38,12 @@ void RecordSetsPage::refresh() {
 void RecordSetsPage::showRows() {
     std::vector<std::string> rows;
     for (const RecordSetSummary& set : sets_) {
-        auto check = checked_.find(set.date);
+        std::string check;
+        for (const auto& c : checked_)
+            if (c.first == set.date) check = c.second;
         rows.push_back(set.date + "\t" + std::to_string(set.files) +
                        (set.files == 1 ? " Datei" : " Dateien") + "\t" +
-                       (set.kept ? "behalten" : "") + "\t" +
-                       (check == checked_.end() ? "" : check->second));
+                       (set.kept ? "behalten" : "") + "\t" + check);
     }
     view_.setRecordSetRows(rows);
     selectionChange();
@@ -59,9 +60,9 @@ AppError RecordSetsPage::checkClick() {
     if (!set) return AppError();
     TIniFile ini(profile_, configurationFile());
     std::vector<std::string> problems = checkRecordSet(ini, files_, set->date);
-    checked_[set->date] = problems.empty()
-                              ? "geprüft: in Ordnung"
-                              : "geprüft: " + std::to_string(problems.size()) + " Fehler";
+    checked_.emplace_back(
+        set->date, problems.empty() ? "geprüft: in Ordnung"
+                                    : "geprüft: " + std::to_string(problems.size()) + " Fehler");
     showRows();
     if (problems.empty())
         view_.showRecordSetReport("Alle Kopien des Datensatzes vom " + set->date +

@@ -1,7 +1,7 @@
 // The page "Datensätze" of the setup dialog: the registered record sets, newest first, and
 // what the user can do with the selected one.
 #pragma once
-#include <map>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -48,7 +48,9 @@ class RecordSetsPage {
     FileSystem& files_;
     Shell& shell_;
     std::vector<RecordSetSummary> sets_;
-    std::map<std::string, std::string> checked_; // date -> result of the last check
+    // The result of the last check of each date; a vector, as the prebuilt std::map code of
+    // the toolchain needs a Pentium Pro.
+    std::vector<std::pair<std::string, std::string>> checked_;
     int selection_ = -1;
 };
 

@@ -245,11 +245,10 @@ void SetupLogic::mouseMove(setup::HintSource source) {
     view_.setHint(setup::hintText(source));
 }
 
-void SetupLogic::pageChanging(int leavingPage) {
-    if (leavingPage < 0 || leavingPage >= setup::kPageCount) return;
-    view_.setHint(setup::kPageCaptions[leavingPage]);
+void SetupLogic::pageChanging(setup::Page leaving) {
+    view_.setHint(setup::pageCaption(leaving));
     // Coming back to the about page, the credits start again from their beginning.
-    if (leavingPage != 2) view_.restartBanner();
+    if (leaving != setup::Page::About) view_.restartBanner();
 }
 
 } // namespace talvek

@@ -30,8 +30,8 @@ class SetupLogic {
     void logFileClicked();
 
     void mouseMove(setup::HintSource source);
-    // Called before the switch, with the index of the page being left.
-    void pageChanging(int leavingPage);
+    // Called before the switch, with the page being left.
+    void pageChanging(setup::Page leaving);
 
     // OpenDialog1's settings: its initial folder and the file chosen last.
     const std::string& openDialogFolder() const { return openFolder_; }

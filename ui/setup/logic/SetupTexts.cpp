@@ -99,6 +99,16 @@ std::string hintText(HintSource source) {
                kMailAddress + ").";
     case HintSource::HomepageLink:
         return "Besuchen Sie die Talvek 95 Homepage.";
+    case HintSource::RecordSetList:
+        return "Die Datensätze, die Talvek gesichert hat, der neueste zuerst.";
+    case HintSource::Check:
+        return "Hier klicken um jede Kopie des Datensatzes zu prüfen.";
+    case HintSource::Compare:
+        return "Zeigt, was eine Wiederherstellung des Datensatzes ändern würde.";
+    case HintSource::Keep:
+        return "Ein behaltener Datensatz wird nie automatisch gelöscht.";
+    case HintSource::Protocol:
+        return "Zeigt das Protokoll der Sicherung.";
     case HintSource::Form:
     case HintSource::Panel1:
     case HintSource::Panel2:
@@ -108,7 +118,7 @@ std::string hintText(HintSource source) {
 }
 
 const char* const kPageCaptions[kPageCount] = {"Zu sichernde Dateien", "Einstellungen",
-                                               "Über Talvek"};
+                                               "Datensätze", "Über Talvek"};
 
 std::string mailCaption() {
     return std::string("E-Mail: ") + kMailAddress;

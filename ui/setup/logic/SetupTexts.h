@@ -55,12 +55,21 @@ enum class HintSource {
     Form,
     Panel1,
     Panel2,
+    RecordSetList,
+    Check,
+    Compare,
+    Keep,
+    Protocol,
 };
 std::string hintText(HintSource source);
 
-// The notebook's page captions, in page order.
-inline constexpr int kPageCount = 3;
+// The notebook's pages, in the order of its tabs, and their captions.
+enum class Page { Files, Settings, RecordSets, About };
+inline constexpr int kPageCount = 4;
 extern const char* const kPageCaptions[kPageCount];
+inline const char* pageCaption(Page page) {
+    return kPageCaptions[static_cast<int>(page)];
+}
 
 std::string mailCaption();     // "E-Mail: " + address
 std::string mailUrl();         // "mailto:" + address

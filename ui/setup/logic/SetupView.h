@@ -11,8 +11,8 @@
 
 namespace talvek {
 
-// The form's controls. Setting a value may fire the control's change notification, just as
-// the real controls do; the logic copes with that.
+// The form's controls. Setting a text may fire the control's change notification, just as the
+// real edit fields do; the logic copes with that. Setting a check box notifies nobody.
 class SetupView {
   public:
     virtual ~SetupView() = default;

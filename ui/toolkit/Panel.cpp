@@ -1,30 +1,23 @@
-#include "ui/setup/SetupContainer.h"
+#include "ui/toolkit/Panel.h"
 
 #include "ui/toolkit/Handles.h"
 
 namespace talvek::ui {
 
 namespace {
-const char* const kClassName = "TSetupContainer";
+const char* const kClassName = "TPanel";
 }
 
-SetupContainer::SetupContainer(HWND parent, int x, int y, int width, int height, HWND notify,
-                               Look look, DWORD extraStyle, DWORD exStyle)
-    : notify_(notify), look_(look) {
+Panel::Panel(HWND parent, int x, int y, int width, int height, Look look, DWORD extraStyle,
+             DWORD exStyle)
+    : look_(look) {
     registerClass(kClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr, 0);
     create(exStyle, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | extraStyle, x, y,
            width, height, parent);
 }
 
-LRESULT SetupContainer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+Reply Panel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-        return SendMessageA(notify_, message, wParam, lParam);
     case WM_MOUSEMOVE:
         if (onMouseMove) onMouseMove();
         return 0;

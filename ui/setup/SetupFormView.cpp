@@ -1,0 +1,155 @@
+// TSetupForm as the view SetupLogic reads and writes: values into and out of its controls.
+// Setting a value here notifies nobody; the logic does what a change means itself.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "ui/components/Banner.h"
+#include "ui/components/FBrowse.h"
+#include "ui/setup/SetupForm.h"
+
+namespace talvek::ui {
+
+int TSetupForm::maxRecordSets() {
+    return maxDat_.value();
+}
+void TSetupForm::setMaxRecordSets(int value) {
+    maxDat_.setValue(value);
+}
+std::string TSetupForm::backupDirectory() {
+    return Edit1_.text();
+}
+void TSetupForm::setBackupDirectory(const std::string& text) {
+    Edit1_.setText(text);
+}
+bool TSetupForm::batchFile() {
+    return Batchfile_.checked();
+}
+void TSetupForm::setBatchFile(bool checked) {
+    Batchfile_.setChecked(checked);
+}
+std::string TSetupForm::batchName() {
+    return batchname_.text();
+}
+void TSetupForm::setBatchName(const std::string& text) {
+    batchname_.setText(text);
+}
+void TSetupForm::setBatchNameEnabled(bool enabled) {
+    batchname_.setEnabled(enabled);
+}
+bool TSetupForm::logFile() {
+    return logtxt_.checked();
+}
+void TSetupForm::setLogFile(bool checked) {
+    logtxt_.setChecked(checked);
+}
+std::string TSetupForm::logName() {
+    return logname_.text();
+}
+void TSetupForm::setLogName(const std::string& text) {
+    logname_.setText(text);
+}
+void TSetupForm::setLogNameEnabled(bool enabled) {
+    logname_.setEnabled(enabled);
+}
+int TSetupForm::everyXDays() {
+    return alleXTage_.value();
+}
+void TSetupForm::setEveryXDays(int value) {
+    alleXTage_.setValue(value);
+}
+bool TSetupForm::active() {
+    return aktivate_.checked();
+}
+void TSetupForm::setActive(bool checked) {
+    aktivate_.setChecked(checked);
+}
+
+std::vector<std::string> TSetupForm::files() {
+    int count = static_cast<int>(recfileslist_.send(LB_GETCOUNT));
+    std::vector<std::string> lines;
+    lines.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
+    std::vector<char> buffer;
+    for (int i = 0; i < count; ++i) {
+        LRESULT length = recfileslist_.send(LB_GETTEXTLEN, static_cast<WPARAM>(i));
+        if (length < 0) continue;
+        buffer.assign(static_cast<std::size_t>(length) + 1, '\0');
+        recfileslist_.send(LB_GETTEXT, static_cast<WPARAM>(i),
+                           reinterpret_cast<LPARAM>(buffer.data()));
+        lines.emplace_back(buffer.data());
+    }
+    return lines;
+}
+
+bool TSetupForm::appendFile(const std::string& path) {
+    LRESULT index = recfileslist_.send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    return index != LB_ERR && index != LB_ERRSPACE;
+}
+
+int TSetupForm::selectedFile() {
+    return static_cast<int>(recfileslist_.send(LB_GETCURSEL));
+}
+
+void TSetupForm::removeFile(int index) {
+    recfileslist_.send(LB_DELETESTRING, static_cast<WPARAM>(index));
+    recfileslist_.send(LB_SETCURSEL, static_cast<WPARAM>(-1));
+}
+
+bool TSetupForm::okEnabled() {
+    return ok_.enabled();
+}
+
+void TSetupForm::setOkEnabled(bool enabled) {
+    // A button that loses its enabled state while focused would leave the keyboard nowhere.
+    if (!enabled && ok_.focused()) SetFocus(GetNextDlgTabItem(hwnd(), ok_.hwnd(), FALSE));
+    ok_.setEnabled(enabled);
+}
+
+void TSetupForm::setDatePanel(const std::string& text) {
+    StatusBar1_.send(SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TSetupForm::setHint(const std::string& text) {
+    if (text == hintText_) return; // every mouse move sets it: spare the flicker
+    hintText_ = text;
+    StatusBar1_.send(SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TSetupForm::restartBanner() {
+    if (Banner1_) Banner1_->SetScrollPos(0);
+}
+
+bool TSetupForm::execute(const std::string& title, std::string& directory) {
+    FolderBrowse1_->SetDirectory(directory);
+    FolderBrowse1_->SetTitle(title);
+    if (!FolderBrowse1_->Execute(hwnd())) return false;
+    directory = FolderBrowse1_->Directory();
+    return true;
+}
+
+void TSetupForm::setRecordSetRows(const std::vector<std::string>& rows) {
+    LRESULT selected = recordsetlist_.send(LB_GETCURSEL);
+    recordsetlist_.send(LB_RESETCONTENT);
+    for (const std::string& row : rows)
+        recordsetlist_.send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+    if (selected >= 0 && selected < static_cast<LRESULT>(rows.size()))
+        recordsetlist_.send(LB_SETCURSEL, static_cast<WPARAM>(selected));
+}
+
+int TSetupForm::selectedRecordSet() {
+    return static_cast<int>(recordsetlist_.send(LB_GETCURSEL));
+}
+
+void TSetupForm::setRecordSetButtons(bool enabled, bool kept) {
+    for (Control* button : {&check_, &compare_, &keep_, &protocol_})
+        button->setEnabled(enabled);
+    keep_.setText(kept ? "&Freigeben" : "&Behalten");
+}
+
+void TSetupForm::showRecordSetReport(const std::string& text) {
+    MessageBoxA(hwnd(), text.c_str(), setup::kCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+} // namespace talvek::ui

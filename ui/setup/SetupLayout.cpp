@@ -1,0 +1,269 @@
+// The setup dialog's layout: its controls at their pixel positions in tab order, the pages
+// and panels they sit in, and the components of the about page.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "ui/components/Banner.h"
+#include "ui/components/FBrowse.h"
+#include "ui/components/UrlLabel.h"
+#include "ui/setup/SetupForm.h"
+#include "ui/toolkit/Application.h"
+
+namespace talvek::ui {
+
+namespace {
+
+const int kFirstControlId = 100;
+const int kStatusHeight = 19;
+const DWORD kLabel = SS_LEFT | SS_NOTIFY | SS_NOPREFIX; // takes the mouse: no hint over it
+const DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
+const DWORD kCheckBox = BS_AUTOCHECKBOX | WS_TABSTOP;
+const DWORD kEdit = ES_AUTOHSCROLL | WS_TABSTOP;
+const DWORD kArrows = UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+const int kFit = kFitText;
+
+using F = TSetupForm;
+
+// The pages and panels. A page takes the area the notebook leaves for it (no size here).
+struct PlaceSpec {
+    F::Place parent;
+    int x, y, width, height;
+    Panel::Look look;
+    DWORD style, exStyle;
+};
+const PlaceSpec kPlaces[F::kPlaceCount] = {
+    {F::kForm, 0, 0, 0, 0, Panel::Look::Plain, 0, 0}, // the form: made by itself
+    {F::kForm, 0, 0, 0, 0, Panel::Look::Plain, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT},
+    {F::kForm, 0, 0, 0, 0, Panel::Look::Plain, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT},
+    {F::kForm, 0, 0, 0, 0, Panel::Look::Plain, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT},
+    // The about page draws its logo below its transparent label, so it keeps its children's
+    // area in its own painting.
+    {F::kForm, 0, 0, 0, 0, Panel::Look::Plain, 0, WS_EX_CONTROLPARENT},
+    {F::kSettingsPage, 2, 8, 455, 113, Panel::Look::RaisedFrame, 0, 0},
+    {F::kSettingsPage, 2, 128, 455, 87, Panel::Look::RaisedFrame, 0, 0},
+};
+
+} // namespace
+
+// In creation order, which is the keyboard order: the notebook leads, then its pages, then
+// aktivate, ok and Cancel. On the settings page the controls come before the panels behind
+// them.
+const ControlRow<TSetupForm> TSetupForm::kLayout[] = {
+    {{"Einstellungen", WC_TABCONTROLA, "", 8, 8, 473, 249, WS_TABSTOP, 0, kForm, kTabFont},
+     &F::Einstellungen_},
+    // Zu sichernde Dateien; keyboard order add, delete, recfileslist.
+    {{"Label1", "STATIC", "Diese Dateien sichert Talvek:", 8, 8, 143, 14, kLabel, 0, kFilesPage,
+      kPageFont},
+     nullptr},
+    {{"add", "BUTTON", "Hinzu&fügen", 328, 24, 121, 25, kButton, 0, kFilesPage, kPageFont},
+     &F::add_},
+    {{"delete", "BUTTON", "Aus &Liste löschen", 328, 56, 121, 25, kButton, 0, kFilesPage,
+      kPageFont},
+     &F::delete_},
+    {{"recfileslist", "LISTBOX", "", 8, 24, 313, 185,
+      LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
+      WS_EX_CLIENTEDGE, kFilesPage, kPageFont},
+     &F::recfileslist_},
+    // Einstellungen
+    {{"Edit1", "EDIT", "", 112, 24, 249, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage, kPageFont},
+     &F::Edit1_},
+    {{"Browse", "BUTTON", "&Suchen...", 376, 24, 73, 22, kButton, 0, kSettingsPage, kPageFont},
+     &F::Browse_},
+    {{"Maxdatedit", "EDIT", "", 184, 56, 41, 23, kEdit, WS_EX_CLIENTEDGE, kSettingsPage, kPageFont},
+     &F::Maxdatedit_},
+    {{"MaxdateditArrows", UPDOWN_CLASSA, "", 0, 0, 0, 0, kArrows, 0, kSettingsPage, kNoFont},
+     &F::MaxdateditArrows_},
+    {{"Batchfile", "BUTTON", "Batchdatei für einfaches Wiederherstellen :", 8, 160, 233, 17,
+      kCheckBox, 0, kSettingsPage, kPageFont},
+     &F::Batchfile_},
+    {{"batchname", "EDIT", "", 240, 156, 129, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage,
+      kPageFont},
+     &F::batchname_},
+    {{"logtxt", "BUTTON", "Protokoll der jeweiligen Sicherung (Details):", 8, 190, 233, 17,
+      kCheckBox, 0, kSettingsPage, kPageFont},
+     &F::logtxt_},
+    {{"logname", "EDIT", "", 240, 186, 129, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage, kPageFont},
+     &F::logname_},
+    {{"Label2", "STATIC", "Daten sichern in:", 8, 20, kFit, kFit, kLabel, 0, kPanel2, kLabelFont},
+     nullptr},
+    {{"Label3", "STATIC", "Alte Sicherungen löschen nach", 8, 50, kFit, kFit, kLabel, 0, kPanel2,
+      kLabelFont},
+     nullptr},
+    {{"Label4", "STATIC", "neueren Sicherungen.", 232, 50, kFit, kFit, kLabel, 0, kPanel2,
+      kLabelFont},
+     nullptr},
+    {{"Label5", "STATIC", "Alle", 8, 82, kFit, kFit, kLabel, 0, kPanel2, kLabelFont}, nullptr},
+    {{"AlleXTage", "EDIT", "", 32, 80, 41, 23, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kPanel2,
+      kPageFont},
+     &F::AlleXTage_},
+    {{"AlleXTageArrows", UPDOWN_CLASSA, "", 0, 0, 0, 0, kArrows, 0, kPanel2, kNoFont},
+     &F::AlleXTageArrows_},
+    {{"Label6", "STATIC", "Tage sichern.", 80, 82, kFit, kFit, kLabel, 0, kPanel2, kLabelFont},
+     nullptr},
+    {{"Label8", "STATIC", "Folgende Dateien werden erstellt:", 8, 8, kFit, kFit, kLabel, 0, kPanel1,
+      kPageFont},
+     nullptr},
+    // Datensätze; keyboard order as on the files page: the buttons, then the list.
+    {{"Label9", "STATIC", "Diese Datensätze hat Talvek gesichert:", 8, 8, 313, 14, kLabel, 0,
+      kRecordSetsPage, kPageFont},
+     nullptr},
+    {{"check", "BUTTON", "&Prüfen", 328, 24, 121, 25, kButton | WS_DISABLED, 0, kRecordSetsPage,
+      kPageFont},
+     &F::check_},
+    {{"compare", "BUTTON", "&Vergleichen", 328, 56, 121, 25, kButton | WS_DISABLED, 0,
+      kRecordSetsPage, kPageFont},
+     &F::compare_},
+    {{"keep", "BUTTON", "&Behalten", 328, 88, 121, 25, kButton | WS_DISABLED, 0, kRecordSetsPage,
+      kPageFont},
+     &F::keep_},
+    {{"protocol", "BUTTON", "Pro&tokoll", 328, 120, 121, 25, kButton | WS_DISABLED, 0,
+      kRecordSetsPage, kPageFont},
+     &F::protocol_},
+    {{"recordsetlist", "LISTBOX", "", 8, 24, 313, 185,
+      LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_USETABSTOPS | WS_VSCROLL |
+          WS_TABSTOP,
+      WS_EX_CLIENTEDGE, kRecordSetsPage, kPageFont},
+     &F::recordsetlist_},
+    // Über Talvek: the components follow in createComponents.
+    {{"Label7", "STATIC", setup::kVersionLabel, 444, 0, 16, 10, kLabel, 0, kAboutPage,
+      kVersionFont},
+     &F::Label7_},
+    // Below the notebook.
+    {{"aktivate", "BUTTON", "Talvek &aktivieren.", 16, 268, 137, 17, kCheckBox, 0, kForm,
+      kFormFont},
+     &F::aktivate_},
+    {{"ok", "BUTTON", "Ü&bernehmen", 376, 264, 105, 25, kButton, 0, kForm, kFormFont}, &F::ok_},
+    {{"Cancel", "BUTTON", "&Ende", 256, 264, 105, 25, kButton, 0, kForm, kFormFont}, &F::Cancel_},
+    {{"StatusBar1", STATUSCLASSNAMEA, "", 0, kClientHeight - kStatusHeight, kClientWidth,
+      kStatusHeight, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0, kForm, kFormFont},
+     &F::StatusBar1_},
+};
+
+AppError TSetupForm::createControls() {
+    components_ = std::make_unique<TComponent>();
+    fonts_[kFormFont] = makeFont("MS Sans Serif", 11);
+    fonts_[kTabFont] = makeFont("MS Sans Serif", 13);
+    fonts_[kPageFont] = makeFont("Arial", 11);
+    fonts_[kLabelFont] = makeFont("Arial", 12);
+    fonts_[kVersionFont] = makeFont("Arial", 8);
+    logo_.reset(static_cast<HBITMAP>(
+        LoadImageA(Application::instance().hinstance(), "LOGO", IMAGE_BITMAP, 0, 0, 0)));
+
+    int id = kFirstControlId;
+    for (const ControlRow<TSetupForm>& row : kLayout) {
+        const Place place = static_cast<Place>(row.spec.place);
+        if (place != kForm && !places_[place]) TALVEK_TRY(createPlace(place));
+        HWND parent = place == kForm ? hwnd() : places_[place]->hwnd();
+        HFONT font = row.spec.font == kNoFont ? nullptr : fonts_[row.spec.font].get();
+        Control* control = row.control ? &(this->*row.control) : nullptr;
+        TALVEK_TRY(
+            createControl(row.spec, parent, id++, font, WS_VISIBLE | WS_CLIPSIBLINGS, control));
+        if (row.control == &F::Einstellungen_) TALVEK_TRY(setUpNotebook());
+    }
+    recfileslist_.send(LB_SETITEMHEIGHT, 0, MAKELPARAM(14, 0));
+    recordsetlist_.send(LB_SETITEMHEIGHT, 0, MAKELPARAM(14, 0));
+    // Columns: date, files, kept, last check (dialog units of the list's font).
+    int tabs[3] = {40, 90, 130};
+    recordsetlist_.send(LB_SETTABSTOPS, 3, reinterpret_cast<LPARAM>(tabs));
+    maxDat_.bind();
+    alleXTage_.bind();
+    int parts[2] = {150, -1};
+    StatusBar1_.send(SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    StatusBar1_.send(SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("Talvek 95"));
+    StatusBar1_.send(SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));
+    TALVEK_TRY(createComponents(places_[kAboutPage]->hwnd()));
+    FolderBrowse1_ = new TFolderBrowse(components_.get());
+    return AppError();
+}
+
+AppError TSetupForm::setUpNotebook() {
+    for (int i = 0; i < setup::kPageCount; ++i) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(setup::kPageCaptions[i]);
+        Einstellungen_.send(TCM_INSERTITEMA, static_cast<WPARAM>(i),
+                            reinterpret_cast<LPARAM>(&item));
+    }
+    RECT whole{0, 0, 473, 249};
+    pageArea_ = whole;
+    Einstellungen_.send(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageArea_));
+    // The pages are the window's own children right behind the notebook: so the keyboard
+    // goes from the tabs into the page shown. The notebook leaves a hole where they lie.
+    GdiObject<HRGN> outline(CreateRectRgn(whole.left, whole.top, whole.right, whole.bottom));
+    GdiObject<HRGN> hole(
+        CreateRectRgn(pageArea_.left, pageArea_.top, pageArea_.right, pageArea_.bottom));
+    if (!outline || !hole) return AppError("Bereich für Einstellungen kann nicht erzeugt werden");
+    CombineRgn(outline.get(), outline.get(), hole.get(), RGN_DIFF);
+    // The window owns the region once it has taken it.
+    if (SetWindowRgn(Einstellungen_.hwnd(), outline.get(), FALSE)) outline.release();
+    return AppError();
+}
+
+AppError TSetupForm::createPlace(Place place) {
+    const PlaceSpec& spec = kPlaces[place];
+    HWND parent = spec.parent == kForm ? hwnd() : places_[spec.parent]->hwnd();
+    const bool page = spec.width == 0;
+    // The form's position of the notebook is 8, 8.
+    const int x = page ? 8 + pageArea_.left : spec.x, y = page ? 8 + pageArea_.top : spec.y;
+    const int width = page ? pageArea_.right - pageArea_.left : spec.width;
+    const int height = page ? pageArea_.bottom - pageArea_.top : spec.height;
+    places_[place] =
+        std::make_unique<Panel>(parent, x, y, width, height, spec.look, spec.style, spec.exStyle);
+    if (!places_[place]->hwnd()) return AppError("Fenster TPanel kann nicht erzeugt werden");
+    return AppError();
+}
+
+AppError TSetupForm::createComponents(HWND page) {
+    Banner1_ = new TBanner(components_.get());
+    UrlLabel1_ = new TUrlLabel(components_.get());
+    UrlLabel2_ = new TUrlLabel(components_.get());
+    Banner1_->SetName("Banner1");
+    UrlLabel1_->SetName("UrlLabel1");
+    UrlLabel2_->SetName("UrlLabel2");
+    TALVEK_TRY(LoadComponents({Banner1_, UrlLabel1_, UrlLabel2_}, [this] {
+        Banner1_->SetWidth(217);
+        Banner1_->SetHeight(57);
+        Banner1_->SetColor(clBlack);
+        TFontSpec bannerFont;
+        bannerFont.name = "Arial";
+        bannerFont.height = 11;
+        bannerFont.color = clGray;
+        Banner1_->SetFont(bannerFont);
+        TALVEK_TRY(Banner1_->SetLinesAlign(TAlignment::taLeftJustify));
+        Banner1_->SetScrollDirection(TScrollDirection::sdBottomToTop);
+        TALVEK_TRY(Banner1_->SetScrollInterval(100));
+        Banner1_->SetScrollPixels(1);
+        TALVEK_TRY(Banner1_->SetLines(setup::creditLines()));
+
+        TFontSpec linkFont;
+        linkFont.name = "MS Sans Serif";
+        linkFont.height = 11;
+        linkFont.color = clGray;
+        linkFont.underline = true;
+        for (TUrlLabel* link : {UrlLabel1_, UrlLabel2_}) {
+            link->SetFont(linkFont);
+            link->SetColor(clBlack);
+        }
+        UrlLabel1_->SetCaption(setup::mailCaption());
+        UrlLabel1_->SetURL(setup::mailUrl());
+        UrlLabel2_->SetCaption(setup::homepageCaption());
+        UrlLabel2_->SetURL(setup::kHomepageUrl);
+        return AppError();
+    }));
+    TALVEK_TRY(UrlLabel1_->CreateIn(page, 246, 92, 150, 13));
+    TALVEK_TRY(UrlLabel2_->CreateIn(page, 246, 108, 211, 13));
+    return Banner1_->CreateIn(page, 244, 136, 217, 57);
+}
+
+void TSetupForm::paintLogo(HDC dc) {
+    RECT r;
+    GetClientRect(places_[kAboutPage]->hwnd(), &r);
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    if (!logo_) return;
+    MemoryDC memory(CreateCompatibleDC(dc));
+    SelectGuard select(memory.get(), logo_.get());
+    BitBlt(dc, 0, 0, 465, 217, memory.get(), 0, 0, SRCCOPY);
+}
+
+} // namespace talvek::ui

@@ -1,0 +1,29 @@
+// A plain child window that holds controls: a notebook page or a framing panel. Its controls'
+// notifications reach their own slots (Window reflects them); it reports mouse movement over
+// its free area and paints either a raised frame or a picture of the owner's choosing.
+#pragma once
+#include <functional>
+
+#include "ui/toolkit/Window.h"
+
+namespace talvek::ui {
+
+class Panel : public Window {
+  public:
+    enum class Look { Plain, RaisedFrame };
+
+    Panel(HWND parent, int x, int y, int width, int height, Look look, DWORD extraStyle = 0,
+          DWORD exStyle = 0);
+
+    std::function<void()> onMouseMove;
+    // Paints the free area instead of the plain button-face background.
+    std::function<void(HDC dc)> onPaint;
+
+  protected:
+    Reply handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    Look look_;
+};
+
+} // namespace talvek::ui
