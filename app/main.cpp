@@ -1,7 +1,7 @@
 // Entry: the start mode from the first command-line argument, one main window, the loop.
 #include <windows.h>
 
-#include "app/logic/CommandLine.h"
+#include "app/logic/StartMode.h"
 #include "ui/progress/Form1.h"
 #include "ui/setup/SetupForm.h"
 #include "ui/toolkit/Application.h"

@@ -1,8 +1,10 @@
 # Native build: the portable core with its unit tests under AddressSanitizer and UBSan.
 set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 # The program's code throws nothing, here too; only the tests around it use exceptions.
-target_compile_options(talvek_core PRIVATE ${SANITIZE} -g -fno-exceptions)
-target_link_options(talvek_core PUBLIC ${SANITIZE})
+foreach(layer ${PORTABLE_LAYERS})
+    target_compile_options(${layer} PRIVATE ${SANITIZE} -g -fno-exceptions)
+    target_link_options(${layer} PUBLIC ${SANITIZE})
+endforeach()
 
 enable_testing()
 find_package(GTest REQUIRED)
@@ -10,6 +12,6 @@ file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp tests/fakes/*.cpp
 add_executable(unit_tests ${UNIT_TEST_SOURCES})
 target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
 target_compile_options(unit_tests PRIVATE ${COMMON_FLAGS} ${SANITIZE} -g)
-target_link_libraries(unit_tests PRIVATE talvek_core GTest::gtest_main)
+target_link_libraries(unit_tests PRIVATE talvek_app_logic talvek_ui_logic GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST)

@@ -16,8 +16,8 @@ JOBS=${JOBS:-2}
 # time stamps, so a second build compiles only what changed.
 SRC=$FUZZ/src
 mkdir -p "$SRC"
-(cd "$ROOT" && find CMakeLists.txt cmake config backup app/logic platform ui \
-    tests/fakes tests/fuzz -type f) | while read -r f; do
+(cd "$ROOT" && find CMakeLists.txt cmake config backup app platform ui \
+    scripts/tools/check_layers.py tests/fakes tests/fuzz -type f) | while read -r f; do
     mkdir -p "$SRC/$(dirname "$f")"
     case "$f" in
     *.cpp | *.h) iconv -f UTF-8 -t CP1252 "$ROOT/$f" > "$SRC/$f.new" || exit 1 ;;

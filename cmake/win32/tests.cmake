@@ -13,5 +13,5 @@ add_executable(win32_tests ${WIN32_TEST_SOURCES} resources/talvek.rc)
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 # The tests derive from the program's classes, which carry no type information.
 target_compile_options(win32_tests PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${COMMON_FLAGS} -fno-rtti>)
-target_link_libraries(win32_tests PRIVATE talvek_win32 gtest gtest_main)
+target_link_libraries(win32_tests PRIVATE talvek_ui gtest gtest_main)
 target_link_options(win32_tests PRIVATE -static -static-libgcc -static-libstdc++)

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "ui/toolkit/Handles.h"
+#include "platform/win32/Handles.h"
 
 namespace talvek {
 
@@ -123,8 +123,8 @@ std::string Win32FileSystem::shortPath(const std::string& path) {
 
 bool Win32FileSystem::writeTextFile(const std::string& path, const std::vector<std::string>& lines,
                                     CodePage codePage) {
-    ui::FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     std::string text;
     for (const std::string& line : lines) {
@@ -144,8 +144,8 @@ bool Win32FileSystem::writeTextFile(const std::string& path, const std::vector<s
 }
 
 bool Win32FileSystem::readFile(const std::string& path, std::string& content) {
-    ui::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     DWORD size = GetFileSize(file.get(), nullptr);
     if (size == INVALID_FILE_SIZE) return false;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/Handles.h"
+
 namespace talvek {
 
 namespace {
@@ -10,21 +12,18 @@ namespace {
 class Win32RegistryKey : public RegistryKey {
   public:
     explicit Win32RegistryKey(HKEY key) : key_(key) {}
-    ~Win32RegistryKey() override { RegCloseKey(key_); }
-    Win32RegistryKey(const Win32RegistryKey&) = delete;
-    Win32RegistryKey& operator=(const Win32RegistryKey&) = delete;
 
     bool setString(const std::string& name, const std::string& data) override {
-        return RegSetValueExA(key_, name.c_str(), 0, REG_SZ,
+        return RegSetValueExA(key_.get(), name.c_str(), 0, REG_SZ,
                               reinterpret_cast<const BYTE*>(data.c_str()),
                               static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
     }
     bool deleteValue(const std::string& name) override {
-        return RegDeleteValueA(key_, name.c_str()) == ERROR_SUCCESS;
+        return RegDeleteValueA(key_.get(), name.c_str()) == ERROR_SUCCESS;
     }
 
   private:
-    HKEY key_;
+    RegKey key_;
 };
 
 } // namespace

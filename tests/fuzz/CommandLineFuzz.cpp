@@ -1,8 +1,9 @@
 // Fuzz target: splitting the process command line and choosing the start mode.
 #include <cstdint>
 
-#include "app/logic/CommandLine.h"
+#include "app/logic/StartMode.h"
 #include "fuzz/FuzzSupport.h"
+#include "platform/CommandLine.h"
 
 using namespace talvek;
 using talvek::fuzz::require;

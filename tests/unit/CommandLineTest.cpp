@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/logic/CommandLine.h"
+#include "app/logic/StartMode.h"
+#include "platform/CommandLine.h"
 
 using namespace talvek;
 

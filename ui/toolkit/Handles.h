@@ -1,34 +1,10 @@
-// RAII owners for the platform's handles: non-copyable, movable, closed exactly once.
+// RAII owners for the handles of GDI and USER, on the platform's UniqueHandle.
 #pragma once
 #include <windows.h>
 
-#include <utility>
+#include "platform/win32/Handles.h"
 
 namespace talvek::ui {
-
-template <typename T, typename Traits> class UniqueHandle {
-  public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(T h) : h_(h) {}
-    ~UniqueHandle() { reset(); }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& o) noexcept : h_(std::exchange(o.h_, Traits::invalid())) {}
-    UniqueHandle& operator=(UniqueHandle&& o) noexcept {
-        if (this != &o) reset(std::exchange(o.h_, Traits::invalid()));
-        return *this;
-    }
-    T get() const { return h_; }
-    explicit operator bool() const { return h_ != Traits::invalid(); }
-    T release() { return std::exchange(h_, Traits::invalid()); }
-    void reset(T h = Traits::invalid()) {
-        if (h_ != Traits::invalid()) Traits::close(h_);
-        h_ = h;
-    }
-
-  private:
-    T h_ = Traits::invalid();
-};
 
 template <typename T> struct GdiTraits {
     static T invalid() { return nullptr; }
@@ -39,18 +15,6 @@ using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
-
-struct KernelTraits {
-    static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
-    static void close(HANDLE h) { CloseHandle(h); }
-};
-using FileHandle = UniqueHandle<HANDLE, KernelTraits>;
-
-struct RegKeyTraits {
-    static HKEY invalid() { return nullptr; }
-    static void close(HKEY h) { RegCloseKey(h); }
-};
-using RegKey = UniqueHandle<HKEY, RegKeyTraits>;
 
 struct MenuTraits {
     static HMENU invalid() { return nullptr; }

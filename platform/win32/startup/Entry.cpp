@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "app/logic/CommandLine.h"
+#include "platform/CommandLine.h"
 
 using Function = void (*)();
 

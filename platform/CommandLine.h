@@ -1,11 +1,10 @@
-// Splitting the process command line and choosing the start mode from its first argument.
+// The platform's rules for the process command line: how it separates arguments, and where the
+// program's own name ends. Portable, so the unit tests and the fuzzer check them natively.
 #pragma once
 #include <string>
 #include <vector>
 
 namespace talvek {
-
-enum class StartMode { Setup, BackupRun };
 
 // Arguments separated by runs of characters 1 to 32; a double quote opens or closes a quoted
 // stretch in which blanks belong to the argument, and the quotes are dropped. The program's
@@ -15,8 +14,5 @@ std::vector<std::string> splitCommandLine(const std::string& commandLine);
 // The arguments after the program's own name, separators before them skipped: the text the
 // entry point hands to WinMain. A pointer into commandLine.
 const char* argumentsAfterProgramName(const char* commandLine);
-
-// "-s" or "-S" as the first argument after the program name, compared byte for byte.
-StartMode chooseStartMode(const std::string& commandLine);
 
 } // namespace talvek

@@ -1,4 +1,4 @@
-#include "app/logic/CommandLine.h"
+#include "platform/CommandLine.h"
 
 namespace talvek {
 
@@ -43,12 +43,6 @@ const char* argumentsAfterProgramName(const char* commandLine) {
     while (isSeparator(*p))
         ++p;
     return p;
-}
-
-StartMode chooseStartMode(const std::string& commandLine) {
-    std::vector<std::string> args = splitCommandLine(commandLine);
-    const std::string first = args.size() > 1 ? args[1] : std::string();
-    return (first == "-s" || first == "-S") ? StartMode::BackupRun : StartMode::Setup;
 }
 
 } // namespace talvek
