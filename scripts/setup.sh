@@ -8,6 +8,7 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 need=()
 command -v cmake >/dev/null || need+=(cmake)
+command -v python3 >/dev/null || need+=(python3)
 command -v g++ >/dev/null || need+=(g++)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -d /usr/src/googletest ] || need+=(googletest)
