@@ -252,8 +252,8 @@ TEST(ComponentBanner, DoubleClickWithShiftAndCtrlShowsTheNotice) {
 TEST(ComponentToolkit, AClickReachesItsSlotAndItsErrorShowsInTheErrorBox) {
     Panel panel(componenttest::sharedHost(), 0, 0, 200, 60, Panel::Look::Plain);
     Control button;
-    const ControlSpec spec{"Taste", "BUTTON", "&Los", 10, 10, 80, 25, BS_PUSHBUTTON, 0, 0, 0};
-    ASSERT_FALSE(createControl(spec, panel.hwnd(), 100, nullptr, WS_VISIBLE, &button));
+    const ControlLayout layout{"Taste", "BUTTON", "&Los", 10, 10, 80, 25, BS_PUSHBUTTON, 0, 0, 0};
+    ASSERT_FALSE(createControl(layout, panel.hwnd(), 100, nullptr, WS_VISIBLE, &button));
     int clicks = 0;
     button.onClick = [&] {
         ++clicks;

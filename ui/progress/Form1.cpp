@@ -111,7 +111,7 @@ TForm1::~TForm1() = default;
 AppError TForm1::createControls() {
     int id = kFirstControlId;
     for (const ControlRow<TForm1>& row : kLayout)
-        TALVEK_TRY(createControl(row.spec, hwnd(), id++, fonts_[row.spec.font].get(), 0,
+        TALVEK_TRY(createControl(row.layout, hwnd(), id++, fonts_[row.layout.font].get(), 0,
                                  &(this->*row.control)));
     Memo1_.send(EM_SETLIMITTEXT, 0, 0);
     Memo1_.onColor = [this](HDC dc) {

@@ -26,13 +26,13 @@ const int kFit = kFitText;
 using F = TSetupForm;
 
 // The pages and panels. A page takes the area the notebook leaves for it (no size here).
-struct PlaceSpec {
+struct PlaceLayout {
     F::Place parent;
     int x, y, width, height;
     Panel::Look look;
     DWORD style, exStyle;
 };
-const PlaceSpec kPlaces[F::kPlaceCount] = {
+const PlaceLayout kPlaces[F::kPlaceCount] = {
     {F::kForm, 0, 0, 0, 0, Panel::Look::Plain, 0, 0}, // the form: made by itself
     {F::kForm, 0, 0, 0, 0, Panel::Look::Plain, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT},
     {F::kForm, 0, 0, 0, 0, Panel::Look::Plain, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT},
@@ -152,13 +152,13 @@ AppError TSetupForm::createControls() {
 
     int id = kFirstControlId;
     for (const ControlRow<TSetupForm>& row : kLayout) {
-        const Place place = static_cast<Place>(row.spec.place);
+        const Place place = static_cast<Place>(row.layout.place);
         if (place != kForm && !places_[place]) TALVEK_TRY(createPlace(place));
         HWND parent = place == kForm ? hwnd() : places_[place]->hwnd();
-        HFONT font = row.spec.font == kNoFont ? nullptr : fonts_[row.spec.font].get();
+        HFONT font = row.layout.font == kNoFont ? nullptr : fonts_[row.layout.font].get();
         Control* control = row.control ? &(this->*row.control) : nullptr;
         TALVEK_TRY(
-            createControl(row.spec, parent, id++, font, WS_VISIBLE | WS_CLIPSIBLINGS, control));
+            createControl(row.layout, parent, id++, font, WS_VISIBLE | WS_CLIPSIBLINGS, control));
         if (row.control == &F::Einstellungen_) TALVEK_TRY(setUpNotebook());
     }
     recfileslist_.send(LB_SETITEMHEIGHT, 0, MAKELPARAM(14, 0));
@@ -201,15 +201,15 @@ AppError TSetupForm::setUpNotebook() {
 }
 
 AppError TSetupForm::createPlace(Place place) {
-    const PlaceSpec& spec = kPlaces[place];
-    HWND parent = spec.parent == kForm ? hwnd() : places_[spec.parent]->hwnd();
-    const bool page = spec.width == 0;
+    const PlaceLayout& layout = kPlaces[place];
+    HWND parent = layout.parent == kForm ? hwnd() : places_[layout.parent]->hwnd();
+    const bool page = layout.width == 0;
     // The form's position of the notebook is 8, 8.
-    const int x = page ? 8 + pageArea_.left : spec.x, y = page ? 8 + pageArea_.top : spec.y;
-    const int width = page ? pageArea_.right - pageArea_.left : spec.width;
-    const int height = page ? pageArea_.bottom - pageArea_.top : spec.height;
-    places_[place] =
-        std::make_unique<Panel>(parent, x, y, width, height, spec.look, spec.style, spec.exStyle);
+    const int x = page ? 8 + pageArea_.left : layout.x, y = page ? 8 + pageArea_.top : layout.y;
+    const int width = page ? pageArea_.right - pageArea_.left : layout.width;
+    const int height = page ? pageArea_.bottom - pageArea_.top : layout.height;
+    places_[place] = std::make_unique<Panel>(parent, x, y, width, height, layout.look, layout.style,
+                                             layout.exStyle);
     if (!places_[place]->hwnd()) return AppError("Fenster TPanel kann nicht erzeugt werden");
     return AppError();
 }

@@ -13,19 +13,19 @@ HWND createControl(HWND parent, const char* className, const std::string& text, 
                            Application::instance().hinstance(), nullptr);
 }
 
-AppError createControl(const ControlSpec& spec, HWND parent, int id, HFONT font, DWORD extraStyle,
-                       Control* into) {
-    const bool fitText = spec.width == kFitText || spec.height == kFitText;
-    HWND wnd =
-        createControl(parent, spec.className, spec.text, spec.style | extraStyle, spec.x, spec.y,
-                      fitText ? 1 : spec.width, fitText ? 1 : spec.height, id, spec.exStyle);
-    if (!wnd) return AppError("Fenster " + std::string(spec.name) + " kann nicht erzeugt werden");
+AppError createControl(const ControlLayout& layout, HWND parent, int id, HFONT font,
+                       DWORD extraStyle, Control* into) {
+    const bool fitText = layout.width == kFitText || layout.height == kFitText;
+    HWND wnd = createControl(parent, layout.className, layout.text, layout.style | extraStyle,
+                             layout.x, layout.y, fitText ? 1 : layout.width,
+                             fitText ? 1 : layout.height, id, layout.exStyle);
+    if (!wnd) return AppError("Fenster " + std::string(layout.name) + " kann nicht erzeugt werden");
     if (font) setFont(wnd, font);
     if (fitText) {
         WindowDC dc(wnd);
         SelectGuard select(dc.get(), font);
         SIZE size{};
-        GetTextExtentPoint32A(dc.get(), spec.text, lstrlenA(spec.text), &size);
+        GetTextExtentPoint32A(dc.get(), layout.text, lstrlenA(layout.text), &size);
         SetWindowPos(wnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
     }
     if (into) into->attach(wnd);

@@ -13,7 +13,7 @@ namespace talvek::ui {
 
 // A control as a form's layout table declares it. `place` names where it sits and `font`
 // which of the form's fonts it takes, both in the form's own enums.
-struct ControlSpec {
+struct ControlLayout {
     const char* name;
     const char* className;
     const char* text;
@@ -28,14 +28,14 @@ constexpr int kFitText = -1;
 // One row of a form's layout table: the control and the member that holds it (nullptr for
 // a label nobody addresses). The row's index gives the control's id.
 template <typename Form> struct ControlRow {
-    ControlSpec spec;
+    ControlLayout layout;
     Control Form::*control;
 };
 
-// Creates the control of `spec` in `parent` with the given id, font and extra style, and
+// Creates the control of `layout` in `parent` with the given id, font and extra style, and
 // attaches it to `into` when there is one. Fails when the window cannot be made.
-AppError createControl(const ControlSpec& spec, HWND parent, int id, HFONT font, DWORD extraStyle,
-                       Control* into);
+AppError createControl(const ControlLayout& layout, HWND parent, int id, HFONT font,
+                       DWORD extraStyle, Control* into);
 
 // A child control of a system class at (x, y, width, height) in the parent's client area.
 HWND createControl(HWND parent, const char* className, const std::string& text, DWORD style, int x,

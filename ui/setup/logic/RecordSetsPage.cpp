@@ -1,11 +1,11 @@
 #include "ui/setup/logic/RecordSetsPage.h"
 
 #include "config/IniFile.h"
+#include "ui/setup/logic/SetupLogic.h"
 
 namespace talvek {
 
 namespace {
-const std::size_t kWindowsDirectoryBuffer = 150;
 
 std::string joined(const std::string& first, const std::vector<std::string>& lines) {
     std::string text = first;
@@ -16,7 +16,7 @@ std::string joined(const std::string& first, const std::vector<std::string>& lin
 } // namespace
 
 std::string RecordSetsPage::configurationFile() {
-    std::string windows = system_.windowsDirectory(kWindowsDirectoryBuffer);
+    std::string windows = system_.windowsDirectory(SetupLogic::kWindowsDirectoryBuffer);
     return windows.empty() ? std::string() : configurationPath(windows);
 }
 
