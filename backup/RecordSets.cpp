@@ -1,6 +1,7 @@
 #include "backup/RecordSets.h"
 
 #include "backup/Crc32.h"
+#include "backup/FileReading.h"
 #include "backup/PathRules.h"
 #include "config/Keys.h"
 
@@ -34,10 +35,10 @@ std::vector<SavedCopy> savedCopies(TIniFile& ini, const std::string& date) {
 std::vector<std::string> checkRecordSet(TIniFile& ini, FileSystem& files, const std::string& date) {
     std::vector<std::string> problems;
     for (const SavedCopy& c : savedCopies(ini, date)) {
-        std::string content;
-        if (!files.fileExists(c.copy) || !files.readFile(c.copy, content))
+        std::uint32_t crc = 0;
+        if (!files.fileExists(c.copy) || !fileChecksum(files, c.copy, crc))
             problems.push_back("Die Kopie " + c.copy + " fehlt.");
-        else if (!c.crc.empty() && crcText(crc32(content)) != c.crc)
+        else if (!c.crc.empty() && crcText(crc) != c.crc)
             problems.push_back("Die Kopie " + c.copy + " ist beschädigt.");
     }
     return problems;
@@ -47,13 +48,14 @@ std::vector<std::string> compareRecordSet(TIniFile& ini, FileSystem& files,
                                           const std::string& date) {
     std::vector<std::string> lines;
     for (const SavedCopy& c : savedCopies(ini, date)) {
-        std::string copy, original;
         const char* result = "geändert";
-        if (!files.fileExists(c.copy) || !files.readFile(c.copy, copy))
+        Sameness same = files.fileExists(c.copy) ? compareFiles(files, c.copy, c.original)
+                                                 : Sameness::FirstUnreadable;
+        if (same == Sameness::FirstUnreadable)
             result = "Kopie fehlt";
-        else if (!files.fileExists(c.original) || !files.readFile(c.original, original))
+        else if (same == Sameness::SecondUnreadable || !files.fileExists(c.original))
             result = "Original fehlt";
-        else if (copy == original)
+        else if (same == Sameness::Same)
             result = "unverändert";
         lines.push_back(c.original + ": " + result);
     }

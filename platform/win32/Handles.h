@@ -38,6 +38,13 @@ struct KernelTraits {
 };
 using FileHandle = UniqueHandle<HANDLE, KernelTraits>;
 
+// FindFirstFileA's search handle is closed by FindClose, not CloseHandle.
+struct FindTraits {
+    static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(HANDLE h) { FindClose(h); }
+};
+using FindHandle = UniqueHandle<HANDLE, FindTraits>;
+
 struct RegKeyTraits {
     static HKEY invalid() { return nullptr; }
     static void close(HKEY h) { RegCloseKey(h); }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/Error.h"
+#include "config/IniFile.h"
 
 #include "ui/setup/logic/SetupTexts.h"
 #include "ui/setup/logic/SetupView.h"
@@ -40,6 +41,10 @@ class SetupLogic {
     AppError configurationFile(std::string& path);
     AppError append(const std::string& path);
     AppError updateAutostart();
+    // The protocol and the batch switched on must not take a listed file's name.
+    AppError checkRecordFileNames();
+    // Whether the configuration file stays within the 64 KB Windows 95 reads of it.
+    bool fitsIntoIniFile(TIniFile& ini, const std::string& directory);
 
     SetupView& view_;
     SetupPlatform platform_;
