@@ -253,7 +253,8 @@ bool FakeFileSystem::listDirectory(const std::string& path, std::vector<std::str
 bool FakeFileSystem::readFile(const std::string& path, std::string& text) {
     if (injectedFault(faults, "read " + path)) return false;
     auto it = nodes_.find(key(path));
-    if (it == nodes_.end() || it->second.directory) return false;
+    // It shares reading only, which a handle open for writing refuses.
+    if (it == nodes_.end() || it->second.directory || heldOpen.count(it->first)) return false;
     text = it->second.content;
     return true;
 }

@@ -56,7 +56,8 @@ class FakeFileSystem : public FileSystem {
     std::set<std::string> unwritable;              // lower-case paths whose writes fail
     std::set<std::string> damagedCopies;           // lower-case targets a copy arrives at changed
     // Files another program holds open for writing, with read and write sharing: they can be
-    // copied and read, not written, deleted or renamed.
+    // copied and read in pieces, not read by a reader that shares reading only (readFile),
+    // written, deleted or renamed.
     std::set<std::string> heldOpen;
     // Sources another program writes to while they are copied: lower-case path -> how many
     // of the next copies it changes right after they were made.
