@@ -84,9 +84,12 @@ std::string saveEntry(RunContext& run, const std::string& entry, std::size_t pos
 
     run.savedAnyFile = true;
     run.log("Die Datei " + entry + " wurde erfolgreich gesichert.");
-    const std::string n = std::to_string(position + 1);
-    run.savedFiles.emplace_back(keys::kSavedFilePrefix + n, entry);
-    run.savedFiles.emplace_back(keys::kChecksumPrefix + n, crcText(crc));
+    SavedCopy saved;
+    saved.number = static_cast<int>(position + 1);
+    saved.original = entry;
+    saved.name = name;
+    saved.crc = crcText(crc);
+    run.savedCopies.push_back(saved);
     std::string source = dosPath(files, entry);
     std::size_t first = kHeaderLines + 3 * position;
     run.recoveryBatch[first] = "ATTRIB -R -A -S -H " + source;
@@ -102,7 +105,12 @@ AppError recordTodaysSection(RunContext& run) {
     // A registered record set of today that a cut-short run left keeps its section.
     if (!run.savedAnyFile && run.todayRegistered) return AppError();
     if (!run.savedAnyFile) return run.ini->RemoveSection(name);
-    return run.ini->WriteSection(name, recordSetSection(run.todayDirectory, name, run.savedFiles));
+    RecordSet set;
+    set.date = name;
+    set.directory = run.todayDirectory;
+    set.recordedDate = name;
+    set.copies = run.savedCopies;
+    return writeRecordSet(*run.ini, set);
 }
 
 } // namespace

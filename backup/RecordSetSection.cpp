@@ -1,15 +1,9 @@
 #include "backup/RecordSetSection.h"
 
+#include "backup/RecordSet.h"
 #include "config/Keys.h"
 
 namespace talvek {
-
-KeyValues recordSetSection(const std::string& directory, const std::string& date,
-                           const KeyValues& savedFiles) {
-    KeyValues values = {{keys::kDirectory, directory}, {keys::kDate, date}};
-    values.insert(values.end(), savedFiles.begin(), savedFiles.end());
-    return values;
-}
 
 std::size_t sectionCharacters(const KeyValues& values) {
     std::size_t characters = 0;
@@ -21,17 +15,20 @@ std::size_t sectionCharacters(const KeyValues& values) {
 KeyValues fullRecordSetSection(const std::vector<std::string>& fileList,
                                const std::string& backupDirectory, const std::string& logName,
                                const std::string& batchName) {
-    KeyValues saved;
-    for (std::size_t i = 0; i < fileList.size(); ++i) {
-        const std::string n = std::to_string(i + 1);
-        saved.emplace_back(keys::kSavedFilePrefix + n, fileList[i]);
-        saved.emplace_back(keys::kChecksumPrefix + n, "00000000");
-    }
     // Today's directory and date text have a fixed length: "\DDMMYY" and "DD.MM.YY".
-    KeyValues section = recordSetSection(backupDirectory + "\\000000", "00.00.00", saved);
-    section.emplace_back(keys::kRecordLogFile, logName);
-    section.emplace_back(keys::kRecordRecFile, batchName);
-    return section;
+    RecordSet set;
+    set.date = set.recordedDate = "00.00.00";
+    set.directory = backupDirectory + "\\000000";
+    for (std::size_t i = 0; i < fileList.size(); ++i) {
+        SavedCopy copy;
+        copy.number = static_cast<int>(i + 1);
+        copy.original = fileList[i];
+        copy.crc = "00000000";
+        set.copies.push_back(copy);
+    }
+    set.logFile = logName;
+    set.recFile = batchName;
+    return recordSetSection(set);
 }
 
 bool fitsIntoSections(const std::vector<std::string>& fileList, const std::string& backupDirectory,

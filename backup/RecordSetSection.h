@@ -12,10 +12,6 @@ using KeyValues = std::vector<std::pair<std::string, std::string>>;
 
 inline constexpr std::size_t kMaxSectionCharacters = 32767;
 
-// "Directory", "Datum", then the "Datei<n>" and "CRC<n>" keys of the saved copies.
-KeyValues recordSetSection(const std::string& directory, const std::string& date,
-                           const KeyValues& savedFiles);
-
 // The characters a section takes in one access: each "key=value" and its terminating zero.
 std::size_t sectionCharacters(const KeyValues& values);
 

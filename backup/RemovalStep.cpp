@@ -43,11 +43,10 @@ void refuseName(RunContext& run, const std::string& dir, const std::string& name
              " wird nicht gelöscht, da sie außerhalb des Datensatzes liegt.");
 }
 
-// The protocol file or recovery batch recorded under `key`, unless the marker says none.
-void deleteRecordedFile(RunContext& run, const SectionValues& values, const std::string& dir,
-                        const char* key, const char* none, std::vector<std::string>& own) {
-    std::string name = values.get(key, none);
-    if (name == none) return;
+// The protocol file or recovery batch the set recorded, if any.
+void deleteRecordedFile(RunContext& run, const std::string& name, const std::string& dir,
+                        std::vector<std::string>& own) {
+    if (name.empty()) return;
     if (!isPlainFileName(name)) {
         refuseName(run, dir, name);
         return;
@@ -106,11 +105,11 @@ bool isNamedRecordSetDirectory(const std::string& dir, const std::string& sectio
 
 AppError removeRecordSet(RunContext& run, const std::string& section, Removal& outcome) {
     TIniFile& ini = *run.ini;
-    SectionValues values = ini.ReadSection(section);
-    std::string dir = values.get(keys::kDirectory, keys::kNotFound);
-    std::string date = values.get(keys::kDate, keys::kNotFound);
+    const RecordSet set = readRecordSet(ini, section);
+    const std::string dir = set.hasDirectory ? set.directory : keys::kNotFound;
+    const std::string date = set.recordedDate.empty() ? keys::kNotFound : set.recordedDate;
     outcome = Removal::Kept;
-    if (section == run.recordSetName() || values.get(keys::kKeep, "0") == "1" ||
+    if (section == run.recordSetName() || set.kept ||
         (!run.todayDirectory.empty() && sameIgnoringCase(dir, run.todayDirectory)))
         return AppError();
 
@@ -139,18 +138,16 @@ AppError removeRecordSet(RunContext& run, const std::string& section, Removal& o
     // Every copy the section names, gaps of failed copies or not: one left behind would
     // keep the directory, and the rotation with it, from ever going.
     std::vector<std::string> own;
-    for (const auto& saved : values.numbered(keys::kSavedFilePrefix)) {
-        if (saved.first < 1) continue;
-        std::string name = fileNamePart(saved.second);
-        if (!isPlainFileName(name)) {
-            refuseName(run, dir, name);
+    for (const SavedCopy& copy : set.copies) {
+        if (set.copyPath(copy).empty()) {
+            refuseName(run, dir, copy.name);
             continue;
         }
-        own.push_back(name);
-        deleteTarget(run, dir + "\\" + name, true);
+        own.push_back(copy.name);
+        deleteTarget(run, set.copyPath(copy), true);
     }
-    deleteRecordedFile(run, values, dir, keys::kRecordLogFile, keys::kNoLog, own);
-    deleteRecordedFile(run, values, dir, keys::kRecordRecFile, keys::kNoRec, own);
+    deleteRecordedFile(run, set.logFile, dir, own);
+    deleteRecordedFile(run, set.recFile, dir, own);
 
     outcome = Removal::Removed;
     if (removeSetDirectory(run, dir, own) != DirectoryEnd::Failed)
@@ -162,11 +159,11 @@ AppError removeRecordSet(RunContext& run, const std::string& section, Removal& o
 AppError removeUnfinishedRecordSet(RunContext& run, const std::string& date, bool& removed) {
     TIniFile& ini = *run.ini;
     FileSystem& files = run.platform.files;
-    SectionValues values = ini.ReadSection(date);
+    const RecordSet set = readRecordSet(ini, date);
     std::string compact;
     for (char c : date)
         if (c != '.') compact += c;
-    std::string dir = values.get(keys::kDirectory, run.backupDirectory + "\\" + compact);
+    const std::string dir = set.hasDirectory ? set.directory : run.backupDirectory + "\\" + compact;
     removed = true;
     // Deletion stays inside record set directories of the backup directory, as for every
     // other record set; one elsewhere is left as it is.
@@ -177,12 +174,12 @@ AppError removeUnfinishedRecordSet(RunContext& run, const std::string& date, boo
     // The run may have been stopped before it wrote its section: its copies are named after
     // the listed files, its protocol and batch after the settings.
     std::vector<std::string> own = recordFileNames(ini);
-    for (const auto& saved : values.numbered(keys::kSavedFilePrefix))
-        own.push_back(fileNamePart(saved.second));
+    for (const SavedCopy& copy : set.copies)
+        own.push_back(copy.name);
     for (const std::string& entry : ini.ReadList(keys::kFileList))
         own.push_back(fileNamePart(entry));
-    for (const char* key : {keys::kRecordLogFile, keys::kRecordRecFile})
-        own.push_back(values.get(key, ""));
+    own.push_back(set.logFile);
+    own.push_back(set.recFile);
     std::vector<std::string> deleted;
     for (const std::string& name : own) {
         if (!isPlainFileName(name)) continue;
@@ -236,7 +233,7 @@ AppError removeOldRecordSets(RunContext& run) {
     std::vector<std::string>& list = run.recordList;
     std::size_t counted = 0;
     for (const std::string& entry : list)
-        if (ini.ReadText(entry, keys::kKeep, "0") != "1") ++counted;
+        if (!readRecordSet(ini, entry).kept) ++counted;
     std::size_t next = 0;
     while (counted >= limit && next < list.size()) {
         Removal outcome = Removal::Kept;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "backup/ProgressView.h"
+#include "backup/RecordSet.h"
 #include "config/DateText.h"
 #include "config/IniFile.h"
 #include "platform/Clock.h"
@@ -35,9 +36,9 @@ struct RunContext {
     bool madeTodayDirectory = false; // step 2 created it in this run
     std::vector<std::string> fileList;
     std::vector<std::string> recoveryBatch; // the recovery batch table, one entry a line
-    std::vector<std::pair<std::string, std::string>> savedFiles; // "Datei<n>" keys of today
-    std::vector<std::string> recordList; // loaded and written back by step 4
-    bool savedAnyFile = false;           // step 3 copied at least one file today
+    std::vector<SavedCopy> savedCopies;     // today's copies, for today's record set section
+    std::vector<std::string> recordList;    // loaded and written back by step 4
+    bool savedAnyFile = false;              // step 3 copied at least one file today
     // A run cut short (power failure, reset) is finished by the next due run: the date text
     // of such a run, whether it was today's (its copies are replaced), and the record sets
     // of earlier days that such runs left unregistered, still to be removed.

@@ -36,6 +36,7 @@ inline constexpr const char* kSavedFilePrefix = "Datei";
 inline constexpr const char* kRecordLogFile = "LogFile";
 inline constexpr const char* kRecordRecFile = "RecFile";
 inline constexpr const char* kChecksumPrefix = "CRC";
+inline constexpr const char* kAttributesPrefix = "Attr";
 inline constexpr const char* kKeep = "Behalten";
 
 // Marker defaults that tell a missing value apart.

@@ -381,32 +381,4 @@ TEST_F(RemovalStepTest, AWriteProtectedFileRaisesTheWriteError) {
 
 } // namespace
 
-namespace {
-
-TEST_F(RemovalStepTest, TheRecordSetsPageChecksComparesAndKeeps) {
-    files.addFile("C:\\A.TXT", "copy");
-    addRecordSet("04.12.97", {"C:\\A.TXT", "C:\\B.TXT", "C:\\C.TXT"});
-    set("04.12.97", "CRC1", crcText(crc32("copy")));
-    set("04.12.97", "CRC2", crcText(crc32("copy")));
-    files.addFile("C:\\Talvek95\\041297\\B.TXT", "damaged", 0);
-    files.deleteFile("C:\\Talvek95\\041297\\C.TXT");
-    addRecordSet("05.12.97", {"C:\\A.TXT"});
-    TIniFile ini(profile, kIni);
-    EXPECT_EQ(checkRecordSet(ini, files, "04.12.97"),
-              (std::vector<std::string>{"Die Kopie C:\\Talvek95\\041297\\B.TXT ist besch\xE4"
-                                        "digt.",
-                                        "Die Kopie C:\\Talvek95\\041297\\C.TXT fehlt."}));
-    EXPECT_EQ(compareRecordSet(ini, files, "04.12.97"),
-              (std::vector<std::string>{"C:\\A.TXT: unver\xE4ndert", "C:\\B.TXT: Original fehlt",
-                                        "C:\\C.TXT: Kopie fehlt"}));
-    EXPECT_TRUE(keepRecordSet(ini, "04.12.97", true).ok());
-    std::vector<RecordSetSummary> sets = listRecordSets(ini);
-    ASSERT_EQ(sets.size(), 2u);
-    EXPECT_EQ(sets[0].date, "05.12.97") << "newest first";
-    EXPECT_TRUE(sets[1].kept);
-    EXPECT_EQ(sets[1].files, 3u);
-    EXPECT_TRUE(keepRecordSet(ini, "04.12.97", false).ok());
-    EXPECT_EQ(get("04.12.97", "Behalten"), "<none>");
-}
-
-} // namespace
+namespace {} // namespace
