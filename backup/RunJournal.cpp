@@ -123,7 +123,7 @@ void writeJournal(RunContext& run, const LocalTime& started) {
     }
     bool failed = run.runError || !run.failures.empty();
     std::string directory =
-        run.backupDirectory == keys::kListEnd ? std::string() : run.backupDirectory;
+        run.backupDirectory == keys::kNoBackupDirectory ? std::string() : run.backupDirectory;
     std::vector<std::string> block =
         fittedJournalBlock(journalBlock(started, failed, directory, run.journalLines));
     bool written = false;

@@ -10,7 +10,6 @@ namespace talvek {
 
 namespace {
 
-const std::size_t kWindowsDirectoryBuffer = 150;
 const char* const kDefaultLastDate = "01.01.50";
 // The Gregorian calendar repeats every 400 years; the threshold's text only keeps the
 // day, the month and the last two digits of the year, so the interval can be reduced by
@@ -83,8 +82,10 @@ AppError loadSettings(RunContext& run, SettingsOutcome& outcome) {
     // The mark goes first: a run stopped between the two writes is then finished, not lost.
     TALVEK_TRY(writeRunMark(ini, RunMark{run.todayText(), run.previousDate, run.leftovers}));
     TALVEK_TRY(ini.WriteText(keys::kCurrentRecord, keys::kDate, run.todayText()));
-    run.backupDirectory = ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, keys::kListEnd);
-    if (run.backupDirectory == keys::kListEnd) run.fail("Fehler beim Lesen aus der Ini Datei!");
+    run.backupDirectory =
+        ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, keys::kNoBackupDirectory);
+    if (run.backupDirectory == keys::kNoBackupDirectory)
+        run.fail("Fehler beim Lesen aus der Ini Datei!");
     return AppError();
 }
 

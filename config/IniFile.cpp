@@ -81,7 +81,7 @@ std::string valueAsRead(std::string value) {
 } // namespace
 
 std::string SectionValues::get(const std::string& key, const std::string& def) const {
-    if (ini_) return ini_->ReadText(section_, key, def);
+    if (store_) return store_->read(file_, section_, key, def, TIniFile::kValueBuffer);
     std::string wanted = asciiLower(key);
     for (const auto& entry : entries_)
         if (entry.first == wanted) return entry.second;
@@ -100,7 +100,7 @@ std::vector<std::string> SectionValues::list(const std::string& prefix, int firs
 
 std::vector<std::pair<int, std::string>> SectionValues::numbered(const std::string& prefix) const {
     std::vector<std::pair<int, std::string>> found;
-    if (ini_) {
+    if (store_) {
         // A section too large for one answer can only be asked key by key: numbers are
         // tried upwards until a long run of them is missing.
         const int kGiveUpAfter = 64;
@@ -182,7 +182,8 @@ SectionValues TIniFile::ReadSection(const std::string& section) {
     values.section_ = section;
     std::vector<std::string> lines;
     if (!store_.readSection(fileName_, section, kSectionBuffer, lines)) {
-        values.ini_ = this;
+        values.store_ = &store_;
+        values.file_ = fileName_;
         return values;
     }
     for (const std::string& line : lines) {

@@ -14,8 +14,8 @@ class TIniFile;
 
 // A section read in one access, answering as key-by-key reading would: the first value of
 // each key (compared without case), its blanks and one pair of surrounding quotes gone, cut
-// to the value buffer. A section too large for one answer is read key by key instead, so
-// that nothing is ever cut.
+// to the value buffer. A section too large for one answer is read key by key instead, through
+// the platform's profile store (which outlives every facade), so that nothing is ever cut.
 class SectionValues {
   public:
     std::string get(const std::string& key, const std::string& def) const;
@@ -23,14 +23,16 @@ class SectionValues {
     // "ERROR".
     std::vector<std::string> list(const std::string& prefix, int first) const;
     // Every key prefix+number (a number of decimal digits), whatever gaps lie between them,
-    // in the order of their numbers.
+    // in the order of their numbers. A section read key by key cannot list its keys: there
+    // the numbers are tried upwards until 64 in a row are missing.
     std::vector<std::pair<int, std::string>> numbered(const std::string& prefix) const;
     // No key at all: the section is missing or empty.
-    bool empty() const { return entries_.empty() && !ini_; }
+    bool empty() const { return entries_.empty() && !store_; }
 
   private:
     friend class TIniFile;
-    TIniFile* ini_ = nullptr; // set when the section had to be read key by key
+    ProfileStore* store_ = nullptr; // set when the section had to be read key by key
+    std::string file_;
     std::string section_;
     std::vector<std::pair<std::string, std::string>> entries_; // lower-case key, value
 };
@@ -84,6 +86,9 @@ class TIniFile {
 // Parses a stored number: "0x"/"0X" (longer than two characters) or "$" hexadecimal,
 // otherwise decimal with an optional sign. False for anything else, including overflow.
 bool parseStoredNumber(const std::string& text, int& value);
+
+// The Windows directory is fetched into a buffer of this size, by the run and the setup alike.
+inline constexpr std::size_t kWindowsDirectoryBuffer = 150;
 
 // The configuration file's full path: the Windows directory, a backslash and Talvek95.ini.
 std::string configurationPath(const std::string& windowsDirectory);

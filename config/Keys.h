@@ -41,6 +41,8 @@ inline constexpr const char* kKeep = "Behalten";
 
 // Marker defaults that tell a missing value apart.
 inline constexpr const char* kListEnd = "ERROR";
+// A backup directory the configuration does not name: the run's header line shows it so.
+inline constexpr const char* kNoBackupDirectory = "ERROR";
 inline constexpr const char* kNotFound = "nicht gefunden!";
 inline constexpr const char* kNoLog = "No Log";
 inline constexpr const char* kNoRec = "No Rec";

@@ -1,4 +1,5 @@
-// Seam over the Windows shell and the clipboard, as the link label uses them.
+// Seam over the Windows shell and the clipboard: the link label opens its address and copies
+// its caption, the record sets page opens a set's protocol.
 #pragma once
 #include <string>
 

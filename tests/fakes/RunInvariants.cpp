@@ -46,7 +46,7 @@ RunInvariants::RunInvariants(FakeFileSystem& files, FakeProfile& profile,
     TIniFile ini(profile, iniPath);
     // The directory the run will use, "ERROR" when it has none.
     backupKey_ = FakeFileSystem::key(
-        ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, keys::kListEnd));
+        ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, keys::kNoBackupDirectory));
     todayKey_ = FakeFileSystem::key(backupKey_ + "\\" + compactDateText(today));
     fileList_ = ini.ReadList(keys::kFileList);
     recordList_ = ini.ReadList(keys::kRecordList);

@@ -1,7 +1,6 @@
 #include "ui/setup/logic/RecordSetsPage.h"
 
 #include "config/IniFile.h"
-#include "ui/setup/logic/SetupLogic.h"
 
 namespace talvek {
 
@@ -16,7 +15,7 @@ std::string joined(const std::string& first, const std::vector<std::string>& lin
 } // namespace
 
 std::string RecordSetsPage::configurationFile() {
-    std::string windows = system_.windowsDirectory(SetupLogic::kWindowsDirectoryBuffer);
+    std::string windows = system_.windowsDirectory(kWindowsDirectoryBuffer);
     return windows.empty() ? std::string() : configurationPath(windows);
 }
 

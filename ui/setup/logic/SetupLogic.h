@@ -13,9 +13,6 @@ namespace talvek {
 
 class SetupLogic {
   public:
-    // The Windows directory is fetched into a buffer of this size.
-    static constexpr std::size_t kWindowsDirectoryBuffer = 150;
-
     SetupLogic(SetupView& view, const SetupPlatform& platform) : view_(view), platform_(platform) {}
 
     // The handlers that can fail give back the error the form shows in its error box.
