@@ -73,6 +73,8 @@ TEST_F(SetupLoad, YesAppendsTheSystemFilesOfTheWindowsDirectoryAfterTheLoadedOne
 }
 
 TEST_F(SetupLoad, AfterTheFirstApplyNothingIsAskedAndOkStaysDisabled) {
+    ASSERT_TRUE(registry.openLocalMachine(setup::kRunKey)
+                    ->setString("Talvek95", "C:\\TALVEK\\TALVEK.EXE -s"));
     loadApplied("max. Anzahl der Datens\xE4tze=7\nRecovery Directory=D:\\SAVE\n"
                 "Batchfile=0\nBatchname=R.BAT\nLogfile=2\nLogname=P.TXT\nAlleXTage=0x1F\n"
                 "Aktiv=1\n[Aktueller Datensatz]\nDatum=04.12.97\n"
@@ -249,11 +251,22 @@ TEST_F(SetupApply, FieldsAreWrittenAsShownWhetherEnabledOrNot) {
 }
 
 TEST_F(SetupApply, AutostartCases) {
+    using Access = FakeRegistry::Access;
+    const char* const refused = "Konnte Daten f\xFCr 'Talvek95' nicht setzen";
+    const char* const oldFolder = "C:\\ALT\\TALVEK.EXE -s";
+    const char* const otherCase = "c:\\talvek\\talvek.exe -s";
+    const Access none = Access::None;
     struct Case {
         const char* name;
         bool appliedBefore, checked;
         std::deque<bool> answers;
         bool asked, active;
+        // At load: "Aktiv"; whether the box tells that the entry would not start this program;
+        // the Run value found (none when null) and the key's access; the apply's error.
+        bool storedActive = false, told = false;
+        const char* before = "old";
+        Access access = Access::Full;
+        const char* error = nullptr;
         const char* module = "C:\\TALVEK\\TALVEK.EXE";
         const char* runValue = "C:\\TALVEK\\TALVEK.EXE -s";
     } cases[] = {
@@ -265,56 +278,72 @@ TEST_F(SetupApply, AutostartCases) {
          {},
          false,
          true,
+         false,
+         false,
+         "old",
+         Access::Full,
+         nullptr,
          "C:\\Eigene Dateien\\Talvek\\talvek.exe",
          "\"C:\\Eigene Dateien\\Talvek\\talvek.exe\" -s"},
         {"first apply, unchecked, No", false, false, {false}, true, false},
         {"first apply, checked", false, true, {}, false, true},
         {"later apply, unchecked", true, false, {true}, false, false},
         {"later apply, checked", true, true, {}, false, true},
+        {"active, the Run value gone", true, true, {}, false, true, true, true, nullptr},
+        {"active, the old folder", true, true, {}, false, true, true, true, oldFolder},
+        {"active, other letters", true, true, {}, false, true, true, false, otherCase},
+        {"active, no Run key", true, true, {}, false, true, true, true, nullptr, none, refused},
+        {"unchecked, no Run key", true, false, {}, false, false, false, false, nullptr, none},
     };
     for (const Case& c : cases) {
         FakeProfile freshProfile;
         FakeRegistry freshRegistry;
         freshRegistry.addKey(setup::kRunKey);
-        ASSERT_TRUE(freshRegistry.openLocalMachine(setup::kRunKey)->setString("TALVEK95", "old"));
+        if (c.before) {
+            ASSERT_TRUE(
+                freshRegistry.openLocalMachine(setup::kRunKey)->setString("TALVEK95", c.before));
+        }
+        freshRegistry.key(setup::kRunKey)->access = c.access;
         FakeQuestions freshQuestions;
         FakeSetupView fresh;
         SetupLogic freshLogic{fresh, SetupPlatform{freshProfile, freshRegistry, freshQuestions,
                                                    openDialog, folders, system, clock}};
         fresh.logic = &freshLogic;
-        if (c.appliedBefore) freshProfile.load(kIni, "[Einstellungen]\nfirstrun=1\n");
+        if (c.appliedBefore)
+            freshProfile.load(kIni, std::string("[Einstellungen]\nfirstrun=1\nAktiv=") +
+                                        (c.storedActive ? "1\n" : "0\n"));
         freshQuestions.answers = {false};
-        EXPECT_TRUE(freshLogic.load().ok());
-        fresh.setActive(c.checked);
         system.module = c.module;
+        EXPECT_TRUE(freshLogic.load().ok());
+        ASSERT_EQ(freshQuestions.told.size(), c.told ? 1u : 0u) << c.name;
+        if (c.told) {
+            EXPECT_EQ(freshQuestions.told[0].caption, "Talvek 95");
+            EXPECT_EQ(freshQuestions.told[0].text,
+                      "Talvek 95 wird beim Windows-Start nicht aufgerufen: der Eintrag in der "
+                      "Registrierung fehlt oder nennt ein anderes Programm.\n\rKlicken Sie auf "
+                      "\xDC"
+                      "bernehmen, um ihn neu einzutragen.");
+            EXPECT_TRUE(fresh.active() && fresh.okEnabled()) << "one apply repairs it";
+        } else if (c.appliedBefore) {
+            EXPECT_FALSE(fresh.okEnabled()) << c.name;
+        }
+        fresh.setActive(c.checked);
         freshQuestions.asked.clear();
         freshQuestions.answers = c.answers;
-        EXPECT_TRUE(freshLogic.apply().ok());
+        AppError applied = freshLogic.apply();
+        EXPECT_EQ(applied.text(), c.error ? c.error : "") << c.name;
         EXPECT_EQ(freshQuestions.asked.size(), c.asked ? 1u : 0u) << c.name;
         EXPECT_EQ(fresh.active(), c.active) << c.name;
         EXPECT_EQ(freshProfile.read(kIni, "Einstellungen", "Aktiv", "", 1024), c.active ? "1" : "0")
             << c.name;
         EXPECT_EQ(freshProfile.read(kIni, "Einstellungen", "firstrun", "", 1024), "1") << c.name;
-        EXPECT_EQ(freshRegistry.hasValue(setup::kRunKey, "Talvek95"), c.active) << c.name;
-        if (c.active) {
+        EXPECT_EQ(fresh.okEnabled(), applied.failed()) << c.name;
+        EXPECT_EQ(freshRegistry.hasValue(setup::kRunKey, "Talvek95"), c.active && !c.error)
+            << c.name;
+        if (c.active && !c.error) {
             EXPECT_EQ(freshRegistry.value(setup::kRunKey, "Talvek95"), c.runValue) << c.name;
         }
-        EXPECT_FALSE(fresh.okEnabled()) << c.name;
     }
-}
-
-TEST_F(SetupApply, ARunKeyThatCannotBeOpenedIsPassedOverSilently) {
-    FakeRegistry empty; // no Run key at all
-    SetupLogic other{view,
-                     SetupPlatform{profile, empty, questions, openDialog, folders, system, clock}};
-    view.logic = &other;
-    profile.load(kIni, "[Einstellungen]\nfirstrun=1\nAktiv=1\n");
-    EXPECT_TRUE(other.load().ok());
-    view.setOkEnabled(true);
-    EXPECT_TRUE(other.apply().ok());
-    EXPECT_EQ(empty.opens, 1);
-    EXPECT_EQ(empty.key(setup::kRunKey), nullptr) << "opening never creates the key";
-    EXPECT_FALSE(view.okEnabled());
 }
 
 TEST_F(SetupApply, ARunKeyOpenedForReadingOnlyReportsTheRegistryError) {

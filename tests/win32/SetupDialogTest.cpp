@@ -228,7 +228,7 @@ TEST_F(SetupDialog, NoToTheOfferLeavesTheListEmptyButOkEnabled) {
 
 TEST_F(SetupDialog, LaterApplyWithAktivateUncheckedDeletesTheAutostartAndAsksNothing) {
     writeApplied("Aktiv=1\r\n[Aktueller Datensatz]\r\nDatum=01.12.97\r\n");
-    setRunValue("C:\\OLD\\TALVEK.EXE -s");
+    setRunValue(bench::talvekPath() + " -s");
     HWND form = start();
     ASSERT_NE(form, nullptr);
     Dialog d(form);
@@ -248,6 +248,34 @@ TEST_F(SetupDialog, LaterApplyWithAktivateUncheckedDeletesTheAutostartAndAsksNot
     std::vector<std::string> lines = iniLines();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Aktiv=0"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Datum=01.12.97"), lines.end());
+}
+
+TEST_F(SetupDialog, AnAutostartWhoseRunValueIsGoneIsToldAndOneApplyWritesItAgain) {
+    writeApplied("Aktiv=1\r\n"); // a cleaner tool took the Run value away
+    process = bench::startTalvek("");
+    HWND box = bench::waitForMessageBox(process.pid(), bench::kProgramTimeout);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(bench::text(box), "Talvek 95");
+    EXPECT_EQ(bench::messageBoxText(box),
+              "Talvek 95 wird beim Windows-Start nicht aufgerufen: der Eintrag in der "
+              "Registrierung fehlt oder nennt ein anderes Programm.\n\r"
+              "Klicken Sie auf Übernehmen, um ihn neu einzutragen.");
+    EXPECT_EQ(GetDlgItem(box, IDNO), nullptr);
+    bench::screenshot(box, "setup-autostart-missing");
+    bench::answerMessageBox(box, IDOK);
+    HWND form = bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup",
+                                     bench::kProgramTimeout);
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    ASSERT_TRUE(d.complete());
+    EXPECT_TRUE(checked(d.aktivate));
+    ASSERT_TRUE(IsWindowEnabled(d.ok));
+    bench::click(d.ok);
+    ASSERT_TRUE(waitEnabled(d.ok, false, 10000));
+    EXPECT_TRUE(noMessageBox(process.pid(), 500));
+    bool present = false;
+    EXPECT_EQ(runValue(&present), bench::talvekPath() + " -s");
+    EXPECT_TRUE(present);
 }
 
 TEST_F(SetupDialog, AddAndDeleteChangeTheListAndEnableOk) {

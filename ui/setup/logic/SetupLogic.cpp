@@ -130,7 +130,21 @@ AppError SetupLogic::load() {
                 if (platform_.system.fileExists(path)) TALVEK_TRY(append(path));
         }
     }
+    // A cleaner tool may have removed the entry, or the program moved: the dialog must not
+    // say active while no backup is made. One apply writes the entry anew.
+    if (view_.active() && !autostartInPlace()) {
+        platform_.questions.tell(setup::kTitle, setup::autostartMissingText());
+        view_.setOkEnabled(true);
+    }
     return AppError();
+}
+
+bool SetupLogic::autostartInPlace() {
+    std::unique_ptr<RegistryKey> key = platform_.registry.openLocalMachine(setup::kRunKey);
+    std::string command;
+    // Windows finds the program whatever the case of its path.
+    return key && key->getString(setup::kRunValue, command) &&
+           sameIgnoringCase(command, autostartCommand(platform_.system.modulePath()));
 }
 
 AppError SetupLogic::apply() {
@@ -181,11 +195,12 @@ AppError SetupLogic::apply() {
 
 AppError SetupLogic::updateAutostart() {
     std::unique_ptr<RegistryKey> key = platform_.registry.openLocalMachine(setup::kRunKey);
-    if (!key) return AppError(); // a Run key that cannot be opened is passed over silently
+    // Without the key no backup would ever start: that is no silent matter. Unchecked,
+    // there is nothing to delete.
+    if (!key) return view_.active() ? AppError(setup::runValueRefused()) : AppError();
     if (view_.active()) {
         if (!key->setString(setup::kRunValue, autostartCommand(platform_.system.modulePath())))
-            return AppError(std::string("Konnte Daten für '") + setup::kRunValue +
-                            "' nicht setzen");
+            return AppError(setup::runValueRefused());
     } else {
         key->deleteValue(setup::kRunValue);
     }

@@ -40,6 +40,8 @@ class SetupLogic {
     AppError configurationFile(std::string& path);
     AppError append(const std::string& path);
     AppError updateAutostart();
+    // The Run value holds the command line an apply would write.
+    bool autostartInPlace();
 
     SetupView& view_;
     SetupPlatform platform_;

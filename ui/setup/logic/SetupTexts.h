@@ -8,6 +8,7 @@
 namespace talvek::setup {
 
 inline constexpr const char* kCaption = "Talvek 95 - Setup";
+inline constexpr const char* kTitle = "Talvek 95";
 inline constexpr const char* kVersion = "1.1";
 inline constexpr const char* kVersionLabel = "v 1.1";
 inline constexpr const char* kFolderTitle = "Talvek 95 - Sicherungsverzeichnis :";
@@ -27,6 +28,10 @@ extern const char* const kFirstRunCaption;
 std::string firstRunText();
 extern const char* const kAutostartCaption;
 std::string autostartText();
+// Told at load when "Aktiv" is set but the Run value would not start this program.
+std::string autostartMissingText();
+// The error of a Run value that cannot be written.
+std::string runValueRefused();
 
 // How old the last backup is, for the date panel: " (heute)", " (vor 1 Tag)",
 // " (vor N Tagen)"; nothing for a date that is unreadable or lies ahead.
