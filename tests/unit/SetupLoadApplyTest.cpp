@@ -27,7 +27,7 @@ TEST_F(SetupLoad, WithoutAFileShowsTheDefaultsAndOffersTheSystemFiles) {
     EXPECT_TRUE(logic.load().ok());
     EXPECT_EQ(view.maxRecordSets(), 3);
     EXPECT_EQ(view.backupDirectory(), "C:\\Talvek95");
-    EXPECT_EQ(view.datePanel, "letzte Sicherung: N/A");
+    EXPECT_EQ(view.datePanel, "letzte Sicherung: keine");
     EXPECT_TRUE(view.batchFile());
     EXPECT_EQ(view.batchName(), "RECOVERY.BAT");
     EXPECT_TRUE(view.logFile());
@@ -77,7 +77,7 @@ TEST_F(SetupLoad, AfterTheFirstApplyNothingIsAskedAndOkStaysDisabled) {
                     ->setString("Talvek95", "C:\\TALVEK\\TALVEK.EXE -s"));
     loadApplied("max. Anzahl der Datens\xE4tze=7\nRecovery Directory=D:\\SAVE\n"
                 "Batchfile=0\nBatchname=R.BAT\nLogfile=2\nLogname=P.TXT\nAlleXTage=0x1F\n"
-                "Aktiv=1\n[Aktueller Datensatz]\nDatum=04.12.97\n"
+                "Aktiv=1\n[Aktueller Datensatz]\nDatum=04.12.97\n[Datens\xE4tze]\n0=04.12.97\n"
                 "[Recovery Files]\n0=A\n1=B\n3=D\n");
     EXPECT_TRUE(questions.asked.empty());
     EXPECT_FALSE(view.okEnabled()) << "change notifications while loading do not count";
@@ -153,7 +153,7 @@ TEST_F(SetupApply, FirstApplyWritesTheSampleSetupLinesAndTheAutostartEntry) {
     EXPECT_EQ(runValue(), "C:\\TALVEK\\TALVEK.EXE -s");
     EXPECT_EQ(registry.openKeys, 0) << "the Run key is closed again";
     EXPECT_FALSE(view.okEnabled());
-    EXPECT_EQ(view.datePanel, "letzte Sicherung: N/A") << "the apply leaves the date panel";
+    EXPECT_EQ(view.datePanel, "letzte Sicherung: keine") << "the apply leaves the date panel";
 }
 
 TEST_F(SetupApply, TheFirstDateIsWrittenOnlyWhileItIsMissingOrUnreadable) {
@@ -161,6 +161,8 @@ TEST_F(SetupApply, TheFirstDateIsWrittenOnlyWhileItIsMissingOrUnreadable) {
     view.setEveryXDays(5);
     EXPECT_TRUE(logic.apply().ok());
     EXPECT_EQ(ini("Aktueller Datensatz", "Datum"), "30.11.97") << "today minus six days";
+    EXPECT_TRUE(logic.load().ok());
+    EXPECT_EQ(view.datePanel, "letzte Sicherung: keine") << "the first date is no backup";
     clock.setDate(1998, 3, 1);
     view.setEveryXDays(1);
     EXPECT_TRUE(logic.apply().ok());

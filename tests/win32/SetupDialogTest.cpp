@@ -157,7 +157,7 @@ TEST_F(SetupDialog, FirstStartShowsTheDefaultsOffersTheSystemFilesAndAppliesTheS
     EXPECT_EQ(bench::text(d.logname), "PROTOCOL.TXT");
     EXPECT_EQ(bench::text(d.alleXTage), "1");
     EXPECT_FALSE(checked(d.aktivate));
-    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: N/A");
+    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: keine");
     EXPECT_EQ(d.hint(), "");
     EXPECT_EQ(listLines(d.list), systemFiles());
     EXPECT_TRUE(IsWindowEnabled(d.ok));
@@ -235,7 +235,7 @@ TEST_F(SetupDialog, LaterApplyWithAktivateUncheckedDeletesTheAutostartAndAsksNot
     ASSERT_TRUE(d.complete());
     EXPECT_FALSE(IsWindowEnabled(d.ok)) << "loading does not count as a change";
     EXPECT_TRUE(checked(d.aktivate));
-    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: 01.12.97");
+    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: keine") << "no record set yet";
 
     bench::click(d.aktivate);
     ASSERT_TRUE(waitEnabled(d.ok, true, 5000));
@@ -498,10 +498,12 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
                    crcText(crc32(bench::readFile(original))) + "\r\n";
     }
     writeApplied("Recovery Directory=" + std::string(kTestRoot) +
-                 "\r\n[Datens\xE4tze]\r\n0=" + date + "\r\n" + section);
+                 "\r\n[Aktueller Datensatz]\r\nDatum=" + date + "\r\n[Datens\xE4tze]\r\n0=" + date +
+                 "\r\n" + section);
     HWND form = start();
     ASSERT_NE(form, nullptr);
     Dialog d(form);
+    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: " + date + " (vor 3 Tagen)");
     clickTab(d.tabs, 2);
     HWND sets = nullptr;
     for (HWND child : bench::children(form)) {

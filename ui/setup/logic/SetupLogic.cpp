@@ -68,6 +68,15 @@ std::string folderPart(const std::string& path) {
     return pos == std::string::npos ? std::string() : path.substr(0, pos + 1);
 }
 
+std::string lastBackupText(TIniFile& ini, const Date& today) {
+    // Before the first record set, "Datum" holds the date the first apply made up so that
+    // the first run is due: no backup was made then.
+    if (ini.ReadList(keys::kRecordList).empty())
+        return std::string(setup::kDatePanelPrefix) + "keine";
+    std::string last = ini.ReadText(keys::kCurrentRecord, keys::kDate, "N/A");
+    return setup::kDatePanelPrefix + last + setup::backupAge(last, today);
+}
+
 std::string autostartCommand(const std::string& modulePath) {
     if (modulePath.find(' ') == std::string::npos) return modulePath + " -s";
     return "\"" + modulePath + "\" -s";
@@ -99,9 +108,7 @@ AppError SetupLogic::load() {
         view_.setMaxRecordSets(
             kMaxRecordSetsRange.clamp(ini.ReadNumber(kSettings, kMaxRecordSets, 3)));
         view_.setBackupDirectory(ini.ReadText(kSettings, kRecoveryDirectory, "C:\\Talvek95"));
-        std::string last = ini.ReadText(kCurrentRecord, kDate, "N/A");
-        view_.setDatePanel(setup::kDatePanelPrefix + last +
-                           setup::backupAge(last, dateOf(platform_.clock.now())));
+        view_.setDatePanel(lastBackupText(ini, dateOf(platform_.clock.now())));
         view_.setBatchFile(ini.ReadFlag(kSettings, kBatchFile, true));
         view_.setBatchName(ini.ReadText(kSettings, kBatchName, "RECOVERY.BAT"));
         view_.setLogFile(ini.ReadFlag(kSettings, kLogFile, true));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/Error.h"
+#include "config/IniFile.h"
 
 #include "ui/setup/logic/SetupTexts.h"
 #include "ui/setup/logic/SetupView.h"
@@ -52,6 +53,9 @@ class SetupLogic {
 
 // The folder part of a path: up to and including its last backslash or colon.
 std::string folderPart(const std::string& path);
+
+// The date panel: the last backup with its age, "keine" while no record set is registered.
+std::string lastBackupText(TIniFile& ini, const Date& today);
 
 // The Run value that starts a backup run at every Windows start. A path with a blank is
 // quoted, or Windows would split it there and start the setup dialog instead.

@@ -15,6 +15,8 @@ inline constexpr const char* kFolderTitle = "Talvek 95 - Sicherungsverzeichnis :
 inline constexpr const char* kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr const char* kRunValue = "Talvek95";
 inline constexpr const char* kDatePanelPrefix = "letzte Sicherung: ";
+// The date panel is sized to hold this text.
+inline constexpr const char* kWidestDatePanel = "letzte Sicherung: 06.12.97 (vor 12 Tagen)";
 inline constexpr const char* kLineRefused = "Zeile kann nicht eingefügt werden";
 
 inline constexpr const char* kMailAddress = "talvek95@example.org";
