@@ -1,6 +1,8 @@
 // The real talvek.exe in backup mode, driven from outside as a user would.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "win32/Bench.h"
 
 namespace {
@@ -133,6 +135,31 @@ TEST_F(ProgressWindow, DetailsUnfoldAndFoldTheLog) {
     EXPECT_TRUE(bench::waitUntil([&] { return bench::text(details) == "&Details >>"; },
                                  bench::kProgramTimeout));
     EXPECT_EQ(bench::clientSize(form).cy, 269);
+}
+
+TEST_F(ProgressWindow, ALongFailureKeepsTheNameOnTheStatusLineAndIsWholeInTheLog) {
+    const std::string missing = std::string(kTestRoot) +
+                                "\\Eigene Dateien\\Programme mit langen Namen\\Einstellungen "
+                                "und Vorlagen\\Noch ein Ordner\\WICHTIG.INI";
+    bench::writeFile(bench::iniPath(), dueConfiguration(0) + "1=" + missing + "\r\n");
+    HWND form = startRun();
+    ASSERT_NE(form, nullptr);
+    HWND box = bench::waitForMessageBox(process.pid(), bench::kProgramTimeout);
+    ASSERT_NE(box, nullptr) << "a failed copy ends the run with its box";
+    bench::answerMessageBox(box, IDOK);
+    bench::click(bench::findChild(form, "Button", "&Details >>"));
+    HWND memo = bench::children(form).front();
+    EXPECT_TRUE(bench::waitUntil(
+        [&] {
+            std::string log = bench::text(memo);
+            log.erase(std::remove_if(log.begin(), log.end(),
+                                     [](char c) { return c == '\r' || c == '\n'; }),
+                      log.end());
+            return log.find("Die Datei " + missing + " konnte nicht gesichert werden.") !=
+                   std::string::npos;
+        },
+        bench::kProgramTimeout));
+    bench::screenshot(form, "progress-long-status");
 }
 
 TEST_F(ProgressWindow, OnlyAnExactSwitchStartsARun) {
