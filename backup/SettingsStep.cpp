@@ -53,7 +53,8 @@ AppError loadSettings(RunContext& run, SettingsOutcome& outcome) {
     bool due = false;
     outcome = SettingsOutcome::NotDue;
     TALVEK_TRY(isBackupDue(run.previousDate, everyXDays, today, due));
-    if (!due) return AppError();
+    // A run the user asked for is due whatever the interval, yet not on a registered day.
+    if (!due && !run.backupNow) return AppError();
     // Record sets are named by the day: a second one on a day already registered would
     // fail every copy and let a later rotation delete the day's copies.
     std::vector<std::string> registered = ini.ReadList(keys::kRecordList);

@@ -76,7 +76,7 @@ const ControlRow<TForm1> TForm1::kLayout[] = {
      &TForm1::detailsb_},
 };
 
-TForm1::TForm1() {
+TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
     Application& app = Application::instance();
     HINSTANCE inst = app.hinstance();
     registerClass(kClassName, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
@@ -252,7 +252,7 @@ AppError TForm1::FormActivate() {
     static Win32FileSystem files;
     static Win32Profile profile;
     static Win32Clock clock;
-    run_ = std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock});
+    run_ = std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock}, backupNow_);
     const AppError error = run_->run();
     flushLog(); // before the error box: the box shows what the run logged so far
     return error;
