@@ -80,6 +80,15 @@ struct Dialog {
                batchfile && logtxt && aktivate && ok && cancel && add && del;
     }
     std::string hint() const { return statusPanel(status, 1); }
+    // The list of the page "Datensätze": the other list box.
+    HWND recordSets() const {
+        for (HWND child : bench::children(form)) {
+            char cls[16] = {};
+            GetClassNameA(child, cls, sizeof cls);
+            if (lstrcmpiA(cls, "ListBox") == 0 && child != list) return child;
+        }
+        return nullptr;
+    }
     HWND form, tabs, list, status, edit1, maxdat, alleXTage, batchname, logname, batchfile, logtxt,
         aktivate, ok, cancel, add, del;
 };
@@ -505,12 +514,7 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     Dialog d(form);
     EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: " + date + " (vor 3 Tagen)");
     clickTab(d.tabs, 2);
-    HWND sets = nullptr;
-    for (HWND child : bench::children(form)) {
-        char cls[16] = {};
-        GetClassNameA(child, cls, sizeof cls);
-        if (lstrcmpiA(cls, "ListBox") == 0 && child != d.list) sets = child;
-    }
+    HWND sets = d.recordSets();
     ASSERT_NE(sets, nullptr);
     EXPECT_EQ(listLines(sets), std::vector<std::string>{date + "\t2 Dateien\t\t"});
     SendMessageA(sets, LB_SETCURSEL, 0, 0);
@@ -542,6 +546,66 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
         5000))
         << listLines(sets).front();
     bench::screenshot(form, "setup-page3-record-sets");
+}
+
+TEST_F(SetupDialog, JetztSichernMakesTodaysRecordSetWhenNoneIsDue) {
+    const std::string journal = bench::windowsDir() + "\\Talvek95.log";
+    bench::removeAll(journal);
+    CreateDirectoryA(kTestRoot, nullptr);
+    const std::string source = std::string(kTestRoot) + "\\source.ini";
+    bench::writeFile(source, "[x]\r\na=1\r\n");
+    // The last backup was yesterday and one is made every seven days: none is due.
+    writeApplied("Recovery Directory=" + std::string(kTestRoot) +
+                 "\\backup\r\nAlleXTage=7\r\nSekunden warten=0\r\nBatchname=RECOVERY.BAT\r\n"
+                 "[Aktueller Datensatz]\r\nDatum=" +
+                 daysAgo(1) + "\r\n[Recovery Files]\r\n0=" + source + "\r\n");
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    ASSERT_TRUE(d.complete());
+    clickTab(d.tabs, 2);
+    HWND now = bench::findChild(form, "Button", "&Jetzt sichern");
+    ASSERT_NE(now, nullptr);
+    HWND page = GetParent(now);
+    // Disabled, the button gets no mouse moves: the page under it shows why.
+    auto hintOverButton = [&] {
+        PostMessageA(page, WM_MOUSEMOVE, 0, MAKELPARAM(331, 187));
+        bench::pump(200);
+        return d.hint();
+    };
+    typeText(d.batchname, "RECOVERY.BAT");
+    EXPECT_FALSE(IsWindowEnabled(now)) << "changes not applied yet";
+    EXPECT_EQ(hintOverButton(), "Zuerst die Änderungen übernehmen, dann sichern.");
+    bench::click(d.ok);
+    ASSERT_TRUE(waitEnabled(now, true, 10000));
+    mouseOver(now);
+    EXPECT_EQ(d.hint(), "Hier klicken um die Dateien jetzt zu sichern.");
+    bench::screenshot(form, "setup-page3-backup-now");
+
+    bench::click(now);
+    bench::click(now); // while the run goes, a second click does nothing
+    HWND sets = d.recordSets();
+    const std::string today = daysAgo(0);
+    ASSERT_NE(sets, nullptr);
+    ASSERT_TRUE(bench::waitUntil(
+        [&] {
+            std::vector<std::string> rows = listLines(sets);
+            return !rows.empty() && rows.front().rfind(today, 0) == 0;
+        },
+        bench::kProgramTimeout))
+        << "the page shows the list anew once the run has ended";
+    EXPECT_EQ(listLines(sets).size(), 1u);
+    std::string record = std::string(kTestRoot) + "\\backup\\" + today.substr(0, 2) +
+                         today.substr(3, 2) + today.substr(6, 2);
+    EXPECT_EQ(bench::readFile(record + "\\source.ini"), "[x]\r\na=1\r\n");
+    EXPECT_EQ(bench::readFile(journal).find(today + " ", 1), std::string::npos)
+        << "one run, one block: " << bench::readFile(journal);
+    EXPECT_EQ(bench::readFile(journal).rfind(today + " ", 0), 0u);
+    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: " + today + " (heute)");
+    EXPECT_FALSE(IsWindowEnabled(now));
+    EXPECT_EQ(hintOverButton(), "Der Datensatz von heute ist schon angelegt.");
+    bench::screenshot(form, "setup-page3-backup-done");
+    bench::removeAll(journal);
 }
 
 TEST_F(SetupDialog, TheFirstSetupMakesTheNextBackupRunDue) {

@@ -135,6 +135,9 @@ const ControlRow<TSetupForm> TSetupForm::kLayout[] = {
     {{"protocol", "BUTTON", "Pro&tokoll", 328, 120, 121, 25, kButton | WS_DISABLED, 0,
       kRecordSetsPage, kPageFont},
      &F::protocol_},
+    {{"backupNow", "BUTTON", "&Jetzt sichern", 328, 184, 121, 25, kButton | WS_DISABLED, 0,
+      kRecordSetsPage, kPageFont},
+     &F::backupNow_},
     {{"recordsetlist", "LISTBOX", "", 8, 24, 313, 185,
       LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_USETABSTOPS | WS_VSCROLL |
           WS_TABSTOP,

@@ -82,6 +82,10 @@ std::string autostartCommand(const std::string& modulePath) {
     return "\"" + modulePath + "\" -s";
 }
 
+std::string backupNowCommand(const std::string& modulePath) {
+    return autostartCommand(modulePath) + " jetzt";
+}
+
 AppError SetupLogic::configurationFile(std::string& path) {
     std::string windows = platform_.system.windowsDirectory(kWindowsDirectoryBuffer);
     // Without the Windows directory the path would point at the root of the current drive.

@@ -60,5 +60,7 @@ std::string lastBackupText(TIniFile& ini, const Date& today);
 // The Run value that starts a backup run at every Windows start. A path with a blank is
 // quoted, or Windows would split it there and start the setup dialog instead.
 std::string autostartCommand(const std::string& modulePath);
+// The same run started from the setup's "Jetzt sichern": due whatever the interval.
+std::string backupNowCommand(const std::string& modulePath);
 
 } // namespace talvek

@@ -19,6 +19,12 @@ inline constexpr const char* kDatePanelPrefix = "letzte Sicherung: ";
 inline constexpr const char* kWidestDatePanel = "letzte Sicherung: 06.12.97 (vor 12 Tagen)";
 inline constexpr const char* kLineRefused = "Zeile kann nicht eingefügt werden";
 
+// The hints of "Jetzt sichern", by its state.
+inline constexpr const char* kBackupNowReady = "Hier klicken um die Dateien jetzt zu sichern.";
+inline constexpr const char* kBackupNowRunning = "Die Sicherung läuft.";
+inline constexpr const char* kBackupNowDoneToday = "Der Datensatz von heute ist schon angelegt.";
+inline constexpr const char* kBackupNowPending = "Zuerst die Änderungen übernehmen, dann sichern.";
+
 inline constexpr const char* kMailAddress = "talvek95@example.org";
 inline constexpr const char* kHomepage = "www.example.org/talvek95";
 inline constexpr const char* kHomepageUrl = "http://www.example.org/talvek95";
