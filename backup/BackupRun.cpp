@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "backup/RunJournal.h"
+#include "backup/RunMark.h"
 #include "backup/Steps.h"
 #include "config/Keys.h"
 
@@ -62,6 +63,7 @@ AppError BackupRun::runSteps() {
         // The journal keeps why: an autostart that outlived the configuration fails at
         // every Windows start.
         run_.failures.push_back(missingConfigurationMessage(run_.windowsDirectory));
+        run_.journalLines.push_back(run_.failures.back());
         writeJournal(run_, started_);
         run_.view.showMessageBox(missingConfigurationMessage(run_.windowsDirectory),
                                  kMissingCaption);
@@ -77,6 +79,8 @@ AppError BackupRun::runSteps() {
     }
     finishStep(1);
     addHeaderLines(run_);
+    if (!run_.unfinishedRun.empty())
+        run_.note("Der Lauf vom " + run_.unfinishedRun + " wurde nicht beendet.");
 
     createDirectories(run_);
     finishStep(2);
@@ -85,6 +89,8 @@ AppError BackupRun::runSteps() {
     TALVEK_TRY(removeOldRecordSets(run_));
     finishStep(4);
     TALVEK_TRY(writeRecordFiles(run_));
+    // The bookkeeping is done: no run is under way any more.
+    TALVEK_TRY(writeRunMark(*run_.ini, RunMark{"", "", run_.leftovers}));
     // Row 5 shows a failed write of the protocol file or recovery batch like a failed step.
     if (run_.stepFailed)
         finishStep(5);

@@ -24,11 +24,14 @@ constexpr Table kTable = makeTable();
 
 } // namespace
 
+std::uint32_t crc32Update(std::uint32_t state, const char* data, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i)
+        state = kTable.entry[(state ^ static_cast<unsigned char>(data[i])) & 0xFF] ^ (state >> 8);
+    return state;
+}
+
 std::uint32_t crc32(const std::string& data) {
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (unsigned char byte : data)
-        c = kTable.entry[(c ^ byte) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
+    return crc32Finish(crc32Update(kCrc32Start, data.data(), data.size()));
 }
 
 std::string crcText(std::uint32_t crc) {

@@ -3,9 +3,11 @@
 #include "backup/Steps.h"
 
 #include "backup/Crc32.h"
+#include "backup/FileReading.h"
 #include "backup/PathRules.h"
 #include "backup/RecordSetSection.h"
 #include "config/Keys.h"
+#include "config/TextCase.h"
 
 namespace talvek {
 
@@ -22,58 +24,93 @@ std::string dosPath(FileSystem& files, const std::string& path) {
     return "\"" + batchPath(path) + "\"";
 }
 
-// Whether the copy holds what the source holds, read back as a restore would read it; its
-// checksum goes into `crc`.
-bool copyMatches(FileSystem& files, const std::string& entry, const std::string& copy,
-                 std::uint32_t& crc) {
-    std::string original, copied;
-    if (!files.readFile(entry, original) || !files.readFile(copy, copied)) return false;
-    crc = crc32(original);
-    return crc32(copied) == crc;
+// How a copy compared with its source when both were read back.
+enum class Check { Matches, SourceUnreadable, Differs };
+
+Check checkCopy(FileSystem& files, const std::string& entry, const std::string& copy,
+                std::uint32_t& sourceCrc) {
+    std::uint32_t copyCrc = 0;
+    if (!fileChecksum(files, entry, sourceCrc)) return Check::SourceUnreadable;
+    if (!fileChecksum(files, copy, copyCrc)) return Check::Differs;
+    return copyCrc == sourceCrc ? Check::Matches : Check::Differs;
 }
 
-// Copies one entry. False when it could not be copied; a copy that was made but differs
-// from its source is taken back and reports that itself.
-bool saveEntry(RunContext& run, const std::string& entry, std::size_t position) {
+// A file another program writes to may change while it is copied; the copy is made again
+// until it matches. The source's checksum from one check to the next tells a changing
+// source from a copy that arrives damaged.
+const int kCopyTries = 3;
+
+// Copies one entry; the failure line when it could not be saved, empty when it was.
+std::string saveEntry(RunContext& run, const std::string& entry, std::size_t position,
+                      const std::vector<std::string>& ownNames) {
     FileSystem& files = run.platform.files;
+    const std::string notSaved = "Die Datei " + entry + " konnte nicht gesichert werden.";
     std::string name = fileNamePart(entry);
     // A name such as ".." would put the copy outside today's directory.
-    if (run.todayDirectory.empty() || !isPlainFileName(name)) return false;
+    if (run.todayDirectory.empty() || !isPlainFileName(name)) return notSaved;
+    for (const std::string& own : ownNames)
+        // The protocol or the batch would overwrite this copy, and the batch would later
+        // copy the protocol over the user's file.
+        if (sameIgnoringCase(name, own))
+            return "Die Datei " + entry +
+                   " hat den Namen der Protokoll- oder Batchdatei und wird nicht gesichert.";
     std::string copy = run.todayDirectory + "\\" + name;
     // The attributes are read before the copy (copying does not change them): a file whose
     // attributes cannot be read could not be restored as it was.
     std::uint32_t attributes = files.attributes(entry);
-    if (attributes == attr::kInvalid) return false;
-    // A file already at the copy's place is not ours to change. A copy that keeps its
-    // read-only attribute could never be removed with its record set.
-    if (!files.copyFile(entry, copy, true) || !files.setAttributes(copy, 0)) return false;
-    std::uint32_t crc = 0;
-    if (!copyMatches(files, entry, copy, crc)) {
+    if (attributes == attr::kInvalid) return notSaved;
+    // A run of today that was cut short left this copy: it is ours and is made anew. Else a
+    // file already at the copy's place is not ours to change.
+    const bool replace = run.resuming && files.fileExists(copy);
+    if (replace && !files.setAttributes(copy, 0)) return notSaved;
+
+    std::uint32_t crc = 0, previous = 0;
+    for (int attempt = 1;; ++attempt) {
+        // A copy that keeps its read-only attribute could never be removed with its set.
+        if (!files.copyFile(entry, copy, !replace) || !files.setAttributes(copy, 0))
+            return notSaved;
+        Check check = checkCopy(files, entry, copy, crc);
+        if (check == Check::Matches) break;
         // A damaged copy would be restored over a good file: it is no backup.
         files.deleteFile(copy);
-        run.fail("Die Kopie der Datei " + entry + " stimmt nicht mit dem Original überein.");
-        return true;
+        if (check == Check::SourceUnreadable)
+            return "Die Datei " + entry + " konnte nicht gelesen werden.";
+        if (attempt > 1 && crc == previous)
+            return "Die Kopie der Datei " + entry + " stimmt nicht mit dem Original überein.";
+        if (attempt == kCopyTries)
+            return "Die Datei " + entry + " wurde während der Sicherung verändert.";
+        previous = crc;
     }
 
     run.savedAnyFile = true;
     run.log("Die Datei " + entry + " wurde erfolgreich gesichert.");
-    const std::string n = std::to_string(position + 1);
-    run.savedFiles.emplace_back(keys::kSavedFilePrefix + n, entry);
-    run.savedFiles.emplace_back(keys::kChecksumPrefix + n, crcText(crc));
+    SavedCopy saved;
+    saved.number = static_cast<int>(position + 1);
+    saved.original = entry;
+    saved.name = name;
+    saved.crc = crcText(crc);
+    run.savedCopies.push_back(saved);
     std::string source = dosPath(files, entry);
     std::size_t first = kHeaderLines + 3 * position;
     run.recoveryBatch[first] = "ATTRIB -R -A -S -H " + source;
     run.recoveryBatch[first + 1] = "COPY /-Y " + dosPath(files, copy) + " " + source + " /V";
     run.recoveryBatch[first + 2] = "ATTRIB " + attributeText(attributes) + source;
-    return true;
+    return std::string();
 }
 
 // Today's record set section in one access, once everything is copied. A run that saved
 // nothing leaves no section behind: an empty record set would later push a good one out.
 AppError recordTodaysSection(RunContext& run) {
     std::string name = run.recordSetName();
+    // A registered record set of today that a cut-short run left keeps its section.
+    if (!run.savedAnyFile && run.todayRegistered) return AppError();
     if (!run.savedAnyFile) return run.ini->RemoveSection(name);
-    return run.ini->WriteSection(name, recordSetSection(run.todayDirectory, name, run.savedFiles));
+    RecordSet set;
+    set.date = name;
+    set.directory = run.todayDirectory;
+    set.recordedDate = name;
+    set.copies = run.savedCopies;
+    return writeRecordSet(*run.ini, set);
 }
 
 } // namespace
@@ -89,11 +126,21 @@ AppError backupFiles(RunContext& run) {
         run.fail("Es befinden sich keine Einträge in der Liste der zu sichernden Dateien");
         return recordTodaysSection(run);
     }
+    const std::vector<std::string> ownNames = recordFileNames(*run.ini);
     for (std::size_t j = 0; j < n; ++j) {
-        const std::string& entry = run.fileList[j];
-        // A copy that differs from its source has said so itself.
-        if (!saveEntry(run, entry, j))
-            run.fail("Die Datei " + entry + " konnte nicht gesichert werden.");
+        std::string failure = saveEntry(run, run.fileList[j], j, ownNames);
+        if (failure.empty()) continue;
+        run.fail(failure);
+        // A copy that a cut-short run left of a file that cannot be saved now is named by
+        // no section: it would keep the directory from ever being removed.
+        std::string name = fileNamePart(run.fileList[j]);
+        bool own = false;
+        for (const std::string& o : ownNames)
+            own = own || sameIgnoringCase(name, o);
+        std::string copy = run.todayDirectory + "\\" + name;
+        if (run.resuming && !run.todayRegistered && !own && isPlainFileName(name) &&
+            run.platform.files.fileExists(copy) && run.platform.files.setAttributes(copy, 0))
+            run.platform.files.deleteFile(copy);
     }
     return recordTodaysSection(run);
 }

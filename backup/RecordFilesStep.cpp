@@ -26,6 +26,15 @@ bool writeRecordFile(RunContext& run, const std::string& name,
 
 } // namespace
 
+std::vector<std::string> recordFileNames(TIniFile& ini) {
+    std::vector<std::string> names;
+    if (ini.ReadFlag(keys::kSettings, keys::kLogFile, true))
+        names.push_back(ini.ReadText(keys::kSettings, keys::kLogName, "PROTOCOL.TXT"));
+    if (ini.ReadFlag(keys::kSettings, keys::kBatchFile, true))
+        names.push_back(ini.ReadText(keys::kSettings, keys::kBatchName, "recovery.bat"));
+    return names;
+}
+
 AppError writeRecordFiles(RunContext& run) {
     TIniFile& ini = *run.ini;
     // Without a usable backup directory there is no place for either file.

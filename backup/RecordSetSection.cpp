@@ -1,15 +1,9 @@
 #include "backup/RecordSetSection.h"
 
+#include "backup/RecordSet.h"
 #include "config/Keys.h"
 
 namespace talvek {
-
-KeyValues recordSetSection(const std::string& directory, const std::string& date,
-                           const KeyValues& savedFiles) {
-    KeyValues values = {{keys::kDirectory, directory}, {keys::kDate, date}};
-    values.insert(values.end(), savedFiles.begin(), savedFiles.end());
-    return values;
-}
 
 std::size_t sectionCharacters(const KeyValues& values) {
     std::size_t characters = 0;
@@ -18,22 +12,60 @@ std::size_t sectionCharacters(const KeyValues& values) {
     return characters;
 }
 
+KeyValues fullRecordSetSection(const std::vector<std::string>& fileList,
+                               const std::string& backupDirectory, const std::string& logName,
+                               const std::string& batchName) {
+    // Today's directory and date text have a fixed length: "\DDMMYY" and "DD.MM.YY".
+    RecordSet set;
+    set.date = set.recordedDate = "00.00.00";
+    set.directory = backupDirectory + "\\000000";
+    for (std::size_t i = 0; i < fileList.size(); ++i) {
+        SavedCopy copy;
+        copy.number = static_cast<int>(i + 1);
+        copy.original = fileList[i];
+        copy.crc = "00000000";
+        set.copies.push_back(copy);
+    }
+    set.logFile = logName;
+    set.recFile = batchName;
+    return recordSetSection(set);
+}
+
 bool fitsIntoSections(const std::vector<std::string>& fileList, const std::string& backupDirectory,
                       const std::string& logName, const std::string& batchName) {
-    const std::size_t datei = std::string(keys::kSavedFilePrefix).size();
-    const std::size_t crc = std::string(keys::kChecksumPrefix).size() + 1 + 8 + 1;
-    // Today's directory and date text have a fixed length: "\DDMMYY" and "DD.MM.YY".
-    std::size_t section = sectionCharacters(recordSetSection(backupDirectory + "\\000000",
-                                                             "00.00.00", KeyValues())) +
-                          sectionCharacters({{keys::kRecordLogFile, logName},
-                                             {keys::kRecordRecFile, batchName}});
-    std::size_t list = 0;
-    for (std::size_t i = 0; i < fileList.size(); ++i) {
-        const std::size_t digits = std::to_string(i + 1).size();
-        list += std::to_string(i).size() + 1 + fileList[i].size() + 1;
-        section += datei + digits + 1 + fileList[i].size() + 1 + crc + digits;
-    }
-    return list <= kMaxSectionCharacters && section <= kMaxSectionCharacters;
+    KeyValues list;
+    for (std::size_t i = 0; i < fileList.size(); ++i)
+        list.emplace_back(std::to_string(i), fileList[i]);
+    return sectionCharacters(list) <= kMaxSectionCharacters &&
+           sectionCharacters(fullRecordSetSection(fileList, backupDirectory, logName, batchName)) <=
+               kMaxSectionCharacters;
+}
+
+std::size_t sectionFileBytes(const std::string& name, const KeyValues& values) {
+    std::size_t bytes = 1 + name.size() + 1 + 2 + 2;
+    for (const auto& kv : values)
+        bytes += kv.first.size() + 1 + kv.second.size() + 2;
+    return bytes;
+}
+
+std::size_t worstCaseIniBytes(const IniWorstCase& worst) {
+    const std::size_t sets = worst.maxRecordSets + worst.keptRecordSets;
+    KeyValues files, list;
+    for (std::size_t i = 0; i < worst.fileList.size(); ++i)
+        files.emplace_back(std::to_string(i), worst.fileList[i]);
+    for (std::size_t i = 0; i < sets; ++i)
+        list.emplace_back(std::to_string(i), "00.00.00");
+    KeyValues section =
+        fullRecordSetSection(worst.fileList, worst.backupDirectory, worst.logName, worst.batchName);
+    section.emplace_back(keys::kKeep, "1");
+    // The date of the last record set and the mark of a run under way.
+    return sectionFileBytes(keys::kSettings, worst.settings) +
+           sectionFileBytes(keys::kCurrentRecord, {{keys::kDate, "00.00.00"}}) +
+           sectionFileBytes(keys::kRunMark, {{keys::kDate, "00.00.00"},
+                                             {keys::kMarkPrevious, "00.00.00"},
+                                             {keys::kMarkLeftovers, "00.00.00"}}) +
+           sectionFileBytes(keys::kFileList, files) + sectionFileBytes(keys::kRecordList, list) +
+           sets * sectionFileBytes("00.00.00", section);
 }
 
 } // namespace talvek

@@ -2,6 +2,8 @@
 // then registers today's record set. Nothing outside a record set directory is touched.
 #include "backup/Steps.h"
 
+#include <algorithm>
+
 #include "backup/PathRules.h"
 #include "config/Keys.h"
 #include "config/TextCase.h"
@@ -10,16 +12,28 @@ namespace talvek {
 
 namespace {
 
+const std::uint32_t kProtectingAttributes = attr::kReadOnly | attr::kHidden | attr::kSystem;
+
 // The lines of a saved copy begin with a blank and close with a full stop; those of the
 // protocol file and the recovery batch do neither. A file that is gone already (deleted by
 // hand, or by an earlier removal that was cut short) is no failure: only one that stays is.
+// The file is the program's own: a read-only, hidden or system attribute a tool set later
+// does not keep it.
 void deleteTarget(RunContext& run, const std::string& target, bool savedCopy) {
     FileSystem& files = run.platform.files;
     const std::string prefix = savedCopy ? " Die Datei " : "Die Datei ";
-    if (files.deleteFile(target))
+    bool deleted = files.deleteFile(target);
+    if (!deleted) {
+        std::uint32_t attributes = files.attributes(target);
+        if (attributes == attr::kInvalid) {
+            run.log(" Die Datei " + target + " war bereits gelöscht.");
+            return;
+        }
+        deleted = (attributes & kProtectingAttributes) != 0 && files.setAttributes(target, 0) &&
+                  files.deleteFile(target);
+    }
+    if (deleted)
         run.log(prefix + target + (savedCopy ? " wurde gelöscht." : " wurde gelöscht"));
-    else if (files.attributes(target) == attr::kInvalid)
-        run.log(" Die Datei " + target + " war bereits gelöscht.");
     else
         run.fail(prefix + target + " konnte nicht gelöscht werden.");
 }
@@ -29,16 +43,53 @@ void refuseName(RunContext& run, const std::string& dir, const std::string& name
              " wird nicht gelöscht, da sie außerhalb des Datensatzes liegt.");
 }
 
-// The protocol file or recovery batch recorded under `key`, unless the marker says none.
-void deleteRecordedFile(RunContext& run, const SectionValues& values, const std::string& dir,
-                        const char* key, const char* none) {
-    std::string name = values.get(key, none);
-    if (name == none) return;
+// The protocol file or recovery batch the set recorded, if any.
+void deleteRecordedFile(RunContext& run, const std::string& name, const std::string& dir,
+                        std::vector<std::string>& own) {
+    if (name.empty()) return;
     if (!isPlainFileName(name)) {
         refuseName(run, dir, name);
         return;
     }
+    own.push_back(name);
     deleteTarget(run, dir + "\\" + name, false);
+}
+
+enum class DirectoryEnd { Removed, Foreign, Failed };
+
+// Removes a record set directory whose own files were deleted. Files the program did not
+// make are not its to delete: the directory stays with them and no longer counts.
+DirectoryEnd removeSetDirectory(RunContext& run, const std::string& dir,
+                                const std::vector<std::string>& own) {
+    FileSystem& files = run.platform.files;
+    if (files.currentDirectory() == dir) files.setCurrentDirectory("c:\\");
+    if (files.removeDirectory(dir)) {
+        run.log("Das Verzeichnis " + dir + " wurde gelöscht !");
+        return DirectoryEnd::Removed;
+    }
+    if (!files.directoryExists(dir)) {
+        run.log("Das Verzeichnis " + dir + " war bereits gelöscht !");
+        return DirectoryEnd::Removed;
+    }
+    std::vector<std::string> names;
+    bool listed = files.listDirectory(dir, names) && !names.empty();
+    std::string foreign;
+    for (const std::string& name : names) {
+        bool ours = false;
+        for (const std::string& o : own)
+            ours = ours || sameIgnoringCase(name, o);
+        // One of its own files is still there: the removal is tried again.
+        if (ours) listed = false;
+        foreign += (foreign.empty() ? "" : ", ") + name;
+    }
+    if (listed) {
+        run.log("Das Verzeichnis " + dir +
+                " enthält fremde Dateien und bleibt erhalten: " + foreign);
+        return DirectoryEnd::Foreign;
+    }
+    // Whatever is left stays registered, so the next run tries again.
+    run.fail("Das Verzeichnis " + dir + " konnte nicht gelöscht werden !");
+    return DirectoryEnd::Failed;
 }
 
 // A record set directory is one named after the record set's own date: a hand-edited
@@ -54,12 +105,11 @@ bool isNamedRecordSetDirectory(const std::string& dir, const std::string& sectio
 
 AppError removeRecordSet(RunContext& run, const std::string& section, Removal& outcome) {
     TIniFile& ini = *run.ini;
-    FileSystem& files = run.platform.files;
-    SectionValues values = ini.ReadSection(section);
-    std::string dir = values.get(keys::kDirectory, keys::kNotFound);
-    std::string date = values.get(keys::kDate, keys::kNotFound);
+    const RecordSet set = readRecordSet(ini, section);
+    const std::string dir = set.hasDirectory ? set.directory : keys::kNotFound;
+    const std::string date = set.recordedDate.empty() ? keys::kNotFound : set.recordedDate;
     outcome = Removal::Kept;
-    if (section == run.recordSetName() || values.get(keys::kKeep, "0") == "1" ||
+    if (section == run.recordSetName() || set.kept ||
         (!run.todayDirectory.empty() && sameIgnoringCase(dir, run.todayDirectory)))
         return AppError();
 
@@ -87,37 +137,75 @@ AppError removeRecordSet(RunContext& run, const std::string& section, Removal& o
 
     // Every copy the section names, gaps of failed copies or not: one left behind would
     // keep the directory, and the rotation with it, from ever going.
-    for (const auto& saved : values.numbered(keys::kSavedFilePrefix)) {
-        if (saved.first < 1) continue;
-        std::string name = fileNamePart(saved.second);
-        if (!isPlainFileName(name)) {
-            refuseName(run, dir, name);
+    std::vector<std::string> own;
+    for (const SavedCopy& copy : set.copies) {
+        if (set.copyPath(copy).empty()) {
+            refuseName(run, dir, copy.name);
             continue;
         }
-        deleteTarget(run, dir + "\\" + name, true);
+        own.push_back(copy.name);
+        deleteTarget(run, set.copyPath(copy), true);
     }
-    deleteRecordedFile(run, values, dir, keys::kRecordLogFile, keys::kNoLog);
-    deleteRecordedFile(run, values, dir, keys::kRecordRecFile, keys::kNoRec);
+    deleteRecordedFile(run, set.logFile, dir, own);
+    deleteRecordedFile(run, set.recFile, dir, own);
 
-    if (files.currentDirectory() == dir) files.setCurrentDirectory("c:\\");
     outcome = Removal::Removed;
-    if (files.removeDirectory(dir)) {
-        run.log("Das Verzeichnis " + dir + " wurde gelöscht !");
+    if (removeSetDirectory(run, dir, own) != DirectoryEnd::Failed)
         return ini.RemoveSection(section);
-    }
-    if (!files.directoryExists(dir)) {
-        run.log("Das Verzeichnis " + dir + " war bereits gelöscht !");
-        return ini.RemoveSection(section);
-    }
-    // Whatever is left stays registered, so the next run tries again.
-    run.fail("Das Verzeichnis " + dir + " konnte nicht gelöscht werden !");
     outcome = Removal::Failed;
     return AppError();
+}
+
+AppError removeUnfinishedRecordSet(RunContext& run, const std::string& date, bool& removed) {
+    TIniFile& ini = *run.ini;
+    FileSystem& files = run.platform.files;
+    const RecordSet set = readRecordSet(ini, date);
+    std::string compact;
+    for (char c : date)
+        if (c != '.') compact += c;
+    const std::string dir = set.hasDirectory ? set.directory : run.backupDirectory + "\\" + compact;
+    removed = true;
+    // Deletion stays inside record set directories of the backup directory, as for every
+    // other record set; one elsewhere is left as it is.
+    if (!isNamedRecordSetDirectory(dir, date) || !liesDirectlyIn(dir, run.backupDirectory) ||
+        !files.directoryExists(dir))
+        return ini.RemoveSection(date);
+    run.log("Lösche, was der Lauf vom " + date + " hinterlassen hat: " + dir);
+    // The run may have been stopped before it wrote its section: its copies are named after
+    // the listed files, its protocol and batch after the settings.
+    std::vector<std::string> own = recordFileNames(ini);
+    for (const SavedCopy& copy : set.copies)
+        own.push_back(copy.name);
+    for (const std::string& entry : ini.ReadList(keys::kFileList))
+        own.push_back(fileNamePart(entry));
+    own.push_back(set.logFile);
+    own.push_back(set.recFile);
+    std::vector<std::string> deleted;
+    for (const std::string& name : own) {
+        if (!isPlainFileName(name)) continue;
+        bool seen = false;
+        for (const std::string& d : deleted)
+            seen = seen || sameIgnoringCase(d, name);
+        if (seen || !files.fileExists(dir + "\\" + name)) continue;
+        deleted.push_back(name);
+        deleteTarget(run, dir + "\\" + name, true);
+    }
+    removed = removeSetDirectory(run, dir, own) != DirectoryEnd::Failed;
+    return removed ? ini.RemoveSection(date) : AppError();
 }
 
 AppError removeOldRecordSets(RunContext& run) {
     TIniFile& ini = *run.ini;
     loadRecordList(run);
+    // What runs cut short on earlier days left is no record set: it goes first, whether or
+    // not today's run saved anything. One that cannot go yet stays in the mark.
+    std::vector<std::string> pending;
+    for (const std::string& date : run.leftovers) {
+        bool removed = false;
+        TALVEK_TRY(removeUnfinishedRecordSet(run, date, removed));
+        if (!removed) pending.push_back(date);
+    }
+    run.leftovers = pending;
     int maximum = ini.ReadNumber(keys::kSettings, keys::kMaxRecordSets, -1);
     if (maximum < 1) {
         // The setup dialog's default: a maximum of 1 would delete every older record set.
@@ -129,6 +217,14 @@ AppError removeOldRecordSets(RunContext& run) {
         // Old record sets stay until a run has actually saved something new, and the next
         // start tries again instead of waiting the whole interval.
         run.log("Alte Datensätze wurden nicht gelöscht, da heute keine Datei gesichert wurde.");
+        // Today's run that was cut short left copies nothing registers.
+        std::string today = run.recordSetName();
+        if (run.resuming && std::find(run.recordList.begin(), run.recordList.end(), today) ==
+                                run.recordList.end()) {
+            bool removed = false;
+            TALVEK_TRY(removeUnfinishedRecordSet(run, today, removed));
+            if (!removed) run.leftovers.push_back(today);
+        }
         return ini.WriteText(keys::kCurrentRecord, keys::kDate, run.previousDate);
     }
 
@@ -137,7 +233,7 @@ AppError removeOldRecordSets(RunContext& run) {
     std::vector<std::string>& list = run.recordList;
     std::size_t counted = 0;
     for (const std::string& entry : list)
-        if (ini.ReadText(entry, keys::kKeep, "0") != "1") ++counted;
+        if (!readRecordSet(ini, entry).kept) ++counted;
     std::size_t next = 0;
     while (counted >= limit && next < list.size()) {
         Removal outcome = Removal::Kept;

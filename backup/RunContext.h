@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "backup/ProgressView.h"
+#include "backup/RecordSet.h"
 #include "config/DateText.h"
 #include "config/IniFile.h"
 #include "platform/Clock.h"
@@ -36,14 +37,22 @@ struct RunContext {
     bool madeTodayDirectory = false; // step 2 created it in this run
     std::vector<std::string> fileList;
     std::vector<std::string> recoveryBatch; // the recovery batch table, one entry a line
-    std::vector<std::pair<std::string, std::string>> savedFiles; // "Datei<n>" keys of today
-    std::vector<std::string> recordList; // loaded and written back by step 4
-    bool savedAnyFile = false;           // step 3 copied at least one file today
+    std::vector<SavedCopy> savedCopies;     // today's copies, for today's record set section
+    std::vector<std::string> recordList;    // loaded and written back by step 4
+    bool savedAnyFile = false;              // step 3 copied at least one file today
+    // A run cut short (power failure, reset) is finished by the next due run: the date text
+    // of such a run, whether it was today's (its copies are replaced), and the record sets
+    // of earlier days that such runs left unregistered, still to be removed.
+    std::string unfinishedRun;
+    bool resuming = false;
+    bool todayRegistered = false; // resuming a run cut short after it registered the set
+    std::vector<std::string> leftovers;
 
     bool runError = false;
     bool stepFailed = false;
     std::string errorText;
-    std::vector<std::string> failures; // every failure text of the run, in order
+    std::vector<std::string> failures;     // every failure text of the run, in order
+    std::vector<std::string> journalLines; // the failures and notes the journal keeps, in order
 
     // A failure inside a step: it becomes the run's error text, marks the step failed and
     // is a line of the details log, so no reason lives on the status line alone.
@@ -51,6 +60,12 @@ struct RunContext {
         errorText = text;
         stepFailed = true;
         failures.push_back(text);
+        journalLines.push_back(text);
+        log(text);
+    }
+    // A line the journal keeps beside the failures, though it is none.
+    void note(const std::string& text) {
+        journalLines.push_back(text);
         log(text);
     }
     void log(const std::string& text) { view.addLogLine(text); }

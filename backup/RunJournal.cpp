@@ -68,12 +68,25 @@ std::vector<std::string> journalBlock(const LocalTime& started, bool failed,
     return block;
 }
 
+std::vector<std::string> fittedJournalBlock(const std::vector<std::string>& block) {
+    if (bytesOf(block) < kJournalLimit || block.empty()) return block;
+    // A block that alone would pass the limit keeps its first lines and says how many went;
+    // its closing empty line stays.
+    std::vector<std::string> kept(block.begin(), block.end() - 1);
+    std::size_t dropped = 0;
+    auto marker = [&] { return "... und " + std::to_string(dropped) + " weitere Zeilen"; };
+    while (!kept.empty() && bytesOf(kept) + marker().size() + 2 + 2 >= kJournalLimit) {
+        kept.pop_back();
+        ++dropped;
+    }
+    kept.push_back(marker());
+    kept.emplace_back();
+    return kept;
+}
+
 std::vector<std::string> appendJournalBlock(const std::string& journal,
                                             const std::vector<std::string>& block) {
-    std::vector<std::string> fresh = block;
-    // A block that alone would pass the limit keeps its first lines.
-    while (bytesOf(fresh) >= kJournalLimit)
-        fresh.pop_back();
+    std::vector<std::string> fresh = fittedJournalBlock(block);
     std::vector<std::vector<std::string>> blocks = blocksOf(journal);
     std::size_t bytes = bytesOf(fresh);
     for (const auto& b : blocks)
@@ -92,7 +105,16 @@ void writeJournal(RunContext& run, const LocalTime& started) {
     // Without the Windows directory there is no configuration file to keep it beside.
     if (run.windowsDirectory.empty()) return;
     FileSystem& files = run.platform.files;
-    std::string path = journalPath(run.windowsDirectory);
+    const std::string path = journalPath(run.windowsDirectory);
+    const std::string fresh = run.windowsDirectory + "\\TALVEK95.NEW";
+    // The old journal goes only once the new one is complete: found alone, the new one
+    // takes its place; found beside the old one, it is a rewrite that was cut short.
+    if (files.fileExists(fresh)) {
+        if (files.fileExists(path))
+            files.deleteFile(fresh);
+        else
+            files.moveFile(fresh, path);
+    }
     std::string journal;
     if (files.fileExists(path) && !files.readFile(path, journal)) {
         // Rewriting a journal that cannot be read would lose it.
@@ -102,10 +124,21 @@ void writeJournal(RunContext& run, const LocalTime& started) {
     bool failed = run.runError || !run.failures.empty();
     std::string directory =
         run.backupDirectory == keys::kListEnd ? std::string() : run.backupDirectory;
-    std::vector<std::string> lines =
-        appendJournalBlock(journal, journalBlock(started, failed, directory, run.failures));
-    if (!files.writeTextFile(path, lines, CodePage::Windows))
-        run.log("Die Datei " + path + " konnte nicht geschrieben werden.");
+    std::vector<std::string> block =
+        fittedJournalBlock(journalBlock(started, failed, directory, run.journalLines));
+    bool written = false;
+    if (journal.size() + bytesOf(block) + 2 < kJournalLimit) {
+        // Appending leaves every earlier block as it was, whenever the write stops. A last
+        // line that a cut-short write left open is closed first.
+        if (!journal.empty() && journal.back() != '\n') block.insert(block.begin(), std::string());
+        written = files.appendTextFile(path, block, CodePage::Windows);
+    } else {
+        // Dropping the oldest blocks rewrites the journal through a new file.
+        written =
+            files.writeTextFile(fresh, appendJournalBlock(journal, block), CodePage::Windows) &&
+            files.deleteFile(path) && files.moveFile(fresh, path);
+    }
+    if (!written) run.log("Die Datei " + path + " konnte nicht geschrieben werden.");
 }
 
 } // namespace talvek

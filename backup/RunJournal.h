@@ -20,6 +20,8 @@ std::vector<std::string> journalBlock(const LocalTime& started, bool failed,
 // The journal's lines with `block` appended; the oldest blocks are dropped whole so that
 // the file, CR LF line ends included, stays below kJournalLimit bytes.
 inline constexpr std::size_t kJournalLimit = 64 * 1024;
+// The block itself cut to the limit: its first lines, then "... und N weitere Zeilen".
+std::vector<std::string> fittedJournalBlock(const std::vector<std::string>& block);
 std::vector<std::string> appendJournalBlock(const std::string& journal,
                                             const std::vector<std::string>& block);
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "backup/RunMark.h"
 #include "config/Keys.h"
 
 namespace talvek {
@@ -50,18 +51,39 @@ AppError loadSettings(RunContext& run, SettingsOutcome& outcome) {
     int everyXDays = ini.ReadNumber(keys::kSettings, keys::kEveryXDays, 1);
     Date today = run.today();
     run.previousDate = ini.ReadText(keys::kCurrentRecord, keys::kDate, kDefaultLastDate);
-    bool due = false;
-    outcome = SettingsOutcome::NotDue;
-    TALVEK_TRY(isBackupDue(run.previousDate, everyXDays, today, due));
-    // A run the user asked for is due whatever the interval, yet not on a registered day.
-    if (!due && !run.backupNow) return AppError();
-    // Record sets are named by the day: a second one on a day already registered would
-    // fail every copy and let a later rotation delete the day's copies.
     std::vector<std::string> registered = ini.ReadList(keys::kRecordList);
-    if (std::find(registered.begin(), registered.end(), run.todayText()) != registered.end())
-        return AppError();
+    auto isRegistered = [&](const std::string& date) {
+        return std::find(registered.begin(), registered.end(), date) != registered.end();
+    };
+    RunMark mark = readRunMark(ini);
+    run.unfinishedRun = mark.date;
+    // A run cut short before it registered its record set made none: its date does not
+    // hold off the next one, and what it left is removed (today's by being made anew).
+    if (!mark.date.empty() && !isRegistered(mark.date))
+        run.previousDate = mark.previous.empty() ? kDefaultLastDate : mark.previous;
+    run.resuming = mark.date == run.todayText();
+    run.todayRegistered = run.resuming && isRegistered(run.todayText());
+    for (const std::string& date : mark.leftovers)
+        if (!isRegistered(date) && date != run.todayText()) run.leftovers.push_back(date);
+    if (!mark.date.empty() && !run.resuming && !isRegistered(mark.date))
+        run.leftovers.push_back(mark.date);
+
+    outcome = SettingsOutcome::NotDue;
+    if (!run.resuming) {
+        bool due = false;
+        TALVEK_TRY(isBackupDue(run.previousDate, everyXDays, today, due));
+        // A run the user asked for is due whatever the interval; a registered day still
+        // holds it off below.
+        if (!due && !run.backupNow) return AppError();
+        // Record sets are named by the day: a second one on a day already registered would
+        // fail every copy and let a later rotation delete the day's copies. A run of today
+        // that was cut short goes on all the same: it completes the day's record set.
+        if (isRegistered(run.todayText())) return AppError();
+    }
 
     outcome = SettingsOutcome::Due;
+    // The mark goes first: a run stopped between the two writes is then finished, not lost.
+    TALVEK_TRY(writeRunMark(ini, RunMark{run.todayText(), run.previousDate, run.leftovers}));
     TALVEK_TRY(ini.WriteText(keys::kCurrentRecord, keys::kDate, run.todayText()));
     run.backupDirectory = ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, keys::kListEnd);
     if (run.backupDirectory == keys::kListEnd) run.fail("Fehler beim Lesen aus der Ini Datei!");

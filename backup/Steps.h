@@ -46,6 +46,14 @@ enum class Removal {
 // Removes one old record set named by its section; failures go to the run context.
 AppError removeRecordSet(RunContext& run, const std::string& section, Removal& outcome);
 
+// Removes what a run cut short left of the record set `date` and never registered: its
+// copies, protocol, batch, section and directory. `removed` is false when something of it
+// is still there, so that a later run tries again.
+AppError removeUnfinishedRecordSet(RunContext& run, const std::string& date, bool& removed);
+
+// The names of the protocol file and the recovery batch a run writes, those switched on.
+std::vector<std::string> recordFileNames(TIniFile& ini);
+
 // The first 11 lines of the recovery batch (plus the "ECHO ." placeholder of line 11).
 std::vector<std::string> recoveryBatchHeader(const std::string& dateText,
                                              const std::string& todayDirectory);

@@ -25,6 +25,8 @@ class SectionValues {
     // Every key prefix+number (a number of decimal digits), whatever gaps lie between them,
     // in the order of their numbers.
     std::vector<std::pair<int, std::string>> numbered(const std::string& prefix) const;
+    // No key at all: the section is missing or empty.
+    bool empty() const { return entries_.empty() && !ini_; }
 
   private:
     friend class TIniFile;

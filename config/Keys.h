@@ -21,6 +21,12 @@ inline constexpr const char* kWaitSeconds = "Sekunden warten";
 inline constexpr const char* kCurrentRecord = "Aktueller Datensatz";
 inline constexpr const char* kDate = "Datum";
 
+// The mark of a run under way: its "Datum", the "Datum" it found, and what runs cut short
+// on earlier days left behind.
+inline constexpr const char* kRunMark = "Laufende Sicherung";
+inline constexpr const char* kMarkPrevious = "Voriges Datum";
+inline constexpr const char* kMarkLeftovers = "Reste";
+
 inline constexpr const char* kFileList = "Recovery Files";
 inline constexpr const char* kRecordList = "Datensätze";
 
@@ -30,6 +36,7 @@ inline constexpr const char* kSavedFilePrefix = "Datei";
 inline constexpr const char* kRecordLogFile = "LogFile";
 inline constexpr const char* kRecordRecFile = "RecFile";
 inline constexpr const char* kChecksumPrefix = "CRC";
+inline constexpr const char* kAttributesPrefix = "Attr";
 inline constexpr const char* kKeep = "Behalten";
 
 // Marker defaults that tell a missing value apart.

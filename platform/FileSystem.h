@@ -1,6 +1,8 @@
 // Seam over the Windows file system calls the backup run makes.
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,15 @@ inline constexpr std::uint32_t kDirectory = 0x10;
 inline constexpr std::uint32_t kArchive = 0x20;
 inline constexpr std::uint32_t kInvalid = 0xFFFFFFFFu;
 } // namespace attr
+
+// A file open for reading in pieces, closed when the reader goes.
+class FileReader {
+  public:
+    virtual ~FileReader() = default;
+    // The next piece of at most `most` bytes into `piece`; an empty piece at the end. False
+    // when the read fails.
+    virtual bool read(std::string& piece, std::size_t most) = 0;
+};
 
 class FileSystem {
   public:
@@ -42,8 +53,21 @@ class FileSystem {
     // False when the file could not be created, written or closed.
     virtual bool writeTextFile(const std::string& path, const std::vector<std::string>& lines,
                                CodePage codePage) = 0;
-    // The whole content of a file, unconverted. False when it cannot be opened or read.
+    // Like writeTextFile, but the lines go after what the file holds; a missing file is
+    // created.
+    virtual bool appendTextFile(const std::string& path, const std::vector<std::string>& lines,
+                                CodePage codePage) = 0;
+    // The whole content of one of the program's own small files, unconverted. False when it
+    // cannot be opened or read. A user's file is read in pieces (openForReading).
     virtual bool readFile(const std::string& path, std::string& content) = 0;
+    // Opens a file for reading with read and write sharing, so that a file another program
+    // (or Windows itself) holds open for writing can still be read. Null when it cannot.
+    virtual std::unique_ptr<FileReader> openForReading(const std::string& path) = 0;
+    // MoveFile: renames a file; fails when the target exists.
+    virtual bool moveFile(const std::string& from, const std::string& to) = 0;
+    // The names of the files and directories in a directory ("." and ".." left out). False
+    // when it cannot be listed.
+    virtual bool listDirectory(const std::string& path, std::vector<std::string>& names) = 0;
 
     bool fileExists(const std::string& path) {
         std::uint32_t a = attributes(path);

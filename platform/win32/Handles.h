@@ -45,6 +45,13 @@ struct NullKernelTraits {
 };
 using KernelHandle = UniqueHandle<HANDLE, NullKernelTraits>;
 
+// FindFirstFileA's search handle is closed by FindClose, not CloseHandle.
+struct FindTraits {
+    static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(HANDLE h) { FindClose(h); }
+};
+using FindHandle = UniqueHandle<HANDLE, FindTraits>;
+
 struct RegKeyTraits {
     static HKEY invalid() { return nullptr; }
     static void close(HKEY h) { RegCloseKey(h); }

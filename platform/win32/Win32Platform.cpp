@@ -121,10 +121,10 @@ std::string Win32FileSystem::shortPath(const std::string& path) {
     return std::string(buffer, got);
 }
 
-bool Win32FileSystem::writeTextFile(const std::string& path, const std::vector<std::string>& lines,
-                                    CodePage codePage) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+namespace {
+
+// Writes the lines, each ended by CR LF, converted into `codePage`, and closes the file.
+bool writeLines(FileHandle file, const std::vector<std::string>& lines, CodePage codePage) {
     if (!file) return false;
     std::string text;
     for (const std::string& line : lines) {
@@ -143,6 +143,42 @@ bool Win32FileSystem::writeTextFile(const std::string& path, const std::vector<s
     return CloseHandle(file.release()) != FALSE;
 }
 
+class Win32FileReader : public FileReader {
+  public:
+    explicit Win32FileReader(FileHandle file) : file_(std::move(file)) {}
+    bool read(std::string& piece, std::size_t most) override {
+        piece.resize(most);
+        DWORD got = 0;
+        if (!ReadFile(file_.get(), piece.data(), static_cast<DWORD>(most), &got, nullptr)) {
+            piece.clear();
+            return false;
+        }
+        piece.resize(got);
+        return true;
+    }
+
+  private:
+    FileHandle file_;
+};
+
+} // namespace
+
+bool Win32FileSystem::writeTextFile(const std::string& path, const std::vector<std::string>& lines,
+                                    CodePage codePage) {
+    return writeLines(FileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr)),
+                      lines, codePage);
+}
+
+bool Win32FileSystem::appendTextFile(const std::string& path, const std::vector<std::string>& lines,
+                                     CodePage codePage) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file || SetFilePointer(file.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER)
+        return false;
+    return writeLines(std::move(file), lines, codePage);
+}
+
 bool Win32FileSystem::readFile(const std::string& path, std::string& content) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -154,6 +190,30 @@ bool Win32FileSystem::readFile(const std::string& path, std::string& content) {
     if (size > 0 && (!ReadFile(file.get(), content.data(), size, &got, nullptr) || got != size))
         return false;
     return true;
+}
+
+std::unique_ptr<FileReader> Win32FileSystem::openForReading(const std::string& path) {
+    // Windows 95 knows no FILE_SHARE_DELETE; read and write sharing let a file in use be read.
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) return nullptr;
+    return std::make_unique<Win32FileReader>(std::move(file));
+}
+
+bool Win32FileSystem::moveFile(const std::string& from, const std::string& to) {
+    return MoveFileA(from.c_str(), to.c_str()) != FALSE;
+}
+
+bool Win32FileSystem::listDirectory(const std::string& path, std::vector<std::string>& names) {
+    names.clear();
+    WIN32_FIND_DATAA found;
+    FindHandle find(FindFirstFileA((path + "\\*").c_str(), &found));
+    if (!find) return false;
+    do {
+        std::string name = found.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(find.get(), &found));
+    return GetLastError() == ERROR_NO_MORE_FILES;
 }
 
 LocalTime Win32Clock::now() {

@@ -36,7 +36,12 @@ class Win32FileSystem : public FileSystem {
     std::string shortPath(const std::string& path) override;
     bool writeTextFile(const std::string& path, const std::vector<std::string>& lines,
                        CodePage codePage) override;
+    bool appendTextFile(const std::string& path, const std::vector<std::string>& lines,
+                        CodePage codePage) override;
     bool readFile(const std::string& path, std::string& content) override;
+    std::unique_ptr<FileReader> openForReading(const std::string& path) override;
+    bool moveFile(const std::string& from, const std::string& to) override;
+    bool listDirectory(const std::string& path, std::vector<std::string>& names) override;
 };
 
 class Win32Clock : public Clock {

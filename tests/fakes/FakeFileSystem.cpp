@@ -80,7 +80,7 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
     auto src = nodes_.find(key(from));
     std::string k = key(to);
     if (src == nodes_.end() || src->second.directory) return false;
-    if (!parentIsDirectory(k) || unwritable.count(k)) return false;
+    if (!parentIsDirectory(k) || unwritable.count(k) || heldOpen.count(k)) return false;
     auto dst = nodes_.find(k);
     if (dst != nodes_.end() &&
         (failIfExists || dst->second.directory || (dst->second.attributes & attr::kReadOnly)))
@@ -89,6 +89,11 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
     copy.name = to;
     if (damagedCopies.count(k)) copy.content += "?";
     nodes_[k] = copy;
+    auto changing = changingSources.find(key(from));
+    if (changing != changingSources.end() && changing->second > 0) {
+        --changing->second;
+        src->second.content += "+";
+    }
     return true;
 }
 
@@ -96,7 +101,8 @@ bool FakeFileSystem::deleteFile(const std::string& path) {
     calls.push_back("delete " + path);
     if (injectedFault(faults, "delete " + path) || path.size() >= kMaxPath) return false;
     auto it = nodes_.find(key(path));
-    if (it == nodes_.end() || it->second.directory || (it->second.attributes & attr::kReadOnly))
+    if (it == nodes_.end() || it->second.directory || (it->second.attributes & attr::kReadOnly) ||
+        heldOpen.count(it->first))
         return false;
     nodes_.erase(it);
     return true;
@@ -152,13 +158,14 @@ std::string toOem(std::string text) {
 
 } // namespace
 
-bool FakeFileSystem::writeTextFile(const std::string& path, const std::vector<std::string>& lines,
-                                   CodePage codePage) {
-    calls.push_back("write " + path);
-    if (injectedFault(faults, "write " + path)) return false;
+bool FakeFileSystem::writeText(const std::string& call, const std::string& path,
+                               const std::vector<std::string>& lines, CodePage codePage,
+                               bool append) {
+    calls.push_back(call + " " + path);
+    if (injectedFault(faults, call + " " + path)) return false;
     if (path.size() >= kMaxPath) return false;
     std::string k = key(path);
-    if (!parentIsDirectory(k) || unwritable.count(k)) return false;
+    if (!parentIsDirectory(k) || unwritable.count(k) || heldOpen.count(k)) return false;
     auto it = nodes_.find(k);
     if (it != nodes_.end() && (it->second.directory || (it->second.attributes & attr::kReadOnly)))
         return false;
@@ -166,14 +173,88 @@ bool FakeFileSystem::writeTextFile(const std::string& path, const std::vector<st
     for (const std::string& line : lines)
         text += line + "\r\n";
     if (codePage == CodePage::Oem) text = toOem(text);
+    if (append && it != nodes_.end()) {
+        it->second.content += text;
+        return true;
+    }
     nodes_[k] = Node{path, false, attr::kArchive, text};
+    return true;
+}
+
+bool FakeFileSystem::writeTextFile(const std::string& path, const std::vector<std::string>& lines,
+                                   CodePage codePage) {
+    return writeText("write", path, lines, codePage, false);
+}
+
+bool FakeFileSystem::appendTextFile(const std::string& path, const std::vector<std::string>& lines,
+                                    CodePage codePage) {
+    return writeText("append", path, lines, codePage, true);
+}
+
+namespace {
+
+// Reads a file's content as it was when it was opened, piece by piece; every piece is a
+// call of the platform of its own.
+class FakeReader : public FileReader {
+  public:
+    FakeReader(std::string content, std::string path, FaultPlan* faults, std::size_t& largest)
+        : content_(std::move(content)), path_(std::move(path)), faults_(faults), largest_(largest) {
+    }
+    bool read(std::string& piece, std::size_t most) override {
+        piece.clear();
+        if (most > largest_) largest_ = most;
+        if (injectedFault(faults_, "readPiece " + path_)) return false;
+        piece = content_.substr(std::min(at_, content_.size()), most);
+        at_ += piece.size();
+        return true;
+    }
+
+  private:
+    std::string content_;
+    std::string path_;
+    FaultPlan* faults_;
+    std::size_t& largest_;
+    std::size_t at_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<FileReader> FakeFileSystem::openForReading(const std::string& path) {
+    if (injectedFault(faults, "open " + path)) return nullptr;
+    auto it = nodes_.find(key(path));
+    if (it == nodes_.end() || it->second.directory) return nullptr;
+    return std::make_unique<FakeReader>(it->second.content, path, faults, largestRead);
+}
+
+bool FakeFileSystem::moveFile(const std::string& from, const std::string& to) {
+    calls.push_back("move " + from + " -> " + to);
+    if (injectedFault(faults, "move " + from)) return false;
+    auto src = nodes_.find(key(from));
+    std::string k = key(to);
+    if (src == nodes_.end() || src->second.directory || heldOpen.count(src->first) ||
+        nodes_.count(k) || !parentIsDirectory(k))
+        return false;
+    Node moved = src->second;
+    moved.name = to;
+    nodes_.erase(src);
+    nodes_[k] = moved;
+    return true;
+}
+
+bool FakeFileSystem::listDirectory(const std::string& path, std::vector<std::string>& names) {
+    names.clear();
+    if (injectedFault(faults, "list " + path)) return false;
+    if (!directoryExists(path)) return false;
+    for (const std::string& child : children(path))
+        names.push_back(child.substr(child.find_last_of("\\/") + 1));
     return true;
 }
 
 bool FakeFileSystem::readFile(const std::string& path, std::string& text) {
     if (injectedFault(faults, "read " + path)) return false;
     auto it = nodes_.find(key(path));
-    if (it == nodes_.end() || it->second.directory) return false;
+    // It shares reading only, which a handle open for writing refuses.
+    if (it == nodes_.end() || it->second.directory || heldOpen.count(it->first)) return false;
     text = it->second.content;
     return true;
 }

@@ -30,7 +30,12 @@ class FakeFileSystem : public FileSystem {
     std::string shortPath(const std::string& path) override;
     bool writeTextFile(const std::string& path, const std::vector<std::string>& lines,
                        CodePage codePage) override;
+    bool appendTextFile(const std::string& path, const std::vector<std::string>& lines,
+                        CodePage codePage) override;
     bool readFile(const std::string& path, std::string& text) override;
+    std::unique_ptr<FileReader> openForReading(const std::string& path) override;
+    bool moveFile(const std::string& from, const std::string& to) override;
+    bool listDirectory(const std::string& path, std::vector<std::string>& names) override;
 
     // Test set-up and inspection.
     void addFile(const std::string& path, const std::string& content = "x",
@@ -50,8 +55,16 @@ class FakeFileSystem : public FileSystem {
     std::map<std::string, std::string> shortNames; // lower-case path -> short path
     std::set<std::string> unwritable;              // lower-case paths whose writes fail
     std::set<std::string> damagedCopies;           // lower-case targets a copy arrives at changed
-    std::vector<std::string> calls;                // "copy a -> b", "delete x", ... in order
-    FaultPlan* faults = nullptr;                   // shared with the profile in a fault sweep
+    // Files another program holds open for writing, with read and write sharing: they can be
+    // copied and read in pieces, not read by a reader that shares reading only (readFile),
+    // written, deleted or renamed.
+    std::set<std::string> heldOpen;
+    // Sources another program writes to while they are copied: lower-case path -> how many
+    // of the next copies it changes right after they were made.
+    std::map<std::string, int> changingSources;
+    std::size_t largestRead = 0;    // the largest piece any reader was asked for
+    std::vector<std::string> calls; // "copy a -> b", "delete x", ... in order
+    FaultPlan* faults = nullptr;    // shared with the profile in a fault sweep
     static constexpr std::size_t kMaxPath = 260;
 
     // The fake's own spelling of a path: lower case, "\" only, no doubled or trailing
@@ -67,6 +80,8 @@ class FakeFileSystem : public FileSystem {
         std::string content;
     };
     std::uint32_t attributesOf(const std::string& path) const;
+    bool writeText(const std::string& call, const std::string& path,
+                   const std::vector<std::string>& lines, CodePage codePage, bool append);
     bool hasChildren(const std::string& key) const;
     bool parentIsDirectory(const std::string& key) const;
     std::map<std::string, Node> nodes_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "backup/Crc32.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
 
@@ -127,6 +128,72 @@ std::vector<std::string> RunInvariants::violations(FakeFileSystem& files, FakePr
     }
     for (const std::string& key : recordFiles_)
         if (!after.count(key)) out.push_back("not written, yet no error shown: " + key);
+    return out;
+}
+
+std::vector<std::string> RunInvariants::afterRestart(FakeFileSystem& files, FakeProfile& profile,
+                                                     const std::string& iniPath,
+                                                     const std::string& journalBefore,
+                                                     const std::string& today) {
+    std::vector<std::string> out;
+    TIniFile ini(profile, iniPath);
+    const std::string backup = ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, "");
+    std::vector<std::string> list = ini.ReadList(keys::kRecordList);
+    std::vector<std::string> ownDirectories;
+    for (const std::string& date : list) {
+        SectionValues values = ini.ReadSection(date);
+        const std::string dir = values.get(keys::kDirectory, "");
+        ownDirectories.push_back(FakeFileSystem::key(dir));
+        if (!files.directoryExists(dir)) out.push_back("registered set without directory: " + date);
+        for (const auto& [n, original] : values.numbered(keys::kSavedFilePrefix)) {
+            const std::string copy = dir + "\\" + namePart(original);
+            const std::string crc = values.get(keys::kChecksumPrefix + std::to_string(n), "");
+            // A section of an older version has no checksums: its copies are there.
+            if (!files.fileExists(copy) ||
+                (!crc.empty() && crcText(crc32(files.content(copy))) != crc))
+                out.push_back("registered copy lost or damaged: " + copy);
+        }
+    }
+    SectionValues mark = ini.ReadSection(keys::kRunMark);
+    if (!mark.get(keys::kDate, "").empty()) out.push_back("a run is still under way");
+    std::string leftovers = " " + mark.get(keys::kMarkLeftovers, "") + " ";
+    for (const std::string& child : files.children(backup)) {
+        std::string key = FakeFileSystem::key(child);
+        if (!files.directoryExists(child) ||
+            std::find(ownDirectories.begin(), ownDirectories.end(), key) != ownDirectories.end())
+            continue;
+        std::string name = namePart(child);
+        std::string date =
+            name.size() == 6 ? name.substr(0, 2) + "." + name.substr(2, 2) + "." + name.substr(4, 2)
+                             : name;
+        if (leftovers.find(" " + date + " ") == std::string::npos)
+            out.push_back("directory nobody will remove: " + child);
+    }
+
+    const std::string journal =
+        files.content(FakeFileSystem::parentOf(FakeFileSystem::key(iniPath)) + "\\talvek95.log");
+    if (journal.compare(0, journalBefore.size(), journalBefore) != 0)
+        out.push_back("journal lost its earlier blocks");
+    for (std::size_t at = journal.find('\n'); at != std::string::npos;
+         at = journal.find('\n', at + 1))
+        if (at == 0 || journal[at - 1] != '\r') out.push_back("journal line without CR LF");
+    if (!journal.empty() && journal.back() != '\n') out.push_back("journal ends in an open line");
+
+    if (today.empty()) return out;
+    if (std::find(list.begin(), list.end(), today) == list.end())
+        out.push_back("today's record set not registered");
+    SectionValues values = ini.ReadSection(today);
+    const std::string dir = values.get(keys::kDirectory, "");
+    std::vector<std::string> saved;
+    for (const auto& entry : values.numbered(keys::kSavedFilePrefix))
+        saved.push_back(entry.second);
+    for (const std::string& entry : ini.ReadList(keys::kFileList))
+        if (std::find(saved.begin(), saved.end(), entry) == saved.end() ||
+            files.content(dir + "\\" + namePart(entry)) != files.content(entry))
+            out.push_back("today's record set misses " + entry);
+    for (const char* key : {keys::kRecordLogFile, keys::kRecordRecFile})
+        if (!files.fileExists(dir + "\\" + values.get(key, "?")))
+            out.push_back(std::string("today's record set misses its ") + key);
     return out;
 }
 

@@ -27,6 +27,16 @@ class RunInvariants {
     std::vector<std::string> violations(FakeFileSystem& files, FakeProfile& profile,
                                         const FakeProgressView& view) const;
 
+    // What no run cut short may cost, once the starts after it have run: every registered
+    // record set whole (its copies there and matching their checksums), no record set
+    // directory that is neither registered nor marked for removal, no run left under way,
+    // the journal whole and still beginning with `journalBefore`; with `today` given, that
+    // day's record set registered and complete, every listed file saved.
+    static std::vector<std::string> afterRestart(FakeFileSystem& files, FakeProfile& profile,
+                                                 const std::string& iniPath,
+                                                 const std::string& journalBefore,
+                                                 const std::string& today);
+
   private:
     struct Node {
         std::string path;

@@ -45,6 +45,55 @@ TEST(RunJournal, StaysBelowItsLimitByDroppingTheOldestBlocksWhole) {
     EXPECT_EQ(journal.substr(journal.size() - 10), "\r\n1999\r\n\r\n");
 }
 
+TEST_F(BackupRunTest, TheJournalSurvivesAWriteCutShort) {
+    const std::string log = "C:\\WINDOWS\\Talvek95.log", fresh = "C:\\WINDOWS\\TALVEK95.NEW";
+    const std::string old = "05.12.97 07:05 ohne Fehler\r\n\r\n";
+    const std::string block = "06.12.97 07:05 mit Fehlern\r\nkaputt\r\n\r\n";
+    const std::string full(kJournalLimit - 50, 'x');
+    struct Row {
+        const char* what;
+        std::string logText, newText; // empty: no such file
+        std::size_t failureLines;
+        std::string expected; // the journal afterwards; empty: checked below
+    };
+    const std::string open = old + "06.12.97 07:0";
+    const Row rows[] = {
+        {"a line left open is closed first", open, "", 1, open + "\r\n" + block},
+        {"a complete rewrite whose old journal went", "", old, 1, old + block},
+        {"a rewrite cut short beside the old journal", old, "05.12", 1, old + block},
+        {"a full journal is rewritten without its oldest block", old + full, "", 1,
+         full + "\r\n" + block},
+        {"a block over the limit alone keeps its first lines", "", "", 9000, ""},
+    };
+    RunContext& run = engine.context();
+    run.windowsDirectory = "C:\\WINDOWS";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        files = FakeFileSystem();
+        files.addDirectory("C:\\WINDOWS");
+        if (!row.logText.empty()) files.addFile(log, row.logText);
+        if (!row.newText.empty()) files.addFile(fresh, row.newText);
+        run.journalLines.assign(row.failureLines, "kaputt");
+        run.failures = run.journalLines;
+        writeJournal(run, {1997, 12, 6, 7, 5});
+        EXPECT_FALSE(files.exists(fresh));
+        const std::string journal = files.content(log);
+        EXPECT_LT(journal.size(), kJournalLimit);
+        if (!row.expected.empty()) {
+            EXPECT_TRUE(journal == row.expected) << journal.size() << " bytes";
+            continue;
+        }
+        std::size_t kept = 0;
+        for (std::size_t at = journal.find("kaputt\r\n"); at != std::string::npos;
+             at = journal.find("kaputt\r\n", at + 1))
+            ++kept;
+        EXPECT_GT(kept, 8000u);
+        const std::string tail =
+            "... und " + std::to_string(9000 - kept) + " weitere Zeilen\r\n\r\n";
+        EXPECT_EQ(journal.substr(journal.size() - tail.size()), tail);
+    }
+}
+
 TEST_F(BackupRunTest, FinishStepKeepsTheRedTextOfTheLatestFailure) {
     RunContext& run = engine.context();
     engine.finishStep(1);

@@ -1,9 +1,10 @@
 // A due run with rotation, repeated with each platform call failing in turn: whatever fails,
 // no backup is lost silently, nothing outside the record sets is deleted and no listed file
-// changes.
+// changes. And repeated stopped dead after each call in turn: the next starts finish it.
 #include <gtest/gtest.h>
 
 #include "backup/BackupRun.h"
+#include "config/IniFile.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeProfile.h"
@@ -32,12 +33,10 @@ struct Outcome {
     std::vector<std::string> callNames;
 };
 
+const char* const kJournal = "05.12.97 07:00 ohne Fehler\r\n\r\n";
+
 // Four registered record sets, a maximum of 3, ten listed files, due on 06.12.97.
-Outcome dueRunWithRotation(int failAt) {
-    FakeClock clock;
-    FakeFileSystem files;
-    FakeProfile profile;
-    FaultPlan plan;
+void prepareRotation(FakeFileSystem& files, FakeProfile& profile) {
     std::string text = "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=3\n"
                        "Recovery Directory=C:\\Talvek95\nSekunden warten=0\n"
                        "[Aktueller Datensatz]\nDatum=05.12.97\n[Recovery Files]\n";
@@ -58,7 +57,16 @@ Outcome dueRunWithRotation(int failAt) {
     }
     files.addFile(kIni, "");
     files.addFile("C:\\Talvek95\\NOTIZ.TXT", "the user's own file beside the record sets");
+    files.addFile("C:\\WINDOWS\\Talvek95.log", kJournal);
     profile.load(kIni, text);
+}
+
+Outcome dueRunWithRotation(int failAt) {
+    FakeClock clock;
+    FakeFileSystem files;
+    FakeProfile profile;
+    FaultPlan plan;
+    prepareRotation(files, profile);
 
     Outcome outcome;
     RunInvariants invariants(files, profile, kIni, Date{1997, 12, 6});
@@ -103,6 +111,73 @@ TEST(FaultSweep, NoFailingPlatformCallLosesABackupSilently) {
             EXPECT_EQ(run.after, clean.after) << "work lost without an error";
             EXPECT_EQ(run.ini, clean.ini) << "bookkeeping differs without an error";
         }
+    }
+}
+
+// Runs talvek -s on a day, with the platform shared with `plan` when one is given.
+void startOn(FakeFileSystem& files, FakeProfile& profile, int day, FaultPlan* plan) {
+    FakeClock clock;
+    clock.setDate(1997, 12, day);
+    files.faults = plan;
+    profile.faults = plan;
+    FakeProgressView view(&clock);
+    BackupRun engine(view, RunPlatform{files, profile, clock});
+    (void)engine.run();
+    files.faults = nullptr;
+    profile.faults = nullptr;
+}
+
+TEST(CrashSweep, ARunStoppedDeadAfterAnyCallIsFinishedByTheNextStarts) {
+    FakeFileSystem cleanFiles;
+    FakeProfile cleanProfile;
+    prepareRotation(cleanFiles, cleanProfile);
+    FaultPlan counted;
+    startOn(cleanFiles, cleanProfile, 6, &counted);
+    startOn(cleanFiles, cleanProfile, 7, nullptr);
+    const std::vector<std::string> cleanList =
+        TIniFile(cleanProfile, kIni).ReadList("Datens\xE4tze");
+    ASSERT_GT(counted.calls, 60);
+
+    for (int k = 1; k <= counted.calls; ++k) {
+        FakeFileSystem files;
+        FakeProfile profile;
+        prepareRotation(files, profile);
+        FaultPlan plan;
+        plan.cutAfter = k;
+        startOn(files, profile, 6, &plan);
+        SCOPED_TRACE("stopped after call " + std::to_string(k) + ": " + plan.names[k - 1]);
+        // The same day: the run is made again and the day's record set is complete.
+        startOn(files, profile, 6, nullptr);
+        EXPECT_EQ(RunInvariants::afterRestart(files, profile, kIni, kJournal, "06.12.97"),
+                  std::vector<std::string>{});
+        // The next day rotates as if nothing had happened.
+        startOn(files, profile, 7, nullptr);
+        EXPECT_EQ(RunInvariants::afterRestart(files, profile, kIni, kJournal, "07.12.97"),
+                  std::vector<std::string>{});
+        EXPECT_EQ(TIniFile(profile, kIni).ReadList("Datens\xE4tze"), cleanList);
+    }
+}
+
+TEST(CrashSweep, ARunStoppedDeadIsCleanedUpByTheNextDaysRun) {
+    FaultPlan counted;
+    {
+        FakeFileSystem files;
+        FakeProfile profile;
+        prepareRotation(files, profile);
+        startOn(files, profile, 6, &counted);
+    }
+    for (int k = 1; k <= counted.calls; ++k) {
+        FakeFileSystem files;
+        FakeProfile profile;
+        prepareRotation(files, profile);
+        FaultPlan plan;
+        plan.cutAfter = k;
+        startOn(files, profile, 6, &plan);
+        SCOPED_TRACE("stopped after call " + std::to_string(k) + ": " + plan.names[k - 1]);
+        // Not started again that day: what the cut run left is removed or stays registered.
+        startOn(files, profile, 7, nullptr);
+        EXPECT_EQ(RunInvariants::afterRestart(files, profile, kIni, kJournal, "07.12.97"),
+                  std::vector<std::string>{});
     }
 }
 

@@ -333,7 +333,9 @@ TEST_F(FullRunTest, ProfileAccessesDoNotGrowWithTheFileList) {
     };
     const int few = accessesOfADueRun(10);
     EXPECT_EQ(accessesOfADueRun(500), few);
-    EXPECT_LE(few, 22); // one more per registered record set: whether it is kept
+    // One more per registered record set (whether it is kept); the run's mark is read once
+    // and written twice, the protocol's and batch's names are read for step 3 too.
+    EXPECT_LE(few, 28);
     RecordProperty("accesses", few);
 }
 

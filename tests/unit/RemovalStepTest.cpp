@@ -118,7 +118,7 @@ TEST_F(RemovalStepTest, AnInvalidMaximumIsCorrectedToTheDefaultThree) {
 
 TEST_F(RemovalStepTest, AFailedRemovalStaysRegisteredAndStopsTheRotation) {
     addRecordSet("04.12.97", {"C:\\A.TXT", "C:\\C.TXT"});
-    files.setAttributes("C:\\Talvek95\\041297\\C.TXT", attr::kReadOnly);
+    files.heldOpen.insert("c:\\talvek95\\041297\\c.txt");
     addRecordSet("05.12.97", {"C:\\A.TXT"});
     set("Einstellungen", "max. Anzahl der Datens\xE4tze", "1");
     EXPECT_TRUE(removeOldRecordSets(run).ok());
@@ -132,6 +132,44 @@ TEST_F(RemovalStepTest, AFailedRemovalStaysRegisteredAndStopsTheRotation) {
     // Tried again next time; a younger record set never goes in its place.
     EXPECT_EQ(list(), (std::vector<std::string>{"04.12.97", "05.12.97", "06.12.97"}));
     EXPECT_TRUE(files.exists("C:\\Talvek95\\051297\\A.TXT"));
+}
+
+TEST_F(RemovalStepTest, ProtectedOwnFilesGoAndForeignFilesStayWithTheirDirectory) {
+    struct Row {
+        const char* what;
+        std::uint32_t copyAttributes;
+        const char* foreign; // a file the user put into the folder
+        const char* line;    // the last line of the log
+    };
+    const Row rows[] = {
+        {"read-only copy", attr::kReadOnly, nullptr,
+         "Das Verzeichnis C:\\Talvek95\\041297 wurde gel\xF6scht !"},
+        {"hidden system copy", attr::kHidden | attr::kSystem, nullptr,
+         "Das Verzeichnis C:\\Talvek95\\041297 wurde gel\xF6scht !"},
+        {"stray file", 0, "NOTIZ.TXT",
+         "Das Verzeichnis C:\\Talvek95\\041297 enth\xE4lt fremde Dateien und bleibt erhalten: "
+         "NOTIZ.TXT"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        files = FakeFileSystem();
+        files.addFile(kIni, "");
+        view.log.clear();
+        run.failures.clear();
+        registered.clear();
+        profile.load(kIni, "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=1\n");
+        addRecordSet("04.12.97", {"C:\\A.TXT"});
+        files.setAttributes("C:\\Talvek95\\041297\\A.TXT", row.copyAttributes);
+        if (row.foreign) files.addFile(std::string("C:\\Talvek95\\041297\\") + row.foreign);
+        EXPECT_TRUE(removeOldRecordSets(run).ok());
+        EXPECT_EQ(run.failures, std::vector<std::string>{});
+        EXPECT_EQ(view.log.at(view.log.size() - 2), row.line);
+        EXPECT_FALSE(files.exists("C:\\Talvek95\\041297\\A.TXT"));
+        EXPECT_EQ(files.exists("C:\\Talvek95\\041297"), row.foreign != nullptr);
+        // The set is gone from the bookkeeping either way: the rotation goes on.
+        EXPECT_FALSE(hasSection("04.12.97"));
+        EXPECT_EQ(list(), std::vector<std::string>{"06.12.97"});
+    }
 }
 
 TEST_F(RemovalStepTest, FilesAlreadyGoneAndGapsInTheKeysStillEmptyTheSet) {
@@ -256,9 +294,9 @@ TEST_F(RemovalStepTest, RecordedNamesThatLeaveTheDirectoryAreRefused) {
     EXPECT_EQ(view.log[3], " Die Datei C:\\Talvek95\\041297\\.." + tail);
     EXPECT_EQ(view.log[4], " Die Datei C:\\Talvek95\\041297\\..\\..\\AUTOEXEC.BAT" + tail);
     EXPECT_EQ(view.log[5], " Die Datei C:\\Talvek95\\041297\\.." + tail);
-    // The protocol and batch stay, so the directory stays too.
-    EXPECT_EQ(run.errorText,
-              "Das Verzeichnis C:\\Talvek95\\041297 konnte nicht gel\xF6scht werden !");
+    // The protocol and batch the section no longer names stay, and their directory with them.
+    EXPECT_EQ(view.log[6], "Das Verzeichnis C:\\Talvek95\\041297 enth\xE4lt fremde Dateien und "
+                           "bleibt erhalten: PROTOCOL.TXT, RECOVERY.BAT");
     EXPECT_TRUE(files.exists("C:\\Talvek95\\041297\\PROTOCOL.TXT"));
     EXPECT_TRUE(files.exists("C:\\AUTOEXEC.BAT"));
     EXPECT_TRUE(files.exists("C:\\Talvek95\\KEEP.TXT"));
@@ -343,32 +381,4 @@ TEST_F(RemovalStepTest, AWriteProtectedFileRaisesTheWriteError) {
 
 } // namespace
 
-namespace {
-
-TEST_F(RemovalStepTest, TheRecordSetsPageChecksComparesAndKeeps) {
-    files.addFile("C:\\A.TXT", "copy");
-    addRecordSet("04.12.97", {"C:\\A.TXT", "C:\\B.TXT", "C:\\C.TXT"});
-    set("04.12.97", "CRC1", crcText(crc32("copy")));
-    set("04.12.97", "CRC2", crcText(crc32("copy")));
-    files.addFile("C:\\Talvek95\\041297\\B.TXT", "damaged", 0);
-    files.deleteFile("C:\\Talvek95\\041297\\C.TXT");
-    addRecordSet("05.12.97", {"C:\\A.TXT"});
-    TIniFile ini(profile, kIni);
-    EXPECT_EQ(checkRecordSet(ini, files, "04.12.97"),
-              (std::vector<std::string>{"Die Kopie C:\\Talvek95\\041297\\B.TXT ist besch\xE4"
-                                        "digt.",
-                                        "Die Kopie C:\\Talvek95\\041297\\C.TXT fehlt."}));
-    EXPECT_EQ(compareRecordSet(ini, files, "04.12.97"),
-              (std::vector<std::string>{"C:\\A.TXT: unver\xE4ndert", "C:\\B.TXT: Original fehlt",
-                                        "C:\\C.TXT: Kopie fehlt"}));
-    EXPECT_TRUE(keepRecordSet(ini, "04.12.97", true).ok());
-    std::vector<RecordSetSummary> sets = listRecordSets(ini);
-    ASSERT_EQ(sets.size(), 2u);
-    EXPECT_EQ(sets[0].date, "05.12.97") << "newest first";
-    EXPECT_TRUE(sets[1].kept);
-    EXPECT_EQ(sets[1].files, 3u);
-    EXPECT_TRUE(keepRecordSet(ini, "04.12.97", false).ok());
-    EXPECT_EQ(get("04.12.97", "Behalten"), "<none>");
-}
-
-} // namespace
+namespace {} // namespace

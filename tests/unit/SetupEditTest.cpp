@@ -42,6 +42,14 @@ TEST_F(SetupEdit, AddOpensInTheLoadedBackupDirectoryAndAppendsTheChoice) {
     }
     EXPECT_EQ(openDialog.shownIn[1], "D:\\SAVE");
     EXPECT_EQ(openDialog.shownWithFile[1], "MISSING.TXT");
+    // The protocol or the batch would overwrite its copy; switched off, neither is written.
+    openDialog.choice = "C:\\DATEN\\protocol.txt";
+    EXPECT_EQ(logic.addFile().text(),
+              "Die Datei protocol.txt hat den Namen der Protokoll- oder Batchdatei.");
+    view.setBatchFile(false);
+    openDialog.choice = "C:\\DATEN\\RECOVERY.BAT";
+    EXPECT_TRUE(logic.addFile().ok());
+    view.lines.pop_back();
     EXPECT_EQ(view.lines.size(), 2u);
     EXPECT_TRUE(logic.apply().ok());
     EXPECT_EQ(ini("Recovery Files", "1"), "C:\\NEU\\MISSING.TXT");

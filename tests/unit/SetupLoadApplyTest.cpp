@@ -206,24 +206,52 @@ TEST_F(SetupApply, OneTrailingBackslashIsRemovedAndOnlyFullPathsAreApplied) {
     }
 }
 
-TEST_F(SetupApply, AListWindows95CannotStoreInOneSectionIsRefused) {
-    // 250 paths of 120 characters make a record set section of 32478 characters with a
-    // 12-character protocol name; a longer name takes it to the limit and one past it.
-    loadApplied();
-    view.lines.clear();
-    for (int i = 0; i < 250; ++i) {
-        std::string digits = std::to_string(1000 + i);
-        view.lines.push_back("C:\\" + std::string(93, 'D') + "\\" + digits + ".INI");
-    }
-    for (std::size_t extra : {147u, 148u}) {
-        view.setLogName(std::string(12 + extra, 'P'));
+TEST_F(SetupApply, WhatWindows95CannotStoreOrReadIsRefused) {
+    const std::string section = "Die Dateiliste ist zu lang: Windows 95 kann in einer Ini "
+                                "Datei h\xF6"
+                                "chstens 32767 Zeichen je Abschnitt speichern.";
+    const std::string file = "Die Einstellungen passen nicht in die Ini Datei: Windows 95 liest "
+                             "nur die ersten 64 KB davon. Verringern Sie die Anzahl der "
+                             "Datens\xE4tze oder der Dateien.";
+    const std::string clash = "Der Name RECOVERY.BAT ist schon der Name einer zu sichernden Datei.";
+    struct Row {
+        int files, pathLength, maximum, kept;
+        std::size_t logName;
+        std::string expected; // empty: applied
+    };
+    // 250 paths of 105 characters make a record set section of 32620 characters with a
+    // 12-character protocol name; 148 more take it past the limit of a section, 147 only
+    // past the limit of the file. Ten short paths take about 560 bytes a record set.
+    const Row rows[] = {
+        {250, 105, 1, 0, 12 + 147, file}, {250, 105, 1, 0, 12 + 148, section},
+        {10, 24, 100, 0, 12, ""},         {10, 24, 120, 0, 12, file},
+        {10, 24, 60, 40, 12, ""},         {10, 24, 60, 60, 12, file},
+        {1, 24, 3, 0, 12, clash},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.files) + " files, maximum " + std::to_string(row.maximum) +
+                     ", kept " + std::to_string(row.kept));
+        profile = FakeProfile();
+        std::string sets = "[Datens\xE4tze]\n";
+        for (int i = 0; i < row.kept; ++i)
+            sets += std::to_string(i) + "=" + std::to_string(10 + i) + ".01.97\n";
+        for (int i = 0; i < row.kept; ++i)
+            sets += "[" + std::to_string(10 + i) + ".01.97]\nBehalten=1\n";
+        loadApplied(sets);
+        view.lines.clear();
+        for (int i = 0; i < row.files; ++i) {
+            std::string digits = std::to_string(1000 + i);
+            view.lines.push_back("C:\\" +
+                                 std::string(static_cast<std::size_t>(row.pathLength) - 12, 'D') +
+                                 "\\" + digits + ".INI");
+        }
+        if (row.expected == clash) view.lines[0] = "C:\\DOS\\recovery.bat";
+        view.setMaxRecordSets(row.maximum);
+        view.setLogName(std::string(row.logName, 'P'));
         int writes = profile.writeCount;
         AppError applied = logic.apply();
-        EXPECT_EQ(applied.failed(), extra == 148u) << extra;
+        EXPECT_EQ(applied.text(), row.expected);
         if (applied.failed()) {
-            EXPECT_EQ(applied.text(), "Die Dateiliste ist zu lang: Windows 95 kann in einer Ini "
-                                      "Datei h\xF6"
-                                      "chstens 32767 Zeichen je Abschnitt speichern.");
             EXPECT_EQ(profile.writeCount, writes);
         }
     }

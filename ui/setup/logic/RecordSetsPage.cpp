@@ -113,7 +113,7 @@ AppError RecordSetsPage::checkClick() {
     const RecordSetSummary* set = selected();
     if (!set) return AppError();
     TIniFile ini(profile_, configurationFile());
-    std::vector<std::string> problems = checkRecordSet(ini, files_, set->date);
+    std::vector<std::string> problems = checkRecordSet(files_, readRecordSet(ini, set->date));
     checked_.emplace_back(
         set->date, problems.empty() ? "geprüft: in Ordnung"
                                     : "geprüft: " + std::to_string(problems.size()) + " Fehler");
@@ -132,7 +132,7 @@ AppError RecordSetsPage::compareClick() {
     if (!set) return AppError();
     TIniFile ini(profile_, configurationFile());
     view_.showRecordSetReport(joined("Der Datensatz vom " + set->date + " und die Originale:",
-                                     compareRecordSet(ini, files_, set->date)));
+                                     compareRecordSet(files_, readRecordSet(ini, set->date))));
     return AppError();
 }
 
@@ -149,7 +149,7 @@ AppError RecordSetsPage::protocolClick() {
     const RecordSetSummary* set = selected();
     if (!set) return AppError();
     TIniFile ini(profile_, configurationFile());
-    std::string protocol = protocolOf(ini, set->date);
+    std::string protocol = protocolOf(readRecordSet(ini, set->date));
     if (protocol.empty() || !files_.fileExists(protocol))
         return AppError("Der Datensatz vom " + set->date + " hat kein Protokoll.");
     shell_.open(protocol);

@@ -58,6 +58,9 @@ const char* const kNoWindowsDirectory = "Konnte Windows Verzeichnis nicht ermitt
 const char* const kListTooLong =
     "Die Dateiliste ist zu lang: Windows 95 kann in einer Ini Datei höchstens 32767 Zeichen "
     "je Abschnitt speichern.";
+const char* const kIniTooLarge =
+    "Die Einstellungen passen nicht in die Ini Datei: Windows 95 liest nur die ersten 64 KB "
+    "davon. Verringern Sie die Anzahl der Datensätze oder der Dateien.";
 const char* const kRelativeDirectory =
     "Das Verzeichnis für die Datensätze muss ein vollständiger Pfad sein (z. B. C:\\Talvek95).";
 
@@ -175,7 +178,9 @@ AppError SetupLogic::apply() {
     // section a run makes of it.
     if (!fitsIntoSections(view_.files(), directory, view_.logName(), view_.batchName()))
         return AppError(kListTooLong);
+    TALVEK_TRY(checkRecordFileNames());
     int everyXDays = view_.everyXDays();
+    if (!fitsIntoIniFile(ini, directory)) return AppError(kIniTooLarge);
     TALVEK_TRY(ini.WriteNumber(kSettings, kMaxRecordSets, view_.maxRecordSets()));
     TALVEK_TRY(ini.WriteText(kSettings, kRecoveryDirectory, directory));
     TALVEK_TRY(ini.WriteFlag(kSettings, kBatchFile, view_.batchFile()));
@@ -202,6 +207,45 @@ AppError SetupLogic::apply() {
     TALVEK_TRY(updateAutostart());
     view_.setOkEnabled(false);
     return AppError();
+}
+
+AppError SetupLogic::checkRecordFileNames() {
+    // A copy of that name would be overwritten by the protocol or the batch, and the batch
+    // would later copy the protocol over the user's file.
+    const std::pair<bool, std::string> own[] = {{view_.logFile(), view_.logName()},
+                                                {view_.batchFile(), view_.batchName()}};
+    for (const auto& [on, name] : own)
+        for (const std::string& listed : view_.files())
+            if (on && sameIgnoringCase(fileNamePart(listed), name))
+                return AppError("Der Name " + name +
+                                " ist schon der Name einer zu sichernden Datei.");
+    return AppError();
+}
+
+bool SetupLogic::fitsIntoIniFile(TIniFile& ini, const std::string& directory) {
+    using namespace keys;
+    auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
+    IniWorstCase worst;
+    worst.settings = {{kMaxRecordSets, std::to_string(view_.maxRecordSets())},
+                      {kRecoveryDirectory, directory},
+                      {kBatchFile, flag(view_.batchFile())},
+                      {kBatchName, view_.batchName()},
+                      {kLogFile, flag(view_.logFile())},
+                      {kLogName, view_.logName()},
+                      {kEveryXDays, std::to_string(view_.everyXDays())},
+                      {kVersion, setup::kVersion},
+                      {kActive, "1"},
+                      {kFirstRun, "1"},
+                      {kWaitSeconds, ini.ReadText(kSettings, kWaitSeconds, "")}};
+    worst.fileList = view_.files();
+    worst.backupDirectory = directory;
+    worst.logName = view_.logName();
+    worst.batchName = view_.batchName();
+    worst.maxRecordSets = static_cast<std::size_t>(view_.maxRecordSets());
+    // The sets the user keeps stay beside the maximum.
+    for (const std::string& date : ini.ReadList(kRecordList))
+        if (ini.ReadText(date, kKeep, "0") == "1") ++worst.keptRecordSets;
+    return worstCaseIniBytes(worst) <= kMaxIniFileBytes;
 }
 
 AppError SetupLogic::updateAutostart() {
@@ -242,6 +286,9 @@ AppError SetupLogic::addFile() {
     for (const std::string& listed : view_.files())
         if (sameIgnoringCase(fileNamePart(listed), name))
             return AppError("Eine Datei mit dem Namen " + name + " ist bereits in der Liste.");
+    if ((view_.logFile() && sameIgnoringCase(name, view_.logName())) ||
+        (view_.batchFile() && sameIgnoringCase(name, view_.batchName())))
+        return AppError("Die Datei " + name + " hat den Namen der Protokoll- oder Batchdatei.");
     TALVEK_TRY(append(chosen));
     view_.setOkEnabled(true);
     return AppError();

@@ -1,0 +1,22 @@
+// Reading a user's files in pieces, so that no file is ever held whole in memory: a run's
+// peak memory stays the same for a 5 MB SYSTEM.DAT on a PC with 8 MB and for a 1 GB file.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace talvek {
+
+inline constexpr std::size_t kReadPiece = 64 * 1024;
+
+// The CRC-32 of a file's content; false when it cannot be opened or read to its end.
+bool fileChecksum(FileSystem& files, const std::string& path, std::uint32_t& crc);
+
+enum class Sameness { Same, Different, FirstUnreadable, SecondUnreadable };
+
+// Whether two files hold the same bytes, read side by side.
+Sameness compareFiles(FileSystem& files, const std::string& first, const std::string& second);
+
+} // namespace talvek

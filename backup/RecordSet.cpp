@@ -1,0 +1,68 @@
+#include "backup/RecordSet.h"
+
+#include "backup/PathRules.h"
+#include "config/Keys.h"
+
+namespace talvek {
+
+std::string RecordSet::copyPath(const SavedCopy& copy) const {
+    // A hand-edited name that leaves the directory names no copy of this set.
+    if (directory.empty() || !isPlainFileName(copy.name)) return std::string();
+    return directory + "\\" + copy.name;
+}
+
+RecordSet readRecordSet(TIniFile& ini, const std::string& date) {
+    SectionValues values = ini.ReadSection(date);
+    RecordSet set;
+    set.date = date;
+    set.exists = !values.empty();
+    set.directory = values.get(keys::kDirectory, keys::kNotFound);
+    set.hasDirectory = set.directory != keys::kNotFound;
+    if (!set.hasDirectory) set.directory.clear();
+    set.recordedDate = values.get(keys::kDate, "");
+    // The run numbers its copies from 1; a "Datei0" key was never written by it and names no
+    // copy of this set, so neither the page nor the removal count it.
+    for (const auto& [number, original] : values.numbered(keys::kSavedFilePrefix)) {
+        if (number < 1) continue;
+        SavedCopy copy;
+        copy.number = number;
+        copy.original = original;
+        copy.name = fileNamePart(original);
+        const std::string n = std::to_string(number);
+        copy.crc = values.get(keys::kChecksumPrefix + n, "");
+        int attributes = 0;
+        if (parseStoredNumber(values.get(keys::kAttributesPrefix + n, ""), attributes) &&
+            attributes >= 0)
+            copy.attributes = static_cast<std::uint32_t>(attributes);
+        set.copies.push_back(copy);
+    }
+    set.logFile = values.get(keys::kRecordLogFile, "");
+    set.recFile = values.get(keys::kRecordRecFile, "");
+    set.kept = values.get(keys::kKeep, "0") == "1";
+    return set;
+}
+
+KeyValues recordSetSection(const RecordSet& set) {
+    KeyValues values = {{keys::kDirectory, set.directory}, {keys::kDate, set.recordedDate}};
+    for (const SavedCopy& copy : set.copies) {
+        const std::string n = std::to_string(copy.number);
+        values.emplace_back(keys::kSavedFilePrefix + n, copy.original);
+        if (!copy.crc.empty()) values.emplace_back(keys::kChecksumPrefix + n, copy.crc);
+        if (copy.attributes != attr::kInvalid)
+            values.emplace_back(keys::kAttributesPrefix + n, std::to_string(copy.attributes));
+    }
+    if (!set.logFile.empty()) values.emplace_back(keys::kRecordLogFile, set.logFile);
+    if (!set.recFile.empty()) values.emplace_back(keys::kRecordRecFile, set.recFile);
+    if (set.kept) values.emplace_back(keys::kKeep, "1");
+    return values;
+}
+
+AppError writeRecordSet(TIniFile& ini, const RecordSet& set) {
+    return ini.WriteSection(set.date, recordSetSection(set));
+}
+
+AppError keepRecordSet(TIniFile& ini, const std::string& date, bool keep) {
+    return keep ? ini.WriteText(date, keys::kKeep, "1") : ini.RemoveKey(date, keys::kKeep);
+}
+
+} // namespace talvek

@@ -1,0 +1,47 @@
+// A record set as its section in the configuration file holds it. This is the one reader and
+// writer of such a section: the run writes it, the removal, the page and the restore read it.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "backup/RecordSetSection.h"
+#include "config/IniFile.h"
+#include "platform/FileSystem.h"
+
+namespace talvek {
+
+struct SavedCopy {
+    int number = 0;       // the n of its "Datei<n>", "CRC<n>" and "Attr<n>" keys
+    std::string original; // the listed file it is a copy of
+    std::string name;     // the copy's name in the set's directory: the original's name part
+    std::string crc;      // eight hex digits; empty for a set of an older version
+    std::uint32_t attributes = attr::kInvalid; // the original's, when the run recorded them
+};
+
+struct RecordSet {
+    std::string date;              // the date text that names the section
+    bool exists = false;           // the section holds any key
+    std::string directory;         // "Directory"
+    bool hasDirectory = false;     // the section has that key, be its value empty
+    std::string recordedDate;      // "Datum"; empty when missing
+    std::vector<SavedCopy> copies; // in the order of their numbers
+    std::string logFile;           // the protocol's name; empty when none was written
+    std::string recFile;           // the recovery batch's name; empty when none was written
+    bool kept = false;             // "Behalten=1": the rotation leaves it alone
+
+    // The copy's full path; empty when the set has no directory or the name would leave it.
+    std::string copyPath(const SavedCopy& copy) const;
+};
+
+RecordSet readRecordSet(TIniFile& ini, const std::string& date);
+
+// The section as a run writes it: "Directory", "Datum", then "Datei<n>" and "CRC<n>" of each
+// copy (and "Attr<n>" where recorded), then "LogFile", "RecFile" and "Behalten" where set.
+KeyValues recordSetSection(const RecordSet& set);
+AppError writeRecordSet(TIniFile& ini, const RecordSet& set);
+
+// Sets or removes "Behalten=1" in the set's section.
+AppError keepRecordSet(TIniFile& ini, const std::string& date, bool keep);
+
+} // namespace talvek
