@@ -18,9 +18,9 @@ void __verbose_terminate_handler() {
 namespace {
 
 // Before the message loop there is no window procedure to show an error: it is shown here.
-template <typename Form> int runForm() {
+template <typename Form, typename... Args> int runForm(Args... args) {
     talvek::ui::Application& app = talvek::ui::Application::instance();
-    Form form;
+    Form form(args...);
     if (const talvek::AppError& error = form.creationError()) {
         app.showError(error.text());
         return 1;
@@ -36,7 +36,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         app.showError(error.text());
         return 1;
     }
-    if (talvek::chooseStartMode(GetCommandLineA()) == talvek::StartMode::BackupRun)
-        return runForm<talvek::ui::TForm1>();
-    return runForm<talvek::ui::TSetupForm>();
+    const talvek::StartMode mode = talvek::chooseStartMode(GetCommandLineA());
+    if (mode == talvek::StartMode::Setup) return runForm<talvek::ui::TSetupForm>();
+    return runForm<talvek::ui::TForm1>(mode == talvek::StartMode::BackupNow);
 }

@@ -6,7 +6,11 @@ namespace talvek {
 
 class BackupRun {
   public:
-    BackupRun(ProgressView& view, const RunPlatform& platform) : run_(view, platform) {}
+    // `backupNow`: asked for by the user, so due whatever the interval.
+    BackupRun(ProgressView& view, const RunPlatform& platform, bool backupNow = false)
+        : run_(view, platform) {
+        run_.backupNow = backupNow;
+    }
 
     // The whole run sequence. An error of the configuration file or an unreadable date ends
     // it where it stands and comes back to the caller, which shows it.

@@ -27,6 +27,7 @@ struct RunContext {
     ProgressView& view;
     RunPlatform platform;
 
+    bool backupNow = false;        // "-s jetzt": due whatever the interval
     std::unique_ptr<TIniFile> ini; // open from step 1 until the finish
     std::string windowsDirectory;
     std::string backupDirectory;

@@ -71,7 +71,9 @@ AppError loadSettings(RunContext& run, SettingsOutcome& outcome) {
     if (!run.resuming) {
         bool due = false;
         TALVEK_TRY(isBackupDue(run.previousDate, everyXDays, today, due));
-        if (!due) return AppError();
+        // A run the user asked for is due whatever the interval; a registered day still
+        // holds it off below.
+        if (!due && !run.backupNow) return AppError();
         // Record sets are named by the day: a second one on a day already registered would
         // fail every copy and let a later rotation delete the day's copies. A run of today
         // that was cut short goes on all the same: it completes the day's record set.

@@ -9,6 +9,8 @@ class Questions {
     virtual ~Questions() = default;
     // A message box with Yes and No buttons and no icon; true when answered Yes.
     virtual bool askYesNo(const std::string& caption, const std::string& text) = 0;
+    // A message box with an OK button and no icon.
+    virtual void tell(const std::string& caption, const std::string& text) = 0;
 };
 
 class FileOpenDialog {

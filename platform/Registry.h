@@ -9,6 +9,8 @@ namespace talvek {
 class RegistryKey {
   public:
     virtual ~RegistryKey() = default;
+    // RegQueryValueEx of a REG_SZ value; false when it is missing or of another type.
+    virtual bool getString(const std::string& name, std::string& data) = 0;
     // RegSetValueEx with type REG_SZ, the length counting the terminating zero.
     virtual bool setString(const std::string& name, const std::string& data) = 0;
     // RegDeleteValue; false when the value was missing or the deletion was refused.

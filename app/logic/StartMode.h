@@ -4,9 +4,10 @@
 
 namespace talvek {
 
-enum class StartMode { Setup, BackupRun };
+enum class StartMode { Setup, BackupRun, BackupNow };
 
-// "-s" or "-S" as the first argument after the program name, compared byte for byte.
+// "-s" or "-S" as the first argument after the program name, compared byte for byte; with
+// "jetzt" as the second, the run is due whatever the interval (the setup's "Jetzt sichern").
 StartMode chooseStartMode(const std::string& commandLine);
 
 } // namespace talvek

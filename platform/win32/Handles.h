@@ -38,6 +38,13 @@ struct KernelTraits {
 };
 using FileHandle = UniqueHandle<HANDLE, KernelTraits>;
 
+// Process and thread handles are null when there is none.
+struct NullKernelTraits {
+    static HANDLE invalid() { return nullptr; }
+    static void close(HANDLE h) { CloseHandle(h); }
+};
+using KernelHandle = UniqueHandle<HANDLE, NullKernelTraits>;
+
 // FindFirstFileA's search handle is closed by FindClose, not CloseHandle.
 struct FindTraits {
     static HANDLE invalid() { return INVALID_HANDLE_VALUE; }

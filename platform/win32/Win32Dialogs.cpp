@@ -10,6 +10,10 @@ bool Win32Questions::askYesNo(const std::string& caption, const std::string& tex
     return MessageBoxA(owner_, text.c_str(), caption.c_str(), MB_YESNO) == IDYES;
 }
 
+void Win32Questions::tell(const std::string& caption, const std::string& text) {
+    MessageBoxA(owner_, text.c_str(), caption.c_str(), MB_OK);
+}
+
 bool Win32FileOpenDialog::execute(const std::string& initialDir, std::string& fileName) {
     std::vector<char> buffer(1024, '\0');
     fileName.copy(buffer.data(), buffer.size() - 1);

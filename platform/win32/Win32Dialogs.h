@@ -11,6 +11,7 @@ class Win32Questions : public Questions {
     explicit Win32Questions(HWND owner = nullptr) : owner_(owner) {}
     void setOwner(HWND owner) { owner_ = owner; }
     bool askYesNo(const std::string& caption, const std::string& text) override;
+    void tell(const std::string& caption, const std::string& text) override;
 
   private:
     HWND owner_;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/win32/Handles.h"
 
 namespace talvek {
@@ -13,6 +15,20 @@ class Win32RegistryKey : public RegistryKey {
   public:
     explicit Win32RegistryKey(HKEY key) : key_(key) {}
 
+    bool getString(const std::string& name, std::string& data) override {
+        DWORD type = 0, size = 0;
+        if (RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, nullptr, &size) !=
+                ERROR_SUCCESS ||
+            type != REG_SZ)
+            return false;
+        std::vector<char> buffer(size + 1, '\0');
+        if (RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
+                             reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS ||
+            type != REG_SZ)
+            return false;
+        data = buffer.data(); // the stored size counts the zero, or may lack it
+        return true;
+    }
     bool setString(const std::string& name, const std::string& data) override {
         return RegSetValueExA(key_.get(), name.c_str(), 0, REG_SZ,
                               reinterpret_cast<const BYTE*>(data.c_str()),

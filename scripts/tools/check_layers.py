@@ -20,8 +20,8 @@ import sys
 ORDER = ["app", "ui", "backup", "config", "platform"]
 # A file belongs to the longest of these folders (or files) its path starts with. The toolkit's
 # component model is a portable header: the components' portable logic builds on it.
-PORTABLE = ["config", "backup", "platform", "ui/setup/logic", "ui/components/logic", "app/logic",
-            "ui/toolkit/Component.h"]
+PORTABLE = ["config", "backup", "platform", "ui/setup/logic", "ui/components/logic",
+            "ui/progress/logic", "app/logic", "ui/toolkit/Component.h"]
 WIN32 = ["platform/win32", "ui", "app"]
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')

@@ -53,6 +53,11 @@ class FakeRegistry : public Registry {
       public:
         OpenKey(FakeRegistry& owner, Key& key) : owner_(owner), key_(key) {}
         ~OpenKey() override { --owner_.openKeys; }
+        bool getString(const std::string& name, std::string& data) override {
+            if (!key_.values.count(lower(name))) return false;
+            data = key_.values[lower(name)];
+            return true;
+        }
         bool setString(const std::string& name, const std::string& data) override {
             if (key_.access != Access::Full || owner_.failWrites) return false;
             key_.values[lower(name)] = data;

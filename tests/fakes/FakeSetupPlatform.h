@@ -24,8 +24,11 @@ class FakeQuestions : public Questions {
         answers.pop_front();
         return yes;
     }
+    void tell(const std::string& caption, const std::string& text) override {
+        told.push_back({caption, text});
+    }
     std::deque<bool> answers; // true = Yes; No once they run out
-    std::vector<Asked> asked;
+    std::vector<Asked> asked, told;
 };
 
 class FakeFileOpenDialog : public FileOpenDialog {

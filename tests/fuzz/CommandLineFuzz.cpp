@@ -22,6 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(splitCommandLine(joined) == args, "quoted arguments split differently: " + line);
 
     bool backup = args.size() > 1 && (args[1] == "-s" || args[1] == "-S");
-    require((chooseStartMode(line) == StartMode::BackupRun) == backup, "start mode of " + line);
+    require((chooseStartMode(line) != StartMode::Setup) == backup, "start mode of " + line);
     return 0;
 }

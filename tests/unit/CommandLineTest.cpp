@@ -44,6 +44,8 @@ TEST(CommandLine, OnlyAnExactFirstArgumentStartsABackupRun) {
         {"talvek.exe -S", StartMode::BackupRun},
         {"talvek.exe \"-S\"", StartMode::BackupRun},
         {"talvek.exe    -s more args", StartMode::BackupRun},
+        {"talvek.exe -s jetzt", StartMode::BackupNow},
+        {"talvek.exe -s Jetzt", StartMode::BackupRun},
         {"talvek.exe", StartMode::Setup},
         {"talvek.exe -x -s", StartMode::Setup},
         {"talvek.exe /s", StartMode::Setup},

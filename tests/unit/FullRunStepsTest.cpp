@@ -42,10 +42,10 @@ struct FullRunTest : ::testing::Test {
         profile.write(kIni, s, k, v);
     }
     // One run on the given day; the view is returned for inspection.
-    std::unique_ptr<FakeProgressView> runOn(int year, int month, int day) {
+    std::unique_ptr<FakeProgressView> runOn(int year, int month, int day, bool now = false) {
         clock.setDate(year, month, day);
         auto view = std::make_unique<FakeProgressView>(&clock);
-        BackupRun engine(*view, RunPlatform{files, profile, clock});
+        BackupRun engine(*view, RunPlatform{files, profile, clock}, now);
         EXPECT_TRUE(engine.run().ok());
         return view;
     }
@@ -245,6 +245,7 @@ TEST_F(FullRunTest, ADayAlreadyRegisteredIsNeverBackedUpOrRemovedAgain) {
         const char* name;
         const char* interval;
         std::vector<int> days; // the clock's day in December 1997 at each start
+        bool now = false;      // "Jetzt sichern": due whatever the interval
     };
     // Record sets are named by the day: a second due run on a registered day would fail
     // every copy, empty the day's batch, register the day twice and later delete its copies.
@@ -253,6 +254,7 @@ TEST_F(FullRunTest, ADayAlreadyRegisteredIsNeverBackedUpOrRemovedAgain) {
         {"clock set back two days", "1", {6, 7, 8, 6}},
         {"interval 0, same day", "0", {6, 6, 6}},
         {"interval -5, back and forth", "-5", {6, 7, 6, 7}},
+        {"Jetzt sichern within the interval", "7", {6, 7, 7}, true},
     };
     for (const Case& c : cases) {
         files = FakeFileSystem();
@@ -266,7 +268,7 @@ TEST_F(FullRunTest, ADayAlreadyRegisteredIsNeverBackedUpOrRemovedAgain) {
         for (int day : c.days) {
             std::string date = (day < 10 ? "0" : "") + std::to_string(day) + ".12.97";
             bool known = std::find(registered.begin(), registered.end(), date) != registered.end();
-            auto view = runOn(1997, 12, day);
+            auto view = runOn(1997, 12, day, c.now);
             EXPECT_EQ(view->status, known ? "Eine erneute Sicherung ist noch nicht n\xF6tig."
                                           : "Es sind keine Fehler aufgetreten.")
                 << c.name << ", day " << day;

@@ -27,7 +27,7 @@ TEST_F(SetupLoad, WithoutAFileShowsTheDefaultsAndOffersTheSystemFiles) {
     EXPECT_TRUE(logic.load().ok());
     EXPECT_EQ(view.maxRecordSets(), 3);
     EXPECT_EQ(view.backupDirectory(), "C:\\Talvek95");
-    EXPECT_EQ(view.datePanel, "letzte Sicherung: N/A");
+    EXPECT_EQ(view.datePanel, "letzte Sicherung: keine");
     EXPECT_TRUE(view.batchFile());
     EXPECT_EQ(view.batchName(), "RECOVERY.BAT");
     EXPECT_TRUE(view.logFile());
@@ -73,9 +73,10 @@ TEST_F(SetupLoad, YesAppendsTheSystemFilesOfTheWindowsDirectoryAfterTheLoadedOne
 }
 
 TEST_F(SetupLoad, AfterTheFirstApplyNothingIsAskedAndOkStaysDisabled) {
+    registry.key(setup::kRunKey)->values["talvek95"] = "C:\\TALVEK\\TALVEK.EXE -s";
     loadApplied("max. Anzahl der Datens\xE4tze=7\nRecovery Directory=D:\\SAVE\n"
                 "Batchfile=0\nBatchname=R.BAT\nLogfile=2\nLogname=P.TXT\nAlleXTage=0x1F\n"
-                "Aktiv=1\n[Aktueller Datensatz]\nDatum=04.12.97\n"
+                "Aktiv=1\n[Aktueller Datensatz]\nDatum=04.12.97\n[Datens\xE4tze]\n0=04.12.97\n"
                 "[Recovery Files]\n0=A\n1=B\n3=D\n");
     EXPECT_TRUE(questions.asked.empty());
     EXPECT_FALSE(view.okEnabled()) << "change notifications while loading do not count";
@@ -151,7 +152,7 @@ TEST_F(SetupApply, FirstApplyWritesTheSampleSetupLinesAndTheAutostartEntry) {
     EXPECT_EQ(runValue(), "C:\\TALVEK\\TALVEK.EXE -s");
     EXPECT_EQ(registry.openKeys, 0) << "the Run key is closed again";
     EXPECT_FALSE(view.okEnabled());
-    EXPECT_EQ(view.datePanel, "letzte Sicherung: N/A") << "the apply leaves the date panel";
+    EXPECT_EQ(view.datePanel, "letzte Sicherung: keine") << "the apply leaves the date panel";
 }
 
 TEST_F(SetupApply, TheFirstDateIsWrittenOnlyWhileItIsMissingOrUnreadable) {
@@ -277,6 +278,12 @@ TEST_F(SetupApply, FieldsAreWrittenAsShownWhetherEnabledOrNot) {
 }
 
 TEST_F(SetupApply, AutostartCases) {
+    using Access = FakeRegistry::Access;
+    const char* const path = "C:\\TALVEK\\TALVEK.EXE";
+    const char* const command = "C:\\TALVEK\\TALVEK.EXE -s";
+    const char* const refused = "Konnte Daten f\xFCr 'Talvek95' nicht setzen";
+    const char* const otherCase = "c:\\talvek\\talvek.exe -s";
+    const Access none = Access::None;
     struct Case {
         const char* name;
         bool appliedBefore, checked;
@@ -284,6 +291,12 @@ TEST_F(SetupApply, AutostartCases) {
         bool asked, active;
         const char* module = "C:\\TALVEK\\TALVEK.EXE";
         const char* runValue = "C:\\TALVEK\\TALVEK.EXE -s";
+        // At load ("Aktiv" as checked): whether the box says the Run value would not start this
+        // program; the value (none when null) and the key's access; the apply's error.
+        bool told = false;
+        const char* before = "old";
+        Access access = Access::Full;
+        const char* error = nullptr;
     } cases[] = {
         {"first apply, unchecked, Yes", false, false, {true}, true, true},
         // Unquoted, Windows would split the path at the blank and open the setup dialog.
@@ -294,55 +307,54 @@ TEST_F(SetupApply, AutostartCases) {
          false,
          true,
          "C:\\Eigene Dateien\\Talvek\\talvek.exe",
-         "\"C:\\Eigene Dateien\\Talvek\\talvek.exe\" -s"},
+         "\"C:\\Eigene Dateien\\Talvek\\talvek.exe\" -s",
+         true},
         {"first apply, unchecked, No", false, false, {false}, true, false},
         {"first apply, checked", false, true, {}, false, true},
         {"later apply, unchecked", true, false, {true}, false, false},
-        {"later apply, checked", true, true, {}, false, true},
+        {"later, another program", true, true, {}, false, true, path, command, true},
+        {"the Run value gone", true, true, {}, false, true, path, command, true, nullptr},
+        {"other letters", true, true, {}, false, true, path, command, false, otherCase},
+        {"no Run key", true, true, {}, false, true, path, command, true, nullptr, none, refused},
+        {"no key, unchecked", true, false, {}, false, false, path, command, false, nullptr, none},
     };
     for (const Case& c : cases) {
         FakeProfile freshProfile;
         FakeRegistry freshRegistry;
         freshRegistry.addKey(setup::kRunKey);
-        ASSERT_TRUE(freshRegistry.openLocalMachine(setup::kRunKey)->setString("TALVEK95", "old"));
+        if (c.before) freshRegistry.key(setup::kRunKey)->values["talvek95"] = c.before;
+        freshRegistry.key(setup::kRunKey)->access = c.access;
         FakeQuestions freshQuestions;
         FakeSetupView fresh;
         SetupLogic freshLogic{fresh, SetupPlatform{freshProfile, freshRegistry, freshQuestions,
                                                    openDialog, folders, system, clock}};
         fresh.logic = &freshLogic;
-        if (c.appliedBefore) freshProfile.load(kIni, "[Einstellungen]\nfirstrun=1\n");
+        if (c.appliedBefore)
+            freshProfile.load(kIni, std::string("[Einstellungen]\nfirstrun=1\nAktiv=") +
+                                        (c.checked ? "1\n" : "0\n"));
         freshQuestions.answers = {false};
-        EXPECT_TRUE(freshLogic.load().ok());
-        fresh.setActive(c.checked);
         system.module = c.module;
+        EXPECT_TRUE(freshLogic.load().ok());
+        EXPECT_EQ(freshQuestions.told.size(), c.told ? 1u : 0u) << c.name;
+        // Told, ok is enabled so that one apply repairs the entry.
+        EXPECT_EQ(fresh.okEnabled(), c.told || !c.appliedBefore) << c.name;
+        fresh.setActive(c.checked);
         freshQuestions.asked.clear();
         freshQuestions.answers = c.answers;
-        EXPECT_TRUE(freshLogic.apply().ok());
+        AppError applied = freshLogic.apply();
+        EXPECT_EQ(applied.text(), c.error ? c.error : "") << c.name;
         EXPECT_EQ(freshQuestions.asked.size(), c.asked ? 1u : 0u) << c.name;
         EXPECT_EQ(fresh.active(), c.active) << c.name;
         EXPECT_EQ(freshProfile.read(kIni, "Einstellungen", "Aktiv", "", 1024), c.active ? "1" : "0")
             << c.name;
         EXPECT_EQ(freshProfile.read(kIni, "Einstellungen", "firstrun", "", 1024), "1") << c.name;
-        EXPECT_EQ(freshRegistry.hasValue(setup::kRunKey, "Talvek95"), c.active) << c.name;
-        if (c.active) {
+        EXPECT_EQ(fresh.okEnabled(), applied.failed()) << c.name;
+        EXPECT_EQ(freshRegistry.hasValue(setup::kRunKey, "Talvek95"), c.active && !c.error)
+            << c.name;
+        if (c.active && !c.error) {
             EXPECT_EQ(freshRegistry.value(setup::kRunKey, "Talvek95"), c.runValue) << c.name;
         }
-        EXPECT_FALSE(fresh.okEnabled()) << c.name;
     }
-}
-
-TEST_F(SetupApply, ARunKeyThatCannotBeOpenedIsPassedOverSilently) {
-    FakeRegistry empty; // no Run key at all
-    SetupLogic other{view,
-                     SetupPlatform{profile, empty, questions, openDialog, folders, system, clock}};
-    view.logic = &other;
-    profile.load(kIni, "[Einstellungen]\nfirstrun=1\nAktiv=1\n");
-    EXPECT_TRUE(other.load().ok());
-    view.setOkEnabled(true);
-    EXPECT_TRUE(other.apply().ok());
-    EXPECT_EQ(empty.opens, 1);
-    EXPECT_EQ(empty.key(setup::kRunKey), nullptr) << "opening never creates the key";
-    EXPECT_FALSE(view.okEnabled());
 }
 
 TEST_F(SetupApply, ARunKeyOpenedForReadingOnlyReportsTheRegistryError) {

@@ -135,6 +135,23 @@ TEST_F(ProgressWindow, DetailsUnfoldAndFoldTheLog) {
     EXPECT_EQ(bench::clientSize(form).cy, 269);
 }
 
+TEST_F(ProgressWindow, ALongFailureKeepsTheNameOnTheStatusLineAndIsWholeInTheLog) {
+    const std::string missing = std::string(kTestRoot) +
+                                "\\Eigene Dateien\\Programme mit langen Namen\\Einstellungen "
+                                "und Vorlagen\\Noch ein Ordner\\WICHTIG.INI";
+    bench::writeFile(bench::iniPath(), dueConfiguration(0) + "1=" + missing + "\r\n");
+    HWND form = startRun();
+    ASSERT_NE(form, nullptr);
+    HWND box = bench::waitForMessageBox(process.pid(), bench::kProgramTimeout);
+    ASSERT_NE(box, nullptr) << "a failed copy ends the run with its box";
+    bench::answerMessageBox(box, IDOK);
+    HWND memo = bench::children(form).front();
+    EXPECT_TRUE(bench::waitUntil(
+        [&] { return bench::text(memo).find(missing + " konnte nicht") != std::string::npos; },
+        bench::kProgramTimeout));
+    bench::screenshot(form, "progress-long-status"); // the status line shortens its path
+}
+
 TEST_F(ProgressWindow, OnlyAnExactSwitchStartsARun) {
     HWND form = startRun("\"-S\"");
     EXPECT_NE(form, nullptr) << "the quotes are dropped";

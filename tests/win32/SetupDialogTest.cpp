@@ -157,7 +157,7 @@ TEST_F(SetupDialog, FirstStartShowsTheDefaultsOffersTheSystemFilesAndAppliesTheS
     EXPECT_EQ(bench::text(d.logname), "PROTOCOL.TXT");
     EXPECT_EQ(bench::text(d.alleXTage), "1");
     EXPECT_FALSE(checked(d.aktivate));
-    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: N/A");
+    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: keine");
     EXPECT_EQ(d.hint(), "");
     EXPECT_EQ(listLines(d.list), systemFiles());
     EXPECT_TRUE(IsWindowEnabled(d.ok));
@@ -226,23 +226,35 @@ TEST_F(SetupDialog, NoToTheOfferLeavesTheListEmptyButOkEnabled) {
     EXPECT_FALSE(bench::exists(bench::iniPath()));
 }
 
-TEST_F(SetupDialog, LaterApplyWithAktivateUncheckedDeletesTheAutostartAndAsksNothing) {
+TEST_F(SetupDialog, AnAutostartWithoutItsRunValueIsToldAndRepairedThenUncheckedItIsDeleted) {
     writeApplied("Aktiv=1\r\n[Aktueller Datensatz]\r\nDatum=01.12.97\r\n");
-    setRunValue("C:\\OLD\\TALVEK.EXE -s");
-    HWND form = start();
+    process = bench::startTalvek("");
+    HWND box = bench::waitForMessageBox(process.pid(), bench::kProgramTimeout);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(bench::text(box), "Talvek 95");
+    EXPECT_EQ(bench::messageBoxText(box),
+              "Talvek 95 wird beim Windows-Start nicht aufgerufen: der Eintrag in der "
+              "Registrierung fehlt oder nennt ein anderes Programm.\n\r"
+              "Klicken Sie auf Übernehmen, um ihn neu einzutragen.");
+    bench::screenshot(box, "setup-autostart-missing");
+    bench::answerMessageBox(box, IDOK);
+    HWND form = bench::waitForWindow(process.pid(), "TSetupForm", "Talvek 95 - Setup",
+                                     bench::kProgramTimeout);
     ASSERT_NE(form, nullptr);
     Dialog d(form);
     ASSERT_TRUE(d.complete());
-    EXPECT_FALSE(IsWindowEnabled(d.ok)) << "loading does not count as a change";
     EXPECT_TRUE(checked(d.aktivate));
-    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: 01.12.97");
+    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: keine") << "no record set yet";
+    bench::click(d.ok);
+    ASSERT_TRUE(waitEnabled(d.ok, false, 10000)) << "ok is enabled: one apply repairs it";
+    bool present = false;
+    EXPECT_EQ(runValue(&present), bench::talvekPath() + " -s");
 
-    bench::click(d.aktivate);
+    bench::click(d.aktivate); // unchecked, a later apply deletes the entry and asks nothing
     ASSERT_TRUE(waitEnabled(d.ok, true, 5000));
     bench::click(d.ok);
     ASSERT_TRUE(waitEnabled(d.ok, false, 10000));
     EXPECT_TRUE(noMessageBox(process.pid(), 500));
-    bool present = true;
     runValue(&present);
     EXPECT_FALSE(present);
     std::vector<std::string> lines = iniLines();
@@ -470,10 +482,12 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
                    crcText(crc32(bench::readFile(original))) + "\r\n";
     }
     writeApplied("Recovery Directory=" + std::string(kTestRoot) +
-                 "\r\n[Datens\xE4tze]\r\n0=" + date + "\r\n" + section);
+                 "\r\n[Aktueller Datensatz]\r\nDatum=" + date + "\r\n[Datens\xE4tze]\r\n0=" + date +
+                 "\r\n" + section);
     HWND form = start();
     ASSERT_NE(form, nullptr);
     Dialog d(form);
+    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: " + date + " (vor 3 Tagen)");
     clickTab(d.tabs, 2);
     HWND sets = nullptr;
     for (HWND child : bench::children(form)) {
@@ -512,6 +526,39 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
         5000))
         << listLines(sets).front();
     bench::screenshot(form, "setup-page3-record-sets");
+}
+
+TEST_F(SetupDialog, JetztSichernMakesTodaysRecordSetWhenNoneIsDue) {
+    CreateDirectoryA(kTestRoot, nullptr);
+    const std::string source = std::string(kTestRoot) + "\\source.ini";
+    bench::writeFile(source, "[x]\r\n");
+    // The last backup was yesterday and one is made every seven days: none is due.
+    writeApplied("Recovery Directory=" + std::string(kTestRoot) + "\r\nAlleXTage=7\r\n[Aktueller " +
+                 "Datensatz]\r\nDatum=" + daysAgo(1) + "\r\n[Recovery Files]\r\n0=" + source);
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    clickTab(d.tabs, 2);
+    HWND now = bench::findChild(form, "Button", "&Jetzt sichern");
+    ASSERT_NE(now, nullptr);
+    typeText(d.batchname, "RECOVERY.BAT");
+    // Disabled, the button gets no mouse moves: the page under it shows why.
+    PostMessageA(GetParent(now), WM_MOUSEMOVE, 0, MAKELPARAM(331, 187));
+    bench::pump(200);
+    EXPECT_EQ(d.hint(), "Zuerst die Änderungen übernehmen, dann sichern.");
+    bench::click(d.ok);
+    ASSERT_TRUE(waitEnabled(now, true, 10000)) << "enabled once the changes are applied";
+    bench::screenshot(form, "setup-page3-backup-now");
+
+    bench::click(now);
+    bench::click(now); // while the run goes, a second click does nothing
+    const std::string today = daysAgo(0);
+    HWND sets = bench::findChild(GetParent(now), "ListBox", ""); // the page's list
+    ASSERT_TRUE(bench::waitUntil([&] { return !listLines(sets).empty(); }, bench::kProgramTimeout))
+        << "the page shows the list anew once the run has ended";
+    EXPECT_EQ(listLines(sets), std::vector<std::string>{today + "\t1 Datei\t\t"});
+    EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: " + today + " (heute)");
+    EXPECT_FALSE(IsWindowEnabled(now)) << "today's record set is registered";
 }
 
 TEST_F(SetupDialog, TheFirstSetupMakesTheNextBackupRunDue) {

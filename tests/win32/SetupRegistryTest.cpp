@@ -31,6 +31,8 @@ TEST_F(SetupRegistry, StringsAreStoredWithTheirZeroAndDeletedAgain) {
         ASSERT_NE(key, nullptr);
         EXPECT_TRUE(key->setString("Talvek95", "C:\\TALVEK\\TALVEK.EXE -s"));
         EXPECT_TRUE(key->setString("Talvek95", "C:\\NEU.EXE -s")) << "replaces the earlier one";
+        std::string data;
+        EXPECT_TRUE(key->getString("TALVEK95", data) && data == "C:\\NEU.EXE -s") << data;
     } // closed here
 
     HKEY read = nullptr;

@@ -4,6 +4,7 @@
 
 #include "backup/BackupRun.h"
 #include "platform/win32/Win32Platform.h"
+#include "ui/progress/logic/StatusText.h"
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/Controls.h"
 
@@ -27,7 +28,8 @@ const char* const kStepCaptions[6] = {"Einstellungen laden",
 const int kTitleLeft = 4, kTitleTop = 16, kTitleWidth = 39, kTitleHeight = 188;
 const int kMarkLeft = 56, kLabelLeft = 88, kFirstMarkTop = 16, kRowStep = 32, kMarkSize = 25;
 // The status line: one line at its top; a longer text wraps upwards into the room between
-// the last step and the buttons, so no reason is ever cut at the window's edge.
+// the last step and the buttons, so no reason is ever cut at the window's edge. What does
+// not fit there loses the middle of a path (fitStatusText).
 const int kStatusLeft = 56, kStatusTop = 216, kStatusRight = TForm1::kClientWidth - 4;
 const int kStatusHighest = 202, kStatusBottom = 238;
 const UINT kStatusWrap = DT_LEFT | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL;
@@ -74,7 +76,7 @@ const ControlRow<TForm1> TForm1::kLayout[] = {
      &TForm1::detailsb_},
 };
 
-TForm1::TForm1() {
+TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
     Application& app = Application::instance();
     HINSTANCE inst = app.hinstance();
     registerClass(kClassName, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
@@ -148,19 +150,25 @@ void TForm1::paint(HDC dc) {
     }
     SelectGuard font(dc, statusFont_.get());
     SetTextColor(dc, statusColor_);
+    // Cut at the room's edge, a long text would lose the file's name and what happened to it.
+    const std::string shown = fitStatusText(status_, [dc](const std::string& text) {
+        RECT r{kStatusLeft, kStatusHighest, kStatusRight, kStatusBottom};
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, kStatusWrap | DT_CALCRECT);
+        return r.bottom - r.top <= kStatusBottom - kStatusHighest && r.right <= kStatusRight;
+    });
     SIZE extent{};
-    const int length = static_cast<int>(status_.size());
-    GetTextExtentPoint32A(dc, status_.c_str(), length, &extent);
+    const int length = static_cast<int>(shown.size());
+    GetTextExtentPoint32A(dc, shown.c_str(), length, &extent);
     if (kStatusLeft + extent.cx <= kStatusRight) {
-        TextOutA(dc, kStatusLeft, kStatusTop, status_.c_str(), length);
+        TextOutA(dc, kStatusLeft, kStatusTop, shown.c_str(), length);
         return;
     }
     RECT r{kStatusLeft, kStatusTop, kStatusRight, kStatusBottom};
-    DrawTextA(dc, status_.c_str(), length, &r, kStatusWrap | DT_CALCRECT);
+    DrawTextA(dc, shown.c_str(), length, &r, kStatusWrap | DT_CALCRECT);
     int height = r.bottom - r.top;
     r = RECT{kStatusLeft, kStatusBottom - height, kStatusRight, kStatusBottom};
     if (r.top < kStatusHighest) r.top = kStatusHighest;
-    DrawTextA(dc, status_.c_str(), length, &r, kStatusWrap);
+    DrawTextA(dc, shown.c_str(), length, &r, kStatusWrap);
 }
 
 void TForm1::markStep(int step, StepMark mark) {
@@ -244,7 +252,7 @@ AppError TForm1::FormActivate() {
     static Win32FileSystem files;
     static Win32Profile profile;
     static Win32Clock clock;
-    run_ = std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock});
+    run_ = std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock}, backupNow_);
     const AppError error = run_->run();
     flushLog(); // before the error box: the box shows what the run logged so far
     return error;

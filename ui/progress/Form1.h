@@ -22,7 +22,8 @@ class TForm1 : public Window, public ProgressView {
     static constexpr int kDetailsHeight = 329;
 
     // Creates and shows the window; when a control cannot be made, creationError() says why.
-    TForm1();
+    // `backupNow`: the run is due whatever the interval.
+    explicit TForm1(bool backupNow = false);
     ~TForm1() override;
     const AppError& creationError() const { return creationError_; }
 
@@ -55,6 +56,7 @@ class TForm1 : public Window, public ProgressView {
     std::string status_;
     COLORREF statusColor_ = RGB(255, 0, 0);
     bool activated_ = false;
+    bool backupNow_;
     bool hasLog_ = false;
     std::string pendingLog_; // lines not yet handed to the box
     void flushLog();

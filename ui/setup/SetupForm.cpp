@@ -48,7 +48,10 @@ TSetupForm::TSetupForm()
     : logic_(*this,
              SetupPlatform{profile_, registry_, questions_, openDialog_, *this, system_, clock_}),
       shell_([] { return Application::instance().handle(); }),
-      recordSets_(*this, profile_, system_, files_, shell_) {
+      processes_([](KernelHandle process, std::function<void()> ended) {
+          Application::instance().watch(std::move(process), std::move(ended));
+      }),
+      recordSets_(*this, profile_, system_, files_, shell_, clock_, processes_) {
     Application& app = Application::instance();
     registerClass(kClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                   LoadIconA(app.hinstance(), MAKEINTRESOURCEA(1)));
@@ -81,9 +84,17 @@ void TSetupForm::connectHandlers() {
         (this->*hint.first).setOnMouseMove([this, source = hint.second] {
             logic_.mouseMove(source);
         });
-    places_[kPanel2]->onMouseMove = [this] { logic_.mouseMove(HintSource::Panel2); };
-    places_[kPanel1]->onMouseMove = [this] { logic_.mouseMove(HintSource::Panel1); };
-    places_[kAboutPage]->onMouseMove = [this] { logic_.mouseMove(HintSource::Logo); };
+    places_[kPanel2]->onMouseMove = [this](POINT) { logic_.mouseMove(HintSource::Panel2); };
+    places_[kPanel1]->onMouseMove = [this](POINT) { logic_.mouseMove(HintSource::Panel1); };
+    places_[kAboutPage]->onMouseMove = [this](POINT) { logic_.mouseMove(HintSource::Logo); };
+    // Disabled, the button's mouse moves reach the page: its hint says why it is disabled.
+    backupNow_.setOnMouseMove([this] { recordSets_.backupNowMouseMove(); });
+    places_[kRecordSetsPage]->onMouseMove = [this](POINT at) {
+        RECT r;
+        GetWindowRect(backupNow_.hwnd(), &r);
+        MapWindowPoints(nullptr, places_[kRecordSetsPage]->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        if (PtInRect(&r, at)) recordSets_.backupNowMouseMove();
+    };
     places_[kAboutPage]->onPaint = [this](HDC dc) { paintLogo(dc); };
     UrlLabel1_->OnMouseMove = [this](TComponent&, int, int) {
         logic_.mouseMove(HintSource::MailLink);
@@ -119,6 +130,7 @@ void TSetupForm::connectHandlers() {
     compare_.onClick = [this] { return recordSets_.compareClick(); };
     keep_.onClick = [this] { return recordSets_.keepClick(); };
     protocol_.onClick = [this] { return recordSets_.protocolClick(); };
+    backupNow_.onClick = [this] { return recordSets_.backupNowClick(); };
     Label7_.onColor = [](HDC dc) {
         SetTextColor(dc, kGrey);
         SetBkMode(dc, TRANSPARENT);

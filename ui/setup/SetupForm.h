@@ -8,6 +8,7 @@
 
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemInfo.h"
@@ -121,6 +122,7 @@ class TSetupForm : public Window, private SetupView, private FolderChooser, priv
     int selectedRecordSet() override;
     void setRecordSetButtons(bool enabled, bool kept) override;
     void showRecordSetReport(const std::string& text) override;
+    void setBackupNowEnabled(bool enabled) override;
 
     // The platform behind the logic.
     Win32Profile profile_;
@@ -132,6 +134,7 @@ class TSetupForm : public Window, private SetupView, private FolderChooser, priv
     SetupLogic logic_;
     Win32FileSystem files_;
     Win32Shell shell_;
+    Win32Processes processes_;
     RecordSetsPage recordSets_;
     AppError creationError_;
 
@@ -143,7 +146,7 @@ class TSetupForm : public Window, private SetupView, private FolderChooser, priv
     Control recfileslist_, add_, delete_;
     Control Edit1_, Browse_, Maxdatedit_, MaxdateditArrows_, AlleXTage_, AlleXTageArrows_;
     Control Batchfile_, batchname_, logtxt_, logname_;
-    Control recordsetlist_, check_, compare_, keep_, protocol_;
+    Control recordsetlist_, check_, compare_, keep_, protocol_, backupNow_;
     Control Label7_;
     Control aktivate_, Cancel_, ok_, StatusBar1_;
     SpinField maxDat_{Maxdatedit_, MaxdateditArrows_, kMaxRecordSetsRange};

@@ -105,6 +105,7 @@ void TSetupForm::setOkEnabled(bool enabled) {
     // A button that loses its enabled state while focused would leave the keyboard nowhere.
     if (!enabled && ok_.focused()) SetFocus(GetNextDlgTabItem(hwnd(), ok_.hwnd(), FALSE));
     ok_.setEnabled(enabled);
+    recordSets_.changesPending(enabled);
 }
 
 void TSetupForm::setDatePanel(const std::string& text) {
@@ -146,6 +147,11 @@ void TSetupForm::setRecordSetButtons(bool enabled, bool kept) {
     for (Control* button : {&check_, &compare_, &keep_, &protocol_})
         button->setEnabled(enabled);
     keep_.setText(kept ? "&Freigeben" : "&Behalten");
+}
+
+void TSetupForm::setBackupNowEnabled(bool enabled) {
+    if (!enabled && backupNow_.focused()) SetFocus(recordsetlist_.hwnd());
+    backupNow_.setEnabled(enabled);
 }
 
 void TSetupForm::showRecordSetReport(const std::string& text) {

@@ -25,6 +25,21 @@ const int kFit = kFitText;
 
 using F = TSetupForm;
 
+// The status bar draws a panel's text inside its border and a few pixels in from it.
+const int kPanelTextInset = 3;
+
+// The date panel holds its widest text in the status bar's font; the hint panel follows it.
+int datePanelWidth(HWND statusBar, HFONT font) {
+    WindowDC dc(statusBar);
+    SelectGuard select(dc.get(), font);
+    SIZE text{};
+    GetTextExtentPoint32A(dc.get(), setup::kWidestDatePanel, lstrlenA(setup::kWidestDatePanel),
+                          &text);
+    int borders[3] = {}; // horizontal, vertical, between panels
+    SendMessageA(statusBar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    return text.cx + 2 * (borders[0] + kPanelTextInset) + borders[2];
+}
+
 // The pages and panels. A page takes the area the notebook leaves for it (no size here).
 struct PlaceLayout {
     F::Place parent;
@@ -120,6 +135,9 @@ const ControlRow<TSetupForm> TSetupForm::kLayout[] = {
     {{"protocol", "BUTTON", "Pro&tokoll", 328, 120, 121, 25, kButton | WS_DISABLED, 0,
       kRecordSetsPage, kPageFont},
      &F::protocol_},
+    {{"backupNow", "BUTTON", "&Jetzt sichern", 328, 184, 121, 25, kButton | WS_DISABLED, 0,
+      kRecordSetsPage, kPageFont},
+     &F::backupNow_},
     {{"recordsetlist", "LISTBOX", "", 8, 24, 313, 185,
       LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_USETABSTOPS | WS_VSCROLL |
           WS_TABSTOP,
@@ -168,7 +186,7 @@ AppError TSetupForm::createControls() {
     recordsetlist_.send(LB_SETTABSTOPS, 3, reinterpret_cast<LPARAM>(tabs));
     maxDat_.bind();
     alleXTage_.bind();
-    int parts[2] = {150, -1};
+    int parts[2] = {datePanelWidth(StatusBar1_.hwnd(), fonts_[kFormFont].get()), -1};
     StatusBar1_.send(SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
     StatusBar1_.send(SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("Talvek 95"));
     StatusBar1_.send(SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));

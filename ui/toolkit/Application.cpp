@@ -37,15 +37,40 @@ void Application::setTitle(const std::string& title) {
     if (window_) SetWindowTextA(window_, title.c_str());
 }
 
+void Application::watch(KernelHandle handle, std::function<void()> signalled) {
+    watched_ = std::move(handle);
+    signalled_ = std::move(signalled);
+}
+
+void Application::dispatch(MSG& msg) {
+    HWND top = main_;
+    if (top && IsDialogMessageA(top, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
 int Application::run() {
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        HWND top = main_;
-        if (top && IsDialogMessageA(top, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+    for (;;) {
+        if (!watched_) {
+            if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return 0;
+            dispatch(msg);
+            continue;
+        }
+        // The wait wakes only for messages that came after the last look: take them all first.
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) return 0;
+            dispatch(msg);
+        }
+        HANDLE handle = watched_.get();
+        if (handle &&
+            MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0) {
+            watched_.reset();
+            std::function<void()> signalled = std::move(signalled_);
+            signalled_ = nullptr;
+            if (signalled) signalled();
+        }
     }
-    return 0;
 }
 
 std::string withFullStop(const std::string& text) {

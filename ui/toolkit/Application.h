@@ -3,9 +3,11 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "config/Error.h"
+#include "platform/win32/Handles.h"
 
 namespace talvek::ui {
 
@@ -27,6 +29,10 @@ class Application {
 
     // Runs the message loop until a quit request; returns the exit code 0.
     int run();
+    // While the handle is not signalled the loop waits on it beside the messages; once it is,
+    // the loop closes it and calls `signalled` (outside any other handler). One at a time: a
+    // new one replaces the one before.
+    void watch(KernelHandle handle, std::function<void()> signalled);
     void terminate() { PostQuitMessage(0); }
 
     // The error box: caption = title, error icon, OK; a full stop is appended when the text's
@@ -39,11 +45,14 @@ class Application {
 
   private:
     Application() = default;
+    void dispatch(MSG& msg);
     HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;
     HWND main_ = nullptr;
     std::string title_;
     HCURSOR cursors_[32] = {};
+    KernelHandle watched_;
+    std::function<void()> signalled_;
 };
 
 std::string withFullStop(const std::string& text);

@@ -1,5 +1,7 @@
 #include "ui/toolkit/Panel.h"
 
+#include <windowsx.h>
+
 #include "ui/toolkit/Handles.h"
 
 namespace talvek::ui {
@@ -19,7 +21,7 @@ Panel::Panel(HWND parent, int x, int y, int width, int height, Look look, DWORD 
 Reply Panel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MOUSEMOVE:
-        if (onMouseMove) onMouseMove();
+        if (onMouseMove) onMouseMove(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_ERASEBKGND:
         if (onPaint) return 1; // the picture covers everything

@@ -15,7 +15,9 @@ class Panel : public Window {
     Panel(HWND parent, int x, int y, int width, int height, Look look, DWORD extraStyle = 0,
           DWORD exStyle = 0);
 
-    std::function<void()> onMouseMove;
+    // The pointer over the free area, or over a disabled control (which the platform does not
+    // tell), in the panel's client coordinates.
+    std::function<void(POINT at)> onMouseMove;
     // Paints the free area instead of the plain button-face background.
     std::function<void(HDC dc)> onPaint;
 

@@ -30,8 +30,62 @@ void RecordSetsPage::refresh() {
     if (!file.empty()) {
         TIniFile ini(profile_, file);
         sets_ = listRecordSets(ini);
+        view_.setDatePanel(lastBackupText(ini, dateOf(clock_.now())));
     }
     showRows();
+    showBackupNow();
+}
+
+bool RecordSetsPage::todayRegistered() {
+    const std::string today = formatDateText(dateOf(clock_.now()));
+    for (const RecordSetSummary& set : sets_)
+        if (set.date == today) return true;
+    return false;
+}
+
+RecordSetsPage::BackupNow RecordSetsPage::backupNowState() {
+    if (running_) return BackupNow::Running;
+    // Record sets are named by the day: the run would find today's and not be due.
+    if (todayRegistered()) return BackupNow::DoneToday;
+    // The run reads the configuration file, not what the dialog shows.
+    if (changesPending_) return BackupNow::ChangesPending;
+    return BackupNow::Ready;
+}
+
+void RecordSetsPage::showBackupNow() {
+    view_.setBackupNowEnabled(backupNowState() == BackupNow::Ready);
+}
+
+void RecordSetsPage::backupNowMouseMove() {
+    switch (backupNowState()) {
+    case BackupNow::Ready:
+        return view_.setHint(setup::kBackupNowReady);
+    case BackupNow::Running:
+        return view_.setHint(setup::kBackupNowRunning);
+    case BackupNow::DoneToday:
+        return view_.setHint(setup::kBackupNowDoneToday);
+    case BackupNow::ChangesPending:
+        return view_.setHint(setup::kBackupNowPending);
+    }
+}
+
+void RecordSetsPage::changesPending(bool pending) {
+    changesPending_ = pending;
+    showBackupNow();
+}
+
+AppError RecordSetsPage::backupNowClick() {
+    if (running_) return AppError();
+    refresh(); // a run at the Windows start may have made today's set meanwhile
+    if (backupNowState() != BackupNow::Ready) return AppError();
+    if (!processes_.start(backupNowCommand(system_.modulePath()), [this] {
+            running_ = false;
+            refresh();
+        }))
+        return AppError("Die Sicherung konnte nicht gestartet werden.");
+    running_ = true;
+    showBackupNow();
+    return AppError();
 }
 
 void RecordSetsPage::showRows() {

@@ -71,9 +71,22 @@ std::string folderPart(const std::string& path) {
     return pos == std::string::npos ? std::string() : path.substr(0, pos + 1);
 }
 
+std::string lastBackupText(TIniFile& ini, const Date& today) {
+    // Before the first record set, "Datum" holds the date the first apply made up so that
+    // the first run is due: no backup was made then.
+    if (ini.ReadList(keys::kRecordList).empty())
+        return std::string(setup::kDatePanelPrefix) + "keine";
+    std::string last = ini.ReadText(keys::kCurrentRecord, keys::kDate, "N/A");
+    return setup::kDatePanelPrefix + last + setup::backupAge(last, today);
+}
+
 std::string autostartCommand(const std::string& modulePath) {
     if (modulePath.find(' ') == std::string::npos) return modulePath + " -s";
     return "\"" + modulePath + "\" -s";
+}
+
+std::string backupNowCommand(const std::string& modulePath) {
+    return autostartCommand(modulePath) + " jetzt";
 }
 
 AppError SetupLogic::configurationFile(std::string& path) {
@@ -102,9 +115,7 @@ AppError SetupLogic::load() {
         view_.setMaxRecordSets(
             kMaxRecordSetsRange.clamp(ini.ReadNumber(kSettings, kMaxRecordSets, 3)));
         view_.setBackupDirectory(ini.ReadText(kSettings, kRecoveryDirectory, "C:\\Talvek95"));
-        std::string last = ini.ReadText(kCurrentRecord, kDate, "N/A");
-        view_.setDatePanel(setup::kDatePanelPrefix + last +
-                           setup::backupAge(last, dateOf(platform_.clock.now())));
+        view_.setDatePanel(lastBackupText(ini, dateOf(platform_.clock.now())));
         view_.setBatchFile(ini.ReadFlag(kSettings, kBatchFile, true));
         view_.setBatchName(ini.ReadText(kSettings, kBatchName, "RECOVERY.BAT"));
         view_.setLogFile(ini.ReadFlag(kSettings, kLogFile, true));
@@ -133,7 +144,21 @@ AppError SetupLogic::load() {
                 if (platform_.system.fileExists(path)) TALVEK_TRY(append(path));
         }
     }
+    // A cleaner tool may have removed the entry, or the program moved: the dialog must not
+    // say active while no backup is made. One apply writes the entry anew.
+    if (view_.active() && !autostartInPlace()) {
+        platform_.questions.tell(setup::kTitle, setup::autostartMissingText());
+        view_.setOkEnabled(true);
+    }
     return AppError();
+}
+
+bool SetupLogic::autostartInPlace() {
+    std::unique_ptr<RegistryKey> key = platform_.registry.openLocalMachine(setup::kRunKey);
+    std::string command;
+    // Windows finds the program whatever the case of its path.
+    return key && key->getString(setup::kRunValue, command) &&
+           sameIgnoringCase(command, autostartCommand(platform_.system.modulePath()));
 }
 
 AppError SetupLogic::apply() {
@@ -225,11 +250,12 @@ bool SetupLogic::fitsIntoIniFile(TIniFile& ini, const std::string& directory) {
 
 AppError SetupLogic::updateAutostart() {
     std::unique_ptr<RegistryKey> key = platform_.registry.openLocalMachine(setup::kRunKey);
-    if (!key) return AppError(); // a Run key that cannot be opened is passed over silently
+    // Without the key no backup would ever start: that is no silent matter. Unchecked,
+    // there is nothing to delete.
+    if (!key) return view_.active() ? AppError(setup::runValueRefused()) : AppError();
     if (view_.active()) {
         if (!key->setString(setup::kRunValue, autostartCommand(platform_.system.modulePath())))
-            return AppError(std::string("Konnte Daten für '") + setup::kRunValue +
-                            "' nicht setzen");
+            return AppError(setup::runValueRefused());
     } else {
         key->deleteValue(setup::kRunValue);
     }

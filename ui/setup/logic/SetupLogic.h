@@ -38,6 +38,8 @@ class SetupLogic {
     AppError configurationFile(std::string& path);
     AppError append(const std::string& path);
     AppError updateAutostart();
+    // The Run value holds the command line an apply would write.
+    bool autostartInPlace();
     // The protocol and the batch switched on must not take a listed file's name.
     AppError checkRecordFileNames();
     // Whether the configuration file stays within the 64 KB Windows 95 reads of it.
@@ -53,8 +55,13 @@ class SetupLogic {
 // The folder part of a path: up to and including its last backslash or colon.
 std::string folderPart(const std::string& path);
 
+// The date panel: the last backup with its age, "keine" while no record set is registered.
+std::string lastBackupText(TIniFile& ini, const Date& today);
+
 // The Run value that starts a backup run at every Windows start. A path with a blank is
 // quoted, or Windows would split it there and start the setup dialog instead.
 std::string autostartCommand(const std::string& modulePath);
+// The same run started from the setup's "Jetzt sichern": due whatever the interval.
+std::string backupNowCommand(const std::string& modulePath);
 
 } // namespace talvek

@@ -52,6 +52,18 @@ std::string autostartText() {
     });
 }
 
+std::string autostartMissingText() {
+    return joinMessageLines({
+        "Talvek 95 wird beim Windows-Start nicht aufgerufen: der Eintrag in der Registrierung "
+        "fehlt oder nennt ein anderes Programm.",
+        "Klicken Sie auf Übernehmen, um ihn neu einzutragen.",
+    });
+}
+
+std::string runValueRefused() {
+    return std::string("Konnte Daten für '") + kRunValue + "' nicht setzen";
+}
+
 std::vector<std::string> systemFiles(const std::string& windowsDirectory) {
     // The DOS start-up files always live on drive C, wherever Windows is installed.
     return {"C:\\AUTOEXEC.BAT",

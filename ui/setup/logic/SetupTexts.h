@@ -8,13 +8,22 @@
 namespace talvek::setup {
 
 inline constexpr const char* kCaption = "Talvek 95 - Setup";
+inline constexpr const char* kTitle = "Talvek 95";
 inline constexpr const char* kVersion = "1.1";
 inline constexpr const char* kVersionLabel = "v 1.1";
 inline constexpr const char* kFolderTitle = "Talvek 95 - Sicherungsverzeichnis :";
 inline constexpr const char* kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr const char* kRunValue = "Talvek95";
 inline constexpr const char* kDatePanelPrefix = "letzte Sicherung: ";
+// The date panel is sized to hold this text.
+inline constexpr const char* kWidestDatePanel = "letzte Sicherung: 06.12.97 (vor 12 Tagen)";
 inline constexpr const char* kLineRefused = "Zeile kann nicht eingefügt werden";
+
+// The hints of "Jetzt sichern", by its state.
+inline constexpr const char* kBackupNowReady = "Hier klicken um die Dateien jetzt zu sichern.";
+inline constexpr const char* kBackupNowRunning = "Die Sicherung läuft.";
+inline constexpr const char* kBackupNowDoneToday = "Der Datensatz von heute ist schon angelegt.";
+inline constexpr const char* kBackupNowPending = "Zuerst die Änderungen übernehmen, dann sichern.";
 
 inline constexpr const char* kMailAddress = "talvek95@example.org";
 inline constexpr const char* kHomepage = "www.example.org/talvek95";
@@ -27,6 +36,10 @@ extern const char* const kFirstRunCaption;
 std::string firstRunText();
 extern const char* const kAutostartCaption;
 std::string autostartText();
+// Told at load when "Aktiv" is set but the Run value would not start this program.
+std::string autostartMissingText();
+// The error of a Run value that cannot be written.
+std::string runValueRefused();
 
 // How old the last backup is, for the date panel: " (heute)", " (vor 1 Tag)",
 // " (vor N Tagen)"; nothing for a date that is unreadable or lies ahead.

@@ -1,0 +1,17 @@
+// Seam over starting a program in a process of its own and learning when it has ended.
+#pragma once
+#include <functional>
+#include <string>
+
+namespace talvek {
+
+class Processes {
+  public:
+    virtual ~Processes() = default;
+    // Starts the command line (the program's path first) as a process of its own. `ended`
+    // runs on the GUI thread from its message loop, never inside another handler, once that
+    // process has ended. False when it cannot be started.
+    virtual bool start(const std::string& commandLine, std::function<void()> ended) = 0;
+};
+
+} // namespace talvek
