@@ -1,6 +1,7 @@
 #include "ui/setup/logic/RecordSetsPage.h"
 
 #include "config/IniFile.h"
+#include "ui/setup/logic/SetupLogic.h"
 
 namespace talvek {
 
