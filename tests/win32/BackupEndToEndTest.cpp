@@ -5,6 +5,7 @@
 #include "backup/Crc32.h"
 #include "backup/PathRules.h"
 #include "config/DateText.h"
+#include "platform/win32/Handles.h"
 #include "win32/Bench.h"
 
 using namespace talvek;
@@ -307,18 +308,28 @@ struct Rotation : BackupEndToEnd {
     }
 };
 
-TEST_F(Rotation, TheMaximumThreeRemovesTheOldestRecordSet) {
+TEST_F(Rotation, AFileInUseIsSavedAndTheMaximumThreeRemovesTheOldestRecordSet) {
     std::vector<std::string> ini = baseConfiguration(), list = {"[Datens\xE4tze]"};
     for (int back : {3, 2, 1})
         addRecordSet(back, ini, list);
     ini.insert(ini.end(), list.begin(), list.end());
     bench::writeFile(bench::iniPath(), crlf(ini));
+    // Held open for writing by another program, as Windows holds its registry files: a reader
+    // that does not share writing is refused.
+    FileHandle inUse(CreateFileA("C:\\CONFIG.SYS", GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                 nullptr));
+    ASSERT_TRUE(inUse);
 
     // Without a closing wait the window may be gone before anyone sees it: the end tells.
     start();
     DWORD code = 99;
     ASSERT_TRUE(process.waitExit(bench::kProgramTimeout, &code))
-        << "a run without errors ends by itself";
+        << "a run without errors ends by itself\n"
+        << bench::readFile(journalPath());
+    EXPECT_EQ(code, 0u);
+    EXPECT_NE(bench::readFile(journalPath()).find(" ohne Fehler\r\n"), std::string::npos)
+        << bench::readFile(journalPath());
 
     const std::string old = recordDir(3);
     std::vector<std::string> protocol =
@@ -347,6 +358,9 @@ TEST_F(Rotation, TheMaximumThreeRemovesTheOldestRecordSet) {
     };
     EXPECT_FALSE(has("[" + dayText(3) + "]"));
     EXPECT_TRUE(has("[" + dayText(2) + "]"));
+    const std::string config = bench::readFile("C:\\CONFIG.SYS");
+    EXPECT_TRUE(has("CRC2=" + crcText(crc32(config)))) << "the file in use, in today's section";
+    EXPECT_EQ(bench::readFile(recordDir(0) + "\\CONFIG.SYS"), config);
     // The list is rewritten in place, in one access.
     auto at = std::find(lines.begin(), lines.end(), "[Datens\xE4tze]");
     ASSERT_LE(at + 4, lines.end());

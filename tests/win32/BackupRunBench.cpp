@@ -4,13 +4,18 @@
 // a program that shows an empty window. Both pairs alternate, best of several runs. Then the
 // same due run's steps in this process without a window, to show where the time goes. Not a
 // test that passes or fails on timing: scripts/bench_backup.sh runs it and prints the figures.
+// A second one measures the peak memory of a due run from outside it, with ten small files and
+// with one file of 256 MB added.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "backup/Steps.h"
 #include "config/DateText.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"
 #include "win32/Bench.h"
 
@@ -30,36 +35,45 @@ std::string sourcePath(int i) {
     return std::string(kRoot) + "\\src\\F" + std::to_string(i) + ".DAT";
 }
 
+std::vector<std::string> sourcePaths(int n) {
+    std::vector<std::string> paths;
+    for (int i = 0; i < n; ++i)
+        paths.push_back(sourcePath(i));
+    return paths;
+}
+
 Date today() {
     SYSTEMTIME st;
     GetLocalTime(&st);
     return Date{st.wYear, st.wMonth, st.wDay};
 }
 
-// The configuration: 999 files, 50 record sets of earlier days (oldest first) with their
-// directories, and the maximum 50, so the run also removes the oldest one.
-void prepareConfiguration() {
+// The configuration of a due run over the files, with that many record sets of earlier days
+// (oldest first) with their directories and as many as the maximum, so the run also removes
+// the oldest one; the timing runs have 999 files and 50 sets.
+void prepareConfiguration(const std::vector<std::string>& sources = sourcePaths(kFiles),
+                          int recordSets = kRecordSets, int waitSeconds = 0) {
     std::string backup = std::string(kRoot) + "\\backup";
     CreateDirectoryA(backup.c_str(), nullptr);
-    std::string ini = "[Einstellungen]\r\nmax. Anzahl der Datens\xE4tze=50\r\n"
-                      "Recovery Directory=" +
-                      backup +
+    std::string ini = "[Einstellungen]\r\nmax. Anzahl der Datens\xE4tze=" +
+                      std::to_string(std::max(recordSets, 1)) + "\r\nRecovery Directory=" + backup +
                       "\r\nBatchfile=1\r\nBatchname=RECOVERY.BAT\r\nLogfile=1\r\n"
-                      "Logname=PROTOCOL.TXT\r\nAlleXTage=1\r\nSekunden warten=0\r\n"
-                      "[Aktueller Datensatz]\r\nDatum=" +
-                      formatDateText(addDays(today(), -1)) + "\r\n[Recovery Files]\r\n";
-    for (int i = 0; i < kFiles; ++i)
-        ini += std::to_string(i) + "=" + sourcePath(i) + "\r\n";
+                      "Logname=PROTOCOL.TXT\r\nAlleXTage=1\r\nSekunden warten=" +
+                      std::to_string(waitSeconds) +
+                      "\r\n[Aktueller Datensatz]\r\nDatum=" + formatDateText(addDays(today(), -1)) +
+                      "\r\n[Recovery Files]\r\n";
+    for (std::size_t i = 0; i < sources.size(); ++i)
+        ini += std::to_string(i) + "=" + sources[i] + "\r\n";
     std::string list = "[Datens\xE4tze]\r\n";
-    for (int n = 0; n < kRecordSets; ++n) {
-        Date day = addDays(today(), -(kRecordSets - n));
+    for (int n = 0; n < recordSets; ++n) {
+        Date day = addDays(today(), -(recordSets - n));
         std::string dir = backup + "\\" + compactDateText(day);
         CreateDirectoryA(dir.c_str(), nullptr);
         ini += "[" + formatDateText(day) + "]\r\nDirectory=" + dir +
                "\r\nDatum=" + formatDateText(day) + "\r\n";
         for (int i = 0; i < kFilesPerOldSet; ++i) {
             bench::writeFile(dir + "\\F" + std::to_string(i) + ".DAT", "old");
-            ini += "Datei" + std::to_string(i + 1) + "=" + sourcePath(i) + "\r\n";
+            ini += "Datei" + std::to_string(i + 1) + "=" + sources[i] + "\r\n";
         }
         bench::writeFile(dir + "\\PROTOCOL.TXT", "old");
         bench::writeFile(dir + "\\RECOVERY.BAT", "old");
@@ -308,6 +322,102 @@ TEST(BackupBench, DISABLED_DueRunAgainstCopyBaseline) {
 
     bench::removeAll(kRoot);
     bench::removeAll(bench::iniPath());
+}
+
+// Under Wine a Windows process is a Linux process, and Linux keeps its peak resident memory as
+// VmHWM in /proc/<pid>/status, which Wine's drive Z: shows. Wine gives the process the Windows
+// command line, so the program's path as its first argument finds it. Empty while none runs.
+std::string linuxProcessFolder(const std::string& exe) {
+    WIN32_FIND_DATAA found;
+    FindHandle find(FindFirstFileA("Z:\\proc\\*", &found));
+    if (!find) return std::string();
+    do {
+        if (found.cFileName[0] < '1' || found.cFileName[0] > '9') continue;
+        const std::string folder = std::string("Z:\\proc\\") + found.cFileName;
+        const std::string command = bench::readFile(folder + "\\cmdline");
+        if (lstrcmpiA(command.c_str(), exe.c_str()) == 0) return folder;
+    } while (FindNextFileA(find.get(), &found));
+    return std::string();
+}
+
+// Runs talvek.exe -s and follows the peak memory of its process until it ends, in KiB (0 when
+// it was not found). The mark only grows, and the run's closing wait keeps the process alive
+// after its work, so the last look holds the whole run's peak.
+long peakMemoryOfRun(DWORD* exitCode) {
+    bench::Process run = bench::startTalvek("-s");
+    std::string folder;
+    long peak = 0;
+    const DWORD start = GetTickCount();
+    while (!run.waitExit(10, exitCode)) {
+        if (GetTickCount() - start > 600000) {
+            run.kill();
+            return 0;
+        }
+        if (folder.empty()) folder = linuxProcessFolder(bench::talvekPath());
+        const std::string status =
+            folder.empty() ? std::string() : bench::readFile(folder + "\\status");
+        const std::size_t at = status.find("VmHWM:");
+        if (at != std::string::npos) peak = std::max(peak, std::atol(status.c_str() + at + 6));
+    }
+    return peak;
+}
+
+TEST(BackupBench, DISABLED_DueRunPeakMemory) {
+    struct RemovedAtEnd {
+        ~RemovedAtEnd() {
+            bench::removeAll(kRoot);
+            bench::removeAll(bench::iniPath());
+        }
+    } removedAtEnd;
+    bench::removeAll(kRoot);
+    CreateDirectoryA(kRoot, nullptr);
+    CreateDirectoryA((std::string(kRoot) + "\\src").c_str(), nullptr);
+    const std::vector<std::string> small = sourcePaths(10);
+    for (const std::string& path : small)
+        bench::writeFile(path, std::string(4096, 'x'));
+    // As large as a whole registry of a full PC and more, made at once: a file that ends far
+    // after its last write holds no blocks up to there.
+    const std::string big = std::string(kRoot) + "\\src\\BIG.DAT";
+    const LONG bigSize = 256L << 20;
+    {
+        FileHandle file(CreateFileA(big.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(file &&
+                    SetFilePointer(file.get(), bigSize, nullptr, FILE_BEGIN) ==
+                        static_cast<DWORD>(bigSize) &&
+                    SetEndOfFile(file.get()));
+    }
+    std::vector<std::string> withBig = small;
+    withBig.push_back(big);
+
+    const int runs = bench::benchRuns(3);
+    long highest[2] = {0, 0};
+    for (int r = 0; r < runs; ++r) {
+        for (int c = 0; c < 2; ++c) {
+            const std::vector<std::string>& files = c == 0 ? small : withBig;
+            bench::removeAll(std::string(kRoot) + "\\backup");
+            prepareConfiguration(files, 0, 1);
+            DWORD code = 99;
+            const long peak = peakMemoryOfRun(&code);
+            EXPECT_EQ(code, 0u) << "the due run over " << files.size() << " files";
+            EXPECT_GT(peak, 0) << "its Linux process was not found under Z:\\proc";
+            std::string protocol = bench::readFile(std::string(kRoot) + "\\backup\\" +
+                                                   compactDateText(today()) + "\\PROTOCOL.TXT");
+            EXPECT_NE(protocol.find("Die Datei " + files.back() + " wurde erfolgreich gesichert."),
+                      std::string::npos)
+                << protocol;
+            highest[c] = std::max(highest[c], peak);
+        }
+    }
+    ASSERT_GT(highest[0], 0);
+    ASSERT_GT(highest[1], 0);
+    std::printf("backup bench: peak memory of a due run (VmHWM of its process, highest of %d "
+                "alternating runs)\n",
+                runs);
+    std::printf("  10 files of 4 KiB:                           %7ld KiB\n", highest[0]);
+    std::printf("  the same and one file of 256 MB:             %7ld KiB\n", highest[1]);
+    std::printf("  difference:                                  %7ld KiB   (target under 1024)\n",
+                highest[1] - highest[0]);
 }
 
 } // namespace
