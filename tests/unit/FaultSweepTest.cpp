@@ -127,57 +127,45 @@ void startOn(FakeFileSystem& files, FakeProfile& profile, int day, FaultPlan* pl
     profile.faults = nullptr;
 }
 
+// Prepares the scenario and runs 06.12.97 stopped dead after call k (none when 0).
+struct CutRun {
+    FakeFileSystem files;
+    FakeProfile profile;
+    FaultPlan plan;
+    explicit CutRun(int k) {
+        prepareRotation(files, profile);
+        plan.cutAfter = k;
+        startOn(files, profile, 6, &plan);
+    }
+    std::vector<std::string> afterRestart(const char* today) {
+        return RunInvariants::afterRestart(files, profile, kIni, kJournal, today);
+    }
+    std::vector<std::string> list() { return TIniFile(profile, kIni).ReadList("Datens\xE4tze"); }
+};
+
 TEST(CrashSweep, ARunStoppedDeadAfterAnyCallIsFinishedByTheNextStarts) {
-    FakeFileSystem cleanFiles;
-    FakeProfile cleanProfile;
-    prepareRotation(cleanFiles, cleanProfile);
-    FaultPlan counted;
-    startOn(cleanFiles, cleanProfile, 6, &counted);
-    startOn(cleanFiles, cleanProfile, 7, nullptr);
-    const std::vector<std::string> cleanList =
-        TIniFile(cleanProfile, kIni).ReadList("Datens\xE4tze");
-    ASSERT_GT(counted.calls, 60);
+    CutRun clean(0);
+    startOn(clean.files, clean.profile, 7, nullptr);
+    const int calls = clean.plan.calls;
+    ASSERT_GT(calls, 60);
 
-    for (int k = 1; k <= counted.calls; ++k) {
-        FakeFileSystem files;
-        FakeProfile profile;
-        prepareRotation(files, profile);
-        FaultPlan plan;
-        plan.cutAfter = k;
-        startOn(files, profile, 6, &plan);
-        SCOPED_TRACE("stopped after call " + std::to_string(k) + ": " + plan.names[k - 1]);
-        // The same day: the run is made again and the day's record set is complete.
-        startOn(files, profile, 6, nullptr);
-        EXPECT_EQ(RunInvariants::afterRestart(files, profile, kIni, kJournal, "06.12.97"),
-                  std::vector<std::string>{});
-        // The next day rotates as if nothing had happened.
-        startOn(files, profile, 7, nullptr);
-        EXPECT_EQ(RunInvariants::afterRestart(files, profile, kIni, kJournal, "07.12.97"),
-                  std::vector<std::string>{});
-        EXPECT_EQ(TIniFile(profile, kIni).ReadList("Datens\xE4tze"), cleanList);
-    }
-}
-
-TEST(CrashSweep, ARunStoppedDeadIsCleanedUpByTheNextDaysRun) {
-    FaultPlan counted;
-    {
-        FakeFileSystem files;
-        FakeProfile profile;
-        prepareRotation(files, profile);
-        startOn(files, profile, 6, &counted);
-    }
-    for (int k = 1; k <= counted.calls; ++k) {
-        FakeFileSystem files;
-        FakeProfile profile;
-        prepareRotation(files, profile);
-        FaultPlan plan;
-        plan.cutAfter = k;
-        startOn(files, profile, 6, &plan);
-        SCOPED_TRACE("stopped after call " + std::to_string(k) + ": " + plan.names[k - 1]);
-        // Not started again that day: what the cut run left is removed or stays registered.
-        startOn(files, profile, 7, nullptr);
-        EXPECT_EQ(RunInvariants::afterRestart(files, profile, kIni, kJournal, "07.12.97"),
-                  std::vector<std::string>{});
+    for (int k = 1; k <= calls; ++k) {
+        for (bool sameDay : {true, false}) {
+            CutRun cut(k);
+            SCOPED_TRACE("stopped after call " + std::to_string(k) + ": " + cut.plan.names[k - 1] +
+                         (sameDay ? ", started again that day" : ", started the next day"));
+            if (sameDay) {
+                // The run is made again and the day's record set is complete.
+                startOn(cut.files, cut.profile, 6, nullptr);
+                EXPECT_EQ(cut.afterRestart("06.12.97"), std::vector<std::string>{});
+            }
+            // The next day rotates as if nothing had happened, or removes what was left.
+            startOn(cut.files, cut.profile, 7, nullptr);
+            EXPECT_EQ(cut.afterRestart("07.12.97"), std::vector<std::string>{});
+            if (sameDay) {
+                EXPECT_EQ(cut.list(), clean.list());
+            }
+        }
     }
 }
 

@@ -12,30 +12,8 @@ struct RemovalStepTest : StepTest {
         run.savedAnyFile = true;
         set("Einstellungen", "max. Anzahl der Datens\xE4tze", "3");
     }
-    // A record set as a run leaves it: directory, copies, protocol, batch and section.
-    void addRecordSet(const std::string& date, const std::vector<std::string>& saved) {
-        std::string dir =
-            "C:\\Talvek95\\" + date.substr(0, 2) + date.substr(3, 2) + date.substr(6, 2);
-        files.addDirectory(dir);
-        set(date, "Directory", dir);
-        set(date, "Datum", date);
-        for (std::size_t i = 0; i < saved.size(); ++i) {
-            files.addFile(dir + "\\" + saved[i].substr(saved[i].rfind('\\') + 1), "copy", 0);
-            set(date, "Datei" + std::to_string(i + 1), saved[i]);
-        }
-        files.addFile(dir + "\\PROTOCOL.TXT");
-        files.addFile(dir + "\\RECOVERY.BAT");
-        set(date, "LogFile", "PROTOCOL.TXT");
-        set(date, "RecFile", "RECOVERY.BAT");
-        registered.push_back(date);
-        profile.removeSection(kIni, "Datens\xE4tze");
-        for (std::size_t i = 0; i < registered.size(); ++i)
-            set("Datens\xE4tze", std::to_string(i), registered[i]);
-    }
     std::vector<std::string> list() { return TIniFile(profile, kIni).ReadList("Datens\xE4tze"); }
     bool hasSection(const std::string& s) { return profile.hasSection(kIni, s); }
-
-    std::vector<std::string> registered;
 };
 
 TEST_F(RemovalStepTest, TheOldestRecordSetGoesWithExactlyTheseLines) {
