@@ -8,7 +8,9 @@ set(GTEST_THREADS_SHIM -include ${CMAKE_SOURCE_DIR}/tests/win32/compat/GtestThre
 target_compile_options(gtest PUBLIC ${GTEST_THREADS_SHIM})
 target_compile_options(gtest PRIVATE -w)
 target_compile_options(gtest_main PRIVATE -w)
-file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
+# The benchmarks (tests/bench) are disabled tests of the same program, run by the bench_*.sh
+# scripts, so that they drive the real exe through the same test bench.
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/bench/*Bench.cpp)
 add_executable(win32_tests ${WIN32_TEST_SOURCES} resources/talvek.rc)
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 # The tests derive from the program's classes, which carry no type information.
