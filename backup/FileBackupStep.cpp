@@ -48,12 +48,11 @@ std::string saveEntry(RunContext& run, const std::string& entry, std::size_t pos
     std::string name = fileNamePart(entry);
     // A name such as ".." would put the copy outside today's directory.
     if (run.todayDirectory.empty() || !isPlainFileName(name)) return notSaved;
-    for (const std::string& own : ownNames)
-        // The protocol or the batch would overwrite this copy, and the batch would later
-        // copy the protocol over the user's file.
-        if (sameIgnoringCase(name, own))
-            return "Die Datei " + entry +
-                   " hat den Namen der Protokoll- oder Batchdatei und wird nicht gesichert.";
+    // The protocol or the batch would overwrite this copy, and the batch would later copy
+    // the protocol over the user's file.
+    if (containsIgnoringCase(ownNames, name))
+        return "Die Datei " + entry +
+               " hat den Namen der Protokoll- oder Batchdatei und wird nicht gesichert.";
     std::string copy = run.todayDirectory + "\\" + name;
     // The attributes are read before the copy (copying does not change them): a file whose
     // attributes cannot be read could not be restored as it was.
@@ -134,12 +133,10 @@ AppError backupFiles(RunContext& run) {
         // A copy that a cut-short run left of a file that cannot be saved now is named by
         // no section: it would keep the directory from ever being removed.
         std::string name = fileNamePart(run.fileList[j]);
-        bool own = false;
-        for (const std::string& o : ownNames)
-            own = own || sameIgnoringCase(name, o);
         std::string copy = run.todayDirectory + "\\" + name;
-        if (run.resuming && !run.todayRegistered && !own && isPlainFileName(name) &&
-            run.platform.files.fileExists(copy) && run.platform.files.setAttributes(copy, 0))
+        if (run.resuming && !run.todayRegistered && !containsIgnoringCase(ownNames, name) &&
+            isPlainFileName(name) && run.platform.files.fileExists(copy) &&
+            run.platform.files.setAttributes(copy, 0))
             run.platform.files.deleteFile(copy);
     }
     return recordTodaysSection(run);

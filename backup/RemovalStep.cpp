@@ -75,11 +75,8 @@ DirectoryEnd removeSetDirectory(RunContext& run, const std::string& dir,
     bool listed = files.listDirectory(dir, names) && !names.empty();
     std::string foreign;
     for (const std::string& name : names) {
-        bool ours = false;
-        for (const std::string& o : own)
-            ours = ours || sameIgnoringCase(name, o);
         // One of its own files is still there: the removal is tried again.
-        if (ours) listed = false;
+        if (containsIgnoringCase(own, name)) listed = false;
         foreign += (foreign.empty() ? "" : ", ") + name;
     }
     if (listed) {
@@ -92,13 +89,18 @@ DirectoryEnd removeSetDirectory(RunContext& run, const std::string& dir,
     return DirectoryEnd::Failed;
 }
 
+// "06.12.97" names the directory "061297".
+std::string directoryNameOf(const std::string& date) {
+    std::string compact;
+    for (char c : date)
+        if (c != '.') compact += c;
+    return compact;
+}
+
 // A record set directory is one named after the record set's own date: a hand-edited
 // "Directory" must not empty any other folder.
 bool isNamedRecordSetDirectory(const std::string& dir, const std::string& section) {
-    std::string compact;
-    for (char c : section)
-        if (c != '.') compact += c;
-    return isRecordSetDirectory(dir) && fileNamePart(dir) == compact;
+    return isRecordSetDirectory(dir) && fileNamePart(dir) == directoryNameOf(section);
 }
 
 } // namespace
@@ -160,10 +162,8 @@ AppError removeUnfinishedRecordSet(RunContext& run, const std::string& date, boo
     TIniFile& ini = *run.ini;
     FileSystem& files = run.platform.files;
     const RecordSet set = readRecordSet(ini, date);
-    std::string compact;
-    for (char c : date)
-        if (c != '.') compact += c;
-    const std::string dir = set.hasDirectory ? set.directory : run.backupDirectory + "\\" + compact;
+    const std::string dir =
+        set.hasDirectory ? set.directory : run.backupDirectory + "\\" + directoryNameOf(date);
     removed = true;
     // Deletion stays inside record set directories of the backup directory, as for every
     // other record set; one elsewhere is left as it is.
@@ -183,10 +183,7 @@ AppError removeUnfinishedRecordSet(RunContext& run, const std::string& date, boo
     std::vector<std::string> deleted;
     for (const std::string& name : own) {
         if (!isPlainFileName(name)) continue;
-        bool seen = false;
-        for (const std::string& d : deleted)
-            seen = seen || sameIgnoringCase(d, name);
-        if (seen || !files.fileExists(dir + "\\" + name)) continue;
+        if (containsIgnoringCase(deleted, name) || !files.fileExists(dir + "\\" + name)) continue;
         deleted.push_back(name);
         deleteTarget(run, dir + "\\" + name, true);
     }
