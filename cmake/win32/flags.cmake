@@ -1,13 +1,18 @@
 # Options of everything built for Windows. The program's code has no C++ exceptions and no RTTI:
 # errors travel as values, and the library's unwinder and exception support would neither run
 # on a Pentium nor fit the size.
+# -fno-ipa-sra: a clone with its arguments split is local to its object, so every object would
+# carry its own copy of std::string's inline members; unsplit, the linker keeps one of each.
 set(PROGRAM_FLAGS -Os -ffunction-sections -fdata-sections -fno-threadsafe-statics
-    -fno-exceptions -fno-rtti)
+    -fno-exceptions -fno-rtti -fno-ipa-sra
+    -include ${CMAKE_SOURCE_DIR}/platform/win32/startup/StringMembers.h)
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
     # The machines Windows 95 ran on: 486 and Pentium, which have no cmov or fcomi. The PE
     # linker script keeps every .eh_frame entry, and with it every function it describes, past
-    # --gc-sections; without exceptions nothing reads them.
-    list(APPEND PROGRAM_FLAGS -march=i486 -mtune=pentium -fno-asynchronous-unwind-tables)
+    # --gc-sections; without exceptions nothing reads them. Without SSE nothing needs a stack
+    # aligned beyond 4 bytes, and Windows 95 gives no more (see the entry point).
+    list(APPEND PROGRAM_FLAGS -march=i486 -mtune=pentium -fno-asynchronous-unwind-tables
+        -mpreferred-stack-boundary=2)
 endif()
 set(WIN32_FLAGS ${COMMON_FLAGS} ${PROGRAM_FLAGS}
     -DWINVER=0x0400 -D_WIN32_WINDOWS=0x0400 -D_WIN32_IE=0x0400 -DSTRICT -DNOMINMAX)

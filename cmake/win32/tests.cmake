@@ -11,8 +11,11 @@ target_compile_options(gtest_main PRIVATE -w)
 # The benchmarks (tests/bench) are disabled tests of the same program, run by the bench_*.sh
 # scripts, so that they drive the real exe through the same test bench.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/bench/*Bench.cpp)
-add_executable(win32_tests ${WIN32_TEST_SOURCES} resources/talvek.rc)
+# The layers call std::string's template members in the program's startup (StringMembers.h).
+add_executable(win32_tests ${WIN32_TEST_SOURCES} platform/win32/startup/StringMembers.cpp
+    resources/talvek.rc)
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+add_dependencies(win32_tests packed_pictures)
 # The tests derive from the program's classes, which carry no type information.
 target_compile_options(win32_tests PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${COMMON_FLAGS} -fno-rtti>)
 target_link_libraries(win32_tests PRIVATE talvek_ui gtest gtest_main)

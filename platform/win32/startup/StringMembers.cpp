@@ -1,0 +1,3 @@
+#include "platform/win32/startup/StringMembers.h"
+
+template std::string::basic_string(const char*, const std::allocator<char>&);
