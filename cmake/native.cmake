@@ -13,5 +13,10 @@ add_executable(unit_tests ${UNIT_TEST_SOURCES})
 target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
 target_compile_options(unit_tests PRIVATE ${COMMON_FLAGS} ${SANITIZE} -g)
 target_link_libraries(unit_tests PRIVATE talvek_app_logic talvek_ui_logic GTest::gtest_main)
+# The unpacker's test reads the pictures the build packs, to check it against the packer.
+include(cmake/pictures.cmake)
+add_dependencies(unit_tests packed_pictures)
+target_compile_definitions(unit_tests PRIVATE TALVEK_PICTURES_DIR="${PACKED_PICTURES_DIR}"
+    TALVEK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST)

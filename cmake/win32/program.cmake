@@ -27,10 +27,13 @@ set_source_files_properties(platform/win32/startup/CStrings.cpp PROPERTIES
     COMPILE_OPTIONS "-ffreestanding;-fno-builtin;-fno-tree-loop-distribute-patterns")
 
 enable_language(RC)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 1252")
+# The two large pictures go in packed (cmake/pictures.cmake); windres finds them here.
+include(cmake/pictures.cmake)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 1252 -I ${PACKED_PICTURES_DIR}")
 # windres reads the pictures, icon and cursor itself: a new picture must rebuild the resources.
 file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS resources/*.bmp resources/*.ico resources/*.cur)
-set_source_files_properties(resources/talvek.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
+set_source_files_properties(resources/talvek.rc PROPERTIES
+    OBJECT_DEPENDS "${RESOURCE_FILES};${PACKED_PICTURES}")
 add_executable(talvek WIN32 resources/talvek.rc $<TARGET_OBJECTS:talvek_startup>)
 # Only the libraries named here: the system DLLs' import libraries, and from the compiler's
 # own the arithmetic helpers and stack probe of libgcc.
@@ -39,3 +42,4 @@ target_link_libraries(talvek PRIVATE talvek_app
 target_link_options(talvek PRIVATE ${WIN32_LINK} -nostartfiles -nodefaultlibs -s
     -Wl,--disable-dynamicbase,--disable-reloc-section -Wl,-Map,talvek.map)
 set_target_properties(talvek PROPERTIES OUTPUT_NAME talvek)
+add_dependencies(talvek packed_pictures)

@@ -10,6 +10,8 @@ instruction that a 486 or Pentium lacks: cmov, fcmov, fcomi/fucomi, cpuid, rdtsc
 MMX, SSE and later. With the linker's map file the findings are attributed to the object files
 they come from.
 
+Size: the exe must stay within --max-bytes (160 KiB by default), the size it is held to.
+
 Prints the exe's size and the counts; exits with 1 when anything is found.
 """
 import argparse
@@ -167,6 +169,7 @@ def main():
     parser.add_argument("--list", default=DEFAULT_LIST)
     parser.add_argument("--map", help="the linker's map file, to name where findings come from")
     parser.add_argument("--objdump", default="i686-w64-mingw32-objdump")
+    parser.add_argument("--max-bytes", type=int, default=160 * 1024)
     args = parser.parse_args()
 
     failed = False
@@ -201,12 +204,13 @@ def main():
     for _, category, _ in found:
         counts[category] = counts.get(category, 0) + 1
     size = os.path.getsize(args.exe)
-    print(f"{os.path.basename(args.exe)}: {size} bytes ({size / 1024:.1f} KiB)")
+    print(f"{os.path.basename(args.exe)}: {size} bytes ({size / 1024:.1f} KiB), "
+          f"at most {args.max_bytes} allowed")
     print(f"imports: {len(imports)} functions from {len(dlls)} DLLs ({', '.join(dlls)}), "
           f"{len(outside)} outside the Windows 95 list")
     print(f"code sections {', '.join(sections)}: " +
           ", ".join(f"{n} {name}" for name, n in counts.items()))
-    failed = failed or bool(outside) or bool(found) or not sections
+    failed = failed or bool(outside) or bool(found) or not sections or size > args.max_bytes
     print("Windows 95 check: " + ("FAILED" if failed else "passed"))
     return 1 if failed else 0
 

@@ -4,6 +4,7 @@
 
 #include "backup/BackupRun.h"
 #include "platform/win32/Win32Platform.h"
+#include "ui/components/Picture.h"
 #include "ui/progress/logic/StatusText.h"
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/Controls.h"
@@ -81,7 +82,7 @@ TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
     HINSTANCE inst = app.hinstance();
     registerClass(kClassName, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
                   LoadIconA(inst, MAKEINTRESOURCEA(1)), CS_DBLCLKS);
-    title_.reset(static_cast<HBITMAP>(LoadImageA(inst, "TITLE", IMAGE_BITMAP, 0, 0, 0)));
+    title_ = loadPackedPicture(inst, "TITLE");
     okImg_.reset(static_cast<HBITMAP>(LoadImageA(inst, "TICK", IMAGE_BITMAP, 0, 0, 0)));
     errImg_.reset(static_cast<HBITMAP>(LoadImageA(inst, "CROSS", IMAGE_BITMAP, 0, 0, 0)));
     if (okImg_) okMark_ = markFrom(okImg_.get(), RGB(255, 255, 255));

@@ -6,6 +6,7 @@
 
 #include "ui/components/Banner.h"
 #include "ui/components/FBrowse.h"
+#include "ui/components/Picture.h"
 #include "ui/components/UrlLabel.h"
 #include "ui/setup/SetupForm.h"
 #include "ui/toolkit/Application.h"
@@ -165,8 +166,7 @@ AppError TSetupForm::createControls() {
     fonts_[kPageFont] = makeFont("Arial", 11);
     fonts_[kLabelFont] = makeFont("Arial", 12);
     fonts_[kVersionFont] = makeFont("Arial", 8);
-    logo_.reset(static_cast<HBITMAP>(
-        LoadImageA(Application::instance().hinstance(), "LOGO", IMAGE_BITMAP, 0, 0, 0)));
+    logo_ = loadPackedPicture(Application::instance().hinstance(), "LOGO");
 
     int id = kFirstControlId;
     for (const ControlRow<TSetupForm>& row : kLayout) {
