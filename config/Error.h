@@ -4,14 +4,21 @@
 // its text as it stands.
 #pragma once
 #include <string>
-#include <utility>
 
 namespace talvek {
 
+// Its members are compiled once (Error.cpp): an error is passed on at every call that can
+// fail, and each inlined string move or destruction there would cost code.
 class [[nodiscard]] AppError {
   public:
     AppError() = default; // no error
-    explicit AppError(std::string text) : failed_(true), text_(std::move(text)) {}
+    explicit AppError(std::string text);
+    explicit AppError(const char* text);
+    AppError(AppError&& other) noexcept;
+    AppError& operator=(AppError&& other) noexcept;
+    AppError(const AppError& other);
+    AppError& operator=(const AppError& other);
+    ~AppError();
 
     explicit operator bool() const { return failed_; }
     bool ok() const { return !failed_; }

@@ -1,5 +1,7 @@
 #include "ui/setup/logic/SetupTexts.h"
 
+#include <iterator>
+
 namespace talvek::setup {
 
 std::string joinMessageLines(const std::vector<std::string>& lines) {
@@ -143,7 +145,8 @@ std::string homepageCaption() {
 }
 
 std::vector<std::string> creditLines() {
-    return {
+    // A table of plain texts: a list of strings built in place costs code for every line.
+    static const char* const kLines[] = {
         "Talvek 95",
         "Version 1.1",
         "",
@@ -205,6 +208,7 @@ std::vector<std::string> creditLines() {
         "Talvek 95",
         "",
     };
+    return std::vector<std::string>(std::begin(kLines), std::end(kLines));
 }
 
 } // namespace talvek::setup
