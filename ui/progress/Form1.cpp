@@ -103,7 +103,7 @@ TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
     app.setMainWindow(hwnd());
     creationError_ = createControls();
     if (creationError_) return;
-    centreOnScreen(hwnd());
+    centreWindow(hwnd(), nullptr);
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
 }

@@ -64,7 +64,7 @@ TSetupForm::TSetupForm()
         return;
     }
     setClientSize(hwnd(), kClientWidth, kClientHeight);
-    centreOnScreen(hwnd());
+    centreWindow(hwnd(), nullptr);
     app.setMainWindow(hwnd());
     questions_.setOwner(hwnd());
     openDialog_.setOwner(hwnd());

@@ -69,12 +69,13 @@ void setClientSize(HWND wnd, int width, int height) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void centreOnScreen(HWND wnd) {
+void centreWindow(HWND wnd, HWND over) {
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (over) GetWindowRect(over, &area);
     RECT r;
     GetWindowRect(wnd, &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+    int x = area.left + (area.right - area.left - (r.right - r.left)) / 2;
+    int y = area.top + (area.bottom - area.top - (r.bottom - r.top)) / 2;
     SetWindowPos(wnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -51,7 +51,8 @@ void setWindowText(HWND wnd, const std::string& text);
 
 // Sizes a window so that its client area has the given size, keeping its position.
 void setClientSize(HWND wnd, int width, int height);
-void centreOnScreen(HWND wnd);
+// Centres a window over another one, or on the screen when `over` is null.
+void centreWindow(HWND wnd, HWND over);
 SIZE clientSize(HWND wnd);
 
 } // namespace talvek::ui
