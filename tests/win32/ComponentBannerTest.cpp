@@ -8,7 +8,7 @@
 
 #include "ui/components/Banner.h"
 #include "ui/toolkit/Application.h"
-#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Layout.h"
 #include "ui/toolkit/Panel.h"
 #include "win32/Bench.h"
 #include "win32/ComponentTestHost.h"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/toolkit/ModalWindow.h"
+#include "ui/toolkit/WindowHelpers.h"
 #include "win32/ComponentTestHost.h"
 
 using namespace talvek::ui;

@@ -3,7 +3,7 @@
 #include "platform/win32/Win32Shell.h"
 #include "ui/components/GdiCanvas.h"
 #include "ui/toolkit/Application.h"
-#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/WindowHelpers.h"
 #include "ui/toolkit/Window.h"
 
 namespace talvek::ui {

@@ -6,6 +6,7 @@
 #include "ui/components/FBrowse.h"
 #include "ui/components/UrlLabel.h"
 #include "ui/toolkit/Application.h"
+#include "ui/toolkit/WindowHelpers.h"
 
 namespace talvek::ui {
 

@@ -5,8 +5,8 @@
 
 #include <cstddef>
 
-#include "ui/toolkit/Controls.h"
 #include "ui/toolkit/Handles.h"
+#include "ui/toolkit/Layout.h"
 #include "ui/toolkit/Window.h"
 
 namespace talvek::ui {

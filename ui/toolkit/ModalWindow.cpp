@@ -1,6 +1,9 @@
 #include "ui/toolkit/ModalWindow.h"
 
+#include <string>
+
 #include "ui/toolkit/Application.h"
+#include "ui/toolkit/WindowHelpers.h"
 
 namespace talvek::ui {
 
