@@ -92,13 +92,9 @@ TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
     fonts_[kButtonFont] = makeFont("Arial", 12);
     memoBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
 
-    create(WS_EX_TOPMOST, kClassName, app.title().c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-           kClientWidth, kClientHeight, nullptr);
-    if (!hwnd()) {
-        creationError_ =
-            AppError("Fenster " + std::string(kClassName) + " kann nicht erzeugt werden");
-        return;
-    }
+    creationError_ = create(WS_EX_TOPMOST, kClassName, app.title().c_str(),
+                            WS_POPUP | WS_CLIPCHILDREN, 0, 0, kClientWidth, kClientHeight, nullptr);
+    if (creationError_) return;
     app.setMainWindow(hwnd());
     creationError_ = createControls();
     if (creationError_) return;

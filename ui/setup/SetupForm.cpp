@@ -56,14 +56,11 @@ TSetupForm::TSetupForm()
     Application& app = Application::instance();
     registerClass(kClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                   LoadIconA(app.hinstance(), MAKEINTRESOURCEA(1)));
-    create(WS_EX_CONTROLPARENT, kClassName, setup::kCaption,
-           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
-           kClientWidth, kClientHeight, nullptr);
-    if (!hwnd()) {
-        creationError_ =
-            AppError("Fenster " + std::string(kClassName) + " kann nicht erzeugt werden");
-        return;
-    }
+    creationError_ =
+        create(WS_EX_CONTROLPARENT, kClassName, setup::kCaption,
+               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
+               kClientWidth, kClientHeight, nullptr);
+    if (creationError_) return;
     setClientSize(hwnd(), kClientWidth, kClientHeight);
     centreWindow(hwnd(), nullptr);
     app.setMainWindow(hwnd());

@@ -230,10 +230,8 @@ AppError TSetupForm::createPlace(Place place) {
     const int x = page ? 8 + pageArea_.left : layout.x, y = page ? 8 + pageArea_.top : layout.y;
     const int width = page ? pageArea_.right - pageArea_.left : layout.width;
     const int height = page ? pageArea_.bottom - pageArea_.top : layout.height;
-    places_[place] = std::make_unique<Panel>(parent, x, y, width, height, layout.look, layout.style,
-                                             layout.exStyle);
-    if (!places_[place]->hwnd()) return AppError("Fenster TPanel kann nicht erzeugt werden");
-    return AppError();
+    places_[place] = std::make_unique<Panel>(layout.look);
+    return places_[place]->createIn(parent, x, y, width, height, layout.style, layout.exStyle);
 }
 
 AppError TSetupForm::createComponents(HWND page) {

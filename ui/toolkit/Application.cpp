@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "ui/toolkit/Window.h"
+
 namespace talvek::ui {
 
 namespace {
@@ -27,8 +29,7 @@ AppError Application::initialize(HINSTANCE instance, const std::string& title) {
                         " kann nicht registriert werden");
     window_ = CreateWindowExA(0, kApplicationClass, title.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
                               nullptr, instance, nullptr);
-    if (!window_)
-        return AppError("Fenster " + std::string(kApplicationClass) + " kann nicht erzeugt werden");
+    if (!window_) return windowNotCreated(kApplicationClass);
     return AppError();
 }
 

@@ -1,9 +1,8 @@
 #include "ui/toolkit/Layout.h"
 
-#include <string>
-
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/Handles.h"
+#include "ui/toolkit/Window.h"
 #include "ui/toolkit/WindowHelpers.h"
 
 namespace talvek::ui {
@@ -16,7 +15,7 @@ AppError createControl(const ControlLayout& layout, HWND parent, int id, HFONT f
                                fitText ? 1 : layout.width, fitText ? 1 : layout.height, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                Application::instance().hinstance(), nullptr);
-    if (!wnd) return AppError("Fenster " + std::string(layout.name) + " kann nicht erzeugt werden");
+    if (!wnd) return windowNotCreated(layout.name);
     if (font) setFont(wnd, font);
     if (fitText) {
         WindowDC dc(wnd);

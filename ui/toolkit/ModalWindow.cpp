@@ -1,7 +1,5 @@
 #include "ui/toolkit/ModalWindow.h"
 
-#include <string>
-
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/WindowHelpers.h"
 
@@ -15,11 +13,9 @@ ModalWindow::ModalWindow(const char* className, const char* caption, int clientW
 AppError ModalWindow::showModal(HWND owner, int& answer) {
     answer = kCancelled;
     registerClass(className_, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    create(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, className_, caption_,
-           WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, clientWidth_, clientHeight_,
-           owner);
-    if (!hwnd())
-        return AppError("Fenster " + std::string(className_) + " kann nicht erzeugt werden");
+    TALVEK_TRY(create(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, className_, caption_,
+                      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, clientWidth_,
+                      clientHeight_, owner));
     setClientSize(hwnd(), clientWidth_, clientHeight_);
     centreWindow(hwnd(), owner);
     if (AppError error = createContent()) {
