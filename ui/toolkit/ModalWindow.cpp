@@ -44,9 +44,9 @@ AppError ModalWindow::showModal(HWND owner, int& answer) {
     return AppError();
 }
 
-void ModalWindow::setDefaultButton(const Control& button) {
+void ModalWindow::setDefaultButton(const Button& button) {
     defaultButton_ = button.hwnd();
-    SendMessageA(defaultButton_, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    button.showAsDefault();
 }
 
 void ModalWindow::end(int answer) {

@@ -6,6 +6,7 @@
 // end(answer); its handlers' errors show in the error box over it, as any window's do.
 #pragma once
 #include "ui/toolkit/Form.h"
+#include "ui/toolkit/StandardControls.h"
 
 namespace talvek::ui {
 
@@ -26,7 +27,7 @@ class ModalWindow : public Form {
     // handlers; the window exists and is not yet shown.
     virtual AppError createContent() = 0;
     // The button Enter presses unless the keyboard is on another button.
-    void setDefaultButton(const Control& button);
+    void setDefaultButton(const Button& button);
     // Ends the wait once the handler has returned: showModal returns `answer`.
     void end(int answer);
 
