@@ -13,8 +13,6 @@ class SystemInfo {
     virtual std::string windowsDirectory(std::size_t bufferSize) = 0;
     // GetModuleFileName of the running program: its full path.
     virtual std::string modulePath() = 0;
-    // Whether a file (not a directory) of this path exists.
-    virtual bool fileExists(const std::string& path) = 0;
 };
 
 } // namespace talvek

@@ -24,9 +24,4 @@ std::string Win32SystemInfo::modulePath() {
     }
 }
 
-bool Win32SystemInfo::fileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 } // namespace talvek

@@ -46,8 +46,8 @@ const std::pair<Control* (*)(TSetupForm&), HintSource> TSetupForm::kHints[] = {
 };
 
 TSetupForm::TSetupForm()
-    : logic_(*this,
-             SetupPlatform{profile_, registry_, questions_, openDialog_, *this, system_, clock_}),
+    : logic_(*this, SetupPlatform{profile_, registry_, questions_, openDialog_, *this, system_,
+                                  files_, clock_}),
       shell_([] { return Application::instance().handle(); }),
       processes_([](KernelHandle process, std::function<void()> ended) {
           Application::instance().watch(std::move(process), std::move(ended));

@@ -148,8 +148,8 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     Win32FileOpenDialog openDialog_;
     Win32SystemInfo system_;
     Win32Clock clock_;
-    SetupLogic logic_;
     Win32FileSystem files_;
+    SetupLogic logic_;
     Win32Shell shell_;
     Win32Processes processes_;
     RecordSetsPage recordSets_;
