@@ -88,12 +88,11 @@ void TSetupForm::connectHandlers() {
     places_[kPanel1]->onMouseMove.connect(this, &F::Panel1MouseMove);
     places_[kAboutPage]->onMouseMove.connect(this, &F::AboutPageMouseMove);
     places_[kAboutPage]->onPaint.connect(this, &F::AboutPagePaint);
-    UrlLabel1_->OnMouseMove = [this](TComponent&, int, int) {
-        logic_.mouseMove(HintSource::MailLink);
-    };
-    UrlLabel2_->OnMouseMove = [this](TComponent&, int, int) {
-        logic_.mouseMove(HintSource::HomepageLink);
-    };
+    // The components' events take any function, as their model has it: one forwards to
+    // the form's handler for both links.
+    const auto linkMouseMove = [this](TComponent& sender, int, int) { UrlLabelMouseMove(sender); };
+    UrlLabel1_->OnMouseMove = linkMouseMove;
+    UrlLabel2_->OnMouseMove = linkMouseMove;
 
     ok_.onClick.connect(this, &F::okClick);
     Cancel_.onClick.connect(this, &F::CancelClick);
@@ -120,6 +119,10 @@ void TSetupForm::connectHandlers() {
 void TSetupForm::hintMouseMove(Control& sender) {
     for (const auto& hint : kHints)
         if (hint.first(*this) == &sender) logic_.mouseMove(hint.second);
+}
+
+void TSetupForm::UrlLabelMouseMove(TComponent& sender) {
+    logic_.mouseMove(&sender == UrlLabel1_ ? HintSource::MailLink : HintSource::HomepageLink);
 }
 
 void TSetupForm::RecordSetsPageMouseMove(POINT at) {

@@ -103,6 +103,7 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     void Panel2MouseMove(POINT) { logic_.mouseMove(setup::HintSource::Panel2); }
     void AboutPageMouseMove(POINT) { logic_.mouseMove(setup::HintSource::Logo); }
     void RecordSetsPageMouseMove(POINT at);
+    void UrlLabelMouseMove(TComponent& sender);
 
     // SetupView
     int maxRecordSets() override;
