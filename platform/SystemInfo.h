@@ -8,8 +8,7 @@ namespace talvek {
 class SystemInfo {
   public:
     virtual ~SystemInfo() = default;
-    // GetWindowsDirectory into a buffer of bufferSize characters; empty when it fails or
-    // does not fit.
+    // FileSystem::windowsDirectory, for the page "Datensätze", which reads it here.
     virtual std::string windowsDirectory(std::size_t bufferSize) = 0;
     // GetModuleFileName of the running program: its full path.
     virtual std::string modulePath() = 0;

@@ -4,14 +4,12 @@
 
 #include <vector>
 
+#include "platform/win32/Win32Platform.h"
+
 namespace talvek {
 
 std::string Win32SystemInfo::windowsDirectory(std::size_t bufferSize) {
-    std::vector<char> buffer(bufferSize, '\0');
-    UINT got = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(bufferSize));
-    // A result as large as the buffer is the size it would need: the path did not fit.
-    if (got == 0 || got >= bufferSize) return std::string();
-    return std::string(buffer.data(), got);
+    return Win32FileSystem().windowsDirectory(bufferSize);
 }
 
 std::string Win32SystemInfo::modulePath() {
