@@ -1,6 +1,6 @@
 // TBanner in a real window: the credits scroll from bottom to top, pixel for pixel, with one
 // copy to the screen per frame. And the toolkit under it: a control's notification reaches
-// its slot, and the window procedure shows the error a handler returns.
+// its handler, and the window procedure shows the error a handler returns.
 #include <gtest/gtest.h>
 
 #include <string>

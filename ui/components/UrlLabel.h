@@ -15,9 +15,8 @@ class UrlLabelWindow;
 
 class TUrlLabel : public UrlLabelCore {
   public:
-    // Loads the "HAND" cursor resource into slot 5 of the application's cursor table; clicks
-    // go to the shell through ShellExecuteA with the application window unless SetShell
-    // gives another seam.
+    // Loads the "HAND" cursor resource for its pointer; clicks go to the shell through
+    // ShellExecuteA with the application window unless SetShell gives another seam.
     explicit TUrlLabel(TComponent* owner);
     ~TUrlLabel() override;
 

@@ -1,5 +1,5 @@
 // A plain child window that holds controls: a notebook page or a framing panel. Its controls'
-// notifications reach their own slots (Window reflects them); it reports mouse movement over
+// notifications reach their own handlers (Window reflects them); it reports mouse movement over
 // its free area and paints either a raised frame or a picture of the owner's choosing.
 #pragma once
 #include "ui/toolkit/Handler.h"
