@@ -3,7 +3,7 @@
 #include "platform/win32/Win32Shell.h"
 #include "ui/components/GdiCanvas.h"
 #include "ui/toolkit/Application.h"
-#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/WindowHelpers.h"
 #include "ui/toolkit/Window.h"
 
 namespace talvek::ui {
@@ -17,15 +17,15 @@ HWND applicationWindow() {
 }
 } // namespace
 
-// The label's window: paints opaquely from a memory bitmap, shows cursor 5, holds the capture
-// while the left button is down and owns the "Copy" menu. Without a handle when it could not be
-// created.
+// The label's window: paints opaquely from a memory bitmap, shows the hand pointer, holds the
+// capture while the left button is down and owns the "Copy" menu.
 class UrlLabelWindow : public Window {
   public:
-    UrlLabelWindow(TUrlLabel& label, HWND parent, int x, int y, int w, int h) : label_(label) {
+    explicit UrlLabelWindow(TUrlLabel& label) : label_(label) {}
+    AppError createIn(HWND parent, int x, int y, int w, int h) {
         registerClass(kUrlLabelClass, nullptr);
-        create(0, kUrlLabelClass, label.Caption().c_str(), WS_CHILD | WS_VISIBLE, x, y, w, h,
-               parent);
+        return create(0, kUrlLabelClass, label_.Caption().c_str(), WS_CHILD | WS_VISIBLE, x, y, w,
+                      h, parent);
     }
 
   protected:
@@ -38,8 +38,8 @@ class UrlLabelWindow : public Window {
             return paint();
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT) {
-                if (HCURSOR hand = Application::instance().cursor(kHandCursor)) {
-                    SetCursor(hand);
+                if (label_.hand_) {
+                    SetCursor(label_.hand_);
                     return TRUE;
                 }
             }
@@ -119,11 +119,9 @@ class UrlLabelWindow : public Window {
 };
 
 TUrlLabel::TUrlLabel(TComponent* owner)
-    : UrlLabelCore(owner), ownShell_(std::make_unique<Win32Shell>(&applicationWindow)) {
+    : UrlLabelCore(owner), ownShell_(std::make_unique<Win32Shell>(&applicationWindow)),
+      hand_(LoadCursorA(Application::instance().hinstance(), "HAND")) {
     SetShell(ownShell_.get());
-    Application& app = Application::instance();
-    // Every label loads it again; the slot simply holds the same pointer.
-    app.setCursor(kHandCursor, LoadCursorA(app.hinstance(), "HAND"));
 }
 
 TUrlLabel::~TUrlLabel() = default;
@@ -136,9 +134,8 @@ AppError TUrlLabel::CreateIn(HWND parent, int left, int top, int width, int heig
             return AppError("Menü kann nicht erzeugt werden");
         menu_ = std::move(menu);
     }
-    auto window = std::make_unique<UrlLabelWindow>(*this, parent, left, top, width, height);
-    if (!window->hwnd())
-        return AppError("Fenster " + std::string(kUrlLabelClass) + " kann nicht erzeugt werden");
+    auto window = std::make_unique<UrlLabelWindow>(*this);
+    TALVEK_TRY(window->createIn(parent, left, top, width, height));
     window_ = std::move(window);
     return AppError();
 }

@@ -7,7 +7,7 @@
 #include "ui/components/Picture.h"
 #include "ui/progress/logic/StatusText.h"
 #include "ui/toolkit/Application.h"
-#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/WindowHelpers.h"
 
 namespace talvek::ui {
 
@@ -15,7 +15,6 @@ namespace {
 
 const char* const kClassName = "TForm1";
 const UINT kRunMessage = WM_APP + 1;
-const int kFirstControlId = 100;
 
 const char* const kStepCaptions[6] = {"Einstellungen laden",
                                       "Verzeichnisse erstellen",
@@ -68,13 +67,13 @@ const ControlRow<TForm1> TForm1::kLayout[] = {
     {{"Memo1", "EDIT", "", 3, 272, 437, 55,
       WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
       WS_EX_CLIENTEDGE, 0, kMemoFont},
-     &TForm1::Memo1_},
+     &member<&TForm1::Memo1_>},
     {{"endeb", "BUTTON", "&Ende", 128, 240, 89, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
       kButtonFont},
-     &TForm1::endeb_},
+     &member<&TForm1::endeb_>},
     {{"detailsb", "BUTTON", "&Details >>", 240, 240, 89, 25,
       WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, kButtonFont},
-     &TForm1::detailsb_},
+     &member<&TForm1::detailsb_>},
 };
 
 TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
@@ -94,17 +93,13 @@ TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
     fonts_[kButtonFont] = makeFont("Arial", 12);
     memoBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
 
-    create(WS_EX_TOPMOST, kClassName, app.title().c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-           kClientWidth, kClientHeight, nullptr);
-    if (!hwnd()) {
-        creationError_ =
-            AppError("Fenster " + std::string(kClassName) + " kann nicht erzeugt werden");
-        return;
-    }
+    creationError_ = create(WS_EX_TOPMOST, kClassName, app.title().c_str(),
+                            WS_POPUP | WS_CLIPCHILDREN, 0, 0, kClientWidth, kClientHeight, nullptr);
+    if (creationError_) return;
     app.setMainWindow(hwnd());
     creationError_ = createControls();
     if (creationError_) return;
-    centreOnScreen(hwnd());
+    centreWindow(hwnd(), nullptr);
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
 }
@@ -112,19 +107,18 @@ TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
 TForm1::~TForm1() = default;
 
 AppError TForm1::createControls() {
-    int id = kFirstControlId;
-    for (const ControlRow<TForm1>& row : kLayout)
-        TALVEK_TRY(createControl(row.layout, hwnd(), id++, fonts_[row.layout.font].get(), 0,
-                                 &(this->*row.control)));
-    Memo1_.send(EM_SETLIMITTEXT, 0, 0);
-    Memo1_.onColor = [this](HDC dc) {
-        SetTextColor(dc, RGB(0, 0, 0));
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return memoBrush_.get();
-    };
-    endeb_.onClick = [this] { return endebClick(); };
-    detailsb_.onClick = [this] { return detailsbClick(); };
+    TALVEK_TRY(Form::createControls(kLayout, fonts_));
+    Memo1_.removeLimit();
+    Memo1_.onColor.connect(this, &TForm1::Memo1Color);
+    endeb_.onClick.connect(this, &TForm1::endebClick);
+    detailsb_.onClick.connect(this, &TForm1::detailsbClick);
     return AppError();
+}
+
+HBRUSH TForm1::Memo1Color(HDC dc) {
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return memoBrush_.get();
 }
 
 void TForm1::paint(HDC dc) {
@@ -197,29 +191,19 @@ void TForm1::addLogLine(const std::string& text) {
 
 void TForm1::flushLog() {
     if (pendingLog_.empty()) return;
-    int end = GetWindowTextLengthA(Memo1_.hwnd());
-    Memo1_.send(EM_SETSEL, end, end);
-    Memo1_.send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pendingLog_.c_str()));
+    Memo1_.append(pendingLog_);
     pendingLog_.clear();
 }
 
 int TForm1::logLineCount() {
     flushLog();
     if (!hasLog_) return 0;
-    return static_cast<int>(Memo1_.send(EM_GETLINECOUNT, 0, 0));
+    return Memo1_.lineCount();
 }
 
 std::string TForm1::logLine(int index) {
     flushLog();
-    LRESULT start = Memo1_.send(EM_LINEINDEX, index, 0);
-    if (start < 0) return std::string();
-    LRESULT length = Memo1_.send(EM_LINELENGTH, start, 0);
-    // EM_GETLINE takes the buffer size in its first WORD and needs at least that much room.
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 2 + sizeof(WORD), '\0');
-    *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(buffer.size());
-    LRESULT got = Memo1_.send(EM_GETLINE, index, reinterpret_cast<LPARAM>(buffer.data()));
-    if (got > length) got = length;
-    return std::string(buffer.data(), static_cast<std::size_t>(got > 0 ? got : 0));
+    return Memo1_.line(index);
 }
 
 void TForm1::showMessageBox(const std::string& text, const std::string& caption) {

@@ -4,10 +4,9 @@
 #include <string>
 
 #include "backup/ProgressView.h"
-#include "ui/toolkit/Control.h"
-#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Form.h"
 #include "ui/toolkit/Handles.h"
-#include "ui/toolkit/Window.h"
+#include "ui/toolkit/StandardControls.h"
 
 namespace talvek {
 class BackupRun;
@@ -15,7 +14,7 @@ class BackupRun;
 
 namespace talvek::ui {
 
-class TForm1 : public Window, public ProgressView {
+class TForm1 : public Form, public ProgressView {
   public:
     static constexpr int kClientWidth = 441;
     static constexpr int kClientHeight = 269;
@@ -48,6 +47,7 @@ class TForm1 : public Window, public ProgressView {
     AppError createControls();
     void paint(HDC dc);
     AppError FormActivate();
+    HBRUSH Memo1Color(HDC dc);
     AppError endebClick();
     AppError detailsbClick();
 
@@ -61,7 +61,8 @@ class TForm1 : public Window, public ProgressView {
     std::string pendingLog_; // lines not yet handed to the box
     void flushLog();
 
-    Control Memo1_, endeb_, detailsb_;
+    Edit Memo1_;
+    Button endeb_, detailsb_;
     Font formFont_, statusFont_, fonts_[kFontCount];
     Bitmap title_, okImg_, errImg_; // the pictures as stored
     Bitmap okMark_, errMark_;       // the templates with black shown as white

@@ -16,11 +16,10 @@
 #include "ui/setup/logic/RecordSetsPage.h"
 #include "ui/setup/logic/SetupLogic.h"
 #include "ui/toolkit/Component.h"
-#include "ui/toolkit/Control.h"
-#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Form.h"
 #include "ui/toolkit/Handles.h"
 #include "ui/toolkit/Panel.h"
-#include "ui/toolkit/Window.h"
+#include "ui/toolkit/StandardControls.h"
 
 namespace talvek::ui {
 
@@ -28,7 +27,7 @@ class TBanner;
 class TUrlLabel;
 class TFolderBrowse;
 
-class TSetupForm : public Window, private SetupView, private FolderChooser, private RecordSetsView {
+class TSetupForm : public Form, private SetupView, private FolderChooser, private RecordSetsView {
   public:
     static constexpr int kClientWidth = 489;
     static constexpr int kClientHeight = 314;
@@ -60,9 +59,10 @@ class TSetupForm : public Window, private SetupView, private FolderChooser, priv
   private:
     static const ControlRow<TSetupForm> kLayout[];
     // The hint each control gives when the mouse moves over it.
-    static const std::pair<Control TSetupForm::*, setup::HintSource> kHints[];
+    static const std::pair<Control* (*)(TSetupForm&), setup::HintSource> kHints[];
     // SetupLayout.cpp
     AppError createControls();
+    AppError parentFor(int place, HWND& parent) override;
     AppError createPlace(Place place);
     AppError setUpNotebook();
     AppError createComponents(HWND page);
@@ -85,7 +85,25 @@ class TSetupForm : public Window, private SetupView, private FolderChooser, priv
     // aktivateClick, Edit1Change, maxDatEditChange, AlleXTageChange, batchnameChange and
     // lognameChange: the content changed.
     AppError contentChange();
+    AppError MaxdateditExit();
+    AppError AlleXTageExit();
     AppError EinstellungenChange(UINT code);
+    AppError recordsetlistClick();
+    AppError checkClick() { return recordSets_.checkClick(); }
+    AppError compareClick() { return recordSets_.compareClick(); }
+    AppError keepClick() { return recordSets_.keepClick(); }
+    AppError protocolClick() { return recordSets_.protocolClick(); }
+    AppError backupNowClick() { return recordSets_.backupNowClick(); }
+    HBRUSH Label7Color(HDC dc);
+    void AboutPagePaint(HDC dc) { paintLogo(dc); }
+    // The hints: the control's or panel's own, from kHints for the controls.
+    void hintMouseMove(Control& sender);
+    void backupNowMouseMove(Control&) { recordSets_.backupNowMouseMove(); }
+    void Panel1MouseMove(POINT) { logic_.mouseMove(setup::HintSource::Panel1); }
+    void Panel2MouseMove(POINT) { logic_.mouseMove(setup::HintSource::Panel2); }
+    void AboutPageMouseMove(POINT) { logic_.mouseMove(setup::HintSource::Logo); }
+    void RecordSetsPageMouseMove(POINT at);
+    void UrlLabelMouseMove(TComponent& sender);
 
     // SetupView
     int maxRecordSets() override;
@@ -131,8 +149,8 @@ class TSetupForm : public Window, private SetupView, private FolderChooser, priv
     Win32FileOpenDialog openDialog_;
     Win32SystemInfo system_;
     Win32Clock clock_;
-    SetupLogic logic_;
     Win32FileSystem files_;
+    SetupLogic logic_;
     Win32Shell shell_;
     Win32Processes processes_;
     RecordSetsPage recordSets_;
@@ -143,12 +161,19 @@ class TSetupForm : public Window, private SetupView, private FolderChooser, priv
     RECT pageArea_{};                            // the notebook's display area, where its pages lie
     std::unique_ptr<Panel> places_[kPlaceCount]; // none for the form itself
     Control Einstellungen_;
-    Control recfileslist_, add_, delete_;
-    Control Edit1_, Browse_, Maxdatedit_, MaxdateditArrows_, AlleXTage_, AlleXTageArrows_;
-    Control Batchfile_, batchname_, logtxt_, logname_;
-    Control recordsetlist_, check_, compare_, keep_, protocol_, backupNow_;
+    ListBox recfileslist_;
+    Button add_, delete_;
+    Edit Edit1_, Maxdatedit_, AlleXTage_;
+    Button Browse_;
+    Control MaxdateditArrows_, AlleXTageArrows_;
+    CheckBox Batchfile_, logtxt_;
+    Edit batchname_, logname_;
+    ListBox recordsetlist_;
+    Button check_, compare_, keep_, protocol_, backupNow_;
     Control Label7_;
-    Control aktivate_, Cancel_, ok_, StatusBar1_;
+    CheckBox aktivate_;
+    Button Cancel_, ok_;
+    Control StatusBar1_;
     SpinField maxDat_{Maxdatedit_, MaxdateditArrows_, kMaxRecordSetsRange};
     SpinField alleXTage_{AlleXTage_, AlleXTageArrows_, kEveryXDaysRange};
     std::string hintText_;

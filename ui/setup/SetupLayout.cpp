@@ -10,12 +10,12 @@
 #include "ui/components/UrlLabel.h"
 #include "ui/setup/SetupForm.h"
 #include "ui/toolkit/Application.h"
+#include "ui/toolkit/WindowHelpers.h"
 
 namespace talvek::ui {
 
 namespace {
 
-const int kFirstControlId = 100;
 const int kStatusHeight = 19;
 const DWORD kLabel = SS_LEFT | SS_NOTIFY | SS_NOPREFIX; // takes the mouse: no hint over it
 const DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
@@ -67,40 +67,40 @@ const PlaceLayout kPlaces[F::kPlaceCount] = {
 // them.
 const ControlRow<TSetupForm> TSetupForm::kLayout[] = {
     {{"Einstellungen", WC_TABCONTROLA, "", 8, 8, 473, 249, WS_TABSTOP, 0, kForm, kTabFont},
-     &F::Einstellungen_},
+     &member<&F::Einstellungen_>},
     // Zu sichernde Dateien; keyboard order add, delete, recfileslist.
     {{"Label1", "STATIC", "Diese Dateien sichert Talvek:", 8, 8, 143, 14, kLabel, 0, kFilesPage,
       kPageFont},
      nullptr},
     {{"add", "BUTTON", "Hinzu&fügen", 328, 24, 121, 25, kButton, 0, kFilesPage, kPageFont},
-     &F::add_},
+     &member<&F::add_>},
     {{"delete", "BUTTON", "Aus &Liste löschen", 328, 56, 121, 25, kButton, 0, kFilesPage,
       kPageFont},
-     &F::delete_},
+     &member<&F::delete_>},
     {{"recfileslist", "LISTBOX", "", 8, 24, 313, 185,
       LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
       WS_EX_CLIENTEDGE, kFilesPage, kPageFont},
-     &F::recfileslist_},
+     &member<&F::recfileslist_>},
     // Einstellungen
     {{"Edit1", "EDIT", "", 112, 24, 249, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage, kPageFont},
-     &F::Edit1_},
+     &member<&F::Edit1_>},
     {{"Browse", "BUTTON", "&Suchen...", 376, 24, 73, 22, kButton, 0, kSettingsPage, kPageFont},
-     &F::Browse_},
+     &member<&F::Browse_>},
     {{"Maxdatedit", "EDIT", "", 184, 56, 41, 23, kEdit, WS_EX_CLIENTEDGE, kSettingsPage, kPageFont},
-     &F::Maxdatedit_},
+     &member<&F::Maxdatedit_>},
     {{"MaxdateditArrows", UPDOWN_CLASSA, "", 0, 0, 0, 0, kArrows, 0, kSettingsPage, kNoFont},
-     &F::MaxdateditArrows_},
+     &member<&F::MaxdateditArrows_>},
     {{"Batchfile", "BUTTON", "Batchdatei für einfaches Wiederherstellen :", 8, 160, 233, 17,
       kCheckBox, 0, kSettingsPage, kPageFont},
-     &F::Batchfile_},
+     &member<&F::Batchfile_>},
     {{"batchname", "EDIT", "", 240, 156, 129, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage,
       kPageFont},
-     &F::batchname_},
+     &member<&F::batchname_>},
     {{"logtxt", "BUTTON", "Protokoll der jeweiligen Sicherung (Details):", 8, 190, 233, 17,
       kCheckBox, 0, kSettingsPage, kPageFont},
-     &F::logtxt_},
+     &member<&F::logtxt_>},
     {{"logname", "EDIT", "", 240, 186, 129, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage, kPageFont},
-     &F::logname_},
+     &member<&F::logname_>},
     {{"Label2", "STATIC", "Daten sichern in:", 8, 20, kFit, kFit, kLabel, 0, kPanel2, kLabelFont},
      nullptr},
     {{"Label3", "STATIC", "Alte Sicherungen löschen nach", 8, 50, kFit, kFit, kLabel, 0, kPanel2,
@@ -112,9 +112,9 @@ const ControlRow<TSetupForm> TSetupForm::kLayout[] = {
     {{"Label5", "STATIC", "Alle", 8, 82, kFit, kFit, kLabel, 0, kPanel2, kLabelFont}, nullptr},
     {{"AlleXTage", "EDIT", "", 32, 80, 41, 23, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kPanel2,
       kPageFont},
-     &F::AlleXTage_},
+     &member<&F::AlleXTage_>},
     {{"AlleXTageArrows", UPDOWN_CLASSA, "", 0, 0, 0, 0, kArrows, 0, kPanel2, kNoFont},
-     &F::AlleXTageArrows_},
+     &member<&F::AlleXTageArrows_>},
     {{"Label6", "STATIC", "Tage sichern.", 80, 82, kFit, kFit, kLabel, 0, kPanel2, kLabelFont},
      nullptr},
     {{"Label8", "STATIC", "Folgende Dateien werden erstellt:", 8, 8, kFit, kFit, kLabel, 0, kPanel1,
@@ -126,37 +126,39 @@ const ControlRow<TSetupForm> TSetupForm::kLayout[] = {
      nullptr},
     {{"check", "BUTTON", "&Prüfen", 328, 24, 121, 25, kButton | WS_DISABLED, 0, kRecordSetsPage,
       kPageFont},
-     &F::check_},
+     &member<&F::check_>},
     {{"compare", "BUTTON", "&Vergleichen", 328, 56, 121, 25, kButton | WS_DISABLED, 0,
       kRecordSetsPage, kPageFont},
-     &F::compare_},
+     &member<&F::compare_>},
     {{"keep", "BUTTON", "&Behalten", 328, 88, 121, 25, kButton | WS_DISABLED, 0, kRecordSetsPage,
       kPageFont},
-     &F::keep_},
+     &member<&F::keep_>},
     {{"protocol", "BUTTON", "Pro&tokoll", 328, 120, 121, 25, kButton | WS_DISABLED, 0,
       kRecordSetsPage, kPageFont},
-     &F::protocol_},
+     &member<&F::protocol_>},
     {{"backupNow", "BUTTON", "&Jetzt sichern", 328, 184, 121, 25, kButton | WS_DISABLED, 0,
       kRecordSetsPage, kPageFont},
-     &F::backupNow_},
+     &member<&F::backupNow_>},
     {{"recordsetlist", "LISTBOX", "", 8, 24, 313, 185,
       LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_USETABSTOPS | WS_VSCROLL |
           WS_TABSTOP,
       WS_EX_CLIENTEDGE, kRecordSetsPage, kPageFont},
-     &F::recordsetlist_},
+     &member<&F::recordsetlist_>},
     // Über Talvek: the components follow in createComponents.
     {{"Label7", "STATIC", setup::kVersionLabel, 444, 0, 16, 10, kLabel, 0, kAboutPage,
       kVersionFont},
-     &F::Label7_},
+     &member<&F::Label7_>},
     // Below the notebook.
     {{"aktivate", "BUTTON", "Talvek &aktivieren.", 16, 268, 137, 17, kCheckBox, 0, kForm,
       kFormFont},
-     &F::aktivate_},
-    {{"ok", "BUTTON", "Ü&bernehmen", 376, 264, 105, 25, kButton, 0, kForm, kFormFont}, &F::ok_},
-    {{"Cancel", "BUTTON", "&Ende", 256, 264, 105, 25, kButton, 0, kForm, kFormFont}, &F::Cancel_},
+     &member<&F::aktivate_>},
+    {{"ok", "BUTTON", "Ü&bernehmen", 376, 264, 105, 25, kButton, 0, kForm, kFormFont},
+     &member<&F::ok_>},
+    {{"Cancel", "BUTTON", "&Ende", 256, 264, 105, 25, kButton, 0, kForm, kFormFont},
+     &member<&F::Cancel_>},
     {{"StatusBar1", STATUSCLASSNAMEA, "", 0, kClientHeight - kStatusHeight, kClientWidth,
       kStatusHeight, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0, kForm, kFormFont},
-     &F::StatusBar1_},
+     &member<&F::StatusBar1_>},
 };
 
 AppError TSetupForm::createControls() {
@@ -168,22 +170,12 @@ AppError TSetupForm::createControls() {
     fonts_[kVersionFont] = makeFont("Arial", 8);
     logo_ = loadPackedPicture(Application::instance().hinstance(), "LOGO");
 
-    int id = kFirstControlId;
-    for (const ControlRow<TSetupForm>& row : kLayout) {
-        const Place place = static_cast<Place>(row.layout.place);
-        if (place != kForm && !places_[place]) TALVEK_TRY(createPlace(place));
-        HWND parent = place == kForm ? hwnd() : places_[place]->hwnd();
-        HFONT font = row.layout.font == kNoFont ? nullptr : fonts_[row.layout.font].get();
-        Control* control = row.control ? &(this->*row.control) : nullptr;
-        TALVEK_TRY(
-            createControl(row.layout, parent, id++, font, WS_VISIBLE | WS_CLIPSIBLINGS, control));
-        if (row.control == &F::Einstellungen_) TALVEK_TRY(setUpNotebook());
-    }
-    recfileslist_.send(LB_SETITEMHEIGHT, 0, MAKELPARAM(14, 0));
-    recordsetlist_.send(LB_SETITEMHEIGHT, 0, MAKELPARAM(14, 0));
-    // Columns: date, files, kept, last check (dialog units of the list's font).
-    int tabs[3] = {40, 90, 130};
-    recordsetlist_.send(LB_SETTABSTOPS, 3, reinterpret_cast<LPARAM>(tabs));
+    TALVEK_TRY(Form::createControls(kLayout, fonts_, WS_VISIBLE | WS_CLIPSIBLINGS));
+    recfileslist_.setItemHeight(14);
+    recordsetlist_.setItemHeight(14);
+    // Columns: date, files, kept, last check.
+    const int tabs[3] = {40, 90, 130};
+    recordsetlist_.setTabStops(tabs, 3);
     maxDat_.bind();
     alleXTage_.bind();
     int parts[2] = {datePanelWidth(StatusBar1_.hwnd(), fonts_[kFormFont].get()), -1};
@@ -218,6 +210,20 @@ AppError TSetupForm::setUpNotebook() {
     return AppError();
 }
 
+AppError TSetupForm::parentFor(int place, HWND& parent) {
+    if (place == kForm) {
+        parent = hwnd();
+        return AppError();
+    }
+    if (!places_[place]) {
+        // The pages take the area the notebook leaves, known once the notebook has its tabs.
+        if (!places_[kFilesPage]) TALVEK_TRY(setUpNotebook());
+        TALVEK_TRY(createPlace(static_cast<Place>(place)));
+    }
+    parent = places_[place]->hwnd();
+    return AppError();
+}
+
 AppError TSetupForm::createPlace(Place place) {
     const PlaceLayout& layout = kPlaces[place];
     HWND parent = layout.parent == kForm ? hwnd() : places_[layout.parent]->hwnd();
@@ -226,10 +232,8 @@ AppError TSetupForm::createPlace(Place place) {
     const int x = page ? 8 + pageArea_.left : layout.x, y = page ? 8 + pageArea_.top : layout.y;
     const int width = page ? pageArea_.right - pageArea_.left : layout.width;
     const int height = page ? pageArea_.bottom - pageArea_.top : layout.height;
-    places_[place] = std::make_unique<Panel>(parent, x, y, width, height, layout.look, layout.style,
-                                             layout.exStyle);
-    if (!places_[place]->hwnd()) return AppError("Fenster TPanel kann nicht erzeugt werden");
-    return AppError();
+    places_[place] = std::make_unique<Panel>(layout.look);
+    return places_[place]->createIn(parent, x, y, width, height, layout.style, layout.exStyle);
 }
 
 AppError TSetupForm::createComponents(HWND page) {

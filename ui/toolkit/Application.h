@@ -1,5 +1,5 @@
-// The application object: title, hidden application window, message loop, cursor table and
-// the error box that the window procedures show the errors of their handlers in.
+// The application object: title, hidden application window, the message loop and the error
+// box that the window procedures show the errors of their handlers in.
 #pragma once
 #include <windows.h>
 
@@ -29,6 +29,9 @@ class Application {
 
     // Runs the message loop until a quit request; returns the exit code 0.
     int run();
+    // Runs the message loop until `done` holds (true) or a quit request comes (false). The
+    // dialog keys go to the main window; a modal window is the main window while it asks.
+    bool runUntil(const bool& done);
     // While the handle is not signalled the loop waits on it beside the messages; once it is,
     // the loop closes it and calls `signalled` (outside any other handler). One at a time: a
     // new one replaces the one before.
@@ -39,18 +42,14 @@ class Application {
     // last character has a higher code than the full stop.
     void showError(const std::string& text);
 
-    // The cursor table: numbered slots, as the forms and components need them.
-    HCURSOR cursor(int index) const;
-    void setCursor(int index, HCURSOR cursor);
-
   private:
     Application() = default;
     void dispatch(MSG& msg);
+    void waitForInput();
     HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;
     HWND main_ = nullptr;
     std::string title_;
-    HCURSOR cursors_[32] = {};
     KernelHandle watched_;
     std::function<void()> signalled_;
 };
