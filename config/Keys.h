@@ -1,50 +1,52 @@
-// Section and key names of Talvek95.ini, spelled exactly as stored.
+// Section and key names of Talvek95.ini, spelled exactly as stored. Arrays, not pointers:
+// an inline array is one object in the program, where each object file would keep its own
+// copy of the text a pointer points at.
 #pragma once
 
 namespace talvek::keys {
 
-inline constexpr const char* kIniName = "Talvek95.ini";
+inline constexpr char kIniName[] = "Talvek95.ini";
 
-inline constexpr const char* kSettings = "Einstellungen";
-inline constexpr const char* kMaxRecordSets = "max. Anzahl der Datensätze";
-inline constexpr const char* kRecoveryDirectory = "Recovery Directory";
-inline constexpr const char* kBatchFile = "Batchfile";
-inline constexpr const char* kBatchName = "Batchname";
-inline constexpr const char* kLogFile = "Logfile";
-inline constexpr const char* kLogName = "Logname";
-inline constexpr const char* kEveryXDays = "AlleXTage";
-inline constexpr const char* kActive = "Aktiv";
-inline constexpr const char* kFirstRun = "firstrun";
-inline constexpr const char* kVersion = "Talvek-Version";
-inline constexpr const char* kWaitSeconds = "Sekunden warten";
+inline constexpr char kSettings[] = "Einstellungen";
+inline constexpr char kMaxRecordSets[] = "max. Anzahl der Datensätze";
+inline constexpr char kRecoveryDirectory[] = "Recovery Directory";
+inline constexpr char kBatchFile[] = "Batchfile";
+inline constexpr char kBatchName[] = "Batchname";
+inline constexpr char kLogFile[] = "Logfile";
+inline constexpr char kLogName[] = "Logname";
+inline constexpr char kEveryXDays[] = "AlleXTage";
+inline constexpr char kActive[] = "Aktiv";
+inline constexpr char kFirstRun[] = "firstrun";
+inline constexpr char kVersion[] = "Talvek-Version";
+inline constexpr char kWaitSeconds[] = "Sekunden warten";
 
-inline constexpr const char* kCurrentRecord = "Aktueller Datensatz";
-inline constexpr const char* kDate = "Datum";
+inline constexpr char kCurrentRecord[] = "Aktueller Datensatz";
+inline constexpr char kDate[] = "Datum";
 
 // The mark of a run under way: its "Datum", the "Datum" it found, and what runs cut short
 // on earlier days left behind.
-inline constexpr const char* kRunMark = "Laufende Sicherung";
-inline constexpr const char* kMarkPrevious = "Voriges Datum";
-inline constexpr const char* kMarkLeftovers = "Reste";
+inline constexpr char kRunMark[] = "Laufende Sicherung";
+inline constexpr char kMarkPrevious[] = "Voriges Datum";
+inline constexpr char kMarkLeftovers[] = "Reste";
 
-inline constexpr const char* kFileList = "Recovery Files";
-inline constexpr const char* kRecordList = "Datensätze";
+inline constexpr char kFileList[] = "Recovery Files";
+inline constexpr char kRecordList[] = "Datensätze";
 
 // Keys of a record set section.
-inline constexpr const char* kDirectory = "Directory";
-inline constexpr const char* kSavedFilePrefix = "Datei";
-inline constexpr const char* kRecordLogFile = "LogFile";
-inline constexpr const char* kRecordRecFile = "RecFile";
-inline constexpr const char* kChecksumPrefix = "CRC";
-inline constexpr const char* kAttributesPrefix = "Attr";
-inline constexpr const char* kKeep = "Behalten";
+inline constexpr char kDirectory[] = "Directory";
+inline constexpr char kSavedFilePrefix[] = "Datei";
+inline constexpr char kRecordLogFile[] = "LogFile";
+inline constexpr char kRecordRecFile[] = "RecFile";
+inline constexpr char kChecksumPrefix[] = "CRC";
+inline constexpr char kAttributesPrefix[] = "Attr";
+inline constexpr char kKeep[] = "Behalten";
 
 // Marker defaults that tell a missing value apart.
-inline constexpr const char* kListEnd = "ERROR";
+inline constexpr char kListEnd[] = "ERROR";
 // A backup directory the configuration does not name: the run's header line shows it so.
-inline constexpr const char* kNoBackupDirectory = "ERROR";
-inline constexpr const char* kNotFound = "nicht gefunden!";
-inline constexpr const char* kNoLog = "No Log";
-inline constexpr const char* kNoRec = "No Rec";
+inline constexpr char kNoBackupDirectory[] = "ERROR";
+inline constexpr char kNotFound[] = "nicht gefunden!";
+inline constexpr char kNoLog[] = "No Log";
+inline constexpr char kNoRec[] = "No Rec";
 
 } // namespace talvek::keys
