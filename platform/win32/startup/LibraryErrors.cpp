@@ -15,7 +15,7 @@ namespace {
     char text[200];
     lstrcpynA(text, "Interner Fehler in ", sizeof text);
     const int used = lstrlenA(text);
-    lstrcpynA(text + used, where ? where : "der Laufzeitbibliothek", sizeof text - used - 1);
+    lstrcpynA(text + used, where && *where ? where : "der Laufzeitbibliothek", sizeof text - used - 1);
     const int end = lstrlenA(text);
     text[end] = '.';
     text[end + 1] = '\0';

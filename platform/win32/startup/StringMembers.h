@@ -3,6 +3,15 @@
 // here (the build includes this header in every Windows object), they are compiled once, in
 // StringMembers.cpp.
 #pragma once
+// The library's error exits name the function that failed, and every instantiation of a
+// container keeps its own copy of that name: twenty copies of "vector::_M_realloc_insert".
+// Named by nobody, the error box says "Interner Fehler in der Laufzeitbibliothek."; the
+// library's configuration is included once, so the name stays empty in every header after it.
+#include <bits/c++config.h>
+#undef __N
+#define __N(msgid) (talvekUnnamedLibraryFunction)
+extern "C" const char talvekUnnamedLibraryFunction[];
+
 #include <string>
 
 extern template std::string::basic_string(const char*, const std::allocator<char>&);
