@@ -1,0 +1,34 @@
+// Writing a record set's copies back over their originals from Windows, and its undo. Each
+// original is saved into the undo directory below the backup directory and listed in the
+// undo section before it is replaced; every write goes through replaceFile.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "backup/RecordSets.h"
+#include "platform/Clock.h"
+
+namespace talvek {
+
+struct Restore {
+    FileSystem& files;
+    TIniFile& ini;
+    std::string windowsDirectory; // the journal's place
+    LocalTime now;
+    std::vector<std::string> report;   // a line for each file, in order
+    std::vector<std::string> failures; // the report's lines of files left as they were
+};
+
+// Writes back the set's copies at `chosen` (positions in set.copies), in that order. The
+// set must lie in the backup directory.
+AppError restoreCopies(Restore& restore, const RecordSet& set,
+                       const std::vector<std::size_t>& chosen);
+
+// Whether the undo section lists files.
+bool canUndo(TIniFile& ini);
+// Writes back every file the undo section lists, deletes the originals that were new, and
+// then forgets what was undone. A file that stays as it is stays listed.
+AppError undoRestore(Restore& restore);
+
+} // namespace talvek
