@@ -8,7 +8,7 @@
 
 #include "ui/components/Banner.h"
 #include "ui/toolkit/Application.h"
-#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Layout.h"
 #include "ui/toolkit/Panel.h"
 #include "win32/Bench.h"
 #include "win32/ComponentTestHost.h"
@@ -250,7 +250,8 @@ TEST(ComponentBanner, DoubleClickWithShiftAndCtrlShowsTheNotice) {
 }
 
 TEST(ComponentToolkit, AClickReachesItsSlotAndItsErrorShowsInTheErrorBox) {
-    Panel panel(componenttest::sharedHost(), 0, 0, 200, 60, Panel::Look::Plain);
+    Panel panel(Panel::Look::Plain);
+    ASSERT_FALSE(panel.createIn(componenttest::sharedHost(), 0, 0, 200, 60));
     Control button;
     const ControlLayout layout{"Taste", "BUTTON", "&Los", 10, 10, 80, 25, BS_PUSHBUTTON, 0, 0, 0};
     ASSERT_FALSE(createControl(layout, panel.hwnd(), 100, nullptr, WS_VISIBLE, &button));

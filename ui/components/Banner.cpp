@@ -12,14 +12,14 @@ const UINT_PTR kScrollTimer = 1;
 } // namespace
 
 // The banner's window: opaque (no background brush, WM_ERASEBKGND does nothing), so a repaint
-// never flickers; everything else goes to the banner. Without a handle when it could not be
-// created.
+// never flickers; everything else goes to the banner.
 class BannerWindow : public Window {
   public:
-    BannerWindow(TBanner& banner, HWND parent, int x, int y) : banner_(banner) {
+    explicit BannerWindow(TBanner& banner) : banner_(banner) {}
+    AppError createIn(HWND parent, int x, int y) {
         registerClass(kBannerClass, nullptr);
-        DWORD style = WS_CHILD | (banner.Visible() ? WS_VISIBLE : 0);
-        create(0, kBannerClass, "", style, x, y, banner.Width(), banner.Height(), parent);
+        DWORD style = WS_CHILD | (banner_.Visible() ? WS_VISIBLE : 0);
+        return create(0, kBannerClass, "", style, x, y, banner_.Width(), banner_.Height(), parent);
     }
 
   protected:
@@ -90,9 +90,8 @@ AppError TBanner::CreateIn(HWND parent, int left, int top, int width, int height
     top_ = top;
     SetWidth(width);
     SetHeight(height);
-    auto window = std::make_unique<BannerWindow>(*this, parent, left, top);
-    if (!window->hwnd())
-        return AppError("Fenster " + std::string(kBannerClass) + " kann nicht erzeugt werden");
+    auto window = std::make_unique<BannerWindow>(*this);
+    TALVEK_TRY(window->createIn(parent, left, top));
     window_ = std::move(window);
     return UpdateTimer(timerRunning_, timerInterval_);
 }

@@ -3,7 +3,7 @@
 #include "platform/win32/Win32Shell.h"
 #include "ui/components/GdiCanvas.h"
 #include "ui/toolkit/Application.h"
-#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/WindowHelpers.h"
 #include "ui/toolkit/Window.h"
 
 namespace talvek::ui {
@@ -18,14 +18,14 @@ HWND applicationWindow() {
 } // namespace
 
 // The label's window: paints opaquely from a memory bitmap, shows cursor 5, holds the capture
-// while the left button is down and owns the "Copy" menu. Without a handle when it could not be
-// created.
+// while the left button is down and owns the "Copy" menu.
 class UrlLabelWindow : public Window {
   public:
-    UrlLabelWindow(TUrlLabel& label, HWND parent, int x, int y, int w, int h) : label_(label) {
+    explicit UrlLabelWindow(TUrlLabel& label) : label_(label) {}
+    AppError createIn(HWND parent, int x, int y, int w, int h) {
         registerClass(kUrlLabelClass, nullptr);
-        create(0, kUrlLabelClass, label.Caption().c_str(), WS_CHILD | WS_VISIBLE, x, y, w, h,
-               parent);
+        return create(0, kUrlLabelClass, label_.Caption().c_str(), WS_CHILD | WS_VISIBLE, x, y, w,
+                      h, parent);
     }
 
   protected:
@@ -136,9 +136,8 @@ AppError TUrlLabel::CreateIn(HWND parent, int left, int top, int width, int heig
             return AppError("Menü kann nicht erzeugt werden");
         menu_ = std::move(menu);
     }
-    auto window = std::make_unique<UrlLabelWindow>(*this, parent, left, top, width, height);
-    if (!window->hwnd())
-        return AppError("Fenster " + std::string(kUrlLabelClass) + " kann nicht erzeugt werden");
+    auto window = std::make_unique<UrlLabelWindow>(*this);
+    TALVEK_TRY(window->createIn(parent, left, top, width, height));
     window_ = std::move(window);
     return AppError();
 }

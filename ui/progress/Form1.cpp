@@ -6,7 +6,7 @@
 #include "platform/win32/Win32Platform.h"
 #include "ui/progress/logic/StatusText.h"
 #include "ui/toolkit/Application.h"
-#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/WindowHelpers.h"
 
 namespace talvek::ui {
 
@@ -14,7 +14,6 @@ namespace {
 
 const char* const kClassName = "TForm1";
 const UINT kRunMessage = WM_APP + 1;
-const int kFirstControlId = 100;
 
 const char* const kStepCaptions[6] = {"Einstellungen laden",
                                       "Verzeichnisse erstellen",
@@ -93,17 +92,13 @@ TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
     fonts_[kButtonFont] = makeFont("Arial", 12);
     memoBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
 
-    create(WS_EX_TOPMOST, kClassName, app.title().c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-           kClientWidth, kClientHeight, nullptr);
-    if (!hwnd()) {
-        creationError_ =
-            AppError("Fenster " + std::string(kClassName) + " kann nicht erzeugt werden");
-        return;
-    }
+    creationError_ = create(WS_EX_TOPMOST, kClassName, app.title().c_str(),
+                            WS_POPUP | WS_CLIPCHILDREN, 0, 0, kClientWidth, kClientHeight, nullptr);
+    if (creationError_) return;
     app.setMainWindow(hwnd());
     creationError_ = createControls();
     if (creationError_) return;
-    centreOnScreen(hwnd());
+    centreWindow(hwnd(), nullptr);
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
 }
@@ -111,10 +106,7 @@ TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
 TForm1::~TForm1() = default;
 
 AppError TForm1::createControls() {
-    int id = kFirstControlId;
-    for (const ControlRow<TForm1>& row : kLayout)
-        TALVEK_TRY(createControl(row.layout, hwnd(), id++, fonts_[row.layout.font].get(), 0,
-                                 &(this->*row.control)));
+    TALVEK_TRY(Form::createControls(kLayout, fonts_));
     Memo1_.send(EM_SETLIMITTEXT, 0, 0);
     Memo1_.onColor = [this](HDC dc) {
         SetTextColor(dc, RGB(0, 0, 0));

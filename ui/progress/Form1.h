@@ -5,9 +5,8 @@
 
 #include "backup/ProgressView.h"
 #include "ui/toolkit/Control.h"
-#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Form.h"
 #include "ui/toolkit/Handles.h"
-#include "ui/toolkit/Window.h"
 
 namespace talvek {
 class BackupRun;
@@ -15,7 +14,7 @@ class BackupRun;
 
 namespace talvek::ui {
 
-class TForm1 : public Window, public ProgressView {
+class TForm1 : public Form, public ProgressView {
   public:
     static constexpr int kClientWidth = 441;
     static constexpr int kClientHeight = 269;

@@ -6,6 +6,7 @@
 #include "ui/components/FBrowse.h"
 #include "ui/components/UrlLabel.h"
 #include "ui/toolkit/Application.h"
+#include "ui/toolkit/WindowHelpers.h"
 
 namespace talvek::ui {
 
@@ -55,16 +56,13 @@ TSetupForm::TSetupForm()
     Application& app = Application::instance();
     registerClass(kClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                   LoadIconA(app.hinstance(), MAKEINTRESOURCEA(1)));
-    create(WS_EX_CONTROLPARENT, kClassName, setup::kCaption,
-           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
-           kClientWidth, kClientHeight, nullptr);
-    if (!hwnd()) {
-        creationError_ =
-            AppError("Fenster " + std::string(kClassName) + " kann nicht erzeugt werden");
-        return;
-    }
+    creationError_ =
+        create(WS_EX_CONTROLPARENT, kClassName, setup::kCaption,
+               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
+               kClientWidth, kClientHeight, nullptr);
+    if (creationError_) return;
     setClientSize(hwnd(), kClientWidth, kClientHeight);
-    centreOnScreen(hwnd());
+    centreWindow(hwnd(), nullptr);
     app.setMainWindow(hwnd());
     questions_.setOwner(hwnd());
     openDialog_.setOwner(hwnd());

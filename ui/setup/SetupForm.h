@@ -17,10 +17,9 @@
 #include "ui/setup/logic/SetupLogic.h"
 #include "ui/toolkit/Component.h"
 #include "ui/toolkit/Control.h"
-#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Form.h"
 #include "ui/toolkit/Handles.h"
 #include "ui/toolkit/Panel.h"
-#include "ui/toolkit/Window.h"
 
 namespace talvek::ui {
 
@@ -28,7 +27,7 @@ class TBanner;
 class TUrlLabel;
 class TFolderBrowse;
 
-class TSetupForm : public Window, private SetupView, private FolderChooser, private RecordSetsView {
+class TSetupForm : public Form, private SetupView, private FolderChooser, private RecordSetsView {
   public:
     static constexpr int kClientWidth = 489;
     static constexpr int kClientHeight = 314;
@@ -63,6 +62,7 @@ class TSetupForm : public Window, private SetupView, private FolderChooser, priv
     static const std::pair<Control TSetupForm::*, setup::HintSource> kHints[];
     // SetupLayout.cpp
     AppError createControls();
+    AppError parentFor(int place, HWND& parent) override;
     AppError createPlace(Place place);
     AppError setUpNotebook();
     AppError createComponents(HWND page);

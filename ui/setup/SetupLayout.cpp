@@ -9,12 +9,12 @@
 #include "ui/components/UrlLabel.h"
 #include "ui/setup/SetupForm.h"
 #include "ui/toolkit/Application.h"
+#include "ui/toolkit/WindowHelpers.h"
 
 namespace talvek::ui {
 
 namespace {
 
-const int kFirstControlId = 100;
 const int kStatusHeight = 19;
 const DWORD kLabel = SS_LEFT | SS_NOTIFY | SS_NOPREFIX; // takes the mouse: no hint over it
 const DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
@@ -168,17 +168,7 @@ AppError TSetupForm::createControls() {
     logo_.reset(static_cast<HBITMAP>(
         LoadImageA(Application::instance().hinstance(), "LOGO", IMAGE_BITMAP, 0, 0, 0)));
 
-    int id = kFirstControlId;
-    for (const ControlRow<TSetupForm>& row : kLayout) {
-        const Place place = static_cast<Place>(row.layout.place);
-        if (place != kForm && !places_[place]) TALVEK_TRY(createPlace(place));
-        HWND parent = place == kForm ? hwnd() : places_[place]->hwnd();
-        HFONT font = row.layout.font == kNoFont ? nullptr : fonts_[row.layout.font].get();
-        Control* control = row.control ? &(this->*row.control) : nullptr;
-        TALVEK_TRY(
-            createControl(row.layout, parent, id++, font, WS_VISIBLE | WS_CLIPSIBLINGS, control));
-        if (row.control == &F::Einstellungen_) TALVEK_TRY(setUpNotebook());
-    }
+    TALVEK_TRY(Form::createControls(kLayout, fonts_, WS_VISIBLE | WS_CLIPSIBLINGS));
     recfileslist_.send(LB_SETITEMHEIGHT, 0, MAKELPARAM(14, 0));
     recordsetlist_.send(LB_SETITEMHEIGHT, 0, MAKELPARAM(14, 0));
     // Columns: date, files, kept, last check (dialog units of the list's font).
@@ -218,6 +208,20 @@ AppError TSetupForm::setUpNotebook() {
     return AppError();
 }
 
+AppError TSetupForm::parentFor(int place, HWND& parent) {
+    if (place == kForm) {
+        parent = hwnd();
+        return AppError();
+    }
+    if (!places_[place]) {
+        // The pages take the area the notebook leaves, known once the notebook has its tabs.
+        if (!places_[kFilesPage]) TALVEK_TRY(setUpNotebook());
+        TALVEK_TRY(createPlace(static_cast<Place>(place)));
+    }
+    parent = places_[place]->hwnd();
+    return AppError();
+}
+
 AppError TSetupForm::createPlace(Place place) {
     const PlaceLayout& layout = kPlaces[place];
     HWND parent = layout.parent == kForm ? hwnd() : places_[layout.parent]->hwnd();
@@ -226,10 +230,8 @@ AppError TSetupForm::createPlace(Place place) {
     const int x = page ? 8 + pageArea_.left : layout.x, y = page ? 8 + pageArea_.top : layout.y;
     const int width = page ? pageArea_.right - pageArea_.left : layout.width;
     const int height = page ? pageArea_.bottom - pageArea_.top : layout.height;
-    places_[place] = std::make_unique<Panel>(parent, x, y, width, height, layout.look, layout.style,
-                                             layout.exStyle);
-    if (!places_[place]->hwnd()) return AppError("Fenster TPanel kann nicht erzeugt werden");
-    return AppError();
+    places_[place] = std::make_unique<Panel>(layout.look);
+    return places_[place]->createIn(parent, x, y, width, height, layout.style, layout.exStyle);
 }
 
 AppError TSetupForm::createComponents(HWND page) {

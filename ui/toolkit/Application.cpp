@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "ui/toolkit/Window.h"
+
 namespace talvek::ui {
 
 namespace {
@@ -27,8 +29,7 @@ AppError Application::initialize(HINSTANCE instance, const std::string& title) {
                         " kann nicht registriert werden");
     window_ = CreateWindowExA(0, kApplicationClass, title.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
                               nullptr, instance, nullptr);
-    if (!window_)
-        return AppError("Fenster " + std::string(kApplicationClass) + " kann nicht erzeugt werden");
+    if (!window_) return windowNotCreated(kApplicationClass);
     return AppError();
 }
 
@@ -50,27 +51,35 @@ void Application::dispatch(MSG& msg) {
 }
 
 int Application::run() {
+    static const bool never = false;
+    runUntil(never);
+    return 0;
+}
+
+bool Application::runUntil(const bool& done) {
     MSG msg;
-    for (;;) {
-        if (!watched_) {
-            if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return 0;
-            dispatch(msg);
+    while (!done) {
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            waitForInput();
             continue;
         }
-        // The wait wakes only for messages that came after the last look: take them all first.
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) return 0;
-            dispatch(msg);
-        }
-        HANDLE handle = watched_.get();
-        if (handle &&
-            MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0) {
-            watched_.reset();
-            std::function<void()> signalled = std::move(signalled_);
-            signalled_ = nullptr;
-            if (signalled) signalled();
-        }
+        if (msg.message == WM_QUIT) return false;
+        dispatch(msg);
     }
+    return true;
+}
+
+void Application::waitForInput() {
+    // The wait wakes only for messages that came after the last look, which found none.
+    HANDLE handle = watched_.get();
+    const DWORD count = handle ? 1 : 0;
+    if (MsgWaitForMultipleObjects(count, &handle, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0 ||
+        !count)
+        return;
+    watched_.reset();
+    std::function<void()> signalled = std::move(signalled_);
+    signalled_ = nullptr;
+    if (signalled) signalled();
 }
 
 std::string withFullStop(const std::string& text) {

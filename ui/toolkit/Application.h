@@ -29,6 +29,9 @@ class Application {
 
     // Runs the message loop until a quit request; returns the exit code 0.
     int run();
+    // Runs the message loop until `done` holds (true) or a quit request comes (false). The
+    // dialog keys go to the main window; a modal window is the main window while it asks.
+    bool runUntil(const bool& done);
     // While the handle is not signalled the loop waits on it beside the messages; once it is,
     // the loop closes it and calls `signalled` (outside any other handler). One at a time: a
     // new one replaces the one before.
@@ -46,6 +49,7 @@ class Application {
   private:
     Application() = default;
     void dispatch(MSG& msg);
+    void waitForInput();
     HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;
     HWND main_ = nullptr;

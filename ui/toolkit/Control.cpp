@@ -1,6 +1,6 @@
 #include "ui/toolkit/Control.h"
 
-#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/WindowHelpers.h"
 
 namespace talvek::ui {
 

@@ -10,12 +10,11 @@ namespace {
 const char* const kClassName = "TPanel";
 }
 
-Panel::Panel(HWND parent, int x, int y, int width, int height, Look look, DWORD extraStyle,
-             DWORD exStyle)
-    : look_(look) {
+AppError Panel::createIn(HWND parent, int x, int y, int width, int height, DWORD extraStyle,
+                         DWORD exStyle) {
     registerClass(kClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr, 0);
-    create(exStyle, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | extraStyle, x, y,
-           width, height, parent);
+    return create(exStyle, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | extraStyle, x,
+                  y, width, height, parent);
 }
 
 Reply Panel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -12,8 +12,10 @@ class Panel : public Window {
   public:
     enum class Look { Plain, RaisedFrame };
 
-    Panel(HWND parent, int x, int y, int width, int height, Look look, DWORD extraStyle = 0,
-          DWORD exStyle = 0);
+    explicit Panel(Look look) : look_(look) {}
+    // Makes the panel's window in `parent`; fails when it cannot be made.
+    AppError createIn(HWND parent, int x, int y, int width, int height, DWORD extraStyle = 0,
+                      DWORD exStyle = 0);
 
     // The pointer over the free area, or over a disabled control (which the platform does not
     // tell), in the panel's client coordinates.

@@ -1,5 +1,7 @@
 #include "ui/toolkit/Window.h"
 
+#include <string>
+
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/Control.h"
 
@@ -36,12 +38,19 @@ void Window::registerClass(const char* className, HBRUSH background, HICON icon,
     RegisterClassA(&wc); // a failure shows as a window that cannot be created
 }
 
-HWND Window::create(DWORD exStyle, const char* className, const char* text, DWORD style, int x,
-                    int y, int width, int height, HWND parent, int id) {
+AppError windowNotCreated(const char* name) {
+    std::string text = "Fenster ";
+    text += name;
+    text += " kann nicht erzeugt werden";
+    return AppError(std::move(text));
+}
+
+AppError Window::create(DWORD exStyle, const char* className, const char* text, DWORD style, int x,
+                        int y, int width, int height, HWND parent, int id) {
     HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
     CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, menu,
                     Application::instance().hinstance(), this);
-    return hwnd_;
+    return hwnd_ ? AppError() : windowNotCreated(className);
 }
 
 Reply Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -9,6 +9,9 @@
 
 namespace talvek::ui {
 
+// The failure of a window that cannot be made: its class or its name in the layout table.
+AppError windowNotCreated(const char* name);
+
 class Window {
   public:
     Window() = default;
@@ -23,8 +26,9 @@ class Window {
     static void registerClass(const char* className, HBRUSH background, HICON icon = nullptr,
                               UINT style = CS_DBLCLKS, HCURSOR cursor = nullptr);
     // Creates this object's window; handleMessage receives its messages from WM_NCCREATE on.
-    HWND create(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y,
-                int width, int height, HWND parent, int id = 0);
+    // Fails when the window cannot be made.
+    AppError create(DWORD exStyle, const char* className, const char* text, DWORD style, int x,
+                    int y, int width, int height, HWND parent, int id = 0);
 
     virtual Reply handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {

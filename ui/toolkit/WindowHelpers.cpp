@@ -1,36 +1,8 @@
-#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/WindowHelpers.h"
 
 #include <vector>
 
-#include "ui/toolkit/Application.h"
-
 namespace talvek::ui {
-
-HWND createControl(HWND parent, const char* className, const std::string& text, DWORD style, int x,
-                   int y, int width, int height, int id, DWORD exStyle) {
-    return CreateWindowExA(exStyle, className, text.c_str(), style | WS_CHILD, x, y, width, height,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           Application::instance().hinstance(), nullptr);
-}
-
-AppError createControl(const ControlLayout& layout, HWND parent, int id, HFONT font,
-                       DWORD extraStyle, Control* into) {
-    const bool fitText = layout.width == kFitText || layout.height == kFitText;
-    HWND wnd = createControl(parent, layout.className, layout.text, layout.style | extraStyle,
-                             layout.x, layout.y, fitText ? 1 : layout.width,
-                             fitText ? 1 : layout.height, id, layout.exStyle);
-    if (!wnd) return AppError("Fenster " + std::string(layout.name) + " kann nicht erzeugt werden");
-    if (font) setFont(wnd, font);
-    if (fitText) {
-        WindowDC dc(wnd);
-        SelectGuard select(dc.get(), font);
-        SIZE size{};
-        GetTextExtentPoint32A(dc.get(), layout.text, lstrlenA(layout.text), &size);
-        SetWindowPos(wnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
-    }
-    if (into) into->attach(wnd);
-    return AppError();
-}
 
 Font makeFont(const char* face, int pixelHeight, bool bold, bool underline, int escapement) {
     LOGFONTA lf{};
@@ -69,12 +41,13 @@ void setClientSize(HWND wnd, int width, int height) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void centreOnScreen(HWND wnd) {
+void centreWindow(HWND wnd, HWND over) {
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (over) GetWindowRect(over, &area);
     RECT r;
     GetWindowRect(wnd, &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+    int x = area.left + (area.right - area.left - (r.right - r.left)) / 2;
+    int y = area.top + (area.bottom - area.top - (r.bottom - r.top)) / 2;
     SetWindowPos(wnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

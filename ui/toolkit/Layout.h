@@ -1,0 +1,37 @@
+// A form's layout table: its controls at exact pixel positions, in creation order, which is
+// the keyboard order. Form::createControls makes a whole table; createControl one row.
+#pragma once
+#include <windows.h>
+
+#include "config/Error.h"
+#include "ui/toolkit/Control.h"
+
+namespace talvek::ui {
+
+// A control as a form's layout table declares it. `place` names where it sits and `font`
+// which of the form's fonts it takes, both in the form's own enums.
+struct ControlLayout {
+    const char* name;
+    const char* className;
+    const char* text;
+    int x, y, width, height; // kFitText as width and height: a label sized to its text
+    DWORD style, exStyle;
+    int place;
+    int font;
+};
+constexpr int kNoFont = -1; // the control keeps the system's font
+constexpr int kFitText = -1;
+
+// One row of a form's layout table: the control and the member that holds it (nullptr for
+// a label nobody addresses). The row's index gives the control's id.
+template <typename Form> struct ControlRow {
+    ControlLayout layout;
+    Control Form::*control;
+};
+
+// Creates the child control of `layout` in `parent` with the given id, font and extra style,
+// and attaches it to `into` when there is one. Fails when the window cannot be made.
+AppError createControl(const ControlLayout& layout, HWND parent, int id, HFONT font,
+                       DWORD extraStyle, Control* into);
+
+} // namespace talvek::ui
