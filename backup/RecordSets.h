@@ -30,6 +30,11 @@ inline bool restorable(CopyState state) {
     return state != CopyState::CopyMissing && state != CopyState::Damaged;
 }
 
+// The restore offers to write back what changed or went missing.
+inline bool tickedAtFirst(CopyState state) {
+    return state == CopyState::Changed || state == CopyState::OriginalMissing;
+}
+
 // What a restore of each copy would change, in the order of the set's copies. A copy whose
 // checksum cannot be read counts as damaged: nothing can tell it is whole.
 std::vector<CopyState> copyStates(FileSystem& files, const RecordSet& set);

@@ -21,9 +21,14 @@ namespace talvek {
 
 namespace {
 
+// Empty for an original without an absolute directory: it would be looked for wherever the
+// current directory is.
 std::string besideOriginal(const std::string& original, const char* name) {
     const std::size_t slash = original.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : original.substr(0, slash + 1) + name;
+    if (slash == std::string::npos) return std::string();
+    std::string path = original.substr(0, slash + 1);
+    path += name;
+    return isAbsoluteDirectory(path) ? path : std::string();
 }
 
 // Our names beside the original: the new file while it is made and checked, the old one
@@ -41,8 +46,7 @@ Replaced replaceFile(FileSystem& files, TIniFile& ini, int number, const std::st
                      std::uint32_t crc, const std::string& original, std::uint32_t attributes) {
     const std::string fresh = besideOriginal(original, kNewName);
     const std::string old = besideOriginal(original, kOldName);
-    // A relative original would be looked for wherever the current directory is.
-    if (fresh.empty() || !isAbsoluteDirectory(fresh)) return Replaced::Failed;
+    if (fresh.empty()) return Replaced::Failed;
     std::uint32_t written = 0;
     if (!files.copyFile(source, fresh, true) || !files.setAttributes(fresh, 0) ||
         !fileChecksum(files, fresh, written) || written != crc ||
@@ -50,7 +54,7 @@ Replaced replaceFile(FileSystem& files, TIniFile& ini, int number, const std::st
         deleteOwnFile(files, fresh);
         return Replaced::Failed;
     }
-    if (ini.WriteText(keys::kUndo, keys::kUndoReplacing, std::to_string(number))) {
+    if (ini.WriteNumber(keys::kUndo, keys::kUndoReplacing, number)) {
         deleteOwnFile(files, fresh);
         return Replaced::Failed;
     }
@@ -71,10 +75,10 @@ Replaced replaceFile(FileSystem& files, TIniFile& ini, int number, const std::st
 
 void finishCutReplacement(FileSystem& files, TIniFile& ini) {
     const RecordSet undo = readRecordSet(ini, keys::kUndo);
-    const std::string marked = ini.ReadText(keys::kUndo, keys::kUndoReplacing, "");
+    const int marked = ini.ReadNumber(keys::kUndo, keys::kUndoReplacing, 0);
     for (const SavedCopy& entry : undo.copies) {
         const std::string& original = entry.original;
-        if (std::to_string(entry.number) != marked || files.fileExists(original)) continue;
+        if (entry.number != marked || files.fileExists(original)) continue;
         // The new file was complete when the mark was written: it takes the free name.
         if (!files.moveFile(besideOriginal(original, kNewName), original))
             files.moveFile(besideOriginal(original, kOldName), original);
@@ -83,19 +87,17 @@ void finishCutReplacement(FileSystem& files, TIniFile& ini) {
     // What is left beside the originals is needed no more: a new file is named by the mark
     // once it is complete, and an old one exists only while the mark is there.
     for (const SavedCopy& entry : undo.copies) {
-        const std::string fresh = besideOriginal(entry.original, kNewName);
-        if (fresh.empty() || !isAbsoluteDirectory(fresh)) continue;
-        deleteOwnFile(files, fresh);
+        deleteOwnFile(files, besideOriginal(entry.original, kNewName));
         deleteOwnFile(files, besideOriginal(entry.original, kOldName));
     }
-    if (!marked.empty()) (void)ini.RemoveKey(keys::kUndo, keys::kUndoReplacing);
+    if (marked) (void)ini.RemoveKey(keys::kUndo, keys::kUndoReplacing);
 }
 
 // Moving it aside first, a reset leaves the file either whole or gone.
 bool removeOriginal(FileSystem& files, const std::string& original) {
     const std::string old = besideOriginal(original, kOldName);
     if (!files.fileExists(original)) return true;
-    if (old.empty() || !isAbsoluteDirectory(old) || !files.moveFile(original, old)) return false;
+    if (old.empty() || !files.moveFile(original, old)) return false;
     deleteOwnFile(files, old);
     return true;
 }

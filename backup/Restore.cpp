@@ -5,11 +5,16 @@
 #include "backup/PathRules.h"
 #include "backup/Replacement.h"
 #include "backup/RunJournal.h"
+#include "config/Concat.h"
 #include "config/Keys.h"
 
 namespace talvek {
 
 namespace {
+
+const char* const kFile = "Die Datei ";
+const char* const kStays = " bleibt, wie sie ist.";
+const char* const kNotWritten = " konnte nicht zurückgeschrieben werden und bleibt, wie sie ist.";
 
 // How a user at the MS-DOS prompt names a path: its short form, which MS-DOS 7.0 outside
 // Windows can use.
@@ -17,25 +22,6 @@ std::string dosName(FileSystem& files, const std::string& path) {
     if (isShortPath(path)) return path;
     std::string shortPath = files.shortPath(path);
     return shortPath.empty() ? path : shortPath;
-}
-
-// A file Windows holds open (SYSTEM.DAT, USER.DAT) can only be written with Windows not
-// running: the report says how, with the set's batch where it has one.
-std::string onlyUnderDos(FileSystem& files, const std::string& original, const char* done,
-                         const std::string& batch, const std::string& copy) {
-    std::string line = "Die Datei " + original + " ist in Benutzung und kann nur unter MS-DOS ";
-    line += done;
-    line += " werden: Starten Sie den Computer mit \"Nur Eingabeaufforderung\" und ";
-    if (!batch.empty()) {
-        line += "rufen Sie " + dosName(files, batch) + " auf.";
-    } else {
-        line += "kopieren Sie " + dosName(files, copy) + " nach " + dosName(files, original) + ".";
-    }
-    return line;
-}
-
-std::string leftAsItIs(const std::string& original) {
-    return "Die Datei " + original + " bleibt, wie sie ist.";
 }
 
 // The undo section: the saved originals as a record set's copies are listed, and "Neu<n>=1"
@@ -54,25 +40,57 @@ void report(Restore& restore, const std::string& line, bool failed) {
     if (failed) restore.failures.push_back(line);
 }
 
-void journal(Restore& restore, const std::string& first) {
-    std::string problem = addJournalBlock(restore.files, restore.windowsDirectory,
-                                          journalBlock(first, restore.failures));
+void journal(Restore& restore, const char* what, const std::string& date) {
+    std::string problem = addJournalBlock(
+        restore.files, restore.windowsDirectory,
+        journalBlock(concat({journalStamp(restore.now), what, date}), restore.failures));
     if (!problem.empty()) restore.report.push_back(problem);
 }
 
-// Saves the original into the undo directory and lists it, then writes the copy over it.
-// The failure line when it was left as it was, empty when it was written back.
-AppError restoreOne(Restore& restore, const RecordSet& set, const SavedCopy& copy, RecordSet& undo,
-                    std::string& failure) {
+// Writes `from` over `original` and reports how it went; true when it was written. A file
+// Windows holds open (SYSTEM.DAT, USER.DAT) can only be written with Windows not running:
+// the report says how, with `batch`, the set's recovery batch, where there is one.
+bool writeBack(Restore& restore, const SavedCopy& entry, const std::string& from, std::uint32_t crc,
+               std::uint32_t attributes, const std::string& batch, const char* done) {
+    FileSystem& files = restore.files;
+    const std::string& original = entry.original;
+    Replaced result =
+        replaceFile(files, restore.ini, entry.number, from, crc, original, attributes);
+    if (result == Replaced::Done) {
+        report(restore, concat({kFile, original, done}), false);
+        return true;
+    }
+    if (result == Replaced::Failed) {
+        report(restore, concat({kFile, original, kNotWritten}), true);
+        return false;
+    }
+    std::string line = concat({kFile, original,
+                               " ist in Benutzung und kann nur unter MS-DOS zurückgeschrieben "
+                               "werden: Starten Sie den Computer mit \"Nur Eingabeaufforderung\" "
+                               "und "});
+    if (!batch.empty())
+        line += concat({"rufen Sie ", dosName(files, batch), " auf."});
+    else
+        line += concat(
+            {"kopieren Sie ", dosName(files, from), " nach ", dosName(files, original), "."});
+    report(restore, line, true);
+    return false;
+}
+
+// Saves the original into the undo directory and lists it there, then writes the copy
+// over it.
+AppError restoreOne(Restore& restore, const RecordSet& set, const SavedCopy& copy,
+                    RecordSet& undo) {
     FileSystem& files = restore.files;
     const std::string from = set.copyPath(copy);
     std::uint32_t crc = 0, recorded = 0;
-    if (from.empty() || !fileChecksum(files, from, crc)) {
-        failure = "Die Kopie " + from + " fehlt: " + leftAsItIs(copy.original);
-        return AppError();
-    }
-    if (!copy.crc.empty() && (!parseCrcText(copy.crc, recorded) || recorded != crc)) {
-        failure = "Die Kopie " + from + " ist beschädigt: " + leftAsItIs(copy.original);
+    const char* problem = nullptr;
+    if (from.empty() || !fileChecksum(files, from, crc))
+        problem = " fehlt: ";
+    else if (!copy.crc.empty() && (!parseCrcText(copy.crc, recorded) || recorded != crc))
+        problem = " ist beschädigt: ";
+    if (problem) {
+        report(restore, concat({"Die Kopie ", from, problem, kFile, copy.original, kStays}), true);
         return AppError();
     }
     SavedCopy before = copy;
@@ -87,8 +105,10 @@ AppError restoreOne(Restore& restore, const RecordSet& set, const SavedCopy& cop
             !fileChecksum(files, saved, savedCrc) ||
             !fileChecksum(files, copy.original, originalCrc) || savedCrc != originalCrc) {
             deleteOwnFile(files, saved);
-            failure = "Die Datei " + copy.original + " konnte nicht nach " + undo.directory +
-                      " gesichert werden und bleibt, wie sie ist.";
+            report(restore,
+                   concat({kFile, copy.original, " konnte nicht nach ", undo.directory,
+                           " gesichert werden und", kStays}),
+                   true);
             return AppError();
         }
         before.crc = crcText(savedCrc);
@@ -100,40 +120,42 @@ AppError restoreOne(Restore& restore, const RecordSet& set, const SavedCopy& cop
     // Listed before the original is touched, so that a reset from here on can be undone.
     undo.copies.push_back(before);
     TALVEK_TRY(writeUndo(restore.ini, undo));
-    Replaced result =
-        replaceFile(files, restore.ini, copy.number, from, crc, copy.original, attributes);
-    if (result == Replaced::Done) return AppError();
-    undo.copies.pop_back();
-    deleteOwnFile(files, saved);
-    failure = result == Replaced::InUse
-                  ? onlyUnderDos(files, copy.original, "wiederhergestellt",
-                                 set.recFile.empty() || !isPlainFileName(set.recFile)
-                                     ? std::string()
-                                     : set.directory + "\\" + set.recFile,
-                                 from)
-                  : "Die Datei " + copy.original +
-                        " konnte nicht wiederhergestellt werden und bleibt, wie sie ist.";
+    const std::string batch =
+        isPlainFileName(set.recFile) ? set.directory + "\\" + set.recFile : std::string();
+    if (!writeBack(restore, copy, from, crc, attributes, batch, " wurde wiederhergestellt.")) {
+        undo.copies.pop_back();
+        deleteOwnFile(files, saved);
+    }
     return AppError();
 }
 
 } // namespace
 
+AppError restorableSet(TIniFile& ini, const RecordSet& set) {
+    const std::string backup = ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, "");
+    if (isAbsoluteDirectory(backup) && isRecordSetDirectory(set.directory) &&
+        liesDirectlyIn(set.directory, backup))
+        return AppError();
+    return AppError(concat({"Der Datensatz vom ", set.date,
+                            " liegt nicht im Sicherungsverzeichnis: Talvek schreibt aus ihm keine "
+                            "Dateien zurück."}));
+}
+
+std::string undoDirectory(TIniFile& ini) {
+    return concat(
+        {ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, ""), "\\", keys::kUndoDirectory});
+}
+
 AppError restoreCopies(Restore& restore, const RecordSet& set,
                        const std::vector<std::size_t>& chosen) {
     FileSystem& files = restore.files;
-    const std::string backup = restore.ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, "");
-    // Only a record set directory of the backup directory is ours to write back from.
-    if (!isAbsoluteDirectory(backup) || !isRecordSetDirectory(set.directory) ||
-        !liesDirectlyIn(set.directory, backup))
-        return AppError("Der Datensatz vom " + set.date +
-                        " liegt nicht im Sicherungsverzeichnis: Talvek schreibt aus ihm keine "
-                        "Dateien zurück.");
+    TALVEK_TRY(restorableSet(restore.ini, set));
     finishCutReplacement(files, restore.ini);
 
     // A new restore forgets the undo of the last one: first the section, then its files.
     RecordSet undo;
     undo.date = keys::kUndo;
-    undo.directory = backup + "\\" + keys::kUndoDirectory;
+    undo.directory = undoDirectory(restore.ini);
     undo.recordedDate = formatDateText(Date{restore.now.year, restore.now.month, restore.now.day});
     TALVEK_TRY(restore.ini.RemoveSection(keys::kUndo));
     std::vector<std::string> names;
@@ -142,19 +164,13 @@ AppError restoreCopies(Restore& restore, const RecordSet& set,
         for (const std::string& name : names)
             deleteOwnFile(files, undo.directory + "\\" + name);
 
-    for (std::size_t index : chosen) {
-        const SavedCopy& copy = set.copies[index];
-        std::string failure;
-        TALVEK_TRY(restoreOne(restore, set, copy, undo, failure));
-        report(restore,
-               failure.empty() ? "Die Datei " + copy.original + " wurde wiederhergestellt."
-                               : failure,
-               !failure.empty());
-    }
+    // The positions are those of a list shown a while ago: the set may have changed since.
+    for (std::size_t index : chosen)
+        if (index < set.copies.size())
+            TALVEK_TRY(restoreOne(restore, set, set.copies[index], undo));
     // The last file that stayed as it was is still listed.
     TALVEK_TRY(writeUndo(restore.ini, undo));
-    journal(restore,
-            journalStamp(restore.now) + " Wiederherstellung aus dem Datensatz vom " + set.date);
+    journal(restore, " Wiederherstellung aus dem Datensatz vom ", set.date);
     return AppError();
 }
 
@@ -171,25 +187,23 @@ AppError undoRestore(Restore& restore) {
     for (SavedCopy saved : undo.copies) {
         const std::string& original = saved.original;
         const std::string from = undo.copyPath(saved);
-        std::string line = "Die Datei " + original + " konnte nicht zurückgeholt werden.";
         bool undone = false;
         std::uint32_t crc = 0;
         if (values.get(keys::kUndoNewPrefix + std::to_string(saved.number), "") == "1") {
             saved.crc.clear(); // stays listed as new
             undone = removeOriginal(files, original);
-            if (undone) line = "Die Datei " + original + " wurde wieder gelöscht.";
+            report(restore,
+                   concat({kFile, original,
+                           undone ? " wurde wieder gelöscht." : " konnte nicht gelöscht werden."}),
+                   !undone);
         } else if (!from.empty() && parseCrcText(saved.crc, crc)) {
-            std::uint32_t attributes =
-                saved.attributes == attr::kInvalid ? attr::kArchive : saved.attributes;
-            Replaced result =
-                replaceFile(files, restore.ini, saved.number, from, crc, original, attributes);
-            undone = result == Replaced::Done;
-            if (undone)
-                line = "Die Datei " + original + " ist wieder wie vor der Wiederherstellung.";
-            else if (result == Replaced::InUse)
-                line = onlyUnderDos(files, original, "zurückgeholt", std::string(), from);
+            undone =
+                writeBack(restore, saved, from, crc,
+                          saved.attributes == attr::kInvalid ? attr::kArchive : saved.attributes,
+                          std::string(), " ist wieder wie vor der Wiederherstellung.");
+        } else {
+            report(restore, concat({kFile, original, kNotWritten}), true);
         }
-        report(restore, line, !undone);
         (undone ? done : left).push_back(saved);
     }
     // What stays as it is can still be undone later; the rest is forgotten, the section
@@ -198,7 +212,7 @@ AppError undoRestore(Restore& restore) {
     TALVEK_TRY(writeUndo(restore.ini, undo));
     for (const SavedCopy& saved : done)
         if (!saved.crc.empty()) deleteOwnFile(files, undo.copyPath(saved));
-    journal(restore, journalStamp(restore.now) + " Wiederherstellung rückgängig gemacht");
+    journal(restore, " Wiederherstellung rückgängig gemacht", std::string());
     return AppError();
 }
 

@@ -20,8 +20,15 @@ struct Restore {
     std::vector<std::string> failures; // the report's lines of files left as they were
 };
 
-// Writes back the set's copies at `chosen` (positions in set.copies), in that order. The
-// set must lie in the backup directory.
+// Only a record set directory of the backup directory is written back from: the error
+// that says so for any other set.
+AppError restorableSet(TIniFile& ini, const RecordSet& set);
+
+// The undo directory, where the originals are saved before a restore replaces them.
+std::string undoDirectory(TIniFile& ini);
+
+// Writes back the set's copies at `chosen` (positions in set.copies), in that order, when
+// the set is restorable.
 AppError restoreCopies(Restore& restore, const RecordSet& set,
                        const std::vector<std::size_t>& chosen);
 

@@ -138,7 +138,7 @@ TEST(Restore, EachOriginalEndsAsItWasOrAsItsCopyAndTheUndoBringsBackTheStateBefo
          nullptr},
         {3,
          "Die Datei C:\\WINDOWS\\SYSTEM.DAT ist in Benutzung und kann nur unter MS-DOS "
-         "wiederhergestellt werden: Starten Sie den Computer mit \"Nur Eingabeaufforderung\" "
+         "zur\xFC" "ckgeschrieben werden: Starten Sie den Computer mit \"Nur Eingabeaufforderung\" "
          "und rufen Sie C:\\SICHER~1\\051297\\RECOVERY.BAT auf.",
          nullptr},
         {4, "Die Datei C:\\MSDOS.SYS wurde wiederhergestellt.",
