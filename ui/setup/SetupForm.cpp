@@ -43,6 +43,8 @@ const std::pair<Control TSetupForm::*, HintSource> TSetupForm::kHints[] = {
     {&TSetupForm::compare_, HintSource::Compare},
     {&TSetupForm::keep_, HintSource::Keep},
     {&TSetupForm::protocol_, HintSource::Protocol},
+    {&TSetupForm::restore_, HintSource::Restore},
+    {&TSetupForm::undo_, HintSource::Undo},
 };
 
 TSetupForm::TSetupForm()
@@ -128,6 +130,8 @@ void TSetupForm::connectHandlers() {
     compare_.onClick = [this] { return recordSets_.compareClick(); };
     keep_.onClick = [this] { return recordSets_.keepClick(); };
     protocol_.onClick = [this] { return recordSets_.protocolClick(); };
+    restore_.onClick = [this] { return recordSets_.restoreClick(); };
+    undo_.onClick = [this] { return recordSets_.undoClick(); };
     backupNow_.onClick = [this] { return recordSets_.backupNowClick(); };
     Label7_.onColor = [](HDC dc) {
         SetTextColor(dc, kGrey);

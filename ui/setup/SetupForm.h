@@ -118,10 +118,13 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     // FolderChooser: FolderBrowse1
     bool execute(const std::string& title, std::string& directory) override;
     // RecordSetsView: the page "Datensätze"
-    void setRecordSetRows(const std::vector<std::string>& rows) override;
+    void setRecordSetRows(const std::vector<std::string>& rows, int selected) override;
     int selectedRecordSet() override;
     void setRecordSetButtons(bool enabled, bool kept) override;
+    void setUndoEnabled(bool enabled) override;
     void showRecordSetReport(const std::string& text) override;
+    bool askRecordSets(const std::string& text) override;
+    AppError showRestoreWindow(const RecordSet& set, const std::vector<CopyState>& states) override;
     void setBackupNowEnabled(bool enabled) override;
 
     // The platform behind the logic.
@@ -146,7 +149,7 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     Control recfileslist_, add_, delete_;
     Control Edit1_, Browse_, Maxdatedit_, MaxdateditArrows_, AlleXTage_, AlleXTageArrows_;
     Control Batchfile_, batchname_, logtxt_, logname_;
-    Control recordsetlist_, check_, compare_, keep_, protocol_, backupNow_;
+    Control recordsetlist_, check_, compare_, keep_, protocol_, restore_, undo_, backupNow_;
     Control Label7_;
     Control aktivate_, Cancel_, ok_, StatusBar1_;
     SpinField maxDat_{Maxdatedit_, MaxdateditArrows_, kMaxRecordSetsRange};
