@@ -8,13 +8,10 @@ namespace talvek {
 class SystemInfo {
   public:
     virtual ~SystemInfo() = default;
-    // GetWindowsDirectory into a buffer of bufferSize characters; empty when it fails or
-    // does not fit.
+    // FileSystem::windowsDirectory, for the page "Datensätze", which reads it here.
     virtual std::string windowsDirectory(std::size_t bufferSize) = 0;
     // GetModuleFileName of the running program: its full path.
     virtual std::string modulePath() = 0;
-    // Whether a file (not a directory) of this path exists.
-    virtual bool fileExists(const std::string& path) = 0;
 };
 
 } // namespace talvek

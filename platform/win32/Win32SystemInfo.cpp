@@ -4,14 +4,12 @@
 
 #include <vector>
 
+#include "platform/win32/Win32Platform.h"
+
 namespace talvek {
 
 std::string Win32SystemInfo::windowsDirectory(std::size_t bufferSize) {
-    std::vector<char> buffer(bufferSize, '\0');
-    UINT got = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(bufferSize));
-    // A result as large as the buffer is the size it would need: the path did not fit.
-    if (got == 0 || got >= bufferSize) return std::string();
-    return std::string(buffer.data(), got);
+    return Win32FileSystem().windowsDirectory(bufferSize);
 }
 
 std::string Win32SystemInfo::modulePath() {
@@ -22,11 +20,6 @@ std::string Win32SystemInfo::modulePath() {
         if (got < buffer.size() - 1) return std::string(buffer.data(), got);
         buffer.assign(buffer.size() * 2, '\0'); // possibly cut: try a larger buffer
     }
-}
-
-bool Win32SystemInfo::fileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 } // namespace talvek

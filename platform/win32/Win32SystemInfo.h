@@ -1,4 +1,4 @@
-// The system facts seam on kernel32: Windows directory, the program's own path, which files exist.
+// The system facts seam on kernel32: the Windows directory and the program's own path.
 #pragma once
 #include "platform/SystemInfo.h"
 
@@ -8,7 +8,6 @@ class Win32SystemInfo : public SystemInfo {
   public:
     std::string windowsDirectory(std::size_t bufferSize) override;
     std::string modulePath() override;
-    bool fileExists(const std::string& path) override;
 };
 
 } // namespace talvek

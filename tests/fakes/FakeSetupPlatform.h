@@ -2,7 +2,6 @@
 // system facts. Each records how it was called.
 #pragma once
 #include <deque>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -64,8 +63,6 @@ class FakeSystemInfo : public SystemInfo {
         return windows.size() < bufferSize ? windows : std::string();
     }
     std::string modulePath() override { return module; }
-    bool fileExists(const std::string& path) override { return !missing.count(path); }
-    std::set<std::string> missing;
     std::string windows = "C:\\WINDOWS";
     std::string module = "C:\\TALVEK\\TALVEK.EXE";
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeClock.h"
+#include "fakes/FakeFileSystem.h"
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeSetupPlatform.h"
@@ -20,14 +21,20 @@ struct SetupFixture : ::testing::Test {
     FakeFileOpenDialog openDialog;
     FakeFolderChooser folders;
     FakeSystemInfo system;
+    FakeFileSystem files; // a small Windows 95 system: its ten system files
     FakeClock clock;
     FakeSetupView view;
-    SetupLogic logic{
-        view, SetupPlatform{profile, registry, questions, openDialog, folders, system, clock}};
+    SetupLogic logic{view, platform()};
 
     SetupFixture() {
         view.logic = &logic;
         registry.addKey(setup::kRunKey);
+        for (const std::string& path : setup::systemFiles(files.windowsDir))
+            files.addFile(path);
+    }
+    SetupPlatform platform() {
+        return SetupPlatform{profile, registry, questions, openDialog,
+                             folders, system,   files,     clock};
     }
     // A configuration that has been applied before, so no first-run question comes.
     void loadApplied(const std::string& extra = "") {

@@ -57,17 +57,18 @@ TEST_F(SetupLoad, WithoutAFileShowsTheDefaultsAndOffersTheSystemFiles) {
 }
 
 TEST_F(SetupLoad, YesAppendsTheSystemFilesOfTheWindowsDirectoryAfterTheLoadedOnes) {
-    system.windows = "D:\\WIN95";
+    files.windowsDir = "D:\\WIN95";
     profile.load("D:\\WIN95\\Talvek95.ini", "[Recovery Files]\n0=C:\\CONFIG.SYS\n");
     questions.answers = {true};
-    // Without a network there is no PROTOCOL.INI: listed, it would fail every run.
-    system.missing = {"D:\\WIN95\\PROTOCOL.INI"};
-    EXPECT_TRUE(logic.load().ok());
     const std::vector<std::string> expected = {"C:\\CONFIG.SYS",        "C:\\AUTOEXEC.BAT",
                                                "C:\\CONFIG.SYS",        "C:\\IO.SYS",
                                                "C:\\COMMAND.COM",       "C:\\MSDOS.SYS",
                                                "D:\\WIN95\\WIN.INI",    "D:\\WIN95\\SYSTEM.INI",
                                                "D:\\WIN95\\SYSTEM.DAT", "D:\\WIN95\\USER.DAT"};
+    // Without a network there is no PROTOCOL.INI: listed, it would fail every run.
+    for (std::size_t i = 1; i < expected.size(); ++i)
+        files.addFile(expected[i]);
+    EXPECT_TRUE(logic.load().ok());
     EXPECT_EQ(view.lines, expected);
     EXPECT_TRUE(view.okEnabled());
 }
@@ -108,8 +109,7 @@ TEST_F(SetupLoad, NumbersOutsideTheFieldsOrUnreadableLoadWithinBounds) {
     };
     for (const Case& c : cases) {
         FakeSetupView fresh;
-        SetupLogic freshLogic{
-            fresh, SetupPlatform{profile, registry, questions, openDialog, folders, system, clock}};
+        SetupLogic freshLogic{fresh, platform()};
         fresh.logic = &freshLogic;
         profile.load(kIni,
                      std::string("[Einstellungen]\nfirstrun=1\nmax. Anzahl der Datens\xE4tze=") +
@@ -328,7 +328,7 @@ TEST_F(SetupApply, AutostartCases) {
         FakeQuestions freshQuestions;
         FakeSetupView fresh;
         SetupLogic freshLogic{fresh, SetupPlatform{freshProfile, freshRegistry, freshQuestions,
-                                                   openDialog, folders, system, clock}};
+                                                   openDialog, folders, system, files, clock}};
         fresh.logic = &freshLogic;
         if (c.appliedBefore)
             freshProfile.load(kIni, std::string("[Einstellungen]\nfirstrun=1\nAktiv=") +
@@ -386,7 +386,7 @@ TEST_F(SetupApply, AWriteProtectedFileStopsTheApplyWithTheWriteError) {
 
 TEST_F(SetupLoad, WithoutTheWindowsDirectoryShowsTheDefaultsAndSaysWhy) {
     profile.load(kIni, "[Einstellungen]\nfirstrun=1\nAlleXTage=9\n");
-    system.windows.clear();
+    files.windowsDir.clear();
     EXPECT_EQ(logic.load().text(), std::string("Konnte Windows Verzeichnis nicht ermitteln"));
     EXPECT_EQ(view.everyXDays(), 1);
     EXPECT_EQ(view.backupDirectory(), "C:\\Talvek95");
@@ -396,7 +396,7 @@ TEST_F(SetupLoad, WithoutTheWindowsDirectoryShowsTheDefaultsAndSaysWhy) {
 
 TEST_F(SetupApply, WithoutTheWindowsDirectoryNothingIsWritten) {
     loadApplied();
-    system.windows = std::string(150, 'W'); // does not fit the 150-character buffer
+    files.windowsDir = std::string(150, 'W'); // does not fit the 150-character buffer
     view.setOkEnabled(true);
     EXPECT_TRUE(logic.apply().failed());
     EXPECT_EQ(profile.writeCount, 0);

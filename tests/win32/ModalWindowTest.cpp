@@ -22,26 +22,28 @@ class Question : public ModalWindow {
   private:
     static const ControlRow<Question> kLayout[];
     AppError createContent() override;
+    AppError yesClick() { return answer(kYes); }
+    AppError noClick() { return answer(kNo); }
     AppError answer(int which) {
         end(which);
         return AppError();
     }
     Font font_;
-    Control yes_, no_;
+    Button yes_, no_;
 };
 
 const ControlRow<Question> Question::kLayout[] = {
     {{"yes", "BUTTON", "&Ja", 10, 20, 80, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0},
-     &Question::yes_},
+     &member<&Question::yes_>},
     {{"no", "BUTTON", "&Nein", 110, 20, 80, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0},
-     &Question::no_},
+     &member<&Question::no_>},
 };
 
 AppError Question::createContent() {
     font_ = makeFont("MS Sans Serif", 11);
     TALVEK_TRY(createControls(kLayout, &font_));
-    yes_.onClick = [this] { return answer(kYes); };
-    no_.onClick = [this] { return answer(kNo); };
+    yes_.onClick.connect(this, &Question::yesClick);
+    no_.onClick.connect(this, &Question::noClick);
     setDefaultButton(yes_);
     return AppError();
 }

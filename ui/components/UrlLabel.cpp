@@ -17,8 +17,8 @@ HWND applicationWindow() {
 }
 } // namespace
 
-// The label's window: paints opaquely from a memory bitmap, shows cursor 5, holds the capture
-// while the left button is down and owns the "Copy" menu.
+// The label's window: paints opaquely from a memory bitmap, shows the hand pointer, holds the
+// capture while the left button is down and owns the "Copy" menu.
 class UrlLabelWindow : public Window {
   public:
     explicit UrlLabelWindow(TUrlLabel& label) : label_(label) {}
@@ -38,8 +38,8 @@ class UrlLabelWindow : public Window {
             return paint();
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT) {
-                if (HCURSOR hand = Application::instance().cursor(kHandCursor)) {
-                    SetCursor(hand);
+                if (label_.hand_) {
+                    SetCursor(label_.hand_);
                     return TRUE;
                 }
             }
@@ -119,11 +119,9 @@ class UrlLabelWindow : public Window {
 };
 
 TUrlLabel::TUrlLabel(TComponent* owner)
-    : UrlLabelCore(owner), ownShell_(std::make_unique<Win32Shell>(&applicationWindow)) {
+    : UrlLabelCore(owner), ownShell_(std::make_unique<Win32Shell>(&applicationWindow)),
+      hand_(LoadCursorA(Application::instance().hinstance(), "HAND")) {
     SetShell(ownShell_.get());
-    Application& app = Application::instance();
-    // Every label loads it again; the slot simply holds the same pointer.
-    app.setCursor(kHandCursor, LoadCursorA(app.hinstance(), "HAND"));
 }
 
 TUrlLabel::~TUrlLabel() = default;

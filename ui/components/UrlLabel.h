@@ -1,6 +1,6 @@
 // TUrlLabel: the link label as a child window of our own class "TUrlLabel": caption in its
-// font colour on its background colour, the hand pointer (cursor 5 of the application's
-// table), capture while the left button is down, and the "Copy" context menu.
+// font colour on its background colour, the hand pointer (the program's cursor "HAND"),
+// capture while the left button is down, and the "Copy" context menu.
 #pragma once
 #include <windows.h>
 
@@ -13,14 +13,10 @@ namespace talvek::ui {
 
 class UrlLabelWindow;
 
-// The index of the hand pointer in the application's cursor table.
-constexpr int kHandCursor = 5;
-
 class TUrlLabel : public UrlLabelCore {
   public:
-    // Loads the "HAND" cursor resource into slot 5 of the application's cursor table; clicks
-    // go to the shell through ShellExecuteA with the application window unless SetShell
-    // gives another seam.
+    // Loads the "HAND" cursor resource for its pointer; clicks go to the shell through
+    // ShellExecuteA with the application window unless SetShell gives another seam.
     explicit TUrlLabel(TComponent* owner);
     ~TUrlLabel() override;
 
@@ -38,6 +34,7 @@ class TUrlLabel : public UrlLabelCore {
     friend class UrlLabelWindow;
     std::unique_ptr<Shell> ownShell_;
     Menu menu_;
+    HCURSOR hand_; // a resource's cursor: shared, never destroyed
     std::unique_ptr<UrlLabelWindow> window_;
 };
 

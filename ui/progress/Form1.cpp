@@ -66,13 +66,13 @@ const ControlRow<TForm1> TForm1::kLayout[] = {
     {{"Memo1", "EDIT", "", 3, 272, 437, 55,
       WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
       WS_EX_CLIENTEDGE, 0, kMemoFont},
-     &TForm1::Memo1_},
+     &member<&TForm1::Memo1_>},
     {{"endeb", "BUTTON", "&Ende", 128, 240, 89, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
       kButtonFont},
-     &TForm1::endeb_},
+     &member<&TForm1::endeb_>},
     {{"detailsb", "BUTTON", "&Details >>", 240, 240, 89, 25,
       WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, kButtonFont},
-     &TForm1::detailsb_},
+     &member<&TForm1::detailsb_>},
 };
 
 TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
@@ -107,15 +107,17 @@ TForm1::~TForm1() = default;
 
 AppError TForm1::createControls() {
     TALVEK_TRY(Form::createControls(kLayout, fonts_));
-    Memo1_.send(EM_SETLIMITTEXT, 0, 0);
-    Memo1_.onColor = [this](HDC dc) {
-        SetTextColor(dc, RGB(0, 0, 0));
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return memoBrush_.get();
-    };
-    endeb_.onClick = [this] { return endebClick(); };
-    detailsb_.onClick = [this] { return detailsbClick(); };
+    Memo1_.removeLimit();
+    Memo1_.onColor.connect(this, &TForm1::Memo1Color);
+    endeb_.onClick.connect(this, &TForm1::endebClick);
+    detailsb_.onClick.connect(this, &TForm1::detailsbClick);
     return AppError();
+}
+
+HBRUSH TForm1::Memo1Color(HDC dc) {
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return memoBrush_.get();
 }
 
 void TForm1::paint(HDC dc) {
@@ -188,29 +190,19 @@ void TForm1::addLogLine(const std::string& text) {
 
 void TForm1::flushLog() {
     if (pendingLog_.empty()) return;
-    int end = GetWindowTextLengthA(Memo1_.hwnd());
-    Memo1_.send(EM_SETSEL, end, end);
-    Memo1_.send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pendingLog_.c_str()));
+    Memo1_.append(pendingLog_);
     pendingLog_.clear();
 }
 
 int TForm1::logLineCount() {
     flushLog();
     if (!hasLog_) return 0;
-    return static_cast<int>(Memo1_.send(EM_GETLINECOUNT, 0, 0));
+    return Memo1_.lineCount();
 }
 
 std::string TForm1::logLine(int index) {
     flushLog();
-    LRESULT start = Memo1_.send(EM_LINEINDEX, index, 0);
-    if (start < 0) return std::string();
-    LRESULT length = Memo1_.send(EM_LINELENGTH, start, 0);
-    // EM_GETLINE takes the buffer size in its first WORD and needs at least that much room.
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 2 + sizeof(WORD), '\0');
-    *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(buffer.size());
-    LRESULT got = Memo1_.send(EM_GETLINE, index, reinterpret_cast<LPARAM>(buffer.data()));
-    if (got > length) got = length;
-    return std::string(buffer.data(), static_cast<std::size_t>(got > 0 ? got : 0));
+    return Memo1_.line(index);
 }
 
 void TForm1::showMessageBox(const std::string& text, const std::string& caption) {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "backup/ProgressView.h"
-#include "ui/toolkit/Control.h"
 #include "ui/toolkit/Form.h"
 #include "ui/toolkit/Handles.h"
+#include "ui/toolkit/StandardControls.h"
 
 namespace talvek {
 class BackupRun;
@@ -47,6 +47,7 @@ class TForm1 : public Form, public ProgressView {
     AppError createControls();
     void paint(HDC dc);
     AppError FormActivate();
+    HBRUSH Memo1Color(HDC dc);
     AppError endebClick();
     AppError detailsbClick();
 
@@ -60,7 +61,8 @@ class TForm1 : public Form, public ProgressView {
     std::string pendingLog_; // lines not yet handed to the box
     void flushLog();
 
-    Control Memo1_, endeb_, detailsb_;
+    Edit Memo1_;
+    Button endeb_, detailsb_;
     Font formFont_, statusFont_, fonts_[kFontCount];
     Bitmap title_, okImg_, errImg_; // the pictures as stored
     Bitmap okMark_, errMark_;       // the templates with black shown as white

@@ -16,18 +16,18 @@ using W = TRestoreWindow;
 // drawn with a tick box for each, does what a user expects of one, Space and click included.
 const ControlRow<TRestoreWindow> TRestoreWindow::kLayout[] = {
     {{"label", "STATIC", "", 8, 8, 454, 14, SS_LEFT | SS_NOPREFIX | WS_VISIBLE, 0, 0, 0},
-     &W::label_},
+     &member<&W::label_>},
     {{"copies", "LISTBOX", "", 8, 26, 454, 204,
       LBS_MULTIPLESEL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
           WS_VSCROLL | WS_TABSTOP | WS_VISIBLE,
       WS_EX_CLIENTEDGE, 0, 0},
-     &W::list_},
+     &member<&W::copies_>},
     {{"restore", "BUTTON", "&Wiederherstellen", 246, 240, 105, 25,
       BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0, 0, 0},
-     &W::restore_},
+     &member<&W::restore_>},
     {{"cancel", "BUTTON", "&Abbrechen", 357, 240, 105, 25, BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE,
       0, 0, 0},
-     &W::cancel_},
+     &member<&W::cancel_>},
 };
 
 TRestoreWindow::TRestoreWindow(RecordSetsPage& page, const RecordSet& set,
@@ -44,32 +44,31 @@ AppError TRestoreWindow::createContent() {
         std::string row = set_.copies[i].original;
         row += '\t';
         row += copyStateText(states_[i]);
-        list_.send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
-        if (tickedAtFirst(states_[i])) list_.send(LB_SETSEL, TRUE, static_cast<LPARAM>(i));
+        copies_.add(row);
+        if (tickedAtFirst(states_[i])) copies_.setSelected(static_cast<int>(i), true);
     }
-    list_.onSelect = [this] {
-        untickWhatCannotBe();
-        return AppError();
-    };
-    restore_.onClick = [this] { return restoreClick(); };
-    cancel_.onClick = [this] {
-        end(kCancelled);
-        return AppError();
-    };
+    copies_.onSelect.connect(this, &W::copiesSelect);
+    restore_.onClick.connect(this, &W::restoreClick);
+    cancel_.onClick.connect(this, &W::cancelClick);
     setDefaultButton(restore_);
     return AppError();
 }
 
-void TRestoreWindow::untickWhatCannotBe() {
+AppError TRestoreWindow::copiesSelect() {
     for (std::size_t i = 0; i < states_.size(); ++i)
-        if (!restorable(states_[i]) && list_.send(LB_GETSEL, i) > 0)
-            list_.send(LB_SETSEL, FALSE, static_cast<LPARAM>(i));
+        if (!restorable(states_[i])) copies_.setSelected(static_cast<int>(i), false);
+    return AppError();
+}
+
+AppError TRestoreWindow::cancelClick() {
+    end(kCancelled);
+    return AppError();
 }
 
 AppError TRestoreWindow::restoreClick() {
     std::vector<std::size_t> chosen;
     for (std::size_t i = 0; i < states_.size(); ++i)
-        if (restorable(states_[i]) && list_.send(LB_GETSEL, i) > 0) chosen.push_back(i);
+        if (restorable(states_[i]) && copies_.isSelected(static_cast<int>(i))) chosen.push_back(i);
     bool done = false;
     TALVEK_TRY(page_.restoreChosen(chosen, done));
     if (done) end(IDOK);

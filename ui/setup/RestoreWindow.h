@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ui/setup/logic/RecordSetsPage.h"
-#include "ui/toolkit/Control.h"
+#include "ui/toolkit/StandardControls.h"
 #include "ui/toolkit/Handles.h"
 #include "ui/toolkit/ModalWindow.h"
 
@@ -23,16 +23,19 @@ class TRestoreWindow : public ModalWindow {
     static const ControlRow<TRestoreWindow> kLayout[];
     AppError createContent() override;
     AppError restoreClick();
+    AppError cancelClick();
     // A tick is a selection of the multiple-selection list; one that cannot be ticked is
     // taken back at once.
-    void untickWhatCannotBe();
+    AppError copiesSelect();
     void drawRow(const DRAWITEMSTRUCT& item);
 
     RecordSetsPage& page_;
     const RecordSet& set_;
     const std::vector<CopyState>& states_;
     Font font_;
-    Control label_, list_, restore_, cancel_;
+    Control label_;
+    ListBox copies_;
+    Button restore_, cancel_;
 };
 
 } // namespace talvek::ui

@@ -23,33 +23,33 @@ const UINT kLoadMessage = WM_APP + 1;
 
 } // namespace
 
-const std::pair<Control TSetupForm::*, HintSource> TSetupForm::kHints[] = {
-    {&TSetupForm::aktivate_, HintSource::Active},
-    {&TSetupForm::ok_, HintSource::Ok},
-    {&TSetupForm::Cancel_, HintSource::Cancel},
-    {&TSetupForm::add_, HintSource::Add},
-    {&TSetupForm::delete_, HintSource::Delete},
-    {&TSetupForm::recfileslist_, HintSource::FileList},
-    {&TSetupForm::Edit1_, HintSource::BackupDirectory},
-    {&TSetupForm::Browse_, HintSource::Browse},
-    {&TSetupForm::Maxdatedit_, HintSource::MaxRecordSets},
-    {&TSetupForm::MaxdateditArrows_, HintSource::MaxRecordSets},
-    {&TSetupForm::AlleXTage_, HintSource::EveryXDays},
-    {&TSetupForm::AlleXTageArrows_, HintSource::EveryXDays},
-    {&TSetupForm::Batchfile_, HintSource::BatchFile},
-    {&TSetupForm::logtxt_, HintSource::LogFile},
-    {&TSetupForm::recordsetlist_, HintSource::RecordSetList},
-    {&TSetupForm::check_, HintSource::Check},
-    {&TSetupForm::compare_, HintSource::Compare},
-    {&TSetupForm::keep_, HintSource::Keep},
-    {&TSetupForm::protocol_, HintSource::Protocol},
-    {&TSetupForm::restore_, HintSource::Restore},
-    {&TSetupForm::undo_, HintSource::Undo},
+const std::pair<Control* (*)(TSetupForm&), HintSource> TSetupForm::kHints[] = {
+    {&member<&TSetupForm::aktivate_>, HintSource::Active},
+    {&member<&TSetupForm::ok_>, HintSource::Ok},
+    {&member<&TSetupForm::Cancel_>, HintSource::Cancel},
+    {&member<&TSetupForm::add_>, HintSource::Add},
+    {&member<&TSetupForm::delete_>, HintSource::Delete},
+    {&member<&TSetupForm::recfileslist_>, HintSource::FileList},
+    {&member<&TSetupForm::Edit1_>, HintSource::BackupDirectory},
+    {&member<&TSetupForm::Browse_>, HintSource::Browse},
+    {&member<&TSetupForm::Maxdatedit_>, HintSource::MaxRecordSets},
+    {&member<&TSetupForm::MaxdateditArrows_>, HintSource::MaxRecordSets},
+    {&member<&TSetupForm::AlleXTage_>, HintSource::EveryXDays},
+    {&member<&TSetupForm::AlleXTageArrows_>, HintSource::EveryXDays},
+    {&member<&TSetupForm::Batchfile_>, HintSource::BatchFile},
+    {&member<&TSetupForm::logtxt_>, HintSource::LogFile},
+    {&member<&TSetupForm::recordsetlist_>, HintSource::RecordSetList},
+    {&member<&TSetupForm::check_>, HintSource::Check},
+    {&member<&TSetupForm::compare_>, HintSource::Compare},
+    {&member<&TSetupForm::keep_>, HintSource::Keep},
+    {&member<&TSetupForm::protocol_>, HintSource::Protocol},
+    {&member<&TSetupForm::restore_>, HintSource::Restore},
+    {&member<&TSetupForm::undo_>, HintSource::Undo},
 };
 
 TSetupForm::TSetupForm()
-    : logic_(*this,
-             SetupPlatform{profile_, registry_, questions_, openDialog_, *this, system_, clock_}),
+    : logic_(*this, SetupPlatform{profile_, registry_, questions_, openDialog_, *this, system_,
+                                  files_, clock_}),
       shell_([] { return Application::instance().handle(); }),
       processes_([](KernelHandle process, std::function<void()> ended) {
           Application::instance().watch(std::move(process), std::move(ended));
@@ -80,64 +80,64 @@ TSetupForm::TSetupForm()
 TSetupForm::~TSetupForm() = default;
 
 void TSetupForm::connectHandlers() {
+    using F = TSetupForm;
     for (const auto& hint : kHints)
-        (this->*hint.first).setOnMouseMove([this, source = hint.second] {
-            logic_.mouseMove(source);
-        });
-    places_[kPanel2]->onMouseMove = [this](POINT) { logic_.mouseMove(HintSource::Panel2); };
-    places_[kPanel1]->onMouseMove = [this](POINT) { logic_.mouseMove(HintSource::Panel1); };
-    places_[kAboutPage]->onMouseMove = [this](POINT) { logic_.mouseMove(HintSource::Logo); };
+        hint.first(*this)->connectMouseMove(this, &F::hintMouseMove);
     // Disabled, the button's mouse moves reach the page: its hint says why it is disabled.
-    backupNow_.setOnMouseMove([this] { recordSets_.backupNowMouseMove(); });
-    places_[kRecordSetsPage]->onMouseMove = [this](POINT at) {
-        RECT r;
-        GetWindowRect(backupNow_.hwnd(), &r);
-        MapWindowPoints(nullptr, places_[kRecordSetsPage]->hwnd(), reinterpret_cast<POINT*>(&r), 2);
-        if (PtInRect(&r, at)) recordSets_.backupNowMouseMove();
-    };
-    places_[kAboutPage]->onPaint = [this](HDC dc) { paintLogo(dc); };
-    UrlLabel1_->OnMouseMove = [this](TComponent&, int, int) {
-        logic_.mouseMove(HintSource::MailLink);
-    };
-    UrlLabel2_->OnMouseMove = [this](TComponent&, int, int) {
-        logic_.mouseMove(HintSource::HomepageLink);
-    };
+    backupNow_.connectMouseMove(this, &F::backupNowMouseMove);
+    places_[kRecordSetsPage]->onMouseMove.connect(this, &F::RecordSetsPageMouseMove);
+    places_[kPanel2]->onMouseMove.connect(this, &F::Panel2MouseMove);
+    places_[kPanel1]->onMouseMove.connect(this, &F::Panel1MouseMove);
+    places_[kAboutPage]->onMouseMove.connect(this, &F::AboutPageMouseMove);
+    places_[kAboutPage]->onPaint.connect(this, &F::AboutPagePaint);
+    // The components' events take any function, as their model has it: one forwards to
+    // the form's handler for both links.
+    const auto linkMouseMove = [this](TComponent& sender, int, int) { UrlLabelMouseMove(sender); };
+    UrlLabel1_->OnMouseMove = linkMouseMove;
+    UrlLabel2_->OnMouseMove = linkMouseMove;
 
-    ok_.onClick = [this] { return okClick(); };
-    Cancel_.onClick = [this] { return CancelClick(); };
-    add_.onClick = [this] { return addClick(); };
-    delete_.onClick = [this] { return deleteClick(); };
-    Browse_.onClick = [this] { return BrowseClick(); };
-    Batchfile_.onClick = [this] { return BatchfileClick(); };
-    logtxt_.onClick = [this] { return logtxtClick(); };
-    aktivate_.onClick = [this] { return contentChange(); };
-    for (Control* edit : {&Edit1_, &batchname_, &logname_, &Maxdatedit_, &AlleXTage_})
-        edit->onChange = [this] { return contentChange(); };
-    Maxdatedit_.onExit = [this] {
-        maxDat_.settle();
-        return AppError();
-    };
-    AlleXTage_.onExit = [this] {
-        alleXTage_.settle();
-        return AppError();
-    };
-    Einstellungen_.onNotify = [this](UINT code) { return EinstellungenChange(code); };
-    recordsetlist_.onSelect = [this] {
-        recordSets_.selectionChange();
-        return AppError();
-    };
-    check_.onClick = [this] { return recordSets_.checkClick(); };
-    compare_.onClick = [this] { return recordSets_.compareClick(); };
-    keep_.onClick = [this] { return recordSets_.keepClick(); };
-    protocol_.onClick = [this] { return recordSets_.protocolClick(); };
-    restore_.onClick = [this] { return recordSets_.restoreClick(); };
-    undo_.onClick = [this] { return recordSets_.undoClick(); };
-    backupNow_.onClick = [this] { return recordSets_.backupNowClick(); };
-    Label7_.onColor = [](HDC dc) {
-        SetTextColor(dc, kGrey);
-        SetBkMode(dc, TRANSPARENT);
-        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    };
+    ok_.onClick.connect(this, &F::okClick);
+    Cancel_.onClick.connect(this, &F::CancelClick);
+    add_.onClick.connect(this, &F::addClick);
+    delete_.onClick.connect(this, &F::deleteClick);
+    Browse_.onClick.connect(this, &F::BrowseClick);
+    Batchfile_.onClick.connect(this, &F::BatchfileClick);
+    logtxt_.onClick.connect(this, &F::logtxtClick);
+    aktivate_.onClick.connect(this, &F::contentChange);
+    for (Edit* edit : {&Edit1_, &batchname_, &logname_, &Maxdatedit_, &AlleXTage_})
+        edit->onChange.connect(this, &F::contentChange);
+    Maxdatedit_.onExit.connect(this, &F::MaxdateditExit);
+    AlleXTage_.onExit.connect(this, &F::AlleXTageExit);
+    Einstellungen_.onNotify.connect(this, &F::EinstellungenChange);
+    recordsetlist_.onSelect.connect(this, &F::recordsetlistClick);
+    check_.onClick.connect(this, &F::checkClick);
+    compare_.onClick.connect(this, &F::compareClick);
+    keep_.onClick.connect(this, &F::keepClick);
+    protocol_.onClick.connect(this, &F::protocolClick);
+    backupNow_.onClick.connect(this, &F::backupNowClick);
+    Label7_.onColor.connect(this, &F::Label7Color);
+}
+
+void TSetupForm::hintMouseMove(Control& sender) {
+    for (const auto& hint : kHints)
+        if (hint.first(*this) == &sender) logic_.mouseMove(hint.second);
+}
+
+void TSetupForm::UrlLabelMouseMove(TComponent& sender) {
+    logic_.mouseMove(&sender == UrlLabel1_ ? HintSource::MailLink : HintSource::HomepageLink);
+}
+
+void TSetupForm::RecordSetsPageMouseMove(POINT at) {
+    RECT r;
+    GetWindowRect(backupNow_.hwnd(), &r);
+    MapWindowPoints(nullptr, places_[kRecordSetsPage]->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    if (PtInRect(&r, at)) recordSets_.backupNowMouseMove();
+}
+
+HBRUSH TSetupForm::Label7Color(HDC dc) {
+    SetTextColor(dc, kGrey);
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
 AppError TSetupForm::CancelClick() {
@@ -167,6 +167,21 @@ AppError TSetupForm::logtxtClick() {
 
 AppError TSetupForm::contentChange() {
     logic_.changed();
+    return AppError();
+}
+
+AppError TSetupForm::MaxdateditExit() {
+    maxDat_.settle();
+    return AppError();
+}
+
+AppError TSetupForm::AlleXTageExit() {
+    alleXTage_.settle();
+    return AppError();
+}
+
+AppError TSetupForm::recordsetlistClick() {
+    recordSets_.selectionChange();
     return AppError();
 }
 

@@ -16,10 +16,10 @@
 #include "ui/setup/logic/RecordSetsPage.h"
 #include "ui/setup/logic/SetupLogic.h"
 #include "ui/toolkit/Component.h"
-#include "ui/toolkit/Control.h"
 #include "ui/toolkit/Form.h"
 #include "ui/toolkit/Handles.h"
 #include "ui/toolkit/Panel.h"
+#include "ui/toolkit/StandardControls.h"
 
 namespace talvek::ui {
 
@@ -59,7 +59,7 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
   private:
     static const ControlRow<TSetupForm> kLayout[];
     // The hint each control gives when the mouse moves over it.
-    static const std::pair<Control TSetupForm::*, setup::HintSource> kHints[];
+    static const std::pair<Control* (*)(TSetupForm&), setup::HintSource> kHints[];
     // SetupLayout.cpp
     AppError createControls();
     AppError parentFor(int place, HWND& parent) override;
@@ -85,7 +85,27 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     // aktivateClick, Edit1Change, maxDatEditChange, AlleXTageChange, batchnameChange and
     // lognameChange: the content changed.
     AppError contentChange();
+    AppError MaxdateditExit();
+    AppError AlleXTageExit();
     AppError EinstellungenChange(UINT code);
+    AppError recordsetlistClick();
+    AppError checkClick() { return recordSets_.checkClick(); }
+    AppError compareClick() { return recordSets_.compareClick(); }
+    AppError keepClick() { return recordSets_.keepClick(); }
+    AppError protocolClick() { return recordSets_.protocolClick(); }
+    AppError restoreClick() { return recordSets_.restoreClick(); }
+    AppError undoClick() { return recordSets_.undoClick(); }
+    AppError backupNowClick() { return recordSets_.backupNowClick(); }
+    HBRUSH Label7Color(HDC dc);
+    void AboutPagePaint(HDC dc) { paintLogo(dc); }
+    // The hints: the control's or panel's own, from kHints for the controls.
+    void hintMouseMove(Control& sender);
+    void backupNowMouseMove(Control&) { recordSets_.backupNowMouseMove(); }
+    void Panel1MouseMove(POINT) { logic_.mouseMove(setup::HintSource::Panel1); }
+    void Panel2MouseMove(POINT) { logic_.mouseMove(setup::HintSource::Panel2); }
+    void AboutPageMouseMove(POINT) { logic_.mouseMove(setup::HintSource::Logo); }
+    void RecordSetsPageMouseMove(POINT at);
+    void UrlLabelMouseMove(TComponent& sender);
 
     // SetupView
     int maxRecordSets() override;
@@ -134,8 +154,8 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     Win32FileOpenDialog openDialog_;
     Win32SystemInfo system_;
     Win32Clock clock_;
-    SetupLogic logic_;
     Win32FileSystem files_;
+    SetupLogic logic_;
     Win32Shell shell_;
     Win32Processes processes_;
     RecordSetsPage recordSets_;
@@ -146,12 +166,19 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     RECT pageArea_{};                            // the notebook's display area, where its pages lie
     std::unique_ptr<Panel> places_[kPlaceCount]; // none for the form itself
     Control Einstellungen_;
-    Control recfileslist_, add_, delete_;
-    Control Edit1_, Browse_, Maxdatedit_, MaxdateditArrows_, AlleXTage_, AlleXTageArrows_;
-    Control Batchfile_, batchname_, logtxt_, logname_;
-    Control recordsetlist_, check_, compare_, keep_, protocol_, restore_, undo_, backupNow_;
+    ListBox recfileslist_;
+    Button add_, delete_;
+    Edit Edit1_, Maxdatedit_, AlleXTage_;
+    Button Browse_;
+    Control MaxdateditArrows_, AlleXTageArrows_;
+    CheckBox Batchfile_, logtxt_;
+    Edit batchname_, logname_;
+    ListBox recordsetlist_;
+    Button check_, compare_, keep_, protocol_, restore_, undo_, backupNow_;
     Control Label7_;
-    Control aktivate_, Cancel_, ok_, StatusBar1_;
+    CheckBox aktivate_;
+    Button Cancel_, ok_;
+    Control StatusBar1_;
     SpinField maxDat_{Maxdatedit_, MaxdateditArrows_, kMaxRecordSetsRange};
     SpinField alleXTage_{AlleXTage_, AlleXTageArrows_, kEveryXDaysRange};
     std::string hintText_;

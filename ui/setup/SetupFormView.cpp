@@ -70,33 +70,20 @@ void TSetupForm::setActive(bool checked) {
 }
 
 std::vector<std::string> TSetupForm::files() {
-    int count = static_cast<int>(recfileslist_.send(LB_GETCOUNT));
-    std::vector<std::string> lines;
-    lines.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
-    std::vector<char> buffer;
-    for (int i = 0; i < count; ++i) {
-        LRESULT length = recfileslist_.send(LB_GETTEXTLEN, static_cast<WPARAM>(i));
-        if (length < 0) continue;
-        buffer.assign(static_cast<std::size_t>(length) + 1, '\0');
-        recfileslist_.send(LB_GETTEXT, static_cast<WPARAM>(i),
-                           reinterpret_cast<LPARAM>(buffer.data()));
-        lines.emplace_back(buffer.data());
-    }
-    return lines;
+    return recfileslist_.items();
 }
 
 bool TSetupForm::appendFile(const std::string& path) {
-    LRESULT index = recfileslist_.send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    return index != LB_ERR && index != LB_ERRSPACE;
+    return recfileslist_.add(path);
 }
 
 int TSetupForm::selectedFile() {
-    return static_cast<int>(recfileslist_.send(LB_GETCURSEL));
+    return recfileslist_.selection();
 }
 
 void TSetupForm::removeFile(int index) {
-    recfileslist_.send(LB_DELETESTRING, static_cast<WPARAM>(index));
-    recfileslist_.send(LB_SETCURSEL, static_cast<WPARAM>(-1));
+    recfileslist_.remove(index);
+    recfileslist_.select(-1);
 }
 
 bool TSetupForm::okEnabled() {
@@ -133,18 +120,18 @@ bool TSetupForm::execute(const std::string& title, std::string& directory) {
 }
 
 void TSetupForm::setRecordSetRows(const std::vector<std::string>& rows, int selected) {
-    recordsetlist_.send(LB_RESETCONTENT);
+    recordsetlist_.clear();
     for (const std::string& row : rows)
-        recordsetlist_.send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
-    recordsetlist_.send(LB_SETCURSEL, static_cast<WPARAM>(selected));
+        recordsetlist_.add(row);
+    recordsetlist_.select(selected);
 }
 
 int TSetupForm::selectedRecordSet() {
-    return static_cast<int>(recordsetlist_.send(LB_GETCURSEL));
+    return recordsetlist_.selection();
 }
 
 void TSetupForm::setRecordSetButtons(bool enabled, bool kept) {
-    for (Control* button : {&check_, &compare_, &keep_, &protocol_, &restore_})
+    for (Button* button : {&check_, &compare_, &keep_, &protocol_, &restore_})
         button->setEnabled(enabled);
     keep_.setText(kept ? "Frei&geben" : "Be&halten");
 }

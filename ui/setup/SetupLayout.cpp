@@ -66,40 +66,40 @@ const PlaceLayout kPlaces[F::kPlaceCount] = {
 // them.
 const ControlRow<TSetupForm> TSetupForm::kLayout[] = {
     {{"Einstellungen", WC_TABCONTROLA, "", 8, 8, 473, 249, WS_TABSTOP, 0, kForm, kTabFont},
-     &F::Einstellungen_},
+     &member<&F::Einstellungen_>},
     // Zu sichernde Dateien; keyboard order add, delete, recfileslist.
     {{"Label1", "STATIC", "Diese Dateien sichert Talvek:", 8, 8, 143, 14, kLabel, 0, kFilesPage,
       kPageFont},
      nullptr},
     {{"add", "BUTTON", "Hinzu&fügen", 328, 24, 121, 25, kButton, 0, kFilesPage, kPageFont},
-     &F::add_},
+     &member<&F::add_>},
     {{"delete", "BUTTON", "Aus &Liste löschen", 328, 56, 121, 25, kButton, 0, kFilesPage,
       kPageFont},
-     &F::delete_},
+     &member<&F::delete_>},
     {{"recfileslist", "LISTBOX", "", 8, 24, 313, 185,
       LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
       WS_EX_CLIENTEDGE, kFilesPage, kPageFont},
-     &F::recfileslist_},
+     &member<&F::recfileslist_>},
     // Einstellungen
     {{"Edit1", "EDIT", "", 112, 24, 249, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage, kPageFont},
-     &F::Edit1_},
+     &member<&F::Edit1_>},
     {{"Browse", "BUTTON", "&Suchen...", 376, 24, 73, 22, kButton, 0, kSettingsPage, kPageFont},
-     &F::Browse_},
+     &member<&F::Browse_>},
     {{"Maxdatedit", "EDIT", "", 184, 56, 41, 23, kEdit, WS_EX_CLIENTEDGE, kSettingsPage, kPageFont},
-     &F::Maxdatedit_},
+     &member<&F::Maxdatedit_>},
     {{"MaxdateditArrows", UPDOWN_CLASSA, "", 0, 0, 0, 0, kArrows, 0, kSettingsPage, kNoFont},
-     &F::MaxdateditArrows_},
+     &member<&F::MaxdateditArrows_>},
     {{"Batchfile", "BUTTON", "Batchdatei für einfaches Wiederherstellen :", 8, 160, 233, 17,
       kCheckBox, 0, kSettingsPage, kPageFont},
-     &F::Batchfile_},
+     &member<&F::Batchfile_>},
     {{"batchname", "EDIT", "", 240, 156, 129, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage,
       kPageFont},
-     &F::batchname_},
+     &member<&F::batchname_>},
     {{"logtxt", "BUTTON", "Protokoll der jeweiligen Sicherung (Details):", 8, 190, 233, 17,
       kCheckBox, 0, kSettingsPage, kPageFont},
-     &F::logtxt_},
+     &member<&F::logtxt_>},
     {{"logname", "EDIT", "", 240, 186, 129, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage, kPageFont},
-     &F::logname_},
+     &member<&F::logname_>},
     {{"Label2", "STATIC", "Daten sichern in:", 8, 20, kFit, kFit, kLabel, 0, kPanel2, kLabelFont},
      nullptr},
     {{"Label3", "STATIC", "Alte Sicherungen löschen nach", 8, 50, kFit, kFit, kLabel, 0, kPanel2,
@@ -111,9 +111,9 @@ const ControlRow<TSetupForm> TSetupForm::kLayout[] = {
     {{"Label5", "STATIC", "Alle", 8, 82, kFit, kFit, kLabel, 0, kPanel2, kLabelFont}, nullptr},
     {{"AlleXTage", "EDIT", "", 32, 80, 41, 23, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kPanel2,
       kPageFont},
-     &F::AlleXTage_},
+     &member<&F::AlleXTage_>},
     {{"AlleXTageArrows", UPDOWN_CLASSA, "", 0, 0, 0, 0, kArrows, 0, kPanel2, kNoFont},
-     &F::AlleXTageArrows_},
+     &member<&F::AlleXTageArrows_>},
     {{"Label6", "STATIC", "Tage sichern.", 80, 82, kFit, kFit, kLabel, 0, kPanel2, kLabelFont},
      nullptr},
     {{"Label8", "STATIC", "Folgende Dateien werden erstellt:", 8, 8, kFit, kFit, kLabel, 0, kPanel1,
@@ -127,43 +127,45 @@ const ControlRow<TSetupForm> TSetupForm::kLayout[] = {
     // back, and "Jetzt sichern", each group a little apart.
     {{"check", "BUTTON", "&Prüfen", 328, 24, 121, 23, kButton | WS_DISABLED, 0, kRecordSetsPage,
       kPageFont},
-     &F::check_},
+     &member<&F::check_>},
     {{"compare", "BUTTON", "&Vergleichen", 328, 50, 121, 23, kButton | WS_DISABLED, 0,
       kRecordSetsPage, kPageFont},
-     &F::compare_},
+     &member<&F::compare_>},
     {{"keep", "BUTTON", "Be&halten", 328, 76, 121, 23, kButton | WS_DISABLED, 0, kRecordSetsPage,
       kPageFont},
-     &F::keep_},
+     &member<&F::keep_>},
     {{"protocol", "BUTTON", "Pro&tokoll", 328, 102, 121, 23, kButton | WS_DISABLED, 0,
       kRecordSetsPage, kPageFont},
-     &F::protocol_},
+     &member<&F::protocol_>},
     {{"restore", "BUTTON", "&Wiederherstellen...", 328, 134, 121, 23, kButton | WS_DISABLED, 0,
       kRecordSetsPage, kPageFont},
-     &F::restore_},
+     &member<&F::restore_>},
     {{"undo", "BUTTON", "&Rückgängig", 328, 160, 121, 23, kButton | WS_DISABLED, 0, kRecordSetsPage,
       kPageFont},
-     &F::undo_},
+     &member<&F::undo_>},
     {{"backupNow", "BUTTON", "&Jetzt sichern", 328, 186, 121, 23, kButton | WS_DISABLED, 0,
       kRecordSetsPage, kPageFont},
-     &F::backupNow_},
+     &member<&F::backupNow_>},
     {{"recordsetlist", "LISTBOX", "", 8, 24, 313, 185,
       LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_USETABSTOPS | WS_VSCROLL |
           WS_TABSTOP,
       WS_EX_CLIENTEDGE, kRecordSetsPage, kPageFont},
-     &F::recordsetlist_},
+     &member<&F::recordsetlist_>},
     // Über Talvek: the components follow in createComponents.
     {{"Label7", "STATIC", setup::kVersionLabel, 444, 0, 16, 10, kLabel, 0, kAboutPage,
       kVersionFont},
-     &F::Label7_},
+     &member<&F::Label7_>},
     // Below the notebook.
     {{"aktivate", "BUTTON", "Talvek &aktivieren.", 16, 268, 137, 17, kCheckBox, 0, kForm,
       kFormFont},
-     &F::aktivate_},
-    {{"ok", "BUTTON", "Ü&bernehmen", 376, 264, 105, 25, kButton, 0, kForm, kFormFont}, &F::ok_},
-    {{"Cancel", "BUTTON", "&Ende", 256, 264, 105, 25, kButton, 0, kForm, kFormFont}, &F::Cancel_},
+     &member<&F::aktivate_>},
+    {{"ok", "BUTTON", "Ü&bernehmen", 376, 264, 105, 25, kButton, 0, kForm, kFormFont},
+     &member<&F::ok_>},
+    {{"Cancel", "BUTTON", "&Ende", 256, 264, 105, 25, kButton, 0, kForm, kFormFont},
+     &member<&F::Cancel_>},
     {{"StatusBar1", STATUSCLASSNAMEA, "", 0, kClientHeight - kStatusHeight, kClientWidth,
       kStatusHeight, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0, kForm, kFormFont},
-     &F::StatusBar1_},
+     &member<&F::StatusBar1_>},
 };
 
 AppError TSetupForm::createControls() {
@@ -177,11 +179,11 @@ AppError TSetupForm::createControls() {
         LoadImageA(Application::instance().hinstance(), "LOGO", IMAGE_BITMAP, 0, 0, 0)));
 
     TALVEK_TRY(Form::createControls(kLayout, fonts_, WS_VISIBLE | WS_CLIPSIBLINGS));
-    recfileslist_.send(LB_SETITEMHEIGHT, 0, MAKELPARAM(14, 0));
-    recordsetlist_.send(LB_SETITEMHEIGHT, 0, MAKELPARAM(14, 0));
-    // Columns: date, files, kept, last check (dialog units of the list's font).
-    int tabs[3] = {40, 90, 130};
-    recordsetlist_.send(LB_SETTABSTOPS, 3, reinterpret_cast<LPARAM>(tabs));
+    recfileslist_.setItemHeight(14);
+    recordsetlist_.setItemHeight(14);
+    // Columns: date, files, kept, last check.
+    const int tabs[3] = {40, 90, 130};
+    recordsetlist_.setTabStops(tabs, 3);
     maxDat_.bind();
     alleXTage_.bind();
     int parts[2] = {datePanelWidth(StatusBar1_.hwnd(), fonts_[kFormFont].get()), -1};

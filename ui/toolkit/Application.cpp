@@ -91,13 +91,4 @@ void Application::showError(const std::string& text) {
     MessageBoxA(main_, withFullStop(text).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
 
-HCURSOR Application::cursor(int index) const {
-    if (index < 0 || index >= 32) return nullptr;
-    return cursors_[index];
-}
-
-void Application::setCursor(int index, HCURSOR cursor) {
-    if (index >= 0 && index < 32) cursors_[index] = cursor;
-}
-
 } // namespace talvek::ui

@@ -1,5 +1,5 @@
-// The application object: title, hidden application window, message loop, cursor table and
-// the error box that the window procedures show the errors of their handlers in.
+// The application object: title, hidden application window, the message loop and the error
+// box that the window procedures show the errors of their handlers in.
 #pragma once
 #include <windows.h>
 
@@ -42,10 +42,6 @@ class Application {
     // last character has a higher code than the full stop.
     void showError(const std::string& text);
 
-    // The cursor table: numbered slots, as the forms and components need them.
-    HCURSOR cursor(int index) const;
-    void setCursor(int index, HCURSOR cursor);
-
   private:
     Application() = default;
     void dispatch(MSG& msg);
@@ -54,7 +50,6 @@ class Application {
     HWND window_ = nullptr;
     HWND main_ = nullptr;
     std::string title_;
-    HCURSOR cursors_[32] = {};
     KernelHandle watched_;
     std::function<void()> signalled_;
 };

@@ -27,13 +27,8 @@ Control* Control::from(HWND wnd) {
     return wnd ? static_cast<Control*>(GetPropA(wnd, kControlProperty)) : nullptr;
 }
 
-AppError Control::command(int code) {
-    const std::function<AppError()>* slot = nullptr;
-    if (code == BN_CLICKED) slot = &onClick;
-    if (code == EN_CHANGE) slot = &onChange;
-    if (code == EN_KILLFOCUS) slot = &onExit;
-    if (code == LBN_SELCHANGE) slot = &onSelect;
-    return slot && *slot ? (*slot)() : AppError();
+AppError Control::command(int) {
+    return AppError();
 }
 
 bool Control::reflect(UINT message, WPARAM wParam, LPARAM lParam, Reply& reply) {
@@ -65,10 +60,9 @@ bool Control::reflect(UINT message, WPARAM wParam, LPARAM lParam, Reply& reply) 
     }
 }
 
-void Control::setOnMouseMove(std::function<void()> handler) {
-    const bool hooked = static_cast<bool>(onMouseMove_);
-    onMouseMove_ = std::move(handler);
-    if (hooked || !wnd_ || !onMouseMove_) return;
+void Control::hookMouseMove() {
+    if (mouseHooked_ || !wnd_) return;
+    mouseHooked_ = true;
     LONG_PTR previous =
         SetWindowLongPtrA(wnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::mouseMoveProc));
     SetPropA(wnd_, kPreviousProcProperty, reinterpret_cast<HANDLE>(previous));
@@ -79,7 +73,7 @@ LRESULT CALLBACK Control::mouseMoveProc(HWND wnd, UINT message, WPARAM wParam, L
     if (!previous) return DefWindowProcA(wnd, message, wParam, lParam);
     if (message == WM_MOUSEMOVE) {
         Control* control = from(wnd);
-        if (control && control->onMouseMove_) control->onMouseMove_();
+        if (control && control->onMouseMove_) control->onMouseMove_(*control);
     } else if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         RemovePropA(wnd, kPreviousProcProperty);

@@ -23,7 +23,7 @@ class Form : public Window {
         for (std::size_t i = 0; i < N; ++i) {
             const ControlRow<F>& row = table[i];
             TALVEK_TRY(createRow(row.layout, static_cast<int>(i), fonts, extraStyle,
-                                 row.control ? &(form.*row.control) : nullptr));
+                                 row.control ? row.control(form) : nullptr));
         }
         return AppError();
     }

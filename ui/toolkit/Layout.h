@@ -22,12 +22,16 @@ struct ControlLayout {
 constexpr int kNoFont = -1; // the control keeps the system's font
 constexpr int kFitText = -1;
 
-// One row of a form's layout table: the control and the member that holds it (nullptr for
-// a label nobody addresses). The row's index gives the control's id.
+// One row of a form's layout table: the control and the way to the member that holds it,
+// `&member<&TForm::ok_>` (nullptr for a label nobody addresses). The row's index gives the
+// control's id.
 template <typename Form> struct ControlRow {
     ControlLayout layout;
-    Control Form::*control;
+    Control* (*control)(Form& form);
 };
+template <auto Member, typename Form> Control* member(Form& form) {
+    return &(form.*Member);
+}
 
 // Creates the child control of `layout` in `parent` with the given id, font and extra style,
 // and attaches it to `into` when there is one. Fails when the window cannot be made.

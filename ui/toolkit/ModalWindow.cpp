@@ -44,9 +44,9 @@ AppError ModalWindow::showModal(HWND owner, int& answer) {
     return AppError();
 }
 
-void ModalWindow::setDefaultButton(const Control& button) {
+void ModalWindow::setDefaultButton(const Button& button) {
     defaultButton_ = button.hwnd();
-    SendMessageA(defaultButton_, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    button.showAsDefault();
 }
 
 void ModalWindow::end(int answer) {
@@ -61,7 +61,7 @@ Reply ModalWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!defaultButton_) return 0;
         return MAKELRESULT(GetDlgCtrlID(defaultButton_), DC_HASDEFID);
     case WM_COMMAND:
-        // The controls' own commands went to their slots: this is Esc, as IDCANCEL.
+        // The controls' own commands went to their handlers: this is Esc, as IDCANCEL.
         if (LOWORD(wParam) == IDCANCEL) end(kCancelled);
         return 0;
     case WM_CLOSE:

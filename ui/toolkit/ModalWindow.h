@@ -3,9 +3,12 @@
 // button, Esc to cancel), until a handler calls end(answer); it enables and activates the
 // owner again before the window goes and returns the answer. A subclass makes its controls
 // from its layout table in createContent and connects its buttons to handlers that end with
-// end(answer); its handlers' errors show in the error box over it, as any window's do.
+// end(answer); its handlers' errors show in the error box over it, as any window's do. A
+// subclass that handles messages itself (WM_DRAWITEM of an owner-drawn list) hands the rest
+// to ModalWindow::handleMessage.
 #pragma once
 #include "ui/toolkit/Form.h"
+#include "ui/toolkit/StandardControls.h"
 
 namespace talvek::ui {
 
@@ -26,7 +29,7 @@ class ModalWindow : public Form {
     // handlers; the window exists and is not yet shown.
     virtual AppError createContent() = 0;
     // The button Enter presses unless the keyboard is on another button.
-    void setDefaultButton(const Control& button);
+    void setDefaultButton(const Button& button);
     // Ends the wait once the handler has returned: showModal returns `answer`.
     void end(int answer);
 

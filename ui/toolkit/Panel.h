@@ -1,9 +1,8 @@
 // A plain child window that holds controls: a notebook page or a framing panel. Its controls'
-// notifications reach their own slots (Window reflects them); it reports mouse movement over
+// notifications reach their own handlers (Window reflects them); it reports mouse movement over
 // its free area and paints either a raised frame or a picture of the owner's choosing.
 #pragma once
-#include <functional>
-
+#include "ui/toolkit/Handler.h"
 #include "ui/toolkit/Window.h"
 
 namespace talvek::ui {
@@ -19,9 +18,9 @@ class Panel : public Window {
 
     // The pointer over the free area, or over a disabled control (which the platform does not
     // tell), in the panel's client coordinates.
-    std::function<void(POINT at)> onMouseMove;
+    Handler<void(POINT at)> onMouseMove;
     // Paints the free area instead of the plain button-face background.
-    std::function<void(HDC dc)> onPaint;
+    Handler<void(HDC dc)> onPaint;
 
   protected:
     Reply handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

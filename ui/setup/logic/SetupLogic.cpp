@@ -90,7 +90,7 @@ std::string backupNowCommand(const std::string& modulePath) {
 }
 
 AppError SetupLogic::configurationFile(std::string& path) {
-    std::string windows = platform_.system.windowsDirectory(kWindowsDirectoryBuffer);
+    std::string windows = platform_.files.windowsDirectory(kWindowsDirectoryBuffer);
     // Without the Windows directory the path would point at the root of the current drive.
     if (windows.empty()) return AppError(kNoWindowsDirectory);
     path = configurationPath(windows);
@@ -107,7 +107,7 @@ AppError SetupLogic::load() {
     bool firstRunDone = false;
     // Without the Windows directory the dialog shows its defaults, asks nothing and says why.
     NoConfiguration none;
-    std::string windows = platform_.system.windowsDirectory(kWindowsDirectoryBuffer);
+    std::string windows = platform_.files.windowsDirectory(kWindowsDirectoryBuffer);
     {
         LoadingGuard guard(loading_);
         TIniFile ini(windows.empty() ? static_cast<ProfileStore&>(none) : platform_.profile,
@@ -141,7 +141,7 @@ AppError SetupLogic::load() {
             // A file this PC does not have (PROTOCOL.INI without a network) would fail at
             // every run and leave a gap in every record set.
             for (const std::string& path : setup::systemFiles(windows))
-                if (platform_.system.fileExists(path)) TALVEK_TRY(append(path));
+                if (platform_.files.fileExists(path)) TALVEK_TRY(append(path));
         }
     }
     // A cleaner tool may have removed the entry, or the program moved: the dialog must not

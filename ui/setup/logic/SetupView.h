@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
 #include "platform/ProfileStore.h"
 #include "platform/Registry.h"
 #include "platform/SystemInfo.h"
@@ -69,6 +70,7 @@ struct SetupPlatform {
     FileOpenDialog& openDialog;
     FolderChooser& folders;
     SystemInfo& system;
+    FileSystem& files; // the Windows directory, which files exist
     Clock& clock;
 };
 
