@@ -146,8 +146,7 @@ std::string undoDirectory(TIniFile& ini) {
         {ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, ""), "\\", keys::kUndoDirectory});
 }
 
-AppError restoreCopies(Restore& restore, const RecordSet& set,
-                       const std::vector<std::size_t>& chosen) {
+AppError restoreCopies(Restore& restore, const RecordSet& set) {
     FileSystem& files = restore.files;
     TALVEK_TRY(restorableSet(restore.ini, set));
     finishCutReplacement(files, restore.ini);
@@ -164,10 +163,8 @@ AppError restoreCopies(Restore& restore, const RecordSet& set,
         for (const std::string& name : names)
             deleteOwnFile(files, undo.directory + "\\" + name);
 
-    // The positions are those of a list shown a while ago: the set may have changed since.
-    for (std::size_t index : chosen)
-        if (index < set.copies.size())
-            TALVEK_TRY(restoreOne(restore, set, set.copies[index], undo));
+    for (const SavedCopy& copy : set.copies)
+        TALVEK_TRY(restoreOne(restore, set, copy, undo));
     // The last file that stayed as it was is still listed.
     TALVEK_TRY(writeUndo(restore.ini, undo));
     journal(restore, " Wiederherstellung aus dem Datensatz vom ", set.date);
@@ -182,36 +179,37 @@ AppError undoRestore(Restore& restore) {
     FileSystem& files = restore.files;
     finishCutReplacement(files, restore.ini);
     RecordSet undo = readRecordSet(restore.ini, keys::kUndo);
-    const SectionValues values = restore.ini.ReadSection(keys::kUndo);
-    std::vector<SavedCopy> left, done;
-    for (SavedCopy saved : undo.copies) {
-        const std::string& original = saved.original;
-        const std::string from = undo.copyPath(saved);
+    std::vector<SavedCopy> left;
+    std::vector<std::string> saved; // of the files written back, to delete once forgotten
+    for (const SavedCopy& entry : undo.copies) {
+        const std::string& original = entry.original;
+        const std::string from = undo.copyPath(entry);
         bool undone = false;
         std::uint32_t crc = 0;
-        if (values.get(keys::kUndoNewPrefix + std::to_string(saved.number), "") == "1") {
-            saved.crc.clear(); // stays listed as new
+        if (restore.ini.ReadText(keys::kUndo, keys::kUndoNewPrefix + std::to_string(entry.number),
+                                 "") == "1") {
             undone = removeOriginal(files, original);
             report(restore,
                    concat({kFile, original,
                            undone ? " wurde wieder gelöscht." : " konnte nicht gelöscht werden."}),
                    !undone);
-        } else if (!from.empty() && parseCrcText(saved.crc, crc)) {
+        } else if (!from.empty() && parseCrcText(entry.crc, crc)) {
             undone =
-                writeBack(restore, saved, from, crc,
-                          saved.attributes == attr::kInvalid ? attr::kArchive : saved.attributes,
+                writeBack(restore, entry, from, crc,
+                          entry.attributes == attr::kInvalid ? attr::kArchive : entry.attributes,
                           std::string(), " ist wieder wie vor der Wiederherstellung.");
+            if (undone) saved.push_back(from);
         } else {
             report(restore, concat({kFile, original, kNotWritten}), true);
         }
-        (undone ? done : left).push_back(saved);
+        if (!undone) left.push_back(entry);
     }
     // What stays as it is can still be undone later; the rest is forgotten, the section
     // first, so that it never lists a file that is gone.
-    undo.copies = left;
+    undo.copies.swap(left);
     TALVEK_TRY(writeUndo(restore.ini, undo));
-    for (const SavedCopy& saved : done)
-        if (!saved.crc.empty()) deleteOwnFile(files, undo.copyPath(saved));
+    for (const std::string& path : saved)
+        deleteOwnFile(files, path);
     journal(restore, " Wiederherstellung rückgängig gemacht", std::string());
     return AppError();
 }

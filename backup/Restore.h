@@ -27,10 +27,9 @@ AppError restorableSet(TIniFile& ini, const RecordSet& set);
 // The undo directory, where the originals are saved before a restore replaces them.
 std::string undoDirectory(TIniFile& ini);
 
-// Writes back the set's copies at `chosen` (positions in set.copies), in that order, when
-// the set is restorable.
-AppError restoreCopies(Restore& restore, const RecordSet& set,
-                       const std::vector<std::size_t>& chosen);
+// Writes back the copies `set` lists, in their order, when the set is restorable: a caller
+// that writes back some of them passes the set with those only.
+AppError restoreCopies(Restore& restore, const RecordSet& set);
 
 // Whether the undo section lists files.
 bool canUndo(TIniFile& ini);

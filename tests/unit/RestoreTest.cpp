@@ -42,6 +42,14 @@ const Original kOriginals[] = {
 
 using Files = std::map<std::string, std::pair<std::string, std::uint32_t>>;
 
+RecordSet chosenOf(RecordSet set, const std::vector<std::size_t>& chosen) {
+    std::vector<SavedCopy> copies;
+    for (std::size_t at : chosen)
+        copies.push_back(set.copies[at]);
+    set.copies = copies;
+    return set;
+}
+
 struct Scene {
     FakeFileSystem files;
     FakeProfile profile;
@@ -85,8 +93,8 @@ struct Scene {
     std::vector<std::string> restore(const std::vector<std::size_t>& chosen, bool undo = false) {
         TIniFile ini(profile, kIni);
         Restore r{files, ini, "C:\\WINDOWS", clock.now(), {}, {}};
-        AppError error =
-            undo ? undoRestore(r) : restoreCopies(r, readRecordSet(ini, "05.12.97"), chosen);
+        AppError error = undo ? undoRestore(r)
+                              : restoreCopies(r, chosenOf(readRecordSet(ini, "05.12.97"), chosen));
         if (error) r.report.push_back(error.text());
         return r.report;
     }
@@ -138,7 +146,8 @@ TEST(Restore, EachOriginalEndsAsItWasOrAsItsCopyAndTheUndoBringsBackTheStateBefo
          nullptr},
         {3,
          "Die Datei C:\\WINDOWS\\SYSTEM.DAT ist in Benutzung und kann nur unter MS-DOS "
-         "zur\xFC" "ckgeschrieben werden: Starten Sie den Computer mit \"Nur Eingabeaufforderung\" "
+         "zur\xFC"
+         "ckgeschrieben werden: Starten Sie den Computer mit \"Nur Eingabeaufforderung\" "
          "und rufen Sie C:\\SICHER~1\\051297\\RECOVERY.BAT auf.",
          nullptr},
         {4, "Die Datei C:\\MSDOS.SYS wurde wiederhergestellt.",

@@ -66,9 +66,11 @@ AppError TRestoreWindow::cancelClick() {
 }
 
 AppError TRestoreWindow::restoreClick() {
-    std::vector<std::size_t> chosen;
+    RecordSet chosen = set_;
+    chosen.copies.clear();
     for (std::size_t i = 0; i < states_.size(); ++i)
-        if (restorable(states_[i]) && copies_.isSelected(static_cast<int>(i))) chosen.push_back(i);
+        if (restorable(states_[i]) && copies_.isSelected(static_cast<int>(i)))
+            chosen.copies.push_back(set_.copies[i]);
     bool done = false;
     TALVEK_TRY(page_.restoreChosen(chosen, done));
     if (done) end(IDOK);

@@ -9,16 +9,6 @@
 
 namespace talvek {
 
-namespace {
-
-bool listed(TIniFile& ini, const std::string& date) {
-    for (const std::string& entry : ini.ReadList(keys::kRecordList))
-        if (entry == date) return true;
-    return false;
-}
-
-} // namespace
-
 std::string RecordSetsPage::configurationFile() {
     std::string windows = system_.windowsDirectory(kWindowsDirectoryBuffer);
     return windows.empty() ? std::string() : configurationPath(windows);
@@ -27,9 +17,9 @@ std::string RecordSetsPage::configurationFile() {
 bool RecordSetsPage::readSelected(TIniFile& ini, RecordSet& set) {
     if (selected_.empty()) return false;
     set = readRecordSet(ini, selected_);
-    // A run may have removed it since the list was shown; a key written now would make an
-    // orphan section that nothing ever removes.
-    if (set.exists && listed(ini, selected_)) return true;
+    // A run may have removed it since the list was shown (the removal takes its section
+    // first); a key written now would make an orphan section that nothing ever removes.
+    if (set.exists) return true;
     const std::string date = selected_;
     refresh();
     view_.showRecordSetReport(concat({"Den Datensatz vom ", date, " gibt es nicht mehr."}));
@@ -197,17 +187,16 @@ AppError RecordSetsPage::restoreClick() {
     return view_.showRestoreWindow(set, copyStates(files_, set));
 }
 
-AppError RecordSetsPage::restoreChosen(const std::vector<std::size_t>& chosen, bool& done) {
+AppError RecordSetsPage::restoreChosen(const RecordSet& chosen, bool& done) {
     done = false;
-    if (chosen.empty()) {
+    if (chosen.copies.empty()) {
         view_.showRecordSetReport("Kreuzen Sie zuerst die Dateien an, die Talvek zurückschreiben "
                                   "soll.");
         return AppError();
     }
     TIniFile ini(profile_, configurationFile());
-    const std::string date = selected_;
     if (!view_.askRecordSets(
-            concat({"Sollen die angekreuzten Dateien aus dem Datensatz vom ", date,
+            concat({"Sollen die angekreuzten Dateien aus dem Datensatz vom ", chosen.date,
                     " jetzt zurückgeschrieben werden?", setup::kLineBreak,
                     "Talvek hebt die jetzigen Dateien vorher in ", undoDirectory(ini),
                     " auf. Mit \"Rückgängig\" bekommen Sie sie wieder."})))
@@ -215,14 +204,13 @@ AppError RecordSetsPage::restoreChosen(const std::vector<std::size_t>& chosen, b
     done = true;
     RecordSet set;
     if (!readSelected(ini, set)) return AppError();
-    return writeBack(ini, &set, chosen);
+    return writeBack(ini, &chosen);
 }
 
-AppError RecordSetsPage::writeBack(TIniFile& ini, const RecordSet* set,
-                                   const std::vector<std::size_t>& chosen) {
+AppError RecordSetsPage::writeBack(TIniFile& ini, const RecordSet* set) {
     Restore restore{files_,       ini, system_.windowsDirectory(kWindowsDirectoryBuffer),
                     clock_.now(), {},  {}};
-    AppError error = set ? restoreCopies(restore, *set, chosen) : undoRestore(restore);
+    AppError error = set ? restoreCopies(restore, *set) : undoRestore(restore);
     refresh();
     TALVEK_TRY(error);
     report(set ? concat({"Ergebnis der Wiederherstellung aus dem Datensatz vom ", set->date, ":"})
@@ -242,7 +230,7 @@ AppError RecordSetsPage::undoClick() {
                                      " wiederhergestellt hat, wieder so werden, wie sie vorher "
                                      "waren?"})))
         return AppError();
-    return writeBack(ini, nullptr, {});
+    return writeBack(ini, nullptr);
 }
 
 } // namespace talvek

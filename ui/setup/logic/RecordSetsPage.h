@@ -55,10 +55,10 @@ class RecordSetsPage {
     AppError protocolClick();
     // "&Wiederherstellen...": the restore window for the selected set.
     AppError restoreClick();
-    // The restore window's button: asks once, writes back the copies at `chosen` (positions
-    // in the set's copies) and reports. `done` tells the window to close: false when the
-    // user said No or ticked nothing.
-    AppError restoreChosen(const std::vector<std::size_t>& chosen, bool& done);
+    // The restore window's button: asks once, writes back the copies `chosen` lists (the
+    // ticked ones of the selected set) and reports. `done` tells the window to close: false
+    // when the user said No or ticked nothing.
+    AppError restoreChosen(const RecordSet& chosen, bool& done);
     // "&Rückgängig": asks once and undoes the last restore.
     AppError undoClick();
     // "Jetzt sichern": a backup run in a process of its own, due whatever the interval;
@@ -76,9 +76,9 @@ class RecordSetsPage {
     // Says that a set names no copy; false then.
     bool hasCopies(const RecordSet& set);
     void report(std::string first, const std::vector<std::string>& lines);
-    // Restores the copies at `chosen` of `set`, or undoes the last restore without a set,
-    // and reports.
-    AppError writeBack(TIniFile& ini, const RecordSet* set, const std::vector<std::size_t>& chosen);
+    // Restores the copies `set` lists, or undoes the last restore without a set, and
+    // reports.
+    AppError writeBack(TIniFile& ini, const RecordSet* set);
     void showRows();
     void showBackupNow();
     bool todayRegistered();
