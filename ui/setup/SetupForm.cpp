@@ -114,6 +114,8 @@ void TSetupForm::connectHandlers() {
     compare_.onClick.connect(this, &F::compareClick);
     keep_.onClick.connect(this, &F::keepClick);
     protocol_.onClick.connect(this, &F::protocolClick);
+    restore_.onClick.connect(this, &F::restoreClick);
+    undo_.onClick.connect(this, &F::undoClick);
     backupNow_.onClick.connect(this, &F::backupNowClick);
     Label7_.onColor.connect(this, &F::Label7Color);
 }
