@@ -42,4 +42,18 @@ std::string crcText(std::uint32_t crc) {
     return text;
 }
 
+bool parseCrcText(const std::string& text, std::uint32_t& crc) {
+    if (text.empty() || text.size() > 8) return false;
+    crc = 0;
+    for (char c : text) {
+        int digit = c >= '0' && c <= '9'   ? c - '0'
+                    : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                    : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                           : -1;
+        if (digit < 0) return false;
+        crc = crc << 4 | static_cast<std::uint32_t>(digit);
+    }
+    return true;
+}
+
 } // namespace talvek

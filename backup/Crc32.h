@@ -18,5 +18,8 @@ inline std::uint32_t crc32Finish(std::uint32_t state) {
 
 // The checksum as a record set section stores it: eight upper-case hex digits.
 std::string crcText(std::uint32_t crc);
+// A stored checksum read back: one to eight hex digits in either case. False for any other
+// text, which checks no copy.
+bool parseCrcText(const std::string& text, std::uint32_t& crc);
 
 } // namespace talvek

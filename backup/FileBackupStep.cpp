@@ -88,6 +88,8 @@ std::string saveEntry(RunContext& run, const std::string& entry, std::size_t pos
     saved.original = entry;
     saved.name = name;
     saved.crc = crcText(crc);
+    // Only what a restore can set again; Windows reports a file without any as NORMAL.
+    saved.attributes = attributes & kRecordedAttributes;
     run.savedCopies.push_back(saved);
     std::string source = dosPath(files, entry);
     std::size_t first = kHeaderLines + 3 * position;

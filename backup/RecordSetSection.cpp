@@ -24,6 +24,7 @@ KeyValues fullRecordSetSection(const std::vector<std::string>& fileList,
         copy.number = static_cast<int>(i + 1);
         copy.original = fileList[i];
         copy.crc = "00000000";
+        copy.attributes = kRecordedAttributes; // "39", the longest value
         set.copies.push_back(copy);
     }
     set.logFile = logName;
@@ -58,14 +59,15 @@ std::size_t worstCaseIniBytes(const IniWorstCase& worst) {
     KeyValues section =
         fullRecordSetSection(worst.fileList, worst.backupDirectory, worst.logName, worst.batchName);
     section.emplace_back(keys::kKeep, "1");
-    // The date of the last record set and the mark of a run under way.
+    // The date of the last record set, the mark of a run under way, and the undo of a
+    // restore, which lists at most every file with less than a record set holds.
     return sectionFileBytes(keys::kSettings, worst.settings) +
            sectionFileBytes(keys::kCurrentRecord, {{keys::kDate, "00.00.00"}}) +
            sectionFileBytes(keys::kRunMark, {{keys::kDate, "00.00.00"},
                                              {keys::kMarkPrevious, "00.00.00"},
                                              {keys::kMarkLeftovers, "00.00.00"}}) +
            sectionFileBytes(keys::kFileList, files) + sectionFileBytes(keys::kRecordList, list) +
-           sets * sectionFileBytes("00.00.00", section);
+           sectionFileBytes(keys::kUndo, section) + sets * sectionFileBytes("00.00.00", section);
 }
 
 } // namespace talvek

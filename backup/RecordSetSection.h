@@ -34,8 +34,8 @@ inline constexpr std::size_t kMaxIniFileBytes = 65535;
 std::size_t sectionFileBytes(const std::string& name, const KeyValues& values);
 
 // What the configuration file holds at most with these settings: the settings and the file
-// list as written, the record set list at the maximum plus the kept sets, and that many
-// record set sections with every file saved.
+// list as written, the record set list at the maximum plus the kept sets, that many record
+// set sections with every file saved, and the undo of a restore of every file.
 struct IniWorstCase {
     KeyValues settings;
     std::vector<std::string> fileList;

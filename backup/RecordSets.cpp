@@ -22,31 +22,59 @@ std::vector<std::string> checkRecordSet(FileSystem& files, const RecordSet& set)
     for (const SavedCopy& c : set.copies) {
         const std::string copy = set.copyPath(c);
         if (copy.empty()) continue;
-        std::uint32_t crc = 0;
-        if (!files.fileExists(copy) || !fileChecksum(files, copy, crc))
+        std::uint32_t crc = 0, recorded = 0;
+        if (!fileChecksum(files, copy, crc))
             problems.push_back("Die Kopie " + copy + " fehlt.");
-        else if (!c.crc.empty() && crcText(crc) != c.crc)
+        else if (c.crc.empty())
+            continue;
+        else if (!parseCrcText(c.crc, recorded))
+            problems.push_back("Die Prüfsumme der Kopie " + copy + " ist unlesbar.");
+        else if (recorded != crc)
             problems.push_back("Die Kopie " + copy + " ist beschädigt.");
     }
     return problems;
 }
 
-std::vector<std::string> compareRecordSet(FileSystem& files, const RecordSet& set) {
-    std::vector<std::string> lines;
+const char* copyStateText(CopyState state) {
+    switch (state) {
+    case CopyState::Unchanged:
+        return "unverändert";
+    case CopyState::Changed:
+        return "geändert";
+    case CopyState::OriginalMissing:
+        return "Original fehlt";
+    case CopyState::CopyMissing:
+        return "Kopie fehlt";
+    case CopyState::Damaged:
+        break;
+    }
+    return "beschädigt";
+}
+
+std::vector<CopyState> copyStates(FileSystem& files, const RecordSet& set) {
+    std::vector<CopyState> states;
     for (const SavedCopy& c : set.copies) {
         const std::string copy = set.copyPath(c);
-        if (copy.empty()) continue;
-        const char* result = "geändert";
-        Sameness same = files.fileExists(copy) ? compareFiles(files, copy, c.original)
-                                               : Sameness::FirstUnreadable;
-        if (same == Sameness::FirstUnreadable)
-            result = "Kopie fehlt";
-        else if (same == Sameness::SecondUnreadable || !files.fileExists(c.original))
-            result = "Original fehlt";
-        else if (same == Sameness::Same)
-            result = "unverändert";
-        lines.push_back(c.original + ": " + result);
+        std::uint32_t crc = 0, recorded = 0, original = 0;
+        CopyState state = CopyState::Changed;
+        if (copy.empty() || !fileChecksum(files, copy, crc))
+            state = CopyState::CopyMissing;
+        else if (!c.crc.empty() && (!parseCrcText(c.crc, recorded) || recorded != crc))
+            state = CopyState::Damaged;
+        else if (!files.fileExists(c.original))
+            state = CopyState::OriginalMissing;
+        else if (fileChecksum(files, c.original, original) && original == crc)
+            state = CopyState::Unchanged;
+        states.push_back(state);
     }
+    return states;
+}
+
+std::vector<std::string> compareRecordSet(FileSystem& files, const RecordSet& set) {
+    std::vector<CopyState> states = copyStates(files, set);
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < states.size(); ++i)
+        lines.push_back(set.copies[i].original + ": " + copyStateText(states[i]));
     return lines;
 }
 

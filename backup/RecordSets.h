@@ -18,12 +18,28 @@ struct RecordSetSummary {
 // The registered record sets, newest first.
 std::vector<RecordSetSummary> listRecordSets(TIniFile& ini);
 
-// Re-reads every copy; each line names a copy that is missing or differs from its checksum.
-// A copy without a checksum is checked for presence only.
+// Re-reads every copy; each line names a copy that is missing or differs from its checksum,
+// or whose checksum is no such number. A copy without a checksum is checked for presence only.
 std::vector<std::string> checkRecordSet(FileSystem& files, const RecordSet& set);
 
-// What a restore of each file would change: "unverändert", "geändert", "Original fehlt"
-// (or "Kopie fehlt"), as "original: result" lines.
+enum class CopyState { Unchanged, Changed, OriginalMissing, CopyMissing, Damaged };
+// "unverändert", "geändert", "Original fehlt", "Kopie fehlt", "beschädigt".
+const char* copyStateText(CopyState state);
+// A copy that is missing or does not match its checksum is never written back.
+inline bool restorable(CopyState state) {
+    return state != CopyState::CopyMissing && state != CopyState::Damaged;
+}
+
+// The restore offers to write back what changed or went missing.
+inline bool tickedAtFirst(CopyState state) {
+    return state == CopyState::Changed || state == CopyState::OriginalMissing;
+}
+
+// What a restore of each copy would change, in the order of the set's copies. A copy whose
+// checksum cannot be read counts as damaged: nothing can tell it is whole.
+std::vector<CopyState> copyStates(FileSystem& files, const RecordSet& set);
+
+// The same as "original: state" lines.
 std::vector<std::string> compareRecordSet(FileSystem& files, const RecordSet& set);
 
 // The full path of the set's protocol file; empty when it has none.

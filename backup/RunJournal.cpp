@@ -54,17 +54,31 @@ std::string journalPath(const std::string& windowsDirectory) {
     return windowsDirectory + "\\Talvek95.log";
 }
 
-std::vector<std::string> journalBlock(const LocalTime& started, bool failed,
-                                      const std::string& backupDirectory,
+std::string journalStamp(const LocalTime& time) {
+    std::string stamp = formatDateText(Date{time.year, time.month, time.day});
+    stamp += ' ';
+    stamp += twoDigits(time.hour);
+    stamp += ':';
+    stamp += twoDigits(time.minute);
+    return stamp;
+}
+
+std::vector<std::string> journalBlock(const std::string& first,
                                       const std::vector<std::string>& failures) {
-    std::vector<std::string> block = {
-        formatDateText(Date{started.year, started.month, started.day}) + " " +
-        twoDigits(started.hour) + ":" + twoDigits(started.minute) +
-        (failed ? " mit Fehlern" : " ohne Fehler")};
-    if (!backupDirectory.empty()) block.push_back("Verzeichnis für Datensätze: " + backupDirectory);
+    std::vector<std::string> block = {first};
     for (const std::string& failure : failures)
         block.push_back(oneLine(failure));
     block.emplace_back();
+    return block;
+}
+
+std::vector<std::string> journalBlock(const LocalTime& started, bool failed,
+                                      const std::string& backupDirectory,
+                                      const std::vector<std::string>& failures) {
+    std::vector<std::string> block =
+        journalBlock(journalStamp(started) + (failed ? " mit Fehlern" : " ohne Fehler"), failures);
+    if (!backupDirectory.empty())
+        block.insert(block.begin() + 1, "Verzeichnis für Datensätze: " + backupDirectory);
     return block;
 }
 
@@ -101,12 +115,10 @@ std::vector<std::string> appendJournalBlock(const std::string& journal,
     return lines;
 }
 
-void writeJournal(RunContext& run, const LocalTime& started) {
-    // Without the Windows directory there is no configuration file to keep it beside.
-    if (run.windowsDirectory.empty()) return;
-    FileSystem& files = run.platform.files;
-    const std::string path = journalPath(run.windowsDirectory);
-    const std::string fresh = run.windowsDirectory + "\\TALVEK95.NEW";
+std::string addJournalBlock(FileSystem& files, const std::string& windowsDirectory,
+                            const std::vector<std::string>& lines) {
+    const std::string path = journalPath(windowsDirectory);
+    const std::string fresh = windowsDirectory + "\\TALVEK95.NEW";
     // The old journal goes only once the new one is complete: found alone, the new one
     // takes its place; found beside the old one, it is a rewrite that was cut short.
     if (files.fileExists(fresh)) {
@@ -116,16 +128,10 @@ void writeJournal(RunContext& run, const LocalTime& started) {
             files.moveFile(fresh, path);
     }
     std::string journal;
-    if (files.fileExists(path) && !files.readFile(path, journal)) {
-        // Rewriting a journal that cannot be read would lose it.
-        run.log("Die Datei " + path + " konnte nicht gelesen werden.");
-        return;
-    }
-    bool failed = run.runError || !run.failures.empty();
-    std::string directory =
-        run.backupDirectory == keys::kNoBackupDirectory ? std::string() : run.backupDirectory;
-    std::vector<std::string> block =
-        fittedJournalBlock(journalBlock(started, failed, directory, run.journalLines));
+    // Rewriting a journal that cannot be read would lose it.
+    if (files.fileExists(path) && !files.readFile(path, journal))
+        return "Die Datei " + path + " konnte nicht gelesen werden.";
+    std::vector<std::string> block = fittedJournalBlock(lines);
     bool written = false;
     if (journal.size() + bytesOf(block) + 2 < kJournalLimit) {
         // Appending leaves every earlier block as it was, whenever the write stops. A last
@@ -138,7 +144,19 @@ void writeJournal(RunContext& run, const LocalTime& started) {
             files.writeTextFile(fresh, appendJournalBlock(journal, block), CodePage::Windows) &&
             files.deleteFile(path) && files.moveFile(fresh, path);
     }
-    if (!written) run.log("Die Datei " + path + " konnte nicht geschrieben werden.");
+    return written ? std::string() : "Die Datei " + path + " konnte nicht geschrieben werden.";
+}
+
+void writeJournal(RunContext& run, const LocalTime& started) {
+    // Without the Windows directory there is no configuration file to keep it beside.
+    if (run.windowsDirectory.empty()) return;
+    bool failed = run.runError || !run.failures.empty();
+    std::string directory =
+        run.backupDirectory == keys::kNoBackupDirectory ? std::string() : run.backupDirectory;
+    std::string problem =
+        addJournalBlock(run.platform.files, run.windowsDirectory,
+                        journalBlock(started, failed, directory, run.journalLines));
+    if (!problem.empty()) run.log(problem);
 }
 
 } // namespace talvek

@@ -11,6 +11,12 @@ namespace talvek {
 // The journal's file: Talvek95.log in the Windows directory.
 std::string journalPath(const std::string& windowsDirectory);
 
+// "DD.MM.YY HH:MM", the start of a block's first line.
+std::string journalStamp(const LocalTime& time);
+
+// A block: its first line, every failure line in order, and an empty line that closes it.
+std::vector<std::string> journalBlock(const std::string& first,
+                                      const std::vector<std::string>& failures);
 // One run's block: when it ran and how it ended, the backup directory when it was read,
 // every failure line in order, and an empty line that closes the block.
 std::vector<std::string> journalBlock(const LocalTime& started, bool failed,
@@ -24,6 +30,11 @@ inline constexpr std::size_t kJournalLimit = 64 * 1024;
 std::vector<std::string> fittedJournalBlock(const std::vector<std::string>& block);
 std::vector<std::string> appendJournalBlock(const std::string& journal,
                                             const std::vector<std::string>& block);
+
+// Appends a block to the journal in the Windows directory. The line that says why it could
+// not be, empty when it was.
+std::string addJournalBlock(FileSystem& files, const std::string& windowsDirectory,
+                            const std::vector<std::string>& block);
 
 // Appends the run's block to the journal. A journal that cannot be written is said in the
 // details log and changes nothing else.

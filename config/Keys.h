@@ -41,6 +41,15 @@ inline constexpr char kChecksumPrefix[] = "CRC";
 inline constexpr char kAttributesPrefix[] = "Attr";
 inline constexpr char kKeep[] = "Behalten";
 
+// What a restore from Windows replaced, for its undo: the originals as they were, saved into
+// kUndoDirectory below the backup directory. Listed like a record set's copies, with
+// "Neu<n>=1" for an original that did not exist, and the number of the file being replaced
+// while that is under way.
+inline constexpr const char* kUndo = "Vorher";
+inline constexpr const char* kUndoDirectory = "VORHER";
+inline constexpr const char* kUndoNewPrefix = "Neu";
+inline constexpr const char* kUndoReplacing = "Ersetzt";
+
 // Marker defaults that tell a missing value apart.
 inline constexpr char kListEnd[] = "ERROR";
 // A backup directory the configuration does not name: the run's header line shows it so.

@@ -21,6 +21,10 @@ inline constexpr std::uint32_t kArchive = 0x20;
 inline constexpr std::uint32_t kInvalid = 0xFFFFFFFFu;
 } // namespace attr
 
+// The attributes a record set keeps of an original and a restore gives back.
+inline constexpr std::uint32_t kRecordedAttributes =
+    attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive;
+
 // A file open for reading in pieces, closed when the reader goes.
 class FileReader {
   public:

@@ -75,7 +75,18 @@ bool FakeFileSystem::createDirectory(const std::string& path) {
 
 bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
     calls.push_back("copy " + from + " -> " + to);
-    if (injectedFault(faults, "copy " + from)) return false;
+    if (injectedFault(faults, "copy " + from)) {
+        // The reset came while this copy was under way: it leaves its target half written.
+        if (faults->cutAfter > 0 && faults->calls == faults->cutAfter + 1) {
+            auto src = nodes_.find(key(from));
+            if (src != nodes_.end() && !src->second.directory && parentIsDirectory(key(to)) &&
+                !heldOpen.count(key(to)) && (!failIfExists || !nodes_.count(key(to))))
+                nodes_[key(to)] =
+                    Node{to, false, attr::kArchive,
+                         src->second.content.substr(0, src->second.content.size() / 2)};
+        }
+        return false;
+    }
     if (from.size() >= kMaxPath || to.size() >= kMaxPath) return false;
     auto src = nodes_.find(key(from));
     std::string k = key(to);

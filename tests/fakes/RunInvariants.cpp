@@ -163,6 +163,7 @@ std::vector<std::string> RunInvariants::afterRestart(FakeFileSystem& files, Fake
             std::find(ownDirectories.begin(), ownDirectories.end(), key) != ownDirectories.end())
             continue;
         std::string name = namePart(child);
+        if (FakeFileSystem::key(name) == "vorher") continue; // the undo of a restore stays
         std::string date =
             name.size() == 6 ? name.substr(0, 2) + "." + name.substr(2, 2) + "." + name.substr(4, 2)
                              : name;

@@ -216,13 +216,14 @@ TEST_F(SetupApply, WhatWindows95CannotStoreOrReadIsRefused) {
         std::size_t logName;
         std::string expected; // empty: applied
     };
-    // 250 paths of 105 characters make a record set section of 32620 characters with a
-    // 12-character protocol name; 148 more take it past the limit of a section, 147 only
-    // past the limit of the file. Ten short paths take about 560 bytes a record set.
+    // 232 paths of 105 characters make a record set section of 32706 characters with a
+    // 12-character protocol name; 62 more take it past the limit of a section, 61 only past
+    // the limit of the file (which also holds the undo of a restore, as large). Ten short
+    // paths take about 730 bytes a record set.
     const Row rows[] = {
-        {250, 105, 1, 0, 12 + 147, file}, {250, 105, 1, 0, 12 + 148, section},
-        {10, 24, 100, 0, 12, ""},         {10, 24, 120, 0, 12, file},
-        {10, 24, 60, 40, 12, ""},         {10, 24, 60, 60, 12, file},
+        {232, 105, 1, 0, 12 + 61, file}, {232, 105, 1, 0, 12 + 62, section},
+        {10, 24, 85, 0, 12, ""},         {10, 24, 95, 0, 12, file},
+        {10, 24, 50, 35, 12, ""},        {10, 24, 50, 45, 12, file},
         {1, 24, 3, 0, 12, clash},
     };
     for (const Row& row : rows) {

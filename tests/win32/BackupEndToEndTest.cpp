@@ -201,6 +201,8 @@ TEST_F(BackupEndToEnd, TheFirstDueRunAfterSetupThenASecondStartTheSameDay) {
         expectedIni.push_back("Datei" + std::to_string(i + 1) + "=" + kSystemFiles[i]);
         expectedIni.push_back("CRC" + std::to_string(i + 1) + "=" +
                               crcText(crc32(bench::readFile(kSystemFiles[i]))));
+        expectedIni.push_back("Attr" + std::to_string(i + 1) + "=" +
+                              std::to_string(GetFileAttributesA(kSystemFiles[i]) & 0x27));
     }
     expectedIni.push_back("LogFile=PROTOCOL.TXT");
     expectedIni.push_back("RecFile=RECOVERY.BAT");

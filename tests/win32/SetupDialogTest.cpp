@@ -379,6 +379,18 @@ TEST_F(SetupDialog, TheKeyboardMovesInTheOrderOfTheLayout) {
               (std::vector<HWND>{d.edit1, bench::findChild(form, "Button", "&Suchen..."), d.maxdat,
                                  d.batchfile, d.batchname, d.logtxt, d.logname, d.aktivate}))
         << "the day field is reached with the mouse only";
+    // Alt and a letter reach one control only, whichever page shows it.
+    std::string letters;
+    for (HWND child : bench::children(form)) {
+        const std::string text = bench::text(child);
+        const std::size_t mark = text.find('&');
+        if (mark == std::string::npos || mark + 1 == text.size()) continue;
+        const char letter =
+            static_cast<char>(std::tolower(static_cast<unsigned char>(text[mark + 1])));
+        EXPECT_EQ(letters.find(letter), std::string::npos) << text;
+        letters += letter;
+    }
+    EXPECT_EQ(letters.size(), 13u) << letters;
 }
 
 TEST_F(SetupDialog, SpinFieldsHoldTheirBoundsWhenFocusLeaves) {
@@ -501,10 +513,10 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     SendMessageA(GetParent(sets), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(sets), LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(sets));
 
-    bench::click(bench::findChild(form, "Button", "&Behalten"));
+    bench::click(bench::findChild(form, "Button", "Be&halten"));
     ASSERT_TRUE(bench::waitUntil(
         [&] { return listLines(sets).front().find("behalten") != std::string::npos; }, 5000));
-    EXPECT_NE(bench::findChild(form, "Button", "&Freigeben"), nullptr);
+    EXPECT_NE(bench::findChild(form, "Button", "Frei&geben"), nullptr);
     EXPECT_EQ(GetPrivateProfileIntA(date.c_str(), "Behalten", 0, bench::iniPath().c_str()), 1);
 
     bench::writeFile(dir + "\\B.INI", "[damaged]\r\n");
@@ -514,7 +526,7 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     HWND box = bench::waitForMessageBox(process.pid(), 10000);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(bench::messageBoxText(box), "Im Datensatz vom " + date +
-                                              " sind nicht in Ordnung:\nDie Kopie " + dir +
+                                              " sind nicht in Ordnung:\n\rDie Kopie " + dir +
                                               "\\B.INI ist besch\xE4"
                                               "digt.");
     bench::answerMessageBox(box, IDOK);
@@ -526,6 +538,126 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
         5000))
         << listLines(sets).front();
     bench::screenshot(form, "setup-page3-record-sets");
+}
+
+// WIN.INI as a program changed it comes back from the page byte for byte, with the
+// attributes the run recorded; the undo makes it the changed one again.
+TEST_F(SetupDialog, WinIniComesBackFromThePageAndTheUndoTakesItBack) {
+    const std::string winIni = bench::windowsDir() + "\\WIN.INI";
+    struct Kept {
+        std::string path, content;
+        DWORD attributes;
+        ~Kept() {
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            bench::writeFile(path, content);
+            SetFileAttributesA(path.c_str(), attributes);
+        }
+    } kept{winIni, bench::readFile(winIni), GetFileAttributesA(winIni.c_str())};
+    const std::string saved = kept.content + "[Talvek]\r\nsaved=1\r\n";
+    const std::string changed = kept.content + "[windows]\r\nload=virus.exe\r\n";
+    const std::string date = daysAgo(2), dir = std::string(kTestRoot) + "\\" + date.substr(0, 2) +
+                                               date.substr(3, 2) + date.substr(6, 2);
+    CreateDirectoryA(kTestRoot, nullptr);
+    CreateDirectoryA(dir.c_str(), nullptr);
+    bench::writeFile(dir + "\\WIN.INI", saved);
+    // Beside it one file that did not change and one whose copy went missing.
+    const std::string same = std::string(kTestRoot) + "\\SAME.INI",
+                      lost = std::string(kTestRoot) + "\\LOST.INI";
+    bench::writeFile(same, "[same]\r\n");
+    bench::writeFile(dir + "\\SAME.INI", "[same]\r\n");
+    bench::writeFile(lost, "[lost]\r\n");
+    // Read-only and archive when it was saved (Attr1=33).
+    writeApplied("Recovery Directory=" + std::string(kTestRoot) +
+                 "\r\n[Aktueller Datensatz]\r\nDatum=" + date + "\r\n[Datens\xE4tze]\r\n0=" + date +
+                 "\r\n[" + date + "]\r\nDirectory=" + dir + "\r\nDatum=" + date +
+                 "\r\nDatei1=" + winIni + "\r\nCRC1=" + crcText(crc32(saved)) +
+                 "\r\nAttr1=33\r\nDatei2=" + same + "\r\nDatei3=" + lost + "\r\n");
+    SetFileAttributesA(winIni.c_str(), FILE_ATTRIBUTE_NORMAL);
+    bench::writeFile(winIni, changed);
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    clickTab(d.tabs, 2);
+    HWND restore = bench::findChild(form, "Button", "&Wiederherstellen...");
+    HWND undo = bench::findChild(form, "Button",
+                                 "&R\xFC"
+                                 "ckg\xE4ngig");
+    ASSERT_NE(restore, nullptr);
+    ASSERT_NE(undo, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(undo));
+    HWND sets = bench::findChild(GetParent(restore), "ListBox", "");
+    SendMessageA(sets, LB_SETCURSEL, 0, 0);
+    SendMessageA(GetParent(sets), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(sets), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(sets));
+    ASSERT_TRUE(waitEnabled(restore, true, 5000));
+
+    bench::click(restore);
+    // The answered box is gone before the next one is looked for.
+    auto answer = [&](HWND box, int button) {
+        bench::answerMessageBox(box, button);
+        EXPECT_TRUE(bench::waitUntil([&] { return !IsWindow(box); }, 5000));
+        return bench::waitForMessageBox(process.pid(), 10000);
+    };
+    HWND window = bench::waitForWindow(process.pid(), "TRestoreWindow",
+                                       "Talvek 95 - Wiederherstellen", 10000);
+    ASSERT_NE(window, nullptr);
+    HWND copies = bench::findChild(window, "ListBox", "");
+    EXPECT_EQ(listLines(copies),
+              (std::vector<std::string>{winIni + "\tge\xE4ndert", same + "\tunver\xE4ndert",
+                                        lost + "\tKopie fehlt"}));
+    EXPECT_GT(SendMessageA(copies, LB_GETSEL, 0, 0), 0) << "a changed original is ticked";
+    EXPECT_EQ(SendMessageA(copies, LB_GETSEL, 1, 0), 0) << "an unchanged one is not";
+    bench::screenshot(window, "restore-window", true);
+    // A click ticks a row, and a second one takes the tick away; the tick of a missing copy
+    // goes at once.
+    auto clickRow = [&](int index) {
+        RECT row{};
+        SendMessageA(copies, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&row));
+        PostMessageA(copies, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 8, row.top + 8));
+        PostMessageA(copies, WM_LBUTTONUP, 0, MAKELPARAM(row.left + 8, row.top + 8));
+        bench::pump(300);
+        return SendMessageA(copies, LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+    };
+    EXPECT_TRUE(clickRow(1));
+    EXPECT_FALSE(clickRow(1));
+    EXPECT_FALSE(clickRow(2));
+    bench::click(bench::findChild(window, "Button", "&Wiederherstellen"));
+    HWND box = bench::waitForMessageBox(process.pid(), 10000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(bench::messageBoxText(box).rfind("Sollen die angekreuzten Dateien aus dem Datensatz "
+                                               "vom " +
+                                                   date +
+                                                   " jetzt zur\xFC"
+                                                   "ckgeschrieben",
+                                               0),
+              0u);
+    box = answer(box, IDYES);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(bench::messageBoxText(box), "Ergebnis der Wiederherstellung aus dem Datensatz vom " +
+                                              date + ":\n\rDie Datei " + winIni +
+                                              " wurde wiederhergestellt.");
+    bench::answerMessageBox(box, IDOK);
+    ASSERT_TRUE(bench::waitUntil([&] { return !IsWindow(window); }, 5000)) << "the window closes";
+    EXPECT_EQ(bench::readFile(winIni), saved);
+    EXPECT_EQ(GetFileAttributesA(winIni.c_str()) & 0x27, 33u);
+    ASSERT_TRUE(waitEnabled(undo, true, 5000));
+    bench::screenshot(form, "setup-page3-restore");
+
+    bench::click(undo);
+    box = bench::waitForMessageBox(process.pid(), 10000);
+    ASSERT_NE(box, nullptr);
+    box = answer(box, IDYES);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(bench::messageBoxText(box), "Ergebnis von \"R\xFC"
+                                          "ckg\xE4ngig\":\n\rDie Datei " +
+                                              winIni +
+                                              " ist wieder wie vor der Wiederherstellung.");
+    bench::answerMessageBox(box, IDOK);
+    ASSERT_TRUE(waitEnabled(undo, false, 5000));
+    EXPECT_EQ(bench::readFile(winIni), changed);
+    EXPECT_EQ(GetFileAttributesA(winIni.c_str()) & 0x27, static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE))
+        << "Wine reports a file without attributes as archive";
 }
 
 TEST_F(SetupDialog, JetztSichernMakesTodaysRecordSetWhenNoneIsDue) {

@@ -43,6 +43,8 @@ const std::pair<Control* (*)(TSetupForm&), HintSource> TSetupForm::kHints[] = {
     {&member<&TSetupForm::compare_>, HintSource::Compare},
     {&member<&TSetupForm::keep_>, HintSource::Keep},
     {&member<&TSetupForm::protocol_>, HintSource::Protocol},
+    {&member<&TSetupForm::restore_>, HintSource::Restore},
+    {&member<&TSetupForm::undo_>, HintSource::Undo},
 };
 
 TSetupForm::TSetupForm()
@@ -112,6 +114,8 @@ void TSetupForm::connectHandlers() {
     compare_.onClick.connect(this, &F::compareClick);
     keep_.onClick.connect(this, &F::keepClick);
     protocol_.onClick.connect(this, &F::protocolClick);
+    restore_.onClick.connect(this, &F::restoreClick);
+    undo_.onClick.connect(this, &F::undoClick);
     backupNow_.onClick.connect(this, &F::backupNowClick);
     Label7_.onColor.connect(this, &F::Label7Color);
 }

@@ -93,6 +93,8 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     AppError compareClick() { return recordSets_.compareClick(); }
     AppError keepClick() { return recordSets_.keepClick(); }
     AppError protocolClick() { return recordSets_.protocolClick(); }
+    AppError restoreClick() { return recordSets_.restoreClick(); }
+    AppError undoClick() { return recordSets_.undoClick(); }
     AppError backupNowClick() { return recordSets_.backupNowClick(); }
     HBRUSH Label7Color(HDC dc);
     void AboutPagePaint(HDC dc) { paintLogo(dc); }
@@ -136,10 +138,13 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     // FolderChooser: FolderBrowse1
     bool execute(const std::string& title, std::string& directory) override;
     // RecordSetsView: the page "Datensätze"
-    void setRecordSetRows(const std::vector<std::string>& rows) override;
+    void setRecordSetRows(const std::vector<std::string>& rows, int selected) override;
     int selectedRecordSet() override;
     void setRecordSetButtons(bool enabled, bool kept) override;
+    void setUndoEnabled(bool enabled) override;
     void showRecordSetReport(const std::string& text) override;
+    bool askRecordSets(const std::string& text) override;
+    AppError showRestoreWindow(const RecordSet& set, const std::vector<CopyState>& states) override;
     void setBackupNowEnabled(bool enabled) override;
 
     // The platform behind the logic.
@@ -169,7 +174,7 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     CheckBox Batchfile_, logtxt_;
     Edit batchname_, logname_;
     ListBox recordsetlist_;
-    Button check_, compare_, keep_, protocol_, backupNow_;
+    Button check_, compare_, keep_, protocol_, restore_, undo_, backupNow_;
     Control Label7_;
     CheckBox aktivate_;
     Button Cancel_, ok_;

@@ -8,7 +8,9 @@
 
 #include "ui/components/Banner.h"
 #include "ui/components/FBrowse.h"
+#include "ui/setup/RestoreWindow.h"
 #include "ui/setup/SetupForm.h"
+#include "ui/toolkit/Application.h"
 
 namespace talvek::ui {
 
@@ -117,12 +119,11 @@ bool TSetupForm::execute(const std::string& title, std::string& directory) {
     return true;
 }
 
-void TSetupForm::setRecordSetRows(const std::vector<std::string>& rows) {
-    const int selected = recordsetlist_.selection();
+void TSetupForm::setRecordSetRows(const std::vector<std::string>& rows, int selected) {
     recordsetlist_.clear();
     for (const std::string& row : rows)
         recordsetlist_.add(row);
-    if (selected >= 0 && selected < static_cast<int>(rows.size())) recordsetlist_.select(selected);
+    recordsetlist_.select(selected);
 }
 
 int TSetupForm::selectedRecordSet() {
@@ -130,18 +131,36 @@ int TSetupForm::selectedRecordSet() {
 }
 
 void TSetupForm::setRecordSetButtons(bool enabled, bool kept) {
-    for (Button* button : {&check_, &compare_, &keep_, &protocol_})
+    for (Button* button : {&check_, &compare_, &keep_, &protocol_, &restore_})
         button->setEnabled(enabled);
-    keep_.setText(kept ? "&Freigeben" : "&Behalten");
+    keep_.setText(kept ? "Frei&geben" : "Be&halten");
+}
+
+void TSetupForm::setUndoEnabled(bool enabled) {
+    if (!enabled && undo_.focused()) SetFocus(recordsetlist_.hwnd());
+    undo_.setEnabled(enabled);
+}
+
+// Over the restore window while it is open: it is the main window then.
+void TSetupForm::showRecordSetReport(const std::string& text) {
+    MessageBoxA(Application::instance().mainWindow(), text.c_str(), setup::kCaption,
+                MB_OK | MB_ICONINFORMATION);
+}
+
+bool TSetupForm::askRecordSets(const std::string& text) {
+    return MessageBoxA(Application::instance().mainWindow(), text.c_str(), setup::kCaption,
+                       MB_YESNO) == IDYES;
+}
+
+AppError TSetupForm::showRestoreWindow(const RecordSet& set, const std::vector<CopyState>& states) {
+    TRestoreWindow window(recordSets_, set, states);
+    int answer = 0;
+    return window.showModal(hwnd(), answer);
 }
 
 void TSetupForm::setBackupNowEnabled(bool enabled) {
     if (!enabled && backupNow_.focused()) SetFocus(recordsetlist_.hwnd());
     backupNow_.setEnabled(enabled);
-}
-
-void TSetupForm::showRecordSetReport(const std::string& text) {
-    MessageBoxA(hwnd(), text.c_str(), setup::kCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 } // namespace talvek::ui

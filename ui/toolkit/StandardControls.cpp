@@ -94,6 +94,14 @@ void ListBox::select(int index) const {
     send(LB_SETCURSEL, static_cast<WPARAM>(index));
 }
 
+bool ListBox::isSelected(int index) const {
+    return send(LB_GETSEL, static_cast<WPARAM>(index)) > 0;
+}
+
+void ListBox::setSelected(int index, bool selected) const {
+    send(LB_SETSEL, selected ? TRUE : FALSE, static_cast<LPARAM>(index));
+}
+
 void ListBox::setItemHeight(int pixels) const {
     send(LB_SETITEMHEIGHT, 0, MAKELPARAM(pixels, 0));
 }

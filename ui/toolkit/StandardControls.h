@@ -55,6 +55,9 @@ class ListBox : public Control {
     // The selected row; -1 for none.
     int selection() const;
     void select(int index) const;
+    // A list of several selections (LBS_MULTIPLESEL): whether a row is one of them.
+    bool isSelected(int index) const;
+    void setSelected(int index, bool selected) const;
     void setItemHeight(int pixels) const;
     // Where the columns of tab-separated rows begin, in dialog units of the list's font.
     void setTabStops(const int* stops, int count) const;

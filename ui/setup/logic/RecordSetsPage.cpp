@@ -1,38 +1,59 @@
 #include "ui/setup/logic/RecordSetsPage.h"
 
+#include "backup/Replacement.h"
+#include "config/Concat.h"
 #include "config/IniFile.h"
+#include "config/Keys.h"
 #include "ui/setup/logic/SetupLogic.h"
+#include "ui/setup/logic/SetupTexts.h"
 
 namespace talvek {
-
-namespace {
-
-std::string joined(const std::string& first, const std::vector<std::string>& lines) {
-    std::string text = first;
-    for (const std::string& line : lines)
-        text += "\n" + line;
-    return text;
-}
-} // namespace
 
 std::string RecordSetsPage::configurationFile() {
     std::string windows = system_.windowsDirectory(kWindowsDirectoryBuffer);
     return windows.empty() ? std::string() : configurationPath(windows);
 }
 
-const RecordSetSummary* RecordSetsPage::selected() const {
-    if (selection_ < 0 || static_cast<std::size_t>(selection_) >= sets_.size()) return nullptr;
-    return &sets_[static_cast<std::size_t>(selection_)];
+bool RecordSetsPage::readSelected(TIniFile& ini, RecordSet& set) {
+    if (selected_.empty()) return false;
+    set = readRecordSet(ini, selected_);
+    // A run may have removed it since the list was shown (the removal takes its section
+    // first); a key written now would make an orphan section that nothing ever removes.
+    if (set.exists) return true;
+    const std::string date = selected_;
+    refresh();
+    view_.showRecordSetReport(concat({"Den Datensatz vom ", date, " gibt es nicht mehr."}));
+    return false;
+}
+
+bool RecordSetsPage::hasCopies(const RecordSet& set) {
+    if (!set.copies.empty()) return true;
+    view_.showRecordSetReport(
+        concat({"Im Datensatz vom ", set.date, " sind keine Kopien verzeichnet."}));
+    return false;
+}
+
+void RecordSetsPage::report(std::string text, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        text += setup::kLineBreak;
+        text += line;
+    }
+    view_.showRecordSetReport(text);
 }
 
 void RecordSetsPage::refresh() {
     std::string file = configurationFile();
     sets_.clear();
+    bool undo = false;
     if (!file.empty()) {
         TIniFile ini(profile_, file);
+        // A restore cut short by a reset is finished before anything reads the originals.
+        finishCutReplacement(files_, ini);
         sets_ = listRecordSets(ini);
+        undo = canUndo(ini);
         view_.setDatePanel(lastBackupText(ini, dateOf(clock_.now())));
     }
+    view_.setUndoEnabled(undo);
     showRows();
     showBackupNow();
 }
@@ -91,69 +112,125 @@ AppError RecordSetsPage::backupNowClick() {
 
 void RecordSetsPage::showRows() {
     std::vector<std::string> rows;
+    int selection = -1;
     for (const RecordSetSummary& set : sets_) {
         std::string check;
         for (const auto& c : checked_)
             if (c.first == set.date) check = c.second;
+        if (set.date == selected_) selection = static_cast<int>(rows.size());
         rows.push_back(set.date + "\t" + std::to_string(set.files) +
                        (set.files == 1 ? " Datei" : " Dateien") + "\t" +
                        (set.kept ? "behalten" : "") + "\t" + check);
     }
-    view_.setRecordSetRows(rows);
+    view_.setRecordSetRows(rows, selection);
     selectionChange();
 }
 
 void RecordSetsPage::selectionChange() {
-    selection_ = view_.selectedRecordSet();
-    const RecordSetSummary* set = selected();
-    view_.setRecordSetButtons(set != nullptr, set && set->kept);
+    const int row = view_.selectedRecordSet();
+    const bool any = row >= 0 && static_cast<std::size_t>(row) < sets_.size();
+    selected_ = any ? sets_[static_cast<std::size_t>(row)].date : std::string();
+    view_.setRecordSetButtons(any, any && sets_[static_cast<std::size_t>(row)].kept);
 }
 
 AppError RecordSetsPage::checkClick() {
-    const RecordSetSummary* set = selected();
-    if (!set) return AppError();
     TIniFile ini(profile_, configurationFile());
-    std::vector<std::string> problems = checkRecordSet(files_, readRecordSet(ini, set->date));
+    RecordSet set;
+    if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
+    std::vector<std::string> problems = checkRecordSet(files_, set);
     checked_.emplace_back(
-        set->date, problems.empty() ? "geprüft: in Ordnung"
-                                    : "geprüft: " + std::to_string(problems.size()) + " Fehler");
+        set.date, problems.empty() ? "geprüft: in Ordnung"
+                                   : "geprüft: " + std::to_string(problems.size()) + " Fehler");
     showRows();
     if (problems.empty())
-        view_.showRecordSetReport("Alle Kopien des Datensatzes vom " + set->date +
-                                  " sind in Ordnung.");
-    else
         view_.showRecordSetReport(
-            joined("Im Datensatz vom " + set->date + " sind nicht in Ordnung:", problems));
+            concat({"Alle Kopien des Datensatzes vom ", set.date, " sind in Ordnung."}));
+    else
+        report(concat({"Im Datensatz vom ", set.date, " sind nicht in Ordnung:"}), problems);
     return AppError();
 }
 
 AppError RecordSetsPage::compareClick() {
-    const RecordSetSummary* set = selected();
-    if (!set) return AppError();
     TIniFile ini(profile_, configurationFile());
-    view_.showRecordSetReport(joined("Der Datensatz vom " + set->date + " und die Originale:",
-                                     compareRecordSet(files_, readRecordSet(ini, set->date))));
+    RecordSet set;
+    if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
+    report(concat({"Der Datensatz vom ", set.date, " und die Originale:"}),
+           compareRecordSet(files_, set));
     return AppError();
 }
 
 AppError RecordSetsPage::keepClick() {
-    const RecordSetSummary* set = selected();
-    if (!set) return AppError();
     TIniFile ini(profile_, configurationFile());
-    TALVEK_TRY(keepRecordSet(ini, set->date, !set->kept));
+    RecordSet set;
+    if (!readSelected(ini, set)) return AppError();
+    TALVEK_TRY(keepRecordSet(ini, set.date, !set.kept));
     refresh();
     return AppError();
 }
 
 AppError RecordSetsPage::protocolClick() {
-    const RecordSetSummary* set = selected();
-    if (!set) return AppError();
     TIniFile ini(profile_, configurationFile());
-    std::string protocol = protocolOf(readRecordSet(ini, set->date));
+    RecordSet set;
+    if (!readSelected(ini, set)) return AppError();
+    std::string protocol = protocolOf(set);
     if (protocol.empty() || !files_.fileExists(protocol))
-        return AppError("Der Datensatz vom " + set->date + " hat kein Protokoll.");
+        return AppError(concat({"Der Datensatz vom ", set.date, " hat kein Protokoll."}));
     shell_.open(protocol);
     return AppError();
+}
+
+AppError RecordSetsPage::restoreClick() {
+    TIniFile ini(profile_, configurationFile());
+    RecordSet set;
+    if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
+    TALVEK_TRY(restorableSet(ini, set));
+    return view_.showRestoreWindow(set, copyStates(files_, set));
+}
+
+AppError RecordSetsPage::restoreChosen(const RecordSet& chosen, bool& done) {
+    done = false;
+    if (chosen.copies.empty()) {
+        view_.showRecordSetReport("Kreuzen Sie zuerst die Dateien an, die Talvek zurückschreiben "
+                                  "soll.");
+        return AppError();
+    }
+    TIniFile ini(profile_, configurationFile());
+    if (!view_.askRecordSets(
+            concat({"Sollen die angekreuzten Dateien aus dem Datensatz vom ", chosen.date,
+                    " jetzt zurückgeschrieben werden?", setup::kLineBreak,
+                    "Talvek hebt die jetzigen Dateien vorher in ", undoDirectory(ini),
+                    " auf. Mit \"Rückgängig\" bekommen Sie sie wieder."})))
+        return AppError();
+    done = true;
+    RecordSet set;
+    if (!readSelected(ini, set)) return AppError();
+    return writeBack(ini, &chosen);
+}
+
+AppError RecordSetsPage::writeBack(TIniFile& ini, const RecordSet* set) {
+    Restore restore{files_,       ini, system_.windowsDirectory(kWindowsDirectoryBuffer),
+                    clock_.now(), {},  {}};
+    AppError error = set ? restoreCopies(restore, *set) : undoRestore(restore);
+    refresh();
+    TALVEK_TRY(error);
+    report(set ? concat({"Ergebnis der Wiederherstellung aus dem Datensatz vom ", set->date, ":"})
+               : std::string("Ergebnis von \"Rückgängig\":"),
+           restore.report);
+    return AppError();
+}
+
+AppError RecordSetsPage::undoClick() {
+    TIniFile ini(profile_, configurationFile());
+    const RecordSet undo = readRecordSet(ini, keys::kUndo);
+    if (undo.copies.empty()) {
+        refresh();
+        return AppError();
+    }
+    if (!view_.askRecordSets(concat({"Sollen alle Dateien, die Talvek am ", undo.recordedDate,
+                                     " wiederhergestellt hat, wieder so werden, wie sie vorher "
+                                     "waren?"})))
+        return AppError();
+    return writeBack(ini, nullptr);
 }
 
 } // namespace talvek

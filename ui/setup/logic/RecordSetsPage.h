@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "backup/RecordSets.h"
+#include "backup/Restore.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Processes.h"
@@ -18,12 +19,21 @@ namespace talvek {
 class RecordSetsView {
   public:
     virtual ~RecordSetsView() = default;
-    // One row per record set, the columns separated by tabs; the selection is kept by index.
-    virtual void setRecordSetRows(const std::vector<std::string>& rows) = 0;
+    // One row per record set, the columns separated by tabs, and the row to select (-1: none).
+    virtual void setRecordSetRows(const std::vector<std::string>& rows, int selected) = 0;
     virtual int selectedRecordSet() = 0;
-    // The buttons work on the selected set; "&Behalten" reads "&Freigeben" for a kept one.
+    // The buttons work on the selected set; "Be&halten" reads "Frei&geben" for a kept one.
     virtual void setRecordSetButtons(bool enabled, bool kept) = 0;
+    // "&Rückgängig": while the undo of a restore lists files.
+    virtual void setUndoEnabled(bool enabled) = 0;
+    // A box with OK, and one that asks Yes or No without an icon, over the window in front.
     virtual void showRecordSetReport(const std::string& text) = 0;
+    virtual bool askRecordSets(const std::string& text) = 0;
+    // The restore window over the page: the set's copies with their originals and states,
+    // ticked as tickedAtFirst says; a copy that is not restorable cannot be ticked. Its
+    // button calls RecordSetsPage::restoreChosen with the ticked ones.
+    virtual AppError showRestoreWindow(const RecordSet& set,
+                                       const std::vector<CopyState>& states) = 0;
     virtual void setBackupNowEnabled(bool enabled) = 0;
     // The status bar's panels, the same as the setup's own view has.
     virtual void setDatePanel(const std::string& text) = 0;
@@ -43,6 +53,14 @@ class RecordSetsPage {
     AppError compareClick();
     AppError keepClick();
     AppError protocolClick();
+    // "&Wiederherstellen...": the restore window for the selected set.
+    AppError restoreClick();
+    // The restore window's button: asks once, writes back the copies `chosen` lists (the
+    // ticked ones of the selected set) and reports. `done` tells the window to close: false
+    // when the user said No or ticked nothing.
+    AppError restoreChosen(const RecordSet& chosen, bool& done);
+    // "&Rückgängig": asks once and undoes the last restore.
+    AppError undoClick();
     // "Jetzt sichern": a backup run in a process of its own, due whatever the interval;
     // when it has ended the page reads the sets anew.
     AppError backupNowClick();
@@ -52,7 +70,15 @@ class RecordSetsPage {
 
   private:
     std::string configurationFile();
-    const RecordSetSummary* selected() const;
+    // The selected set as the configuration file has it now. False when none is selected or
+    // it is gone, which is said, and the list is shown anew.
+    bool readSelected(TIniFile& ini, RecordSet& set);
+    // Says that a set names no copy; false then.
+    bool hasCopies(const RecordSet& set);
+    void report(std::string first, const std::vector<std::string>& lines);
+    // Restores the copies `set` lists, or undoes the last restore without a set, and
+    // reports.
+    AppError writeBack(TIniFile& ini, const RecordSet* set);
     void showRows();
     void showBackupNow();
     bool todayRegistered();
@@ -68,10 +94,10 @@ class RecordSetsPage {
     Clock& clock_;
     Processes& processes_;
     std::vector<RecordSetSummary> sets_;
+    std::string selected_; // the date of the selected set, kept across refreshes
     // The result of the last check of each date; a vector, as the prebuilt std::map code of
     // the toolchain needs a Pentium Pro.
     std::vector<std::pair<std::string, std::string>> checked_;
-    int selection_ = -1;
     bool changesPending_ = false;
     bool running_ = false; // a run started here has not ended yet
 };

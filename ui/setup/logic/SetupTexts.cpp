@@ -123,6 +123,10 @@ std::string hintText(HintSource source) {
         return "Ein behaltener Datensatz wird nie automatisch gelöscht.";
     case HintSource::Protocol:
         return "Zeigt das Protokoll der Sicherung.";
+    case HintSource::Restore:
+        return "Holt Dateien aus dem Datensatz unter Windows zurück.";
+    case HintSource::Undo:
+        return "Macht die letzte Wiederherstellung rückgängig.";
     case HintSource::Form:
     case HintSource::Panel1:
     case HintSource::Panel2:

@@ -30,6 +30,7 @@ inline constexpr const char* kHomepage = "www.example.org/talvek95";
 inline constexpr const char* kHomepageUrl = "http://www.example.org/talvek95";
 
 // The lines of a message box text are separated by line feed + carriage return.
+inline constexpr const char* kLineBreak = "\n\r";
 std::string joinMessageLines(const std::vector<std::string>& lines);
 
 extern const char* const kFirstRunCaption;
@@ -73,6 +74,8 @@ enum class HintSource {
     Compare,
     Keep,
     Protocol,
+    Restore,
+    Undo,
 };
 std::string hintText(HintSource source);
 
