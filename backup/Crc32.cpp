@@ -4,29 +4,28 @@ namespace talvek {
 
 namespace {
 
-struct Table {
-    std::uint32_t entry[256];
-};
-
-// Built by the compiler: no start-up code and no guard for a static.
-constexpr Table makeTable() {
-    Table table{};
-    for (std::uint32_t n = 0; n < 256; ++n) {
-        std::uint32_t c = n;
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table.entry[n] = c;
+// Made at the first checksum and kept for the process: the 1 KB live in memory, not in the
+// program file (a zero-filled static would be stored there too).
+const std::uint32_t* crcTable() {
+    static std::uint32_t* table = nullptr;
+    if (!table) {
+        table = new std::uint32_t[256];
+        for (std::uint32_t n = 0; n < 256; ++n) {
+            std::uint32_t c = n;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            table[n] = c;
+        }
     }
     return table;
 }
 
-constexpr Table kTable = makeTable();
-
 } // namespace
 
 std::uint32_t crc32Update(std::uint32_t state, const char* data, std::size_t size) {
+    const std::uint32_t* const entry = crcTable();
     for (std::size_t i = 0; i < size; ++i)
-        state = kTable.entry[(state ^ static_cast<unsigned char>(data[i])) & 0xFF] ^ (state >> 8);
+        state = entry[(state ^ static_cast<unsigned char>(data[i])) & 0xFF] ^ (state >> 8);
     return state;
 }
 

@@ -2,6 +2,7 @@
 // restore commands of the recovery batch.
 #include "backup/Steps.h"
 
+#include "config/Decimal.h"
 #include "backup/Crc32.h"
 #include "backup/FileReading.h"
 #include "backup/PathRules.h"
@@ -122,7 +123,7 @@ AppError backupFiles(RunContext& run) {
     const std::size_t n = run.fileList.size();
     run.recoveryBatch.resize(kHeaderLines + 3 * n);
 
-    run.log(std::to_string(n) + " Datei(en) zu sichern.");
+    run.log(decimalText(n) + " Datei(en) zu sichern.");
     if (n == 0) {
         run.fail("Es befinden sich keine Einträge in der Liste der zu sichernden Dateien");
         return recordTodaysSection(run);

@@ -1,6 +1,8 @@
 #include "backup/RecordSet.h"
 
+#include "config/Decimal.h"
 #include "backup/PathRules.h"
+#include "config/IniFile.h"
 #include "config/Keys.h"
 
 namespace talvek {
@@ -28,7 +30,7 @@ RecordSet readRecordSet(TIniFile& ini, const std::string& date) {
         copy.number = number;
         copy.original = original;
         copy.name = fileNamePart(original);
-        const std::string n = std::to_string(number);
+        const std::string n = decimalText(number);
         copy.crc = values.get(keys::kChecksumPrefix + n, "");
         int attributes = 0;
         if (parseStoredNumber(values.get(keys::kAttributesPrefix + n, ""), attributes) &&
@@ -45,15 +47,15 @@ RecordSet readRecordSet(TIniFile& ini, const std::string& date) {
 KeyValues recordSetSection(const RecordSet& set) {
     KeyValues values = {{keys::kDirectory, set.directory}, {keys::kDate, set.recordedDate}};
     for (const SavedCopy& copy : set.copies) {
-        const std::string n = std::to_string(copy.number);
-        values.emplace_back(keys::kSavedFilePrefix + n, copy.original);
-        if (!copy.crc.empty()) values.emplace_back(keys::kChecksumPrefix + n, copy.crc);
+        const std::string n = decimalText(copy.number);
+        addKeyValue(values, keys::kSavedFilePrefix + n, copy.original);
+        if (!copy.crc.empty()) addKeyValue(values, keys::kChecksumPrefix + n, copy.crc);
         if (copy.attributes != attr::kInvalid)
-            values.emplace_back(keys::kAttributesPrefix + n, std::to_string(copy.attributes));
+            addKeyValue(values, keys::kAttributesPrefix + n, decimalText(copy.attributes));
     }
-    if (!set.logFile.empty()) values.emplace_back(keys::kRecordLogFile, set.logFile);
-    if (!set.recFile.empty()) values.emplace_back(keys::kRecordRecFile, set.recFile);
-    if (set.kept) values.emplace_back(keys::kKeep, "1");
+    if (!set.logFile.empty()) addKeyValue(values, keys::kRecordLogFile, set.logFile);
+    if (!set.recFile.empty()) addKeyValue(values, keys::kRecordRecFile, set.recFile);
+    if (set.kept) addKeyValue(values, keys::kKeep, "1");
     return values;
 }
 

@@ -1,6 +1,8 @@
 #include "backup/RecordSetSection.h"
 
+#include "config/Decimal.h"
 #include "backup/RecordSet.h"
+#include "config/IniFile.h"
 #include "config/Keys.h"
 
 namespace talvek {
@@ -36,7 +38,7 @@ bool fitsIntoSections(const std::vector<std::string>& fileList, const std::strin
                       const std::string& logName, const std::string& batchName) {
     KeyValues list;
     for (std::size_t i = 0; i < fileList.size(); ++i)
-        list.emplace_back(std::to_string(i), fileList[i]);
+        addKeyValue(list, decimalText(i), fileList[i]);
     return sectionCharacters(list) <= kMaxSectionCharacters &&
            sectionCharacters(fullRecordSetSection(fileList, backupDirectory, logName, batchName)) <=
                kMaxSectionCharacters;
@@ -53,12 +55,12 @@ std::size_t worstCaseIniBytes(const IniWorstCase& worst) {
     const std::size_t sets = worst.maxRecordSets + worst.keptRecordSets;
     KeyValues files, list;
     for (std::size_t i = 0; i < worst.fileList.size(); ++i)
-        files.emplace_back(std::to_string(i), worst.fileList[i]);
+        addKeyValue(files, decimalText(i), worst.fileList[i]);
     for (std::size_t i = 0; i < sets; ++i)
-        list.emplace_back(std::to_string(i), "00.00.00");
+        addKeyValue(list, decimalText(i), "00.00.00");
     KeyValues section =
         fullRecordSetSection(worst.fileList, worst.backupDirectory, worst.logName, worst.batchName);
-    section.emplace_back(keys::kKeep, "1");
+    addKeyValue(section, keys::kKeep, "1");
     // The date of the last record set, the mark of a run under way, and the undo of a
     // restore, which lists at most every file with less than a record set holds.
     return sectionFileBytes(keys::kSettings, worst.settings) +

@@ -1,11 +1,13 @@
 #include "backup/Restore.h"
 
+#include "config/Decimal.h"
 #include "backup/Crc32.h"
 #include "backup/FileReading.h"
 #include "backup/PathRules.h"
 #include "backup/Replacement.h"
 #include "backup/RunJournal.h"
 #include "config/Concat.h"
+#include "config/IniFile.h"
 #include "config/Keys.h"
 
 namespace talvek {
@@ -31,7 +33,7 @@ AppError writeUndo(TIniFile& ini, const RecordSet& undo) {
     KeyValues values = recordSetSection(undo);
     for (const SavedCopy& saved : undo.copies)
         if (saved.crc.empty())
-            values.emplace_back(keys::kUndoNewPrefix + std::to_string(saved.number), "1");
+            addKeyValue(values, keys::kUndoNewPrefix + decimalText(saved.number), "1");
     return ini.WriteSection(keys::kUndo, values);
 }
 
@@ -186,7 +188,7 @@ AppError undoRestore(Restore& restore) {
         const std::string from = undo.copyPath(entry);
         bool undone = false;
         std::uint32_t crc = 0;
-        if (restore.ini.ReadText(keys::kUndo, keys::kUndoNewPrefix + std::to_string(entry.number),
+        if (restore.ini.ReadText(keys::kUndo, keys::kUndoNewPrefix + decimalText(entry.number),
                                  "") == "1") {
             undone = removeOriginal(files, original);
             report(restore,

@@ -1,5 +1,6 @@
 #include "backup/RunJournal.h"
 
+#include "config/Decimal.h"
 #include "config/Keys.h"
 
 namespace talvek {
@@ -88,7 +89,7 @@ std::vector<std::string> fittedJournalBlock(const std::vector<std::string>& bloc
     // its closing empty line stays.
     std::vector<std::string> kept(block.begin(), block.end() - 1);
     std::size_t dropped = 0;
-    auto marker = [&] { return "... und " + std::to_string(dropped) + " weitere Zeilen"; };
+    auto marker = [&] { return "... und " + decimalText(dropped) + " weitere Zeilen"; };
     while (!kept.empty() && bytesOf(kept) + marker().size() + 2 + 2 >= kJournalLimit) {
         kept.pop_back();
         ++dropped;

@@ -1,5 +1,6 @@
 #include "backup/RunMark.h"
 
+#include "config/IniFile.h"
 #include "config/Keys.h"
 
 namespace talvek {
@@ -31,13 +32,13 @@ AppError writeRunMark(TIniFile& ini, const RunMark& mark) {
     if (mark.date.empty() && mark.leftovers.empty()) return ini.RemoveSection(keys::kRunMark);
     std::vector<std::pair<std::string, std::string>> values;
     if (!mark.date.empty()) {
-        values.emplace_back(keys::kDate, mark.date);
-        values.emplace_back(keys::kMarkPrevious, mark.previous);
+        addKeyValue(values, keys::kDate, mark.date);
+        addKeyValue(values, keys::kMarkPrevious, mark.previous);
     }
     std::string leftovers;
     for (const std::string& date : mark.leftovers)
         leftovers += (leftovers.empty() ? "" : " ") + date;
-    if (!leftovers.empty()) values.emplace_back(keys::kMarkLeftovers, leftovers);
+    if (!leftovers.empty()) addKeyValue(values, keys::kMarkLeftovers, leftovers);
     return ini.WriteSection(keys::kRunMark, values);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "config/Decimal.h"
 #include "config/Keys.h"
 #include "config/TextCase.h"
 
@@ -91,7 +92,7 @@ std::string SectionValues::get(const std::string& key, const std::string& def) c
 std::vector<std::string> SectionValues::list(const std::string& prefix, int first) const {
     std::vector<std::string> entries;
     for (int index = first;; ++index) {
-        std::string value = get(prefix + std::to_string(index), keys::kListEnd);
+        std::string value = get(prefix + decimalText(index), keys::kListEnd);
         if (value == keys::kListEnd) break;
         entries.push_back(std::move(value));
     }
@@ -105,7 +106,7 @@ std::vector<std::pair<int, std::string>> SectionValues::numbered(const std::stri
         // tried upwards until a long run of them is missing.
         const int kGiveUpAfter = 64;
         for (int n = 0, missing = 0; missing < kGiveUpAfter; ++n) {
-            std::string value = get(prefix + std::to_string(n), keys::kListEnd);
+            std::string value = get(prefix + decimalText(n), keys::kListEnd);
             missing = value == keys::kListEnd ? missing + 1 : 0;
             if (value != keys::kListEnd) found.emplace_back(n, std::move(value));
         }
@@ -134,6 +135,11 @@ std::vector<std::pair<int, std::string>> SectionValues::numbered(const std::stri
     return found;
 }
 
+void addKeyValue(std::vector<std::pair<std::string, std::string>>& values, std::string key,
+                 std::string value) {
+    values.emplace_back(std::move(key), std::move(value));
+}
+
 TIniFile::TIniFile(ProfileStore& store, std::string fileName)
     : store_(store), fileName_(std::move(fileName)) {}
 
@@ -157,7 +163,7 @@ int TIniFile::ReadNumber(const std::string& section, const std::string& key, int
 }
 
 AppError TIniFile::WriteNumber(const std::string& section, const std::string& key, int value) {
-    return WriteText(section, key, std::to_string(value));
+    return WriteText(section, key, decimalText(value));
 }
 
 bool TIniFile::ReadFlag(const std::string& section, const std::string& key, bool def) {
@@ -213,7 +219,7 @@ AppError TIniFile::WriteList(const std::string& section, const std::vector<std::
     std::vector<std::pair<std::string, std::string>> values;
     values.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i)
-        values.emplace_back(std::to_string(i), entries[i]);
+        values.emplace_back(decimalText(i), entries[i]);
     return WriteSection(section, values);
 }
 

@@ -83,6 +83,11 @@ class TIniFile {
     std::string fileName_;
 };
 
+// Adds a key and its value to the pairs WriteSection takes. One function for every caller, so
+// that the vector's growth is compiled once, not once for every kind of argument.
+void addKeyValue(std::vector<std::pair<std::string, std::string>>& values, std::string key,
+                 std::string value);
+
 // Parses a stored number: "0x"/"0X" (longer than two characters) or "$" hexadecimal,
 // otherwise decimal with an optional sign. False for anything else, including overflow.
 bool parseStoredNumber(const std::string& text, int& value);

@@ -45,10 +45,10 @@ inline constexpr char kKeep[] = "Behalten";
 // kUndoDirectory below the backup directory. Listed like a record set's copies, with
 // "Neu<n>=1" for an original that did not exist, and the number of the file being replaced
 // while that is under way.
-inline constexpr const char* kUndo = "Vorher";
-inline constexpr const char* kUndoDirectory = "VORHER";
-inline constexpr const char* kUndoNewPrefix = "Neu";
-inline constexpr const char* kUndoReplacing = "Ersetzt";
+inline constexpr char kUndo[] = "Vorher";
+inline constexpr char kUndoDirectory[] = "VORHER";
+inline constexpr char kUndoNewPrefix[] = "Neu";
+inline constexpr char kUndoReplacing[] = "Ersetzt";
 
 // Marker defaults that tell a missing value apart.
 inline constexpr char kListEnd[] = "ERROR";

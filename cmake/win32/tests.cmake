@@ -13,6 +13,7 @@ target_compile_options(gtest_main PRIVATE -w)
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/bench/*Bench.cpp)
 # The layers call std::string's template members in the program's startup (StringMembers.h).
 add_executable(win32_tests ${WIN32_TEST_SOURCES} platform/win32/startup/StringMembers.cpp
+    platform/win32/startup/LibraryFunctionName.cpp
     resources/talvek.rc)
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 add_dependencies(win32_tests packed_pictures)

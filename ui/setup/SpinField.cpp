@@ -1,5 +1,7 @@
 #include "ui/setup/SpinField.h"
 
+#include "config/Decimal.h"
+
 #include <commctrl.h>
 
 #include <string>
@@ -18,11 +20,11 @@ int SpinField::value() const {
 void SpinField::setValue(int value) {
     int held = range_.clamp(value);
     arrows_.send(UDM_SETPOS, 0, MAKELONG(held, 0));
-    edit_.setText(std::to_string(held));
+    edit_.setText(decimalText(held));
 }
 
 void SpinField::settle() {
-    std::string held = std::to_string(value());
+    std::string held = decimalText(value());
     if (edit_.text() != held) setValue(value());
 }
 

@@ -14,10 +14,11 @@ struct ControlLayout {
     const char* name;
     const char* className;
     const char* text;
-    int x, y, width, height; // kFitText as width and height: a label sized to its text
+    // Small types: every form's table is data in the exe.
+    short x, y, width, height; // kFitText as width and height: a label sized to its text
     DWORD style, exStyle;
-    int place;
-    int font;
+    signed char place;
+    signed char font;
 };
 constexpr int kNoFont = -1; // the control keeps the system's font
 constexpr int kFitText = -1;

@@ -1,5 +1,4 @@
 #include "platform/win32/startup/StringMembers.h"
 
 template std::string::basic_string(const char*, const std::allocator<char>&);
-
-extern "C" const char talvekUnnamedLibraryFunction[] = "";
+template class std::vector<std::string>;

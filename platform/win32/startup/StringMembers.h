@@ -15,3 +15,7 @@ extern "C" const char talvekUnnamedLibraryFunction[];
 #include <string>
 
 extern template std::string::basic_string(const char*, const std::allocator<char>&);
+
+// The program's most common container: its members once, not in every object that uses it.
+#include <vector>
+extern template class std::vector<std::string>;

@@ -1,5 +1,6 @@
 #include "ui/setup/logic/RecordSetsPage.h"
 
+#include "config/Decimal.h"
 #include "backup/Replacement.h"
 #include "config/Concat.h"
 #include "config/IniFile.h"
@@ -118,7 +119,7 @@ void RecordSetsPage::showRows() {
         for (const auto& c : checked_)
             if (c.first == set.date) check = c.second;
         if (set.date == selected_) selection = static_cast<int>(rows.size());
-        rows.push_back(set.date + "\t" + std::to_string(set.files) +
+        rows.push_back(set.date + "\t" + decimalText(set.files) +
                        (set.files == 1 ? " Datei" : " Dateien") + "\t" +
                        (set.kept ? "behalten" : "") + "\t" + check);
     }
@@ -138,9 +139,9 @@ AppError RecordSetsPage::checkClick() {
     RecordSet set;
     if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
     std::vector<std::string> problems = checkRecordSet(files_, set);
-    checked_.emplace_back(
-        set.date, problems.empty() ? "geprüft: in Ordnung"
-                                   : "geprüft: " + std::to_string(problems.size()) + " Fehler");
+    addKeyValue(checked_, set.date,
+                problems.empty() ? "geprüft: in Ordnung"
+                                 : "geprüft: " + decimalText(problems.size()) + " Fehler");
     showRows();
     if (problems.empty())
         view_.showRecordSetReport(

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "config/Decimal.h"
 #include "config/DateText.h"
 #include "backup/PathRules.h"
 #include "backup/RecordSetSection.h"
@@ -226,13 +227,13 @@ bool SetupLogic::fitsIntoIniFile(TIniFile& ini, const std::string& directory) {
     using namespace keys;
     auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
     IniWorstCase worst;
-    worst.settings = {{kMaxRecordSets, std::to_string(view_.maxRecordSets())},
+    worst.settings = {{kMaxRecordSets, decimalText(view_.maxRecordSets())},
                       {kRecoveryDirectory, directory},
                       {kBatchFile, flag(view_.batchFile())},
                       {kBatchName, view_.batchName()},
                       {kLogFile, flag(view_.logFile())},
                       {kLogName, view_.logName()},
-                      {kEveryXDays, std::to_string(view_.everyXDays())},
+                      {kEveryXDays, decimalText(view_.everyXDays())},
                       {kVersion, setup::kVersion},
                       {kActive, "1"},
                       {kFirstRun, "1"},

@@ -1,5 +1,7 @@
 #include "ui/setup/logic/SetupTexts.h"
 
+#include "config/Decimal.h"
+
 #include <iterator>
 
 namespace talvek::setup {
@@ -20,7 +22,7 @@ std::string backupAge(const std::string& lastDate, const Date& today) {
     if (!parseDateText(lastDate, today, last) || today < last) return std::string();
     long days = today.serial() - last.serial();
     if (days == 0) return " (heute)";
-    return " (vor " + std::to_string(days) + (days == 1 ? " Tag)" : " Tagen)");
+    return " (vor " + decimalText(days) + (days == 1 ? " Tag)" : " Tagen)");
 }
 
 std::string firstRunText() {
