@@ -75,16 +75,11 @@ bool FakeFileSystem::createDirectory(const std::string& path) {
 
 bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
     calls.push_back("copy " + from + " -> " + to);
+    // A reset while a copy is under way leaves its target cut short.
     if (injectedFault(faults, "copy " + from)) {
-        // The reset came while this copy was under way: it leaves its target half written.
-        if (faults->cutAfter > 0 && faults->calls == faults->cutAfter + 1) {
-            auto src = nodes_.find(key(from));
-            if (src != nodes_.end() && !src->second.directory && parentIsDirectory(key(to)) &&
-                !heldOpen.count(key(to)) && (!failIfExists || !nodes_.count(key(to))))
-                nodes_[key(to)] =
-                    Node{to, false, attr::kArchive,
-                         src->second.content.substr(0, src->second.content.size() / 2)};
-        }
+        auto src = nodes_.find(key(from));
+        if (faults->calls == faults->cutAfter + 1 && src != nodes_.end() && !nodes_.count(key(to)))
+            nodes_[key(to)] = Node{to, false, 0, src->second.content.substr(0, 1)};
         return false;
     }
     if (from.size() >= kMaxPath || to.size() >= kMaxPath) return false;

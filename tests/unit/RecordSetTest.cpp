@@ -50,9 +50,7 @@ TEST_F(RecordSetTest, ChecksComparesAndKeepsTheCopiesOfASet) {
                                         "digt.",
                                         "Die Kopie C:\\Talvek95\\041297\\C.TXT fehlt."}));
     EXPECT_EQ(compareRecordSet(files, readRecordSet(ini, "04.12.97")),
-              (std::vector<std::string>{"C:\\A.TXT: unver\xE4ndert",
-                                        "C:\\B.TXT: besch\xE4"
-                                        "digt",
+              (std::vector<std::string>{"C:\\A.TXT: unver\xE4ndert", "C:\\B.TXT: beschädigt",
                                         "C:\\C.TXT: Kopie fehlt"}));
     EXPECT_TRUE(keepRecordSet(ini, "04.12.97", true).ok());
     std::vector<RecordSetSummary> sets = listRecordSets(ini);

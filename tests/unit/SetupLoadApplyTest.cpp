@@ -217,9 +217,8 @@ TEST_F(SetupApply, WhatWindows95CannotStoreOrReadIsRefused) {
         std::string expected; // empty: applied
     };
     // 232 paths of 105 characters make a record set section of 32706 characters with a
-    // 12-character protocol name; 62 more take it past the limit of a section, 61 only past
-    // the limit of the file (which also holds the undo of a restore, as large). Ten short
-    // paths take about 730 bytes a record set.
+    // 12-character protocol name; 62 more pass the limit of a section, 61 only that of the
+    // file (which also holds a restore's undo). Ten short paths take 730 bytes a set.
     const Row rows[] = {
         {232, 105, 1, 0, 12 + 61, file}, {232, 105, 1, 0, 12 + 62, section},
         {10, 24, 85, 0, 12, ""},         {10, 24, 95, 0, 12, file},

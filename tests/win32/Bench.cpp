@@ -225,18 +225,13 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
-void screenshot(HWND wnd, const std::string& name, bool clientOnly) {
+void screenshot(HWND wnd, const std::string& name) {
     const char* dir = std::getenv("TALVEK_SCREENSHOTS");
     if (!dir || !*dir) return;
     RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     pump(200);
     RECT r{};
     GetWindowRect(wnd, &r);
-    if (clientOnly) {
-        // Without a window manager nobody draws the frame: it would show what lies behind.
-        GetClientRect(wnd, &r);
-        MapWindowPoints(wnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    }
     int w = r.right - r.left, h = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);

@@ -78,7 +78,7 @@ void pump(DWORD ms);
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
 // Saves what the screen shows of the window as build/screenshots/<name>.bmp (made PNG later).
-void screenshot(HWND wnd, const std::string& name, bool clientOnly = false);
+void screenshot(HWND wnd, const std::string& name);
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);

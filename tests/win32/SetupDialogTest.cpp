@@ -379,18 +379,6 @@ TEST_F(SetupDialog, TheKeyboardMovesInTheOrderOfTheLayout) {
               (std::vector<HWND>{d.edit1, bench::findChild(form, "Button", "&Suchen..."), d.maxdat,
                                  d.batchfile, d.batchname, d.logtxt, d.logname, d.aktivate}))
         << "the day field is reached with the mouse only";
-    // Alt and a letter reach one control only, whichever page shows it.
-    std::string letters;
-    for (HWND child : bench::children(form)) {
-        const std::string text = bench::text(child);
-        const std::size_t mark = text.find('&');
-        if (mark == std::string::npos || mark + 1 == text.size()) continue;
-        const char letter =
-            static_cast<char>(std::tolower(static_cast<unsigned char>(text[mark + 1])));
-        EXPECT_EQ(letters.find(letter), std::string::npos) << text;
-        letters += letter;
-    }
-    EXPECT_EQ(letters.size(), 13u) << letters;
 }
 
 TEST_F(SetupDialog, SpinFieldsHoldTheirBoundsWhenFocusLeaves) {
@@ -479,6 +467,7 @@ TEST_F(SetupDialog, OutOfRangeValuesAndALongListLoadWithoutLossButAreNotApplied)
     EXPECT_EQ(bench::readFile(bench::iniPath()), before);
 }
 
+// And WIN.INI, changed, comes back byte for byte with its attributes; the undo changes it again.
 TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     const std::string date = daysAgo(3), dir = std::string(kTestRoot) + "\\" + date.substr(0, 2) +
                                                date.substr(3, 2) + date.substr(6, 2);
@@ -493,6 +482,14 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
         section += "Datei" + n + "=" + original + "\r\nCRC" + n + "=" +
                    crcText(crc32(bench::readFile(original))) + "\r\n";
     }
+    const std::string winIni = bench::windowsDir() + "\\WIN.INI";
+    struct Kept { // put back whatever happens
+        std::string path, content = bench::readFile(path);
+        ~Kept() { SetFileAttributesA(path.c_str(), 0x80), bench::writeFile(path, content); }
+    } kept{winIni};
+    bench::writeFile(dir + "\\WIN.INI", kept.content);
+    section += "Datei3=" + winIni + "\r\nCRC3=" + crcText(crc32(kept.content)) + "\r\nAttr3=33\r\n";
+    bench::writeFile(winIni, kept.content + "[changed]\r\n");
     writeApplied("Recovery Directory=" + std::string(kTestRoot) +
                  "\r\n[Aktueller Datensatz]\r\nDatum=" + date + "\r\n[Datens\xE4tze]\r\n0=" + date +
                  "\r\n" + section);
@@ -508,7 +505,7 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
         if (lstrcmpiA(cls, "ListBox") == 0 && child != d.list) sets = child;
     }
     ASSERT_NE(sets, nullptr);
-    EXPECT_EQ(listLines(sets), std::vector<std::string>{date + "\t2 Dateien\t\t"});
+    EXPECT_EQ(listLines(sets), std::vector<std::string>{date + "\t3 Dateien\t\t"});
     SendMessageA(sets, LB_SETCURSEL, 0, 0);
     SendMessageA(GetParent(sets), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(sets), LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(sets));
@@ -532,132 +529,47 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     bench::answerMessageBox(box, IDOK);
     ASSERT_TRUE(bench::waitUntil(
         [&] {
-            return listLines(sets).front() == date + "\t2 Dateien\tbehalten\tgepr\xFC"
+            return listLines(sets).front() == date + "\t3 Dateien\tbehalten\tgepr\xFC"
                                                      "ft: 1 Fehler";
         },
         5000))
         << listLines(sets).front();
     bench::screenshot(form, "setup-page3-record-sets");
-}
 
-// WIN.INI as a program changed it comes back from the page byte for byte, with the
-// attributes the run recorded; the undo makes it the changed one again.
-TEST_F(SetupDialog, WinIniComesBackFromThePageAndTheUndoTakesItBack) {
-    const std::string winIni = bench::windowsDir() + "\\WIN.INI";
-    struct Kept {
-        std::string path, content;
-        DWORD attributes;
-        ~Kept() {
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            bench::writeFile(path, content);
-            SetFileAttributesA(path.c_str(), attributes);
-        }
-    } kept{winIni, bench::readFile(winIni), GetFileAttributesA(winIni.c_str())};
-    const std::string saved = kept.content + "[Talvek]\r\nsaved=1\r\n";
-    const std::string changed = kept.content + "[windows]\r\nload=virus.exe\r\n";
-    const std::string date = daysAgo(2), dir = std::string(kTestRoot) + "\\" + date.substr(0, 2) +
-                                               date.substr(3, 2) + date.substr(6, 2);
-    CreateDirectoryA(kTestRoot, nullptr);
-    CreateDirectoryA(dir.c_str(), nullptr);
-    bench::writeFile(dir + "\\WIN.INI", saved);
-    // Beside it one file that did not change and one whose copy went missing.
-    const std::string same = std::string(kTestRoot) + "\\SAME.INI",
-                      lost = std::string(kTestRoot) + "\\LOST.INI";
-    bench::writeFile(same, "[same]\r\n");
-    bench::writeFile(dir + "\\SAME.INI", "[same]\r\n");
-    bench::writeFile(lost, "[lost]\r\n");
-    // Read-only and archive when it was saved (Attr1=33).
-    writeApplied("Recovery Directory=" + std::string(kTestRoot) +
-                 "\r\n[Aktueller Datensatz]\r\nDatum=" + date + "\r\n[Datens\xE4tze]\r\n0=" + date +
-                 "\r\n[" + date + "]\r\nDirectory=" + dir + "\r\nDatum=" + date +
-                 "\r\nDatei1=" + winIni + "\r\nCRC1=" + crcText(crc32(saved)) +
-                 "\r\nAttr1=33\r\nDatei2=" + same + "\r\nDatei3=" + lost + "\r\n");
-    SetFileAttributesA(winIni.c_str(), FILE_ATTRIBUTE_NORMAL);
-    bench::writeFile(winIni, changed);
-    HWND form = start();
-    ASSERT_NE(form, nullptr);
-    Dialog d(form);
-    clickTab(d.tabs, 2);
-    HWND restore = bench::findChild(form, "Button", "&Wiederherstellen...");
-    HWND undo = bench::findChild(form, "Button",
-                                 "&R\xFC"
-                                 "ckg\xE4ngig");
-    ASSERT_NE(restore, nullptr);
-    ASSERT_NE(undo, nullptr);
-    EXPECT_FALSE(IsWindowEnabled(undo));
-    HWND sets = bench::findChild(GetParent(restore), "ListBox", "");
-    SendMessageA(sets, LB_SETCURSEL, 0, 0);
-    SendMessageA(GetParent(sets), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(sets), LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(sets));
-    ASSERT_TRUE(waitEnabled(restore, true, 5000));
-
-    bench::click(restore);
-    // The answered box is gone before the next one is looked for.
-    auto answer = [&](HWND box, int button) {
-        bench::answerMessageBox(box, button);
-        EXPECT_TRUE(bench::waitUntil([&] { return !IsWindow(box); }, 5000));
-        return bench::waitForMessageBox(process.pid(), 10000);
-    };
+    HWND undo = bench::findChild(form, "Button", "&Rückgängig");
+    bench::click(bench::findChild(form, "Button", "&Wiederherstellen..."));
     HWND window = bench::waitForWindow(process.pid(), "TRestoreWindow",
                                        "Talvek 95 - Wiederherstellen", 10000);
     ASSERT_NE(window, nullptr);
-    HWND copies = bench::findChild(window, "ListBox", "");
-    EXPECT_EQ(listLines(copies),
-              (std::vector<std::string>{winIni + "\tge\xE4ndert", same + "\tunver\xE4ndert",
-                                        lost + "\tKopie fehlt"}));
-    EXPECT_GT(SendMessageA(copies, LB_GETSEL, 0, 0), 0) << "a changed original is ticked";
-    EXPECT_EQ(SendMessageA(copies, LB_GETSEL, 1, 0), 0) << "an unchanged one is not";
-    bench::screenshot(window, "restore-window", true);
-    // A click ticks a row, and a second one takes the tick away; the tick of a missing copy
-    // goes at once.
-    auto clickRow = [&](int index) {
-        RECT row{};
-        SendMessageA(copies, LB_GETITEMRECT, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&row));
-        PostMessageA(copies, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 8, row.top + 8));
-        PostMessageA(copies, WM_LBUTTONUP, 0, MAKELPARAM(row.left + 8, row.top + 8));
-        bench::pump(300);
-        return SendMessageA(copies, LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+    EXPECT_EQ(listLines(bench::findChild(window, "ListBox", "")),
+              (std::vector<std::string>{std::string(kTestRoot) + "\\A.INI\tunverändert",
+                                        std::string(kTestRoot) + "\\B.INI\tbeschädigt",
+                                        winIni + "\tgeändert"}));
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER); // no frame drawn
+    bench::screenshot(window, "restore-window");
+    // Each button asks once (Yes), then tells the result in one box (OK).
+    auto answer = [&](HWND button, const std::string& result) {
+        bench::click(button);
+        for (int reply : {IDYES, IDOK}) {
+            box = bench::waitForMessageBox(process.pid(), 10000);
+            ASSERT_NE(box, nullptr);
+            if (reply == IDOK) EXPECT_EQ(bench::messageBoxText(box), result);
+            bench::answerMessageBox(box, reply);
+            ASSERT_TRUE(bench::waitUntil([&] { return !IsWindow(box); }, 5000));
+        }
     };
-    EXPECT_TRUE(clickRow(1));
-    EXPECT_FALSE(clickRow(1));
-    EXPECT_FALSE(clickRow(2));
-    bench::click(bench::findChild(window, "Button", "&Wiederherstellen"));
-    HWND box = bench::waitForMessageBox(process.pid(), 10000);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(bench::messageBoxText(box).rfind("Sollen die angekreuzten Dateien aus dem Datensatz "
-                                               "vom " +
-                                                   date +
-                                                   " jetzt zur\xFC"
-                                                   "ckgeschrieben",
-                                               0),
-              0u);
-    box = answer(box, IDYES);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(bench::messageBoxText(box), "Ergebnis der Wiederherstellung aus dem Datensatz vom " +
-                                              date + ":\n\rDie Datei " + winIni +
-                                              " wurde wiederhergestellt.");
-    bench::answerMessageBox(box, IDOK);
-    ASSERT_TRUE(bench::waitUntil([&] { return !IsWindow(window); }, 5000)) << "the window closes";
-    EXPECT_EQ(bench::readFile(winIni), saved);
-    EXPECT_EQ(GetFileAttributesA(winIni.c_str()) & 0x27, 33u);
+    answer(bench::findChild(window, "Button", "&Wiederherstellen"),
+           "Ergebnis der Wiederherstellung aus dem Datensatz vom " + date + ":\n\rDie Datei " +
+               winIni + " wurde wiederhergestellt.");
     ASSERT_TRUE(waitEnabled(undo, true, 5000));
+    EXPECT_EQ(bench::readFile(winIni), kept.content);
+    EXPECT_EQ(GetFileAttributesA(winIni.c_str()) & 0x27, 33u);
     bench::screenshot(form, "setup-page3-restore");
-
-    bench::click(undo);
-    box = bench::waitForMessageBox(process.pid(), 10000);
-    ASSERT_NE(box, nullptr);
-    box = answer(box, IDYES);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(bench::messageBoxText(box), "Ergebnis von \"R\xFC"
-                                          "ckg\xE4ngig\":\n\rDie Datei " +
-                                              winIni +
-                                              " ist wieder wie vor der Wiederherstellung.");
-    bench::answerMessageBox(box, IDOK);
+    answer(undo, "Ergebnis von \"Rückgängig\":\n\rDie Datei " + winIni +
+                     " ist wieder wie vor der Wiederherstellung.");
     ASSERT_TRUE(waitEnabled(undo, false, 5000));
-    EXPECT_EQ(bench::readFile(winIni), changed);
-    EXPECT_EQ(GetFileAttributesA(winIni.c_str()) & 0x27, static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE))
-        << "Wine reports a file without attributes as archive";
+    EXPECT_EQ(bench::readFile(winIni), kept.content + "[changed]\r\n");
+    EXPECT_EQ(GetFileAttributesA(winIni.c_str()) & 0x27, 32u) << "Wine: archive for none";
 }
 
 TEST_F(SetupDialog, JetztSichernMakesTodaysRecordSetWhenNoneIsDue) {
