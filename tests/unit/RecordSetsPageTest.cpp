@@ -58,7 +58,6 @@ TEST(RecordSetsPage, SaysWhatIsTrueOfTheSetAsTheFileHasItNow) {
         FakeSystemInfo system;
         FakeClock clock;
         View view;
-        files.addFile("C:\\A.INI", "original");
         files.addFile("C:\\Talvek95\\041297\\A.INI", "copy");
         profile.load(kIni, "[Datens\xE4tze]\n0=03.12.97\n1=04.12.97\n[04.12.97]\nDirectory=C:"
                            "\\Talvek95\\041297\n" +

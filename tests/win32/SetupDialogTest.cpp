@@ -545,15 +545,16 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
               (std::vector<std::string>{std::string(kTestRoot) + "\\A.INI\tunverändert",
                                         std::string(kTestRoot) + "\\B.INI\tbeschädigt",
                                         winIni + "\tgeändert"}));
-    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER); // no frame drawn
+    ShowWindow(form, SW_HIDE); // nobody draws the window's frame: nothing behind it then
     bench::screenshot(window, "restore-window");
+    ShowWindow(form, SW_SHOWNA);
     // Each button asks once (Yes), then tells the result in one box (OK).
     auto answer = [&](HWND button, const std::string& result) {
         bench::click(button);
         for (int reply : {IDYES, IDOK}) {
             box = bench::waitForMessageBox(process.pid(), 10000);
             ASSERT_NE(box, nullptr);
-            if (reply == IDOK) EXPECT_EQ(bench::messageBoxText(box), result);
+            EXPECT_EQ(reply == IDOK ? bench::messageBoxText(box) : result, result);
             bench::answerMessageBox(box, reply);
             ASSERT_TRUE(bench::waitUntil([&] { return !IsWindow(box); }, 5000));
         }
