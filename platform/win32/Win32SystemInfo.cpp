@@ -4,13 +4,7 @@
 
 #include <vector>
 
-#include "platform/win32/Win32Platform.h"
-
 namespace talvek {
-
-std::string Win32SystemInfo::windowsDirectory(std::size_t bufferSize) {
-    return Win32FileSystem().windowsDirectory(bufferSize);
-}
 
 std::string Win32SystemInfo::modulePath() {
     std::vector<char> buffer(MAX_PATH + 1, '\0');

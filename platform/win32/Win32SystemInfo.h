@@ -1,4 +1,4 @@
-// The system facts seam on kernel32: the Windows directory and the program's own path.
+// The system facts seam on kernel32: the program's own path.
 #pragma once
 #include "platform/SystemInfo.h"
 
@@ -6,7 +6,6 @@ namespace talvek {
 
 class Win32SystemInfo : public SystemInfo {
   public:
-    std::string windowsDirectory(std::size_t bufferSize) override;
     std::string modulePath() override;
 };
 

@@ -59,11 +59,7 @@ class FakeFolderChooser : public FolderChooser {
 
 class FakeSystemInfo : public SystemInfo {
   public:
-    std::string windowsDirectory(std::size_t bufferSize) override {
-        return windows.size() < bufferSize ? windows : std::string();
-    }
     std::string modulePath() override { return module; }
-    std::string windows = "C:\\WINDOWS";
     std::string module = "C:\\TALVEK\\TALVEK.EXE";
 };
 

@@ -11,7 +11,7 @@
 namespace talvek {
 
 std::string RecordSetsPage::configurationFile() {
-    std::string windows = system_.windowsDirectory(kWindowsDirectoryBuffer);
+    std::string windows = files_.windowsDirectory(kWindowsDirectoryBuffer);
     return windows.empty() ? std::string() : configurationPath(windows);
 }
 
@@ -209,7 +209,7 @@ AppError RecordSetsPage::restoreChosen(const RecordSet& chosen, bool& done) {
 }
 
 AppError RecordSetsPage::writeBack(TIniFile& ini, const RecordSet* set) {
-    Restore restore{files_,       ini, system_.windowsDirectory(kWindowsDirectoryBuffer),
+    Restore restore{files_,       ini, files_.windowsDirectory(kWindowsDirectoryBuffer),
                     clock_.now(), {},  {}};
     AppError error = set ? restoreCopies(restore, *set) : undoRestore(restore);
     refresh();
