@@ -7,6 +7,7 @@
 
 #include "ui/components/Banner.h"
 #include "ui/setup/logic/SetupTexts.h"
+#include "win32/AboutBanner.h"
 #include "win32/ComponentTestHost.h"
 
 using namespace talvek::ui;
@@ -61,19 +62,7 @@ TEST(ComponentBench, DISABLED_BannerScrollingTheCredits) {
     TBanner banner(nullptr);
     unsigned long frames = 0;
     banner.OnScroll = [&](TComponent&) { ++frames; };
-    ASSERT_FALSE(LoadComponents({&banner}, [&] {
-        banner.SetColor(clBlack);
-        TFontSpec font;
-        font.name = "Arial";
-        font.height = 11;
-        font.color = clGray;
-        banner.SetFont(font);
-        EXPECT_FALSE(banner.SetLinesAlign(TAlignment::taLeftJustify));
-        banner.SetScrollDirection(TScrollDirection::sdBottomToTop);
-        EXPECT_FALSE(banner.SetScrollInterval(100));
-        banner.SetScrollPixels(1);
-        return banner.SetLines(talvek::setup::creditLines());
-    }));
+    componenttest::loadAboutBanner(banner, talvek::setup::creditLines());
     ASSERT_FALSE(banner.CreateIn(host.get(), 10, 10, 217, 57));
     runLoop(500);
     const unsigned long framesBefore = frames, copiesBefore = banner.ScreenCopies();

@@ -11,6 +11,7 @@
 #include "ui/toolkit/Layout.h"
 #include "ui/toolkit/Panel.h"
 #include "ui/toolkit/StandardControls.h"
+#include "win32/AboutBanner.h"
 #include "win32/Bench.h"
 #include "win32/ComponentTestHost.h"
 
@@ -28,21 +29,9 @@ std::vector<std::string> sixtyLines() {
     return lines;
 }
 
-// The about page's banner: grey Arial 11 pixels on black, 1 pixel every 100 ms upwards.
+// The about page's banner with sixty numbered lines.
 void setUpAboutBanner(TBanner& banner, HWND parent) {
-    ASSERT_FALSE(LoadComponents({&banner}, [&] {
-        banner.SetColor(clBlack);
-        TFontSpec font;
-        font.name = "Arial";
-        font.height = 11;
-        font.color = clGray;
-        banner.SetFont(font);
-        EXPECT_FALSE(banner.SetLinesAlign(TAlignment::taLeftJustify));
-        banner.SetScrollDirection(TScrollDirection::sdBottomToTop);
-        EXPECT_FALSE(banner.SetScrollInterval(100));
-        banner.SetScrollPixels(1);
-        return banner.SetLines(sixtyLines());
-    }));
+    componenttest::loadAboutBanner(banner, sixtyLines());
     ASSERT_FALSE(banner.CreateIn(parent, 10, 10, 217, 57));
 }
 
