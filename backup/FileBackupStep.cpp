@@ -6,7 +6,6 @@
 #include "backup/Crc32.h"
 #include "backup/FileReading.h"
 #include "backup/PathRules.h"
-#include "backup/RecordSetSection.h"
 #include "config/Keys.h"
 #include "config/TextCase.h"
 

@@ -3,13 +3,15 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "backup/RecordSetSection.h"
 #include "config/IniFile.h"
 #include "platform/FileSystem.h"
 
 namespace talvek {
+
+using KeyValues = std::vector<std::pair<std::string, std::string>>;
 
 struct SavedCopy {
     int number = 0;       // the n of its "Datei<n>", "CRC<n>" and "Attr<n>" keys

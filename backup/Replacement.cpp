@@ -32,8 +32,10 @@ std::string besideOriginal(const std::string& original, const char* name) {
 }
 
 // Our names beside the original: the new file while it is made and checked, the old one
-// while the new one takes its place (it is saved in the undo directory before).
-const char* const kNewName = "TALVEK95.NEU";
+// while the new one takes its place (it is saved in the undo directory before). Neither may
+// be a name the configuration file or the journal uses beside WIN.INI in the Windows
+// directory (TALVEK95.NEU, TALVEK95.NEW): their next access would take it for their own.
+const char* const kNewName = "TALVEK95.ZUR";
 const char* const kOldName = "TALVEK95.ALT";
 
 } // namespace

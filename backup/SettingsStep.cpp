@@ -43,6 +43,7 @@ AppError loadSettings(RunContext& run, SettingsOutcome& outcome) {
     if (run.windowsDirectory.empty()) run.fail("Konnte Windows Verzeichnis nicht ermitteln");
     std::string path = configurationPath(run.windowsDirectory);
     outcome = SettingsOutcome::ConfigurationMissing;
+    run.platform.profile.finishInterruptedWrite(path);
     if (!run.platform.files.fileExists(path)) return AppError();
     run.ini = std::make_unique<TIniFile>(run.platform.profile, path);
     TIniFile& ini = *run.ini;

@@ -57,6 +57,9 @@ class FileSystem {
     // False when the file could not be created, written or closed.
     virtual bool writeTextFile(const std::string& path, const std::vector<std::string>& lines,
                                CodePage codePage) = 0;
+    // Creates (or empties) the file and writes the bytes as they are, flushed to the disk
+    // before it is closed. False when it could not be created, written or closed.
+    virtual bool writeFile(const std::string& path, const std::string& content) = 0;
     // Like writeTextFile, but the lines go after what the file holds; a missing file is
     // created.
     virtual bool appendTextFile(const std::string& path, const std::vector<std::string>& lines,

@@ -33,6 +33,9 @@ class ProfileStore {
                               const std::vector<std::string>& lines) = 0;
     // Whether the section is present in the file (used to tell a missing section from a refusal).
     virtual bool hasSection(const std::string& file, const std::string& section) = 0;
+    // Finishes what a write cut short by a reset left of the file, before anybody asks
+    // whether it exists. Nothing to do where writes cannot be cut.
+    virtual void finishInterruptedWrite(const std::string& /*file*/) {}
 };
 
 } // namespace talvek

@@ -9,68 +9,6 @@
 
 namespace talvek {
 
-std::string Win32Profile::read(const std::string& file, const std::string& section,
-                               const std::string& key, const std::string& def,
-                               std::size_t bufferSize) {
-    std::vector<char> buffer(bufferSize, '\0');
-    DWORD got = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buffer.data(),
-                                         static_cast<DWORD>(bufferSize), file.c_str());
-    return std::string(buffer.data(), got);
-}
-
-bool Win32Profile::write(const std::string& file, const std::string& section,
-                         const std::string& key, const std::string& value) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
-           FALSE;
-}
-
-bool Win32Profile::removeSection(const std::string& file, const std::string& section) {
-    return WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, file.c_str()) != FALSE;
-}
-
-bool Win32Profile::removeKey(const std::string& file, const std::string& section,
-                             const std::string& key) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, file.c_str()) != FALSE;
-}
-
-bool Win32Profile::hasSection(const std::string& file, const std::string& section) {
-    // All section names, each ended by a NUL, the list ended by a second NUL.
-    std::vector<char> names(4096);
-    for (;;) {
-        DWORD got = GetPrivateProfileStringA(nullptr, nullptr, "", names.data(),
-                                             static_cast<DWORD>(names.size()), file.c_str());
-        if (got < names.size() - 2) break;
-        names.resize(names.size() * 2);
-    }
-    for (const char* p = names.data(); *p; p += std::strlen(p) + 1)
-        if (lstrcmpiA(p, section.c_str()) == 0) return true;
-    return false;
-}
-
-bool Win32Profile::readSection(const std::string& file, const std::string& section,
-                               std::size_t bufferSize, std::vector<std::string>& lines) {
-    // "key=value" lines, each ended by a NUL, the list ended by a second NUL.
-    std::vector<char> buffer(bufferSize, '\0');
-    DWORD got = GetPrivateProfileSectionA(section.c_str(), buffer.data(),
-                                          static_cast<DWORD>(bufferSize), file.c_str());
-    lines.clear();
-    for (const char* p = buffer.data(); p < buffer.data() + got && *p; p += std::strlen(p) + 1)
-        lines.emplace_back(p);
-    // An answer that fills the buffer says that more would not fit.
-    return got + 2 < bufferSize;
-}
-
-bool Win32Profile::writeSection(const std::string& file, const std::string& section,
-                                const std::vector<std::string>& lines) {
-    std::string block;
-    for (const std::string& line : lines) {
-        block += line;
-        block += '\0';
-    }
-    block += '\0';
-    return WritePrivateProfileSectionA(section.c_str(), block.data(), file.c_str()) != FALSE;
-}
-
 std::string Win32FileSystem::windowsDirectory(std::size_t bufferSize) {
     std::vector<char> buffer(bufferSize, '\0');
     UINT got = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(bufferSize));
@@ -168,6 +106,19 @@ bool Win32FileSystem::writeTextFile(const std::string& path, const std::vector<s
     return writeLines(FileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                              FILE_ATTRIBUTE_NORMAL, nullptr)),
                       lines, codePage);
+}
+
+bool Win32FileSystem::writeFile(const std::string& path, const std::string& content) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    DWORD written = 0;
+    if (!content.empty() && (!WriteFile(file.get(), content.data(),
+                                        static_cast<DWORD>(content.size()), &written, nullptr) ||
+                             written != content.size()))
+        return false;
+    // On the disk before the old file goes: a reset after the rename must find it whole.
+    return FlushFileBuffers(file.get()) != FALSE && CloseHandle(file.release()) != FALSE;
 }
 
 bool Win32FileSystem::appendTextFile(const std::string& path, const std::vector<std::string>& lines,

@@ -1,26 +1,9 @@
-// The real platform behind the seams: private-profile functions, file system and clock.
+// The real platform behind the seams: file system and clock.
 #pragma once
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
-#include "platform/ProfileStore.h"
 
 namespace talvek {
-
-class Win32Profile : public ProfileStore {
-  public:
-    std::string read(const std::string& file, const std::string& section, const std::string& key,
-                     const std::string& def, std::size_t bufferSize) override;
-    bool write(const std::string& file, const std::string& section, const std::string& key,
-               const std::string& value) override;
-    bool removeSection(const std::string& file, const std::string& section) override;
-    bool removeKey(const std::string& file, const std::string& section,
-                   const std::string& key) override;
-    bool hasSection(const std::string& file, const std::string& section) override;
-    bool readSection(const std::string& file, const std::string& section, std::size_t bufferSize,
-                     std::vector<std::string>& lines) override;
-    bool writeSection(const std::string& file, const std::string& section,
-                      const std::vector<std::string>& lines) override;
-};
 
 class Win32FileSystem : public FileSystem {
   public:
@@ -36,6 +19,7 @@ class Win32FileSystem : public FileSystem {
     std::string shortPath(const std::string& path) override;
     bool writeTextFile(const std::string& path, const std::vector<std::string>& lines,
                        CodePage codePage) override;
+    bool writeFile(const std::string& path, const std::string& content) override;
     bool appendTextFile(const std::string& path, const std::vector<std::string>& lines,
                         CodePage codePage) override;
     bool readFile(const std::string& path, std::string& content) override;

@@ -14,8 +14,10 @@
 #include <string>
 
 #include "backup/Steps.h"
+#include "config/ConfigurationStore.h"
 #include "config/DateText.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Win32Locks.h"
 #include "platform/win32/Win32Platform.h"
 #include "win32/Bench.h"
 
@@ -113,7 +115,9 @@ struct Timed {
 };
 
 struct TimedProfile : ProfileStore {
-    Win32Profile real;
+    Win32FileSystem realFiles;
+    Win32Locks locks;
+    ConfigurationStore real{realFiles, locks};
     Timer reads, writes, removals;
     std::string read(const std::string& f, const std::string& s, const std::string& k,
                      const std::string& d, std::size_t n) override {

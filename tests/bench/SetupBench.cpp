@@ -9,8 +9,10 @@
 #include <cstdio>
 #include <string>
 
+#include "config/ConfigurationStore.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
+#include "platform/win32/Win32Locks.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/setup/SetupForm.h"
 #include "ui/toolkit/Application.h"
@@ -104,7 +106,9 @@ TEST(SetupBench, DISABLED_StartToDialogWith999Files) {
         formMs = nowMs() - start;
         EXPECT_EQ(fileListEntries(form.hwnd()), kEntries) << "the form in this process";
     }
-    talvek::Win32Profile profile;
+    talvek::Win32FileSystem files;
+    talvek::Win32Locks locks;
+    talvek::ConfigurationStore profile(files, locks);
     talvek::TIniFile file(profile, bench::iniPath());
     start = nowMs();
     std::size_t read = file.ReadList(talvek::keys::kFileList).size();

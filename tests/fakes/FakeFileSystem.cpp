@@ -167,24 +167,37 @@ std::string toOem(std::string text) {
 bool FakeFileSystem::writeText(const std::string& call, const std::string& path,
                                const std::vector<std::string>& lines, CodePage codePage,
                                bool append) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    if (codePage == CodePage::Oem) text = toOem(text);
+    return writeBytes(call, path, text, append);
+}
+
+bool FakeFileSystem::writeBytes(const std::string& call, const std::string& path, std::string text,
+                                bool append) {
     calls.push_back(call + " " + path);
-    if (injectedFault(faults, call + " " + path)) return false;
+    const bool failed = injectedFault(faults, call + " " + path);
+    const std::size_t torn = tornLength(faults, text.size());
+    if (failed && torn == std::string::npos) return false;
     if (path.size() >= kMaxPath) return false;
     std::string k = key(path);
     if (!parentIsDirectory(k) || unwritable.count(k) || heldOpen.count(k)) return false;
     auto it = nodes_.find(k);
     if (it != nodes_.end() && (it->second.directory || (it->second.attributes & attr::kReadOnly)))
         return false;
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    if (codePage == CodePage::Oem) text = toOem(text);
+    // A write cut short leaves what reached the disk: the start of the new text.
+    if (failed) text.resize(torn);
     if (append && it != nodes_.end()) {
         it->second.content += text;
-        return true;
+        return !failed;
     }
     nodes_[k] = Node{path, false, attr::kArchive, text};
-    return true;
+    return !failed;
+}
+
+bool FakeFileSystem::writeFile(const std::string& path, const std::string& content) {
+    return writeBytes("write", path, content, false);
 }
 
 bool FakeFileSystem::writeTextFile(const std::string& path, const std::vector<std::string>& lines,

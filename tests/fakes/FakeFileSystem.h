@@ -30,6 +30,7 @@ class FakeFileSystem : public FileSystem {
     std::string shortPath(const std::string& path) override;
     bool writeTextFile(const std::string& path, const std::vector<std::string>& lines,
                        CodePage codePage) override;
+    bool writeFile(const std::string& path, const std::string& content) override;
     bool appendTextFile(const std::string& path, const std::vector<std::string>& lines,
                         CodePage codePage) override;
     bool readFile(const std::string& path, std::string& text) override;
@@ -82,6 +83,8 @@ class FakeFileSystem : public FileSystem {
     std::uint32_t attributesOf(const std::string& path) const;
     bool writeText(const std::string& call, const std::string& path,
                    const std::vector<std::string>& lines, CodePage codePage, bool append);
+    bool writeBytes(const std::string& call, const std::string& path, std::string text,
+                    bool append);
     bool hasChildren(const std::string& key) const;
     bool parentIsDirectory(const std::string& key) const;
     std::map<std::string, Node> nodes_;

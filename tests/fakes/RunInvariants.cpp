@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "backup/Crc32.h"
+#include "config/ConfigurationStore.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
 
@@ -38,7 +39,7 @@ RunInvariants::Snapshot RunInvariants::snapshot(FakeFileSystem& files) {
     return nodes;
 }
 
-RunInvariants::RunInvariants(FakeFileSystem& files, FakeProfile& profile,
+RunInvariants::RunInvariants(FakeFileSystem& files, ProfileStore& profile,
                              const std::string& iniPath, const Date& today)
     : iniPath_(iniPath), today_(today), before_(snapshot(files)),
       journalKey_(FakeFileSystem::key(FakeFileSystem::parentOf(FakeFileSystem::key(iniPath)) +
@@ -76,15 +77,17 @@ bool RunInvariants::isRecordSetDirectory(const std::string& key) const {
            std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Only a record set directory and the files directly in it, and the run journal beside the
-// configuration file, are the run's to remove or write.
+// Only a record set directory and the files directly in it, the run journal and the
+// configuration file (whose content is checked on its own) are the run's to remove or write.
 bool RunInvariants::mayChange(const std::string& key, const Node& node) const {
-    if (key == journalKey_) return true;
+    if (key == journalKey_ || key == FakeFileSystem::key(iniPath_) ||
+        key == FakeFileSystem::key(ConfigurationStore::newFileFor(iniPath_)))
+        return true;
     return node.directory ? isRecordSetDirectory(key)
                           : isRecordSetDirectory(FakeFileSystem::parentOf(key));
 }
 
-std::vector<std::string> RunInvariants::violations(FakeFileSystem& files, FakeProfile& profile,
+std::vector<std::string> RunInvariants::violations(FakeFileSystem& files, ProfileStore& profile,
                                                    const FakeProgressView& view) const {
     std::vector<std::string> out;
     const Snapshot after = snapshot(files);
@@ -102,9 +105,10 @@ std::vector<std::string> RunInvariants::violations(FakeFileSystem& files, FakePr
     }
 
     // Readable for the next run: there, with the same file list and a date it can read.
+    // A write cut short is finished by the next access, as the next start finds it.
+    profile.finishInterruptedWrite(iniPath_);
     TIniFile ini(profile, iniPath_);
-    if (!files.fileExists(iniPath_) || !profile.exists(iniPath_))
-        out.push_back("configuration file gone: " + iniPath_);
+    if (!files.fileExists(iniPath_)) out.push_back("configuration file gone: " + iniPath_);
     if (ini.ReadList(keys::kFileList) != fileList_) out.push_back("file list changed");
     std::string date = ini.ReadText(keys::kCurrentRecord, keys::kDate, kDefaultDate);
     if (dateReadable_ && !isReadableDate(date, today_))
@@ -131,7 +135,7 @@ std::vector<std::string> RunInvariants::violations(FakeFileSystem& files, FakePr
     return out;
 }
 
-std::vector<std::string> RunInvariants::afterRestart(FakeFileSystem& files, FakeProfile& profile,
+std::vector<std::string> RunInvariants::afterRestart(FakeFileSystem& files, ProfileStore& profile,
                                                      const std::string& iniPath,
                                                      const std::string& journalBefore,
                                                      const std::string& today) {
@@ -139,6 +143,9 @@ std::vector<std::string> RunInvariants::afterRestart(FakeFileSystem& files, Fake
     TIniFile ini(profile, iniPath);
     const std::string backup = ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, "");
     std::vector<std::string> list = ini.ReadList(keys::kRecordList);
+    // The configuration whole: its settings and its file list are there.
+    if (backup.empty()) out.push_back("configuration lost its settings");
+    if (ini.ReadList(keys::kFileList).empty()) out.push_back("configuration lost its file list");
     std::vector<std::string> ownDirectories;
     for (const std::string& date : list) {
         SectionValues values = ini.ReadSection(date);

@@ -12,6 +12,7 @@
 #include "config/DateText.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeProfile.h"
+#include "platform/ProfileStore.h"
 #include "fakes/FakeProgressView.h"
 
 namespace talvek::testing {
@@ -19,12 +20,12 @@ namespace talvek::testing {
 class RunInvariants {
   public:
     // Records the files, the listed sources and the settings as the run will find them.
-    RunInvariants(FakeFileSystem& files, FakeProfile& profile, const std::string& iniPath,
+    RunInvariants(FakeFileSystem& files, ProfileStore& profile, const std::string& iniPath,
                   const Date& today);
 
     // One text per broken rule, empty when the run kept them all. An error the run raised
     // to its caller counts as shown when the caller put it into the view's boxes.
-    std::vector<std::string> violations(FakeFileSystem& files, FakeProfile& profile,
+    std::vector<std::string> violations(FakeFileSystem& files, ProfileStore& profile,
                                         const FakeProgressView& view) const;
 
     // What no run cut short may cost, once the starts after it have run: every registered
@@ -32,7 +33,7 @@ class RunInvariants {
     // directory that is neither registered nor marked for removal, no run left under way,
     // the journal whole and still beginning with `journalBefore`; with `today` given, that
     // day's record set registered and complete, every listed file saved.
-    static std::vector<std::string> afterRestart(FakeFileSystem& files, FakeProfile& profile,
+    static std::vector<std::string> afterRestart(FakeFileSystem& files, ProfileStore& profile,
                                                  const std::string& iniPath,
                                                  const std::string& journalBefore,
                                                  const std::string& today);

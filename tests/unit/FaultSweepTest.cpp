@@ -3,11 +3,13 @@
 // changes. And repeated stopped dead after each call in turn: the next starts finish it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "backup/BackupRun.h"
 #include "config/IniFile.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
-#include "fakes/FakeProfile.h"
+#include "fakes/FileProfile.h"
 #include "fakes/FakeProgressView.h"
 #include "fakes/RunInvariants.h"
 
@@ -36,7 +38,7 @@ struct Outcome {
 const char* const kJournal = "05.12.97 07:00 ohne Fehler\r\n\r\n";
 
 // Four registered record sets, a maximum of 3, ten listed files, due on 06.12.97.
-void prepareRotation(FakeFileSystem& files, FakeProfile& profile) {
+void prepareRotation(FakeFileSystem& files, FileProfile& profile) {
     std::string text = "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=3\n"
                        "Recovery Directory=C:\\Talvek95\nSekunden warten=0\n"
                        "[Aktueller Datensatz]\nDatum=05.12.97\n[Recovery Files]\n";
@@ -64,7 +66,7 @@ void prepareRotation(FakeFileSystem& files, FakeProfile& profile) {
 Outcome dueRunWithRotation(int failAt) {
     FakeClock clock;
     FakeFileSystem files;
-    FakeProfile profile;
+    FileProfile profile(files);
     FaultPlan plan;
     prepareRotation(files, profile);
 
@@ -72,12 +74,10 @@ Outcome dueRunWithRotation(int failAt) {
     RunInvariants invariants(files, profile, kIni, Date{1997, 12, 6});
     plan.failAt = failAt;
     files.faults = &plan;
-    profile.faults = &plan;
     FakeProgressView view(&clock);
     BackupRun engine(view, RunPlatform{files, profile, clock});
     AppError error = engine.run();
     files.faults = nullptr;
-    profile.faults = nullptr;
     // The progress window shows a returned error in its error box.
     if (error) view.showMessageBox(error.text(), "Talvek 95");
     outcome.after = files.allFiles();
@@ -115,26 +115,26 @@ TEST(FaultSweep, NoFailingPlatformCallLosesABackupSilently) {
 }
 
 // Runs talvek -s on a day, with the platform shared with `plan` when one is given.
-void startOn(FakeFileSystem& files, FakeProfile& profile, int day, FaultPlan* plan) {
+void startOn(FakeFileSystem& files, FileProfile& profile, int day, FaultPlan* plan) {
     FakeClock clock;
     clock.setDate(1997, 12, day);
     files.faults = plan;
-    profile.faults = plan;
     FakeProgressView view(&clock);
     BackupRun engine(view, RunPlatform{files, profile, clock});
     (void)engine.run();
     files.faults = nullptr;
-    profile.faults = nullptr;
 }
 
-// Prepares the scenario and runs 06.12.97 stopped dead after call k (none when 0).
+// Prepares the scenario and runs 06.12.97 stopped dead after call k (none when 0); a write
+// the cut falls into leaves `tornPercent` of its new text, as a file rewritten in place is left.
 struct CutRun {
     FakeFileSystem files;
-    FakeProfile profile;
+    FileProfile profile{files};
     FaultPlan plan;
-    explicit CutRun(int k) {
+    explicit CutRun(int k, int tornPercent = -1) {
         prepareRotation(files, profile);
         plan.cutAfter = k;
+        plan.tornPercent = tornPercent;
         startOn(files, profile, 6, &plan);
     }
     std::vector<std::string> afterRestart(const char* today) {
@@ -143,6 +143,14 @@ struct CutRun {
     std::vector<std::string> list() { return TIniFile(profile, kIni).ReadList("Datens\xE4tze"); }
 };
 
+std::vector<std::pair<bool, int>> variants(const std::vector<int>& torn) {
+    std::vector<std::pair<bool, int>> out;
+    for (bool sameDay : {true, false})
+        for (int percent : torn)
+            out.emplace_back(sameDay, percent);
+    return out;
+}
+
 TEST(CrashSweep, ARunStoppedDeadAfterAnyCallIsFinishedByTheNextStarts) {
     CutRun clean(0);
     startOn(clean.files, clean.profile, 7, nullptr);
@@ -150,14 +158,27 @@ TEST(CrashSweep, ARunStoppedDeadAfterAnyCallIsFinishedByTheNextStarts) {
     ASSERT_GT(calls, 60);
 
     for (int k = 1; k <= calls; ++k) {
-        for (bool sameDay : {true, false}) {
-            CutRun cut(k);
+        // A write the reset falls into is left empty or cut in the middle as well.
+        const std::string next = k < calls ? clean.plan.names[k] : "";
+        std::vector<int> torn{-1};
+        if (next.rfind("write", 0) == 0 || next.rfind("append", 0) == 0) torn = {-1, 0, 50};
+        for (const auto& [sameDay, tornPercent] : variants(torn)) {
+            CutRun cut(k, tornPercent);
             SCOPED_TRACE("stopped after call " + std::to_string(k) + ": " + cut.plan.names[k - 1] +
+                         (tornPercent >= 0
+                              ? ", " + next + " left at " + std::to_string(tornPercent) + " %"
+                              : "") +
                          (sameDay ? ", started again that day" : ", started the next day"));
             if (sameDay) {
-                // The run is made again and the day's record set is complete.
+                // The run is made again and the day's record set is complete. A journal block
+                // cut after the run's end stays open until the next run's block closes it.
                 startOn(cut.files, cut.profile, 6, nullptr);
-                EXPECT_EQ(cut.afterRestart("06.12.97"), std::vector<std::string>{});
+                std::vector<std::string> broken = cut.afterRestart("06.12.97");
+                if (tornPercent > 0 && next.rfind("append", 0) == 0)
+                    broken.erase(
+                        std::remove(broken.begin(), broken.end(), "journal ends in an open line"),
+                        broken.end());
+                EXPECT_EQ(broken, std::vector<std::string>{});
             }
             // The next day rotates as if nothing had happened, or removes what was left.
             startOn(cut.files, cut.profile, 7, nullptr);

@@ -203,54 +203,33 @@ TEST_F(SetupApply, OneTrailingBackslashIsRemovedAndOnlyFullPathsAreApplied) {
     }
 }
 
-TEST_F(SetupApply, WhatWindows95CannotStoreOrReadIsRefused) {
-    const std::string section = "Die Dateiliste ist zu lang: Windows 95 kann in einer Ini "
-                                "Datei h\xF6"
-                                "chstens 32767 Zeichen je Abschnitt speichern.";
-    const std::string file = "Die Einstellungen passen nicht in die Ini Datei: Windows 95 liest "
-                             "nur die ersten 64 KB davon. Verringern Sie die Anzahl der "
-                             "Datens\xE4tze oder der Dateien.";
+// The configuration file is the program's own to read and write whole: no limit of the
+// profile functions binds a long list or many record sets any more.
+TEST_F(SetupApply, LongListsAndManyRecordSetsAreAppliedAClashIsRefused) {
     const std::string clash = "Der Name RECOVERY.BAT ist schon der Name einer zu sichernden Datei.";
     struct Row {
-        int files, pathLength, maximum, kept;
-        std::size_t logName;
+        int files, pathLength, maximum;
         std::string expected; // empty: applied
     };
-    // 232 paths of 105 characters make a record set section of 32706 characters with a
-    // 12-character protocol name; 62 more pass the limit of a section, 61 only that of the
-    // file (which also holds a restore's undo). Ten short paths take 730 bytes a set.
-    const Row rows[] = {
-        {232, 105, 1, 0, 12 + 61, file}, {232, 105, 1, 0, 12 + 62, section},
-        {10, 24, 85, 0, 12, ""},         {10, 24, 95, 0, 12, file},
-        {10, 24, 50, 35, 12, ""},        {10, 24, 50, 45, 12, file},
-        {1, 24, 3, 0, 12, clash},
-    };
+    const Row rows[] = {{1200, 105, 1, ""}, {10, 24, 1000, ""}, {1, 24, 3, clash}};
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::to_string(row.files) + " files, maximum " + std::to_string(row.maximum) +
-                     ", kept " + std::to_string(row.kept));
+        SCOPED_TRACE(std::to_string(row.files) + " files, maximum " + std::to_string(row.maximum));
         profile = FakeProfile();
-        std::string sets = "[Datens\xE4tze]\n";
-        for (int i = 0; i < row.kept; ++i)
-            sets += std::to_string(i) + "=" + std::to_string(10 + i) + ".01.97\n";
-        for (int i = 0; i < row.kept; ++i)
-            sets += "[" + std::to_string(10 + i) + ".01.97]\nBehalten=1\n";
-        loadApplied(sets);
+        loadApplied("");
         view.lines.clear();
-        for (int i = 0; i < row.files; ++i) {
-            std::string digits = std::to_string(1000 + i);
+        for (int i = 0; i < row.files; ++i)
             view.lines.push_back("C:\\" +
                                  std::string(static_cast<std::size_t>(row.pathLength) - 12, 'D') +
-                                 "\\" + digits + ".INI");
-        }
+                                 "\\" + std::to_string(1000 + i) + ".INI");
         if (row.expected == clash) view.lines[0] = "C:\\DOS\\recovery.bat";
         view.setMaxRecordSets(row.maximum);
-        view.setLogName(std::string(row.logName, 'P'));
         int writes = profile.writeCount;
         AppError applied = logic.apply();
         EXPECT_EQ(applied.text(), row.expected);
-        if (applied.failed()) {
+        if (applied.failed())
             EXPECT_EQ(profile.writeCount, writes);
-        }
+        else
+            EXPECT_EQ(TIniFile(profile, kIni).ReadList("Recovery Files"), view.lines);
     }
 }
 

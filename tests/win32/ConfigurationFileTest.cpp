@@ -1,7 +1,13 @@
-// The configuration facade over the real private-profile functions.
+// The configuration file as the program reads and writes it whole, against the real
+// private-profile functions: the same answers for odd files, the same bytes for the same
+// changes, so that a file of an earlier version reads as before.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "config/ConfigurationStore.h"
 #include "config/IniFile.h"
+#include "platform/win32/Win32Locks.h"
 #include "platform/win32/Win32Platform.h"
 #include "win32/Bench.h"
 
@@ -10,10 +16,17 @@ using namespace talvek;
 namespace {
 
 struct ConfigurationFile : ::testing::Test {
-    void SetUp() override { bench::removeAll(path); }
-    void TearDown() override { bench::removeAll(path); }
+    void SetUp() override { TearDown(); }
+    void TearDown() override {
+        bench::removeAll(path);
+        bench::removeAll(real);
+        bench::removeAll(ConfigurationStore::newFileFor(path));
+    }
     std::string path = bench::windowsDir() + "\\Talvek95-facade-test.ini";
-    Win32Profile profile;
+    std::string real = bench::windowsDir() + "\\Talvek95-profile-test.ini";
+    Win32FileSystem files;
+    Win32Locks locks;
+    ConfigurationStore profile{files, locks};
     TIniFile ini{profile, path};
 };
 
@@ -24,56 +37,162 @@ TEST_F(ConfigurationFile, MissingFileReadsDefaultsAndIsCreatedByTheFirstWrite) {
     EXPECT_FALSE(bench::exists(path));
     EXPECT_TRUE(ini.WriteList("Datensätze", {"06.12.97"}).ok());
     EXPECT_EQ(bench::readFile(path), "[Datens\xE4tze]\r\n0=06.12.97\r\n");
+    EXPECT_FALSE(bench::exists(ConfigurationStore::newFileFor(path)));
 }
 
-TEST_F(ConfigurationFile, StoredTextFollowsThePlatformRules) {
-    bench::writeFile(path, "[Einstellungen]\r\nAlleXTage=0x1F\r\nmax=$1F\r\nBatchfile=2\r\n"
-                           "Logfile=yes\r\nRecovery Directory=\r\nbad=abc\r\n"
-                           "long=" +
-                               std::string(1500, 'x') +
-                               "\r\n"
-                               "[Recovery Files]\r\n0=C:\\A\r\n1=C:\\B\r\n3=C:\\D\r\n");
-    EXPECT_EQ(ini.ReadNumber("Einstellungen", "AlleXTage", 1), 31);
-    EXPECT_EQ(ini.ReadNumber("Einstellungen", "max", 1), 31);
-    EXPECT_EQ(ini.ReadNumber("Einstellungen", "bad", 7), 7);
-    EXPECT_TRUE(ini.ReadFlag("Einstellungen", "Batchfile", false));
-    EXPECT_FALSE(ini.ReadFlag("Einstellungen", "Logfile", false));
-    EXPECT_EQ(ini.ReadText("Einstellungen", "Recovery Directory", "C:\\Talvek95"), "");
-    EXPECT_EQ(ini.ReadText("Einstellungen", "long", ""), std::string(1023, 'x'));
-    EXPECT_EQ(ini.ReadList("Recovery Files"), (std::vector<std::string>{"C:\\A", "C:\\B"}));
-    EXPECT_TRUE(ini.WriteList("Recovery Files", {"C:\\X"}).ok());
-    EXPECT_EQ(ini.ReadList("Recovery Files"), std::vector<std::string>{"C:\\X"});
-    EXPECT_EQ(ini.ReadText("Recovery Files", "3", "ERROR"), "ERROR");
-}
-
-TEST_F(ConfigurationFile, AWriteProtectedFileRaisesTheWriteError) {
-    bench::writeFile(path, "[Einstellungen]\r\nAlleXTage=1\r\n");
+TEST_F(ConfigurationFile, AWriteProtectedFileRaisesTheWriteErrorAndStaysWhole) {
+    const std::string text = "[Einstellungen]\r\nAlleXTage=1\r\n";
+    bench::writeFile(path, text);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     const std::string error = "nach " + path + " kann nicht geschrieben werden";
     EXPECT_EQ(ini.WriteNumber("Einstellungen", "AlleXTage", 2).text(), error);
     EXPECT_EQ(ini.RemoveSection("Einstellungen").text(), error);
-    EXPECT_EQ(ini.WriteList("Einstellungen", {"x"}).text(), error) << "the section stays whole";
+    EXPECT_EQ(ini.WriteList("Einstellungen", {"x"}).text(), error);
     EXPECT_EQ(ini.ReadNumber("Einstellungen", "AlleXTage", 0), 1);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(bench::readFile(path), text);
+    EXPECT_FALSE(bench::exists(ConfigurationStore::newFileFor(path)));
 }
 
-} // namespace
+// A write cut by a reset leaves TALVEK95.NEU: complete once the old file is gone, else not.
+TEST_F(ConfigurationFile, TheNextAccessFinishesOrDropsAWriteCutShort) {
+    const std::string next = ConfigurationStore::newFileFor(path);
+    bench::writeFile(next, "[A]\r\nk=new\r\n");
+    EXPECT_EQ(ini.ReadText("A", "k", "none"), "new") << "renamed in place of the deleted file";
+    EXPECT_FALSE(bench::exists(next));
+    bench::writeFile(next, "[A]\r\nk=cu");
+    EXPECT_EQ(ini.ReadText("A", "k", "none"), "new") << "a cut new file beside the old goes";
+    EXPECT_FALSE(bench::exists(next));
+}
 
-namespace {
+std::string realRead(const std::string& file, const char* section, const char* key) {
+    char value[TIniFile::kValueBuffer] = {};
+    GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
+    return value;
+}
+
+std::vector<std::string> realSection(const std::string& file, const char* section) {
+    std::vector<char> buffer(65536);
+    DWORD got = GetPrivateProfileSectionA(section, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                          file.c_str());
+    std::vector<std::string> lines;
+    for (const char* p = buffer.data(); p < buffer.data() + got && *p; p += lines.back().size() + 1)
+        lines.emplace_back(p);
+    return lines;
+}
+
+TEST_F(ConfigurationFile, OddFilesReadAsTheProfileFunctionsReadThem) {
+    const char* const texts[] = {
+        "; a comment\r\nx=1\r\n[ S ]\r\n a = b \r\nnoeq\r\n\r\n;c=d\r\n[s]\r\nz=1\r\n"
+        "[T]trail\r\nq='x'\r\nQ=second\r\n=e\r\n=f\r\n[U]",
+        "[S]\na=lf only\n[T]\nq=no final line end",
+        "x=before any section\r\n[S]\r\n  a  =  spaced value  \r\nA=dup\r\nz=\"quoted\"\r\n"
+        "q=\"\r\n\t[T]\t\r\nq = ' both ' \r\n",
+        "[Datens\xE4tze]\r\n0=06.12.97\r\n[DATENS\xC4TZE]\r\n1=x\r\n[S]\r\na==b=\r\n",
+        "[S\r\na=not a header before\r\n[S]]\r\na=1\r\n",
+        "",
+    };
+    const std::pair<const char*, const char*> queries[] = {
+        {"S", "a"},
+        {"s", "A"},
+        {"S", "z"},
+        {"S", "noeq"},
+        {"S", ";c"},
+        {"T", "q"},
+        {"T", "Q"},
+        {"", "x"},
+        {"S", "q"},
+        {"Datens\xE4tze", "1"},
+        {"DATENS\xC4TZE", "0"},
+        {"S]", "a"},
+        {"U", "a"},
+    };
+    const char* const sections[] = {"S", "T", "U", "Datens\xE4tze", "S]", "none"};
+    for (const char* text : texts) {
+        bench::writeFile(path, text);
+        bench::writeFile(real, text);
+        for (const auto& q : queries)
+            EXPECT_EQ(ini.ReadText(q.first, q.second, "<none>"), realRead(real, q.first, q.second))
+                << "[" << q.first << "] " << q.second << " in:\n"
+                << text;
+        for (const char* section : sections) {
+            std::vector<std::string> lines;
+            profile.readSection(path, section, 0, lines);
+            EXPECT_EQ(lines, realSection(real, section)) << "[" << section << "] in:\n" << text;
+        }
+    }
+}
+
+// The same changes through the profile functions and through the program leave the same bytes,
+// from no file, from a file an earlier version of the program wrote and from an odd one.
+TEST_F(ConfigurationFile, ChangesLeaveTheBytesTheProfileFunctionsLeave) {
+    using Change = std::function<void(const char* file)>;
+    auto both = [&](const char* what, const Change& onReal, const std::function<bool()>& ours) {
+        onReal(real.c_str());
+        EXPECT_TRUE(ours()) << what;
+        EXPECT_EQ(bench::readFile(path), bench::readFile(real)) << "after " << what;
+    };
+    const std::string earlier = "[Einstellungen]\r\nmax. Anzahl der Datens\xE4tze=3\r\n"
+                                "Recovery Directory=C:\\Talvek95\r\n[Recovery Files]\r\n"
+                                "0=C:\\AUTOEXEC.BAT\r\n1=C:\\CONFIG.SYS\r\n"
+                                "[Aktueller Datensatz]\r\nDatum=05.12.97\r\n";
+    const std::string odd = "; kept\r\n[einstellungen]\r\n\r\nAktiv = 0\r\nnoeq\r\n[X]";
+    for (const std::string& start : {std::string(), earlier, odd}) {
+        SCOPED_TRACE("starting from:\n" + start);
+        TearDown();
+        if (!start.empty()) {
+            bench::writeFile(path, start);
+            bench::writeFile(real, start);
+        }
+        both(
+            "a new key",
+            [](const char* f) { WritePrivateProfileStringA("Einstellungen", "Aktiv", "1", f); },
+            [&] { return profile.write(path, "Einstellungen", "Aktiv", "1"); });
+        both(
+            "a value with blanks",
+            [](const char* f) {
+                WritePrivateProfileStringA("Einstellungen", "Logname", "  A B ", f);
+            },
+            [&] { return profile.write(path, "Einstellungen", "Logname", "  A B "); });
+        both(
+            "a new section",
+            [](const char* f) { WritePrivateProfileStringA("Datens\xE4tze", "0", "06.12.97", f); },
+            [&] { return profile.write(path, "Datens\xE4tze", "0", "06.12.97"); });
+        both(
+            "the same value again",
+            [](const char* f) { WritePrivateProfileStringA("datens\xC4tze", "0", "06.12.97", f); },
+            [&] { return profile.write(path, "datens\xC4tze", "0", "06.12.97"); });
+        both(
+            "a section replaced",
+            [](const char* f) {
+                WritePrivateProfileSectionA("Recovery Files", "0=C:\\A\0001=C:\\B\0\0", f);
+            },
+            [&] {
+                return profile.writeSection(path, "Recovery Files", {"0=C:\\A", "1=C:\\B"});
+            });
+        both(
+            "a key removed",
+            [](const char* f) { WritePrivateProfileStringA("Recovery Files", "0", nullptr, f); },
+            [&] { return profile.removeKey(path, "Recovery Files", "0"); });
+        both(
+            "a section removed",
+            [](const char* f) { WritePrivateProfileStringA("Einstellungen", nullptr, nullptr, f); },
+            [&] { return profile.removeSection(path, "Einstellungen"); });
+    }
+}
 
 // The list as key-by-key reading gives it: "0", "1", ... up to the first "ERROR".
 std::vector<std::string> keyByKey(const std::string& path, const std::string& prefix, int first) {
     std::vector<std::string> entries;
     for (int i = first;; ++i) {
-        char value[TIniFile::kValueBuffer] = {};
-        GetPrivateProfileStringA("L", (prefix + std::to_string(i)).c_str(), "ERROR", value,
-                                 sizeof value, path.c_str());
-        if (std::string(value) == "ERROR") return entries;
-        entries.emplace_back(value);
+        std::string value = realRead(path, "L", (prefix + std::to_string(i)).c_str());
+        if (value == "<none>" || value == "ERROR") return entries;
+        entries.push_back(value);
     }
 }
 
 TEST_F(ConfigurationFile, ASectionReadGivesWhatKeyByKeyReadingGives) {
-    std::string big; // beyond the 32,767 characters one section read may return
+    std::string big; // beyond the 32,767 characters one section read of the platform returns
     for (int i = 0; i < 400; ++i)
         big += std::to_string(i) + "=C:\\" + std::string(90, 'x') + std::to_string(i) + "\r\n";
     const struct {
@@ -94,13 +213,12 @@ TEST_F(ConfigurationFile, ASectionReadGivesWhatKeyByKeyReadingGives) {
         {"empty", "", "", 0},
     };
     for (const auto& c : cases) {
-        bench::writeFile(path, "[A]\r\n0=other\r\n[L]\r\n" + c.body + "[B]\r\n5=z\r\n");
-        EXPECT_EQ(ini.ReadList("L", c.prefix, c.first), keyByKey(path, c.prefix, c.first))
+        const std::string text = "[A]\r\n0=other\r\n[L]\r\n" + c.body + "[B]\r\n5=z\r\n";
+        bench::writeFile(path, text);
+        bench::writeFile(real, text);
+        EXPECT_EQ(ini.ReadList("L", c.prefix, c.first), keyByKey(real, c.prefix, c.first))
             << c.name;
     }
-    EXPECT_EQ(ini.ReadList("L").size(), 0u);
-    bench::writeFile(path, "[L]\r\n" + big);
-    EXPECT_EQ(ini.ReadList("L").size(), 400u) << "a long section is never cut";
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "backup/BackupRun.h"
+#include "config/ConfigurationStore.h"
+#include "platform/win32/Win32Locks.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/components/Picture.h"
 #include "ui/progress/logic/StatusText.h"
@@ -235,7 +237,8 @@ void TForm1::quit() {
 
 AppError TForm1::FormActivate() {
     static Win32FileSystem files;
-    static Win32Profile profile;
+    static Win32Locks locks;
+    static ConfigurationStore profile(files, locks);
     static Win32Clock clock;
     run_ = std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock}, backupNow_);
     const AppError error = run_->run();

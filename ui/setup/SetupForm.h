@@ -6,7 +6,9 @@
 #include <string>
 #include <utility>
 
+#include "config/ConfigurationStore.h"
 #include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32Locks.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32Registry.h"
@@ -148,13 +150,14 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     void setBackupNowEnabled(bool enabled) override;
 
     // The platform behind the logic.
-    Win32Profile profile_;
+    Win32FileSystem files_;
+    Win32Locks locks_;
+    ConfigurationStore profile_{files_, locks_};
     Win32Registry registry_;
     Win32Questions questions_;
     Win32FileOpenDialog openDialog_;
     Win32SystemInfo system_;
     Win32Clock clock_;
-    Win32FileSystem files_;
     SetupLogic logic_;
     Win32Shell shell_;
     Win32Processes processes_;

@@ -5,7 +5,6 @@
 #include "config/Decimal.h"
 #include "config/DateText.h"
 #include "backup/PathRules.h"
-#include "backup/RecordSetSection.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
 #include "config/TextCase.h"
@@ -56,12 +55,6 @@ class NoConfiguration : public ProfileStore {
 };
 
 const char* const kNoWindowsDirectory = "Konnte Windows Verzeichnis nicht ermitteln";
-const char* const kListTooLong =
-    "Die Dateiliste ist zu lang: Windows 95 kann in einer Ini Datei höchstens 32767 Zeichen "
-    "je Abschnitt speichern.";
-const char* const kIniTooLarge =
-    "Die Einstellungen passen nicht in die Ini Datei: Windows 95 liest nur die ersten 64 KB "
-    "davon. Verringern Sie die Anzahl der Datensätze oder der Dateien.";
 const char* const kRelativeDirectory =
     "Das Verzeichnis für die Datensätze muss ein vollständiger Pfad sein (z. B. C:\\Talvek95).";
 
@@ -175,13 +168,8 @@ AppError SetupLogic::apply() {
         directory.pop_back();
         view_.setBackupDirectory(directory);
     }
-    // Windows 95 could neither store nor read back the whole list, or the record set
-    // section a run makes of it.
-    if (!fitsIntoSections(view_.files(), directory, view_.logName(), view_.batchName()))
-        return AppError(kListTooLong);
     TALVEK_TRY(checkRecordFileNames());
     int everyXDays = view_.everyXDays();
-    if (!fitsIntoIniFile(ini, directory)) return AppError(kIniTooLarge);
     TALVEK_TRY(ini.WriteNumber(kSettings, kMaxRecordSets, view_.maxRecordSets()));
     TALVEK_TRY(ini.WriteText(kSettings, kRecoveryDirectory, directory));
     TALVEK_TRY(ini.WriteFlag(kSettings, kBatchFile, view_.batchFile()));
@@ -221,32 +209,6 @@ AppError SetupLogic::checkRecordFileNames() {
                 return AppError("Der Name " + name +
                                 " ist schon der Name einer zu sichernden Datei.");
     return AppError();
-}
-
-bool SetupLogic::fitsIntoIniFile(TIniFile& ini, const std::string& directory) {
-    using namespace keys;
-    auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
-    IniWorstCase worst;
-    worst.settings = {{kMaxRecordSets, decimalText(view_.maxRecordSets())},
-                      {kRecoveryDirectory, directory},
-                      {kBatchFile, flag(view_.batchFile())},
-                      {kBatchName, view_.batchName()},
-                      {kLogFile, flag(view_.logFile())},
-                      {kLogName, view_.logName()},
-                      {kEveryXDays, decimalText(view_.everyXDays())},
-                      {kVersion, setup::kVersion},
-                      {kActive, "1"},
-                      {kFirstRun, "1"},
-                      {kWaitSeconds, ini.ReadText(kSettings, kWaitSeconds, "")}};
-    worst.fileList = view_.files();
-    worst.backupDirectory = directory;
-    worst.logName = view_.logName();
-    worst.batchName = view_.batchName();
-    worst.maxRecordSets = static_cast<std::size_t>(view_.maxRecordSets());
-    // The sets the user keeps stay beside the maximum.
-    for (const std::string& date : ini.ReadList(kRecordList))
-        if (ini.ReadText(date, kKeep, "0") == "1") ++worst.keptRecordSets;
-    return worstCaseIniBytes(worst) <= kMaxIniFileBytes;
 }
 
 AppError SetupLogic::updateAutostart() {

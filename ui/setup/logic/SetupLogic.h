@@ -42,8 +42,6 @@ class SetupLogic {
     bool autostartInPlace();
     // The protocol and the batch switched on must not take a listed file's name.
     AppError checkRecordFileNames();
-    // Whether the configuration file stays within the 64 KB Windows 95 reads of it.
-    bool fitsIntoIniFile(TIniFile& ini, const std::string& directory);
 
     SetupView& view_;
     SetupPlatform platform_;
