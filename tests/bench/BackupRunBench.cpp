@@ -16,6 +16,7 @@
 #include "backup/Steps.h"
 #include "config/DateText.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Win32Locks.h"
 #include "platform/win32/Win32Platform.h"
 #include "win32/Bench.h"
 
@@ -261,8 +262,9 @@ TEST(BackupBench, DISABLED_DueRunAgainstCopyBaseline) {
     TimedFiles files;
     TimedProfile profile;
     Win32Clock clock;
+    Win32Locks locks;
     NullView view;
-    RunContext run(view, RunPlatform{files, profile, clock});
+    RunContext run(view, RunPlatform{files, profile, clock, locks});
     double stepMs[6];
     stepMs[0] = nowMs();
     SettingsOutcome outcome = SettingsOutcome::NotDue;

@@ -7,6 +7,7 @@
 #include "config/IniFile.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeLocks.h"
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeProgressView.h"
 #include "fakes/RunInvariants.h"
@@ -73,8 +74,9 @@ Outcome dueRunWithRotation(int failAt) {
     plan.failAt = failAt;
     files.faults = &plan;
     profile.faults = &plan;
+    FakeLocks locks;
     FakeProgressView view(&clock);
-    BackupRun engine(view, RunPlatform{files, profile, clock});
+    BackupRun engine(view, RunPlatform{files, profile, clock, locks});
     AppError error = engine.run();
     files.faults = nullptr;
     profile.faults = nullptr;
@@ -120,8 +122,9 @@ void startOn(FakeFileSystem& files, FakeProfile& profile, int day, FaultPlan* pl
     clock.setDate(1997, 12, day);
     files.faults = plan;
     profile.faults = plan;
+    FakeLocks locks;
     FakeProgressView view(&clock);
-    BackupRun engine(view, RunPlatform{files, profile, clock});
+    BackupRun engine(view, RunPlatform{files, profile, clock, locks});
     (void)engine.run();
     files.faults = nullptr;
     profile.faults = nullptr;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "backup/BackupRun.h"
+#include "platform/win32/Win32Locks.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/components/Picture.h"
 #include "ui/progress/logic/StatusText.h"
@@ -237,7 +238,9 @@ AppError TForm1::FormActivate() {
     static Win32FileSystem files;
     static Win32Profile profile;
     static Win32Clock clock;
-    run_ = std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock}, backupNow_);
+    static Win32Locks locks;
+    run_ =
+        std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock, locks}, backupNow_);
     const AppError error = run_->run();
     flushLog(); // before the error box: the box shows what the run logged so far
     return error;
