@@ -148,6 +148,7 @@ struct CutRun {
 
 TEST(CrashSweep, ARunStoppedDeadAfterAnyCallIsFinishedByTheNextStarts) {
     CutRun clean(0);
+    const std::vector<std::string> sameDayList = clean.list();
     startOn(clean.files, clean.profile, 7, nullptr);
     const int calls = clean.plan.calls;
     ASSERT_GT(calls, 60);
@@ -161,6 +162,7 @@ TEST(CrashSweep, ARunStoppedDeadAfterAnyCallIsFinishedByTheNextStarts) {
                 // The run is made again and the day's record set is complete.
                 startOn(cut.files, cut.profile, 6, nullptr);
                 EXPECT_EQ(cut.afterRestart("06.12.97"), std::vector<std::string>{});
+                EXPECT_EQ(cut.list(), sameDayList) << "the maximum kept, no set removed twice";
             }
             // The next day rotates as if nothing had happened, or removes what was left.
             startOn(cut.files, cut.profile, 7, nullptr);
