@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32Locks.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32Registry.h"
@@ -158,6 +159,7 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     SetupLogic logic_;
     Win32Shell shell_;
     Win32Processes processes_;
+    Win32Locks locks_;
     RecordSetsPage recordSets_;
     AppError creationError_;
 
