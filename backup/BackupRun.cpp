@@ -12,6 +12,7 @@ namespace talvek {
 namespace {
 const char* const kNoErrors = "Es sind keine Fehler aufgetreten.";
 const char* const kNotDue = "Eine erneute Sicherung ist noch nicht nötig.";
+const char* const kOtherRun = "Eine andere Sicherung läuft gerade; dieser Aufruf ändert nichts.";
 const char* const kMissingCaption = "Ein Fehler ist aufgetreten!";
 const char* const kDone = "Fertig.";
 const char* const kErrorsLine = "Fehler sind aufgetreten.";
@@ -49,6 +50,7 @@ AppError BackupRun::run() {
         run_.fail(error.text());
         writeJournal(run_, started_);
     }
+    run_.runLock.reset();
     return error;
 }
 
@@ -68,6 +70,13 @@ AppError BackupRun::runSteps() {
         run_.view.showMessageBox(missingConfigurationMessage(run_.windowsDirectory),
                                  kMissingCaption);
         run_.view.quit();
+        return AppError();
+    case SettingsOutcome::OtherRun:
+        // That run rotates and writes the journal: this start leaves everything to it.
+        run_.view.markStep(1, StepMark::Done);
+        run_.log(kOtherRun);
+        run_.view.setStatus(kOtherRun, StatusColor::Green);
+        finish(false);
         return AppError();
     case SettingsOutcome::NotDue:
         run_.view.markStep(1, StepMark::Done);
@@ -107,6 +116,8 @@ void BackupRun::finish(bool due) {
     int seconds =
         waitSecondsFrom(run_.ini->ReadNumber(keys::kSettings, keys::kWaitSeconds, kDefaultWait));
     run_.ini.reset();
+    // The run's work is done: its box or closing wait keeps no other run out.
+    run_.runLock.reset();
     run_.view.addLogLine(kDone);
     if (run_.runError) {
         run_.view.addLogLine(kErrorsLine);

@@ -226,13 +226,16 @@ AppError removeOldRecordSets(RunContext& run) {
     }
 
     // Sets the user keeps neither go nor count: the others are brought within the maximum.
-    const std::size_t limit = static_cast<std::size_t>(maximum);
+    // Room is made only for a set not yet registered: a run cut short after it registered
+    // today's set and made again the same day would otherwise remove one set too many.
     std::vector<std::string>& list = run.recordList;
+    const bool registered = std::find(list.begin(), list.end(), run.recordSetName()) != list.end();
+    const std::size_t limit = static_cast<std::size_t>(maximum) - (registered ? 0 : 1);
     std::size_t counted = 0;
     for (const std::string& entry : list)
         if (!readRecordSet(ini, entry).kept) ++counted;
     std::size_t next = 0;
-    while (counted >= limit && next < list.size()) {
+    while (counted > limit && next < list.size()) {
         Removal outcome = Removal::Kept;
         TALVEK_TRY(removeRecordSet(run, list[next], outcome));
         // A record set that could not be removed stays first in line; a younger one is

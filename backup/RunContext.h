@@ -11,6 +11,7 @@
 #include "config/IniFile.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/Locks.h"
 #include "platform/ProfileStore.h"
 
 namespace talvek {
@@ -19,6 +20,7 @@ struct RunPlatform {
     FileSystem& files;
     ProfileStore& profile;
     Clock& clock;
+    Locks& locks;
 };
 
 struct RunContext {
@@ -26,6 +28,9 @@ struct RunContext {
 
     ProgressView& view;
     RunPlatform platform;
+    // Held from the due check to the run's end: two runs at once would both rotate, and one
+    // would take the other's mark for a run cut short.
+    std::unique_ptr<HeldLock> runLock;
 
     bool backupNow = false;        // "-s jetzt": due whatever the interval
     std::unique_ptr<TIniFile> ini; // open from step 1 until the finish

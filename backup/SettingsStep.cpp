@@ -47,6 +47,13 @@ AppError loadSettings(RunContext& run, SettingsOutcome& outcome) {
     if (!run.platform.files.fileExists(path)) return AppError();
     run.ini = std::make_unique<TIniFile>(run.platform.profile, path);
     TIniFile& ini = *run.ini;
+    // Taken before the mark is read: the mark of a run still under way is not one cut short.
+    bool otherRun = false;
+    run.runLock = run.platform.locks.tryHold(lock::kBackupRun, otherRun);
+    if (otherRun) {
+        outcome = SettingsOutcome::OtherRun;
+        return AppError();
+    }
 
     int everyXDays = ini.ReadNumber(keys::kSettings, keys::kEveryXDays, 1);
     Date today = run.today();

@@ -9,9 +9,10 @@
 
 namespace talvek {
 
-enum class SettingsOutcome { ConfigurationMissing, NotDue, Due };
+// OtherRun: another process's run holds the run lock, so this one must change nothing.
+enum class SettingsOutcome { ConfigurationMissing, OtherRun, NotDue, Due };
 
-// Step 1: Windows directory, configuration file, due check, backup directory.
+// Step 1: Windows directory, configuration file, the run lock, due check, backup directory.
 AppError loadSettings(RunContext& run, SettingsOutcome& outcome);
 // The due check alone: `last` is the stored text, `everyXDays` the interval. The error of
 // an unreadable date when `last` is no date.

@@ -265,8 +265,9 @@ TEST(BackupBench, DISABLED_DueRunAgainstCopyBaseline) {
     TimedFiles files;
     TimedProfile profile;
     Win32Clock clock;
+    Win32Locks locks;
     NullView view;
-    RunContext run(view, RunPlatform{files, profile, clock});
+    RunContext run(view, RunPlatform{files, profile, clock, locks});
     double stepMs[6];
     stepMs[0] = nowMs();
     SettingsOutcome outcome = SettingsOutcome::NotDue;

@@ -6,6 +6,7 @@
 #include "backup/BackupRun.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeLocks.h"
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeProgressView.h"
 #include "fakes/RunInvariants.h"
@@ -54,13 +55,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FakeClock clock;
     FakeFileSystem files;
     FakeProfile profile;
+    FakeLocks locks;
     FakeProgressView view{&clock};
     prepareDrive(files);
     const std::string configuration(reinterpret_cast<const char*>(data), size);
     profile.load(kIni, configuration);
 
     RunInvariants invariants(files, profile, kIni, dateOf(clock.now()));
-    BackupRun run(view, RunPlatform{files, profile, clock});
+    BackupRun run(view, RunPlatform{files, profile, clock, locks});
     if (std::optional<std::string> raised = fuzz::runToTheEnd(run))
         view.showMessageBox(*raised, "Talvek 95");
 

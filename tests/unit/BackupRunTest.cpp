@@ -5,6 +5,7 @@
 #include "config/Keys.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeLocks.h"
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeProgressView.h"
 
@@ -20,8 +21,9 @@ struct BackupRunTest : ::testing::Test {
     FakeClock clock;
     FakeFileSystem files;
     FakeProfile profile;
+    FakeLocks locks;
     FakeProgressView view{&clock};
-    BackupRun engine{view, RunPlatform{files, profile, clock}};
+    BackupRun engine{view, RunPlatform{files, profile, clock, locks}};
 };
 
 TEST(WaitSeconds, IsASignedEightBitCountWithinZeroToFiftyNine) {

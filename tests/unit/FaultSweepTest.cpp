@@ -9,6 +9,7 @@
 #include "config/IniFile.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeLocks.h"
 #include "fakes/FileProfile.h"
 #include "fakes/FakeProgressView.h"
 #include "fakes/RunInvariants.h"
@@ -74,8 +75,9 @@ Outcome dueRunWithRotation(int failAt) {
     RunInvariants invariants(files, profile, kIni, Date{1997, 12, 6});
     plan.failAt = failAt;
     files.faults = &plan;
+    FakeLocks locks;
     FakeProgressView view(&clock);
-    BackupRun engine(view, RunPlatform{files, profile, clock});
+    BackupRun engine(view, RunPlatform{files, profile, clock, locks});
     AppError error = engine.run();
     files.faults = nullptr;
     // The progress window shows a returned error in its error box.
@@ -119,8 +121,9 @@ void startOn(FakeFileSystem& files, FileProfile& profile, int day, FaultPlan* pl
     FakeClock clock;
     clock.setDate(1997, 12, day);
     files.faults = plan;
+    FakeLocks locks;
     FakeProgressView view(&clock);
-    BackupRun engine(view, RunPlatform{files, profile, clock});
+    BackupRun engine(view, RunPlatform{files, profile, clock, locks});
     (void)engine.run();
     files.faults = nullptr;
 }
@@ -153,6 +156,7 @@ std::vector<std::pair<bool, int>> variants(const std::vector<int>& torn) {
 
 TEST(CrashSweep, ARunStoppedDeadAfterAnyCallIsFinishedByTheNextStarts) {
     CutRun clean(0);
+    const std::vector<std::string> sameDayList = clean.list();
     startOn(clean.files, clean.profile, 7, nullptr);
     const int calls = clean.plan.calls;
     ASSERT_GT(calls, 60);
@@ -179,6 +183,7 @@ TEST(CrashSweep, ARunStoppedDeadAfterAnyCallIsFinishedByTheNextStarts) {
                         std::remove(broken.begin(), broken.end(), "journal ends in an open line"),
                         broken.end());
                 EXPECT_EQ(broken, std::vector<std::string>{});
+                EXPECT_EQ(cut.list(), sameDayList) << "the maximum kept, no set removed twice";
             }
             // The next day rotates as if nothing had happened, or removes what was left.
             startOn(cut.files, cut.profile, 7, nullptr);

@@ -6,6 +6,7 @@
 #include "fakes/SampleConfiguration.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeLocks.h"
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeProgressView.h"
 
@@ -24,6 +25,7 @@ struct FullRunTest : ::testing::Test {
     FakeClock clock;
     FakeFileSystem files;
     FakeProfile profile;
+    FakeLocks locks;
 
     FullRunTest() {
         files.addFile(kIni, "");
@@ -45,7 +47,7 @@ struct FullRunTest : ::testing::Test {
     std::unique_ptr<FakeProgressView> runOn(int year, int month, int day, bool now = false) {
         clock.setDate(year, month, day);
         auto view = std::make_unique<FakeProgressView>(&clock);
-        BackupRun engine(*view, RunPlatform{files, profile, clock}, now);
+        BackupRun engine(*view, RunPlatform{files, profile, clock, locks}, now);
         EXPECT_TRUE(engine.run().ok());
         return view;
     }
@@ -125,6 +127,7 @@ TEST_F(FullRunTest, TheFirstDueRunAfterSetup) {
     ASSERT_EQ(view->boxes.size(), 1u);
     EXPECT_EQ(view->boxes[0].caption, "Fehler sind aufgetreten!");
     EXPECT_EQ(view->quits, 0);
+    EXPECT_EQ(locks.holds[lock::kBackupRun], 1) << "a due run keeps a second one out";
 
     // A second start the same day changes nothing.
     std::string iniBefore = profile.text(kIni);
@@ -183,12 +186,28 @@ TEST_F(FullRunTest, APcWithoutNetworkRotatesEveryDayWithinTheMaximum) {
     EXPECT_EQ(files.children("C:\\Talvek95\\121297").size(), 11u);
 }
 
+TEST_F(FullRunTest, AStartWhileAnotherRunIsUnderWayChangesNothing) {
+    set("Laufende Sicherung", "Datum", "06.12.97"); // that run's mark: it was not cut short
+    locks.heldByOthers.insert(lock::kBackupRun);
+    const std::string before = profile.text(kIni);
+    const auto filesBefore = files.allFiles();
+    auto view = runOn(1997, 12, 6, true);
+    const std::string said = "Eine andere Sicherung läuft gerade; dieser Aufruf ändert nichts.";
+    EXPECT_EQ(view->status, said);
+    EXPECT_EQ(view->log, (std::vector<std::string>{said, "Fertig."}));
+    EXPECT_EQ(view->markOf(1), kDone);
+    EXPECT_EQ(view->quits, 1);
+    EXPECT_EQ(profile.text(kIni), before);
+    EXPECT_EQ(files.allFiles(), filesBefore) << "no copy and no journal block";
+    EXPECT_FALSE(files.exists("C:\\Talvek95"));
+}
+
 TEST_F(FullRunTest, AnUnreadableDateEndsTheRunWithTheConversionError) {
     set("Aktueller Datensatz", "Datum", "31.02.97");
     std::string before = profile.text(kIni);
     clock.setDate(1997, 12, 6);
     FakeProgressView view(&clock);
-    BackupRun engine(view, RunPlatform{files, profile, clock});
+    BackupRun engine(view, RunPlatform{files, profile, clock, locks});
     EXPECT_EQ(engine.run().text(), std::string("'31.02.97' ist kein g\xFCltiges Datum"));
     EXPECT_EQ(profile.text(kIni), before);
     EXPECT_EQ(view.log, std::vector<std::string>{"'31.02.97' ist kein g\xFCltiges Datum"});

@@ -97,7 +97,7 @@ TEST_F(RecordFilesStepTest, SwitchedOffFilesAreNeitherWrittenNorRecorded) {
 TEST_F(RecordFilesStepTest, TheProtocolHoldsTheLinesAsTheBoxShowsThem) {
     WrappingView wrapping;
     wrapping.log = {"kurz", std::string(45, 'a')};
-    RunContext wrapped{wrapping, RunPlatform{files, profile, clock}};
+    RunContext wrapped{wrapping, RunPlatform{files, profile, clock, locks}};
     wrapped.ini = std::make_unique<TIniFile>(profile, kIni);
     wrapped.todayDirectory = run.todayDirectory;
     wrapped.savedAnyFile = true;

@@ -5,6 +5,7 @@
 #include "config/TextCase.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeLocks.h"
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeSetupPlatform.h"
 #include "ui/setup/logic/RecordSetsPage.h"
@@ -24,14 +25,16 @@ struct View : RecordSetsView, Shell, Processes {
     AppError showRestoreWindow(const RecordSet&, const std::vector<CopyState>&) override {
         return AppError("shown");
     }
-    void setBackupNowEnabled(bool) override {}
+    void setBackupNowEnabled(bool enabled) override { backupNow = enabled; }
     void setDatePanel(const std::string&) override {}
-    void setHint(const std::string&) override {}
+    void setHint(const std::string& text) override { hint = text; }
     void open(const std::string& target) override { boxes.push_back(target); }
     void copyText(const std::string&) override {}
     bool start(const std::string&, std::function<void()>) override { return false; }
     std::vector<std::string> rows, boxes;
     int at = -1;
+    bool backupNow = false;
+    std::string hint;
 };
 
 TEST(RecordSetsPage, SaysWhatIsTrueOfTheSetAsTheFileHasItNow) {
@@ -57,12 +60,13 @@ TEST(RecordSetsPage, SaysWhatIsTrueOfTheSetAsTheFileHasItNow) {
         FakeFileSystem files;
         FakeSystemInfo system;
         FakeClock clock;
+        FakeLocks locks;
         View view;
         files.addFile("C:\\Talvek95\\041297\\A.INI", "copy");
         profile.load(kIni, "[Datens\xE4tze]\n0=03.12.97\n1=04.12.97\n[04.12.97]\nDirectory=C:"
                            "\\Talvek95\\041297\n" +
                                row.keys + "\n");
-        RecordSetsPage page(view, profile, system, files, view, clock, view);
+        RecordSetsPage page(view, profile, system, files, view, clock, view, locks);
         page.refresh();
         view.at = 0; // 04.12.97, the newest
         page.selectionChange();
@@ -78,6 +82,25 @@ TEST(RecordSetsPage, SaysWhatIsTrueOfTheSetAsTheFileHasItNow) {
         EXPECT_EQ(view.boxes, std::vector<std::string>{row.box}) << row.keys;
         EXPECT_TRUE(!removed || profile.text(kIni) == before) << "no orphan section";
     }
+}
+
+TEST(RecordSetsPage, JetztSichernWaitsWhileAnotherRunIsUnderWay) {
+    FakeProfile profile;
+    FakeFileSystem files;
+    FakeSystemInfo system;
+    FakeClock clock;
+    FakeLocks locks;
+    View view;
+    RecordSetsPage page(view, profile, system, files, view, clock, view, locks);
+    locks.heldByOthers.insert(lock::kBackupRun); // the autostart's run
+    page.refresh();
+    page.backupNowMouseMove();
+    EXPECT_FALSE(view.backupNow);
+    EXPECT_EQ(view.hint, "Eine Sicherung läuft gerade.");
+    EXPECT_FALSE(page.backupNowClick()) << "no second run is started";
+    locks.heldByOthers.clear();
+    page.backupNowMouseMove();
+    EXPECT_TRUE(view.backupNow) << "enabled again once that run has ended";
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "backup/Replacement.h"
 #include "backup/Restore.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeLocks.h"
 #include "fakes/FakeProgressView.h"
 #include "fakes/RunInvariants.h"
 
@@ -33,6 +34,7 @@ struct Scene {
     FakeFileSystem files;
     FakeProfile profile;
     FakeClock clock;
+    FakeLocks locks;
     Scene() {
         std::string ini = "[Einstellungen]\nRecovery Directory=C:\\Sicherung Talvek\nAlleXTage=1\n"
                           "Sekunden warten=0\n[Aktueller Datensatz]\nDatum=05.12.97\n"
@@ -126,7 +128,9 @@ TEST(Restore, EveryOriginalEndsAsItWasOrAsItsCopyAndTheUndoBringsBackTheStateBef
             SCOPED_TRACE(std::to_string(cutUndo) + " cut after " + plan.names[k - 1u]);
             FakeProgressView view(&scene.clock);
             EXPECT_TRUE(
-                BackupRun(view, RunPlatform{scene.files, scene.profile, scene.clock}).run().ok());
+                BackupRun(view, RunPlatform{scene.files, scene.profile, scene.clock, scene.locks})
+                    .run()
+                    .ok());
             EXPECT_EQ(RunInvariants::afterRestart(scene.files, scene.profile, kIni, "", ""),
                       std::vector<std::string>{"registered copy lost or damaged: " + kSet +
                                                "\\AUTOEXEC.BAT"});

@@ -7,6 +7,7 @@
 #include "config/Keys.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeLocks.h"
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeProgressView.h"
 
@@ -17,8 +18,9 @@ struct StepTest : ::testing::Test {
     FakeClock clock;
     FakeFileSystem files;
     FakeProfile profile;
+    FakeLocks locks;
     FakeProgressView view{&clock};
-    RunContext run{view, RunPlatform{files, profile, clock}};
+    RunContext run{view, RunPlatform{files, profile, clock, locks}};
 
     StepTest() {
         files.addFile(kIni, "");

@@ -424,6 +424,28 @@ TEST_F(Rotation, HandEditedBookkeepingDeletesNothingOutsideARecordSet) {
     EXPECT_TRUE(bench::exists(recordDir(4) + "\\RECOVERY.BAT"));
 }
 
+TEST_F(Rotation, AStartWhileAnotherRunHoldsItsMutexChangesNothing) {
+    std::vector<std::string> ini = baseConfiguration(), list = {"[Datens\xE4tze]"};
+    ini[11] = "Sekunden warten=3"; // its closing wait shows the log
+    for (int back : {3, 2, 1})
+        addRecordSet(back, ini, list);
+    ini.insert(ini.end(), list.begin(), list.end());
+    bench::writeFile(bench::iniPath(), crlf(ini));
+    const std::string before = bench::readFile(bench::iniPath());
+    // The test plays the run under way ("Jetzt sichern" or the autostart's).
+    KernelHandle otherRun(CreateMutexA(nullptr, TRUE, "Talvek95 Sicherung"));
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    const std::string said = "Eine andere Sicherung läuft gerade; dieser Aufruf ändert nichts.";
+    EXPECT_TRUE(bench::waitUntil([&] { return memoText(form) == said + "\r\nFertig."; },
+                                 bench::kProgramTimeout))
+        << memoText(form);
+    bench::screenshot(form, "backup-other-run");
+    ASSERT_TRUE(process.waitExit(bench::kProgramTimeout));
+    EXPECT_EQ(bench::readFile(bench::iniPath()), before) << "the three sets stay, none is added";
+    EXPECT_FALSE(bench::exists(recordDir(0)) || bench::exists(journalPath()));
+}
+
 // A run that cannot start shows why in a box, stays open until "Ende" and changes nothing.
 TEST_F(BackupEndToEnd, AnErrorAtTheStartIsShownAndChangesNothing) {
     const struct {

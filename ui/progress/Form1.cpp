@@ -240,7 +240,8 @@ AppError TForm1::FormActivate() {
     static Win32Locks locks;
     static ConfigurationStore profile(files, locks);
     static Win32Clock clock;
-    run_ = std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock}, backupNow_);
+    run_ =
+        std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock, locks}, backupNow_);
     const AppError error = run_->run();
     flushLog(); // before the error box: the box shows what the run logged so far
     return error;

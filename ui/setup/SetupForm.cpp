@@ -54,7 +54,7 @@ TSetupForm::TSetupForm()
       processes_([](KernelHandle process, std::function<void()> ended) {
           Application::instance().watch(std::move(process), std::move(ended));
       }),
-      recordSets_(*this, profile_, system_, files_, shell_, clock_, processes_) {
+      recordSets_(*this, profile_, system_, files_, shell_, clock_, processes_, locks_) {
     Application& app = Application::instance();
     registerClass(kClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                   LoadIconA(app.hinstance(), MAKEINTRESOURCEA(1)));

@@ -68,6 +68,9 @@ bool RecordSetsPage::todayRegistered() {
 
 RecordSetsPage::BackupNow RecordSetsPage::backupNowState() {
     if (running_) return BackupNow::Running;
+    // The autostart's run, or one started from another setup dialog: a second would change
+    // nothing.
+    if (locks_.heldElsewhere(lock::kBackupRun)) return BackupNow::OtherRun;
     // Record sets are named by the day: the run would find today's and not be due.
     if (todayRegistered()) return BackupNow::DoneToday;
     // The run reads the configuration file, not what the dialog shows.
@@ -80,11 +83,16 @@ void RecordSetsPage::showBackupNow() {
 }
 
 void RecordSetsPage::backupNowMouseMove() {
+    // Nothing tells the page when another process's run ends: the button follows the
+    // state the hint tells.
+    showBackupNow();
     switch (backupNowState()) {
     case BackupNow::Ready:
         return view_.setHint(setup::kBackupNowReady);
     case BackupNow::Running:
         return view_.setHint(setup::kBackupNowRunning);
+    case BackupNow::OtherRun:
+        return view_.setHint(setup::kBackupNowOtherRun);
     case BackupNow::DoneToday:
         return view_.setHint(setup::kBackupNowDoneToday);
     case BackupNow::ChangesPending:

@@ -9,6 +9,7 @@
 #include "backup/Restore.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/Locks.h"
 #include "platform/Processes.h"
 #include "platform/ProfileStore.h"
 #include "platform/Shell.h"
@@ -43,9 +44,10 @@ class RecordSetsView {
 class RecordSetsPage {
   public:
     RecordSetsPage(RecordSetsView& view, ProfileStore& profile, SystemInfo& system,
-                   FileSystem& files, Shell& shell, Clock& clock, Processes& processes)
+                   FileSystem& files, Shell& shell, Clock& clock, Processes& processes,
+                   Locks& locks)
         : view_(view), profile_(profile), system_(system), files_(files), shell_(shell),
-          clock_(clock), processes_(processes) {}
+          clock_(clock), processes_(processes), locks_(locks) {}
 
     void refresh();         // the page is shown
     void selectionChange(); // another row was chosen
@@ -83,7 +85,7 @@ class RecordSetsPage {
     void showBackupNow();
     bool todayRegistered();
     // Whether "Jetzt sichern" can start a run, and why not.
-    enum class BackupNow { Ready, Running, DoneToday, ChangesPending };
+    enum class BackupNow { Ready, Running, OtherRun, DoneToday, ChangesPending };
     BackupNow backupNowState();
 
     RecordSetsView& view_;
@@ -93,6 +95,7 @@ class RecordSetsPage {
     Shell& shell_;
     Clock& clock_;
     Processes& processes_;
+    Locks& locks_;
     std::vector<RecordSetSummary> sets_;
     std::string selected_; // the date of the selected set, kept across refreshes
     // The result of the last check of each date; a vector, as the prebuilt std::map code of

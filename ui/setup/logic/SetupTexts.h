@@ -22,6 +22,7 @@ inline constexpr const char* kLineRefused = "Zeile kann nicht eingefügt werden"
 // The hints of "Jetzt sichern", by its state.
 inline constexpr const char* kBackupNowReady = "Hier klicken um die Dateien jetzt zu sichern.";
 inline constexpr const char* kBackupNowRunning = "Die Sicherung läuft.";
+inline constexpr const char* kBackupNowOtherRun = "Eine Sicherung läuft gerade.";
 inline constexpr const char* kBackupNowDoneToday = "Der Datensatz von heute ist schon angelegt.";
 inline constexpr const char* kBackupNowPending = "Zuerst die Änderungen übernehmen, dann sichern.";
 
