@@ -161,7 +161,6 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     SetupLogic logic_;
     Win32Shell shell_;
     Win32Processes processes_;
-    Win32Locks locks_;
     RecordSetsPage recordSets_;
     AppError creationError_;
 
