@@ -1,12 +1,15 @@
 // Fuzz target: the configuration facade reading numbers, flags and lists from a fuzzed
-// configuration file, and the stored-number parser against a plain decimal reading.
+// configuration file through the store the program uses, the file's layout as a fixed point
+// (what is written reads back and is written again the same), and the stored-number parser
+// against a plain decimal reading.
 #include <cstdint>
 #include <cstdlib>
 
 #include "backup/BackupRun.h"
+#include "config/IniDocument.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
-#include "fakes/FakeProfile.h"
+#include "fakes/FileProfile.h"
 #include "fuzz/FuzzSupport.h"
 
 using namespace talvek;
@@ -44,8 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     checkNumberText(text.substr(0, text.find('\n')));
 
-    testing::FakeProfile profile;
-    profile.load(kIni, text);
+    const std::string laidOut = IniDocument::parse(text).text();
+    require(IniDocument::parse(laidOut).text() == laidOut, "the layout is no fixed point");
+
+    testing::FakeFileSystem files;
+    testing::FileProfile profile(files);
+    files.addFile(kIni, text);
     TIniFile ini(profile, kIni);
     for (const char* key : {keys::kMaxRecordSets, keys::kEveryXDays, keys::kWaitSeconds}) {
         checkNumberText(ini.ReadText(keys::kSettings, key, ""));

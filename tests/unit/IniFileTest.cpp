@@ -4,6 +4,7 @@
 #include "config/IniFile.h"
 #include "config/Keys.h"
 #include "fakes/FakeProfile.h"
+#include "fakes/FileProfile.h"
 
 using namespace talvek;
 using talvek::testing::FakeProfile;
@@ -112,6 +113,28 @@ TEST_F(IniFileTest, RefusedWritesRaiseTheWriteError) {
 
 TEST(ConfigurationPath, IsTheWindowsDirectoryPlusTheFileName) {
     EXPECT_EQ(configurationPath("C:\\WINDOWS"), "C:\\WINDOWS\\Talvek95.ini");
+}
+
+} // namespace
+
+namespace {
+
+// The configuration file as the program keeps it: a file that is there but cannot be read is
+// never written over from nothing, and what another program wrote is read at the next access.
+TEST(ConfigurationStore, AnUnreadableFileIsNeverWrittenOverAndAnotherWriterIsSeen) {
+    talvek::testing::FakeFileSystem files;
+    talvek::testing::FileProfile profile(files);
+    profile.load(kPath, "[S]\nk=1\n[T]\nj=2\n");
+    TIniFile ini(profile, kPath);
+    EXPECT_EQ(ini.ReadText("S", "k", ""), "1");
+    files.heldOpen.insert(talvek::testing::FakeFileSystem::key(kPath));
+    EXPECT_EQ(ini.ReadText("S", "k", "default"), "default");
+    EXPECT_TRUE(ini.WriteText("S", "k", "2").failed());
+    EXPECT_TRUE(ini.WriteList("T", {}).failed());
+    files.heldOpen.clear();
+    EXPECT_EQ(files.content(kPath), "[S]\r\nk=1\r\n[T]\r\nj=2\r\n");
+    files.addFile(kPath, "[S]\r\nk=3\r\n");
+    EXPECT_EQ(ini.ReadText("S", "k", ""), "3");
 }
 
 } // namespace

@@ -2,10 +2,16 @@
 // the configuration file and the record set directories, and what the user sees.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "backup/Crc32.h"
 #include "backup/PathRules.h"
+#include "config/ConfigurationStore.h"
 #include "config/DateText.h"
+#include "config/IniFile.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Win32Locks.h"
+#include "platform/win32/Win32Platform.h"
 #include "win32/Bench.h"
 
 using namespace talvek;
@@ -444,6 +450,73 @@ TEST_F(Rotation, AStartWhileAnotherRunHoldsItsMutexChangesNothing) {
     ASSERT_TRUE(process.waitExit(bench::kProgramTimeout));
     EXPECT_EQ(bench::readFile(bench::iniPath()), before) << "the three sets stay, none is added";
     EXPECT_FALSE(bench::exists(recordDir(0)) || bench::exists(journalPath()));
+}
+
+// A reset at any moment of a due run with rotation, played by killing the process at moments
+// spread over the run (TALVEK_KILLS of them, 8 unless set): the configuration is never empty,
+// cut or without a registered set, and the next start finishes the day. Then two starts at
+// once: one runs, the other changes nothing, and the maximum of three sets is kept.
+TEST_F(Rotation, ARunKilledAtAnyMomentAndTwoRunsAtOnceLoseNothing) {
+    std::vector<std::string> ini = baseConfiguration(), list = {"[Datens\xE4tze]"};
+    for (int back : {3, 2, 1})
+        addRecordSet(back, ini, list);
+    ini.insert(ini.end(), list.begin(), list.end());
+    // Padding makes every write of the file long enough for a kill to fall into.
+    ini.push_back("[Notizen]");
+    for (int i = 0; i < 3000; ++i)
+        ini.push_back("Notiz" + std::to_string(i) + "=" + std::string(40, 'n'));
+    const std::string prepared = crlf(ini);
+    Win32FileSystem files;
+    Win32Locks locks;
+    ConfigurationStore store(files, locks);
+    auto expectWhole = [&](const std::string& when) {
+        TIniFile file(store, bench::iniPath());
+        EXPECT_EQ(file.ReadText("Einstellungen", "Recovery Directory", ""), kBackupDir) << when;
+        EXPECT_EQ(file.ReadList("Recovery Files").size(), 2u) << when;
+        EXPECT_EQ(file.ReadText("Notizen", "Notiz2999", ""), std::string(40, 'n')) << when;
+        std::vector<std::string> sets = file.ReadList("Datens\xE4tze");
+        EXPECT_GE(sets.size(), 2u) << when;
+        for (const std::string& date : sets)
+            EXPECT_TRUE(bench::exists(file.ReadText(date, "Directory", "?"))) << when << date;
+    };
+    auto prepare = [&] {
+        bench::removeAll(kBackupDir);
+        std::vector<std::string> unused = ini, unusedList = list;
+        for (int back : {3, 2, 1})
+            addRecordSet(back, unused, unusedList);
+        bench::removeAll(journalPath());
+        bench::writeFile(bench::iniPath(), prepared);
+    };
+    prepare();
+    double startedAt = bench::nowMs();
+    start();
+    ASSERT_TRUE(process.waitExit(bench::kProgramTimeout));
+    const double runMs = bench::nowMs() - startedAt;
+    const char* wanted = std::getenv("TALVEK_KILLS");
+    const int kills = wanted ? std::atoi(wanted) : 8;
+    for (int i = 0; i < kills; ++i) {
+        const DWORD at = static_cast<DWORD>(runMs * (i + 0.5) / kills);
+        SCOPED_TRACE("killed after " + std::to_string(at) + " of " +
+                     std::to_string(static_cast<int>(runMs)) + " ms");
+        prepare();
+        process = bench::startTalvek("-s");
+        Sleep(at);
+        process.kill();
+        expectWhole("after the kill");
+        start();
+        ASSERT_TRUE(process.waitExit(bench::kProgramTimeout));
+        expectWhole("after the next start");
+        TIniFile file(store, bench::iniPath());
+        EXPECT_EQ(file.ReadList("Datens\xE4tze"),
+                  (std::vector<std::string>{dayText(2), dayText(1), dayText(0)}));
+    }
+
+    prepare();
+    bench::Process first = bench::startTalvek("-s"), second = bench::startTalvek("-s");
+    ASSERT_TRUE(first.waitExit(bench::kProgramTimeout) && second.waitExit(bench::kProgramTimeout));
+    expectWhole("after two runs at once");
+    EXPECT_EQ(TIniFile(store, bench::iniPath()).ReadList("Datens\xE4tze"),
+              (std::vector<std::string>{dayText(2), dayText(1), dayText(0)}));
 }
 
 // A run that cannot start shows why in a box, stays open until "Ende" and changes nothing.
