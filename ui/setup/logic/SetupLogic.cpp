@@ -217,7 +217,7 @@ AppError SetupLogic::checkRecordFileNames() {
                                                 {view_.batchFile(), view_.batchName()}};
     for (const auto& [on, name] : own)
         for (const std::string& listed : view_.files())
-            if (on && sameIgnoringCase(fileNamePart(listed), name))
+            if (on && sameFileName(fileNamePart(listed), name))
                 return AppError("Der Name " + name +
                                 " ist schon der Name einer zu sichernden Datei.");
     return AppError();
@@ -285,10 +285,10 @@ AppError SetupLogic::addFile() {
     // never be saved.
     std::string name = fileNamePart(chosen);
     for (const std::string& listed : view_.files())
-        if (sameIgnoringCase(fileNamePart(listed), name))
+        if (sameFileName(fileNamePart(listed), name))
             return AppError("Eine Datei mit dem Namen " + name + " ist bereits in der Liste.");
-    if ((view_.logFile() && sameIgnoringCase(name, view_.logName())) ||
-        (view_.batchFile() && sameIgnoringCase(name, view_.batchName())))
+    if ((view_.logFile() && sameFileName(name, view_.logName())) ||
+        (view_.batchFile() && sameFileName(name, view_.batchName())))
         return AppError("Die Datei " + name + " hat den Namen der Protokoll- oder Batchdatei.");
     TALVEK_TRY(append(chosen));
     view_.setOkEnabled(true);
