@@ -211,6 +211,7 @@ TEST_F(SetupApply, WhatWindows95CannotStoreOrReadIsRefused) {
                              "nur die ersten 64 KB davon. Verringern Sie die Anzahl der "
                              "Datens\xE4tze oder der Dateien.";
     const std::string clash = "Der Name RECOVERY.BAT ist schon der Name einer zu sichernden Datei.";
+    const std::string same = "Die Protokolldatei und die Batchdatei brauchen verschiedene Namen.";
     struct Row {
         int files, pathLength, maximum, kept;
         std::size_t logName;
@@ -223,7 +224,7 @@ TEST_F(SetupApply, WhatWindows95CannotStoreOrReadIsRefused) {
         {232, 105, 1, 0, 12 + 61, file}, {232, 105, 1, 0, 12 + 62, section},
         {10, 24, 85, 0, 12, ""},         {10, 24, 95, 0, 12, file},
         {10, 24, 50, 35, 12, ""},        {10, 24, 50, 45, 12, file},
-        {1, 24, 3, 0, 12, clash},
+        {1, 24, 3, 0, 12, clash},        {1, 24, 3, 0, 12, same},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.files) + " files, maximum " + std::to_string(row.maximum) +
@@ -245,6 +246,7 @@ TEST_F(SetupApply, WhatWindows95CannotStoreOrReadIsRefused) {
         if (row.expected == clash) view.lines[0] = "C:\\DOS\\recovery.bat";
         view.setMaxRecordSets(row.maximum);
         view.setLogName(std::string(row.logName, 'P'));
+        if (row.expected == same) view.setBatchName("pppppppppppp.");
         int writes = profile.writeCount;
         AppError applied = logic.apply();
         EXPECT_EQ(applied.text(), row.expected);

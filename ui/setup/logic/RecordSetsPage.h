@@ -11,7 +11,6 @@
 #include "platform/FileSystem.h"
 #include "platform/Processes.h"
 #include "platform/ProfileStore.h"
-#include "platform/Shell.h"
 #include "platform/SystemInfo.h"
 
 namespace talvek {
@@ -43,15 +42,17 @@ class RecordSetsView {
 class RecordSetsPage {
   public:
     RecordSetsPage(RecordSetsView& view, ProfileStore& profile, SystemInfo& system,
-                   FileSystem& files, Shell& shell, Clock& clock, Processes& processes)
-        : view_(view), profile_(profile), system_(system), files_(files), shell_(shell),
-          clock_(clock), processes_(processes) {}
+                   FileSystem& files, Clock& clock, Processes& processes)
+        : view_(view), profile_(profile), system_(system), files_(files), clock_(clock),
+          processes_(processes) {}
 
     void refresh();         // the page is shown
     void selectionChange(); // another row was chosen
     AppError checkClick();
     AppError compareClick();
     AppError keepClick();
+    // Shows the set's protocol in Notepad, whatever its name: a protocol named RUN.BAT is
+    // read, never run.
     AppError protocolClick();
     // "&Wiederherstellen...": the restore window for the selected set.
     AppError restoreClick();
@@ -90,7 +91,6 @@ class RecordSetsPage {
     ProfileStore& profile_;
     SystemInfo& system_;
     FileSystem& files_;
-    Shell& shell_;
     Clock& clock_;
     Processes& processes_;
     std::vector<RecordSetSummary> sets_;

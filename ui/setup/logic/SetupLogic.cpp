@@ -9,6 +9,7 @@
 #include "config/IniFile.h"
 #include "config/Keys.h"
 #include "config/TextCase.h"
+#include "platform/CommandLine.h"
 #include "ui/setup/logic/SpinRange.h"
 
 namespace talvek {
@@ -62,6 +63,8 @@ const char* const kListTooLong =
 const char* const kIniTooLarge =
     "Die Einstellungen passen nicht in die Ini Datei: Windows 95 liest nur die ersten 64 KB "
     "davon. Verringern Sie die Anzahl der Datensätze oder der Dateien.";
+const char* const kSameRecordFileNames =
+    "Die Protokolldatei und die Batchdatei brauchen verschiedene Namen.";
 const char* const kRelativeDirectory =
     "Das Verzeichnis für die Datensätze muss ein vollständiger Pfad sein (z. B. C:\\Talvek95).";
 
@@ -82,8 +85,7 @@ std::string lastBackupText(TIniFile& ini, const Date& today) {
 }
 
 std::string autostartCommand(const std::string& modulePath) {
-    if (modulePath.find(' ') == std::string::npos) return modulePath + " -s";
-    return "\"" + modulePath + "\" -s";
+    return commandLineArgument(modulePath) + " -s";
 }
 
 std::string backupNowCommand(const std::string& modulePath) {
@@ -211,6 +213,8 @@ AppError SetupLogic::apply() {
 }
 
 AppError SetupLogic::checkRecordFileNames() {
+    // Of equal names the batch overwrites the protocol, and "Protokoll" would show the batch.
+    if (sameFileName(view_.logName(), view_.batchName())) return AppError(kSameRecordFileNames);
     // A copy of that name would be overwritten by the protocol or the batch, and the batch
     // would later copy the protocol over the user's file.
     const std::pair<bool, std::string> own[] = {{view_.logFile(), view_.logName()},

@@ -40,7 +40,8 @@ class SetupLogic {
     AppError updateAutostart();
     // The Run value holds the command line an apply would write.
     bool autostartInPlace();
-    // The protocol and the batch switched on must not take a listed file's name.
+    // The protocol and the batch need names of their own, and those switched on must not
+    // take a listed file's name.
     AppError checkRecordFileNames();
     // Whether the configuration file stays within the 64 KB Windows 95 reads of it.
     bool fitsIntoIniFile(TIniFile& ini, const std::string& directory);
