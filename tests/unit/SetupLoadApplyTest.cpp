@@ -77,7 +77,7 @@ TEST_F(SetupLoad, AfterTheFirstApplyNothingIsAskedAndOkStaysDisabled) {
     registry.key(setup::kRunKey)->values["talvek95"] = "C:\\TALVEK\\TALVEK.EXE -s";
     loadApplied("max. Anzahl der Datens\xE4tze=7\nRecovery Directory=D:\\SAVE\n"
                 "Batchfile=0\nBatchname=R.BAT\nLogfile=2\nLogname=P.TXT\nAlleXTage=0x1F\n"
-                "Aktiv=1\n[Aktueller Datensatz]\nDatum=04.12.97\n[Datens\xE4tze]\n0=04.12.97\n"
+                "Aktiv=1\n[Aktueller Datensatz]\nDatum=06.12.97\n[Datens\xE4tze]\n0=04.12.97\n"
                 "[Recovery Files]\n0=A\n1=B\n3=D\n");
     EXPECT_TRUE(questions.asked.empty());
     EXPECT_FALSE(view.okEnabled()) << "change notifications while loading do not count";

@@ -76,12 +76,12 @@ std::string folderPart(const std::string& path) {
 }
 
 std::string lastBackupText(TIniFile& ini, const Date& today) {
-    // Before the first record set, "Datum" holds the date the first apply made up so that
-    // the first run is due: no backup was made then.
-    if (ini.ReadList(keys::kRecordList).empty())
-        return std::string(setup::kDatePanelPrefix) + "keine";
-    std::string last = ini.ReadText(keys::kCurrentRecord, keys::kDate, "N/A");
-    return setup::kDatePanelPrefix + last + setup::backupAge(last, today);
+    // Not "Datum": the first apply makes one up so that the first run is due, and a run
+    // writes it before it has saved anything, so after one cut short it names a day
+    // without a record set. The list holds only sets that were made.
+    const std::vector<std::string> sets = ini.ReadList(keys::kRecordList);
+    if (sets.empty()) return std::string(setup::kDatePanelPrefix) + "keine";
+    return setup::kDatePanelPrefix + sets.back() + setup::backupAge(sets.back(), today);
 }
 
 std::string autostartCommand(const std::string& modulePath) {

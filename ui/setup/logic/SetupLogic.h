@@ -56,7 +56,7 @@ class SetupLogic {
 // The folder part of a path: up to and including its last backslash or colon.
 std::string folderPart(const std::string& path);
 
-// The date panel: the last backup with its age, "keine" while no record set is registered.
+// The date panel: the newest registered record set with its age, "keine" while there is none.
 std::string lastBackupText(TIniFile& ini, const Date& today);
 
 // The Run value that starts a backup run at every Windows start. A path with a blank is
