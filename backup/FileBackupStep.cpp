@@ -45,7 +45,8 @@ std::string saveEntry(RunContext& run, const std::string& entry, std::size_t pos
                       const std::vector<std::string>& ownNames) {
     FileSystem& files = run.platform.files;
     const std::string notSaved = "Die Datei " + entry + " konnte nicht gesichert werden.";
-    std::string name = fileNamePart(entry);
+    // Named as Windows names it: "PROTOCOL.TXT." is the protocol's place.
+    std::string name = resolvedNamePart(entry);
     // A name such as ".." would put the copy outside today's directory.
     if (run.todayDirectory.empty() || !isPlainFileName(name)) return notSaved;
     // The protocol or the batch would overwrite this copy, and the batch would later copy
@@ -134,7 +135,7 @@ AppError backupFiles(RunContext& run) {
         run.fail(failure);
         // A copy that a cut-short run left of a file that cannot be saved now is named by
         // no section: it would keep the directory from ever being removed.
-        std::string name = fileNamePart(run.fileList[j]);
+        std::string name = resolvedNamePart(run.fileList[j]);
         std::string copy = run.todayDirectory + "\\" + name;
         if (run.resuming && !run.todayRegistered && !containsIgnoringCase(ownNames, name) &&
             isPlainFileName(name) && run.platform.files.fileExists(copy) &&

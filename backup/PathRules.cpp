@@ -58,9 +58,21 @@ std::string fileNamePart(const std::string& path) {
     return last == std::string::npos ? path : path.substr(last + 1);
 }
 
+std::string resolvedName(const std::string& name) {
+    std::size_t kept = name.find_last_not_of(". ");
+    return kept == std::string::npos ? std::string() : name.substr(0, kept + 1);
+}
+
+std::string resolvedNamePart(const std::string& path) {
+    return resolvedName(fileNamePart(path));
+}
+
+bool sameFileName(const std::string& a, const std::string& b) {
+    return sameIgnoringCase(resolvedName(a), resolvedName(b));
+}
+
 bool isPlainFileName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of("\\/:") == std::string::npos;
+    return !resolvedName(name).empty() && name.find_first_of("\\/:") == std::string::npos;
 }
 
 bool isAbsoluteDirectory(const std::string& path) {

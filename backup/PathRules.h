@@ -8,8 +8,17 @@ namespace talvek {
 // The text after the last "\", "/" or ":"; the whole text when it has none of them.
 std::string fileNamePart(const std::string& path);
 
-// A name that stays inside the directory it is appended to: not empty, not "." or "..",
-// and free of "\", "/" and ":".
+// The name as Windows resolves it: without the trailing dots and blanks it drops, so
+// "PROTOCOL.TXT." and "PROTOCOL.TXT " name PROTOCOL.TXT. Nothing is left of ".", ".." or
+// a name of dots and blanks alone: they name no file.
+std::string resolvedName(const std::string& name);
+// The name part of a path as Windows resolves it: what its copy is called.
+std::string resolvedNamePart(const std::string& path);
+// Whether two names name the same file: resolved, and compared without regard to case.
+bool sameFileName(const std::string& a, const std::string& b);
+
+// A name that stays inside the directory it is appended to: one that resolves to a name
+// (not empty, ".", ".." or dots and blanks alone) and is free of "\", "/" and ":".
 bool isPlainFileName(const std::string& name);
 
 // "X:", "X:\..." or "\\server\share\...": a directory that does not depend on the current

@@ -17,7 +17,7 @@ bool writeRecordFile(RunContext& run, const std::string& name,
         return false;
     }
     FileSystem& files = run.platform.files;
-    std::string path = run.todayDirectory + "\\" + name;
+    std::string path = run.todayDirectory + "\\" + resolvedName(name);
     if (files.writeTextFile(path, lines, codePage)) return true;
     run.fail("Die Datei " + path + " konnte nicht geschrieben werden.");
     // A file that failed half way still has to go with its record set.
@@ -29,9 +29,11 @@ bool writeRecordFile(RunContext& run, const std::string& name,
 std::vector<std::string> recordFileNames(TIniFile& ini) {
     std::vector<std::string> names;
     if (ini.ReadFlag(keys::kSettings, keys::kLogFile, true))
-        names.push_back(ini.ReadText(keys::kSettings, keys::kLogName, "PROTOCOL.TXT"));
+        names.push_back(
+            resolvedName(ini.ReadText(keys::kSettings, keys::kLogName, "PROTOCOL.TXT")));
     if (ini.ReadFlag(keys::kSettings, keys::kBatchFile, true))
-        names.push_back(ini.ReadText(keys::kSettings, keys::kBatchName, "recovery.bat"));
+        names.push_back(
+            resolvedName(ini.ReadText(keys::kSettings, keys::kBatchName, "recovery.bat")));
     return names;
 }
 

@@ -29,7 +29,7 @@ RecordSet readRecordSet(TIniFile& ini, const std::string& date) {
         SavedCopy copy;
         copy.number = number;
         copy.original = original;
-        copy.name = fileNamePart(original);
+        copy.name = resolvedNamePart(original);
         const std::string n = decimalText(number);
         copy.crc = values.get(keys::kChecksumPrefix + n, "");
         int attributes = 0;

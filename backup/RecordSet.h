@@ -17,6 +17,7 @@ struct SavedCopy {
     int number = 0;       // the n of its "Datei<n>", "CRC<n>" and "Attr<n>" keys
     std::string original; // the listed file it is a copy of
     std::string name;     // the copy's name in the set's directory: the original's name part
+                          // as Windows resolves it
     std::string crc;      // eight hex digits; empty for a set of an older version
     std::uint32_t attributes = attr::kInvalid; // the original's, when the run recorded them
 };

@@ -80,7 +80,7 @@ std::vector<std::string> compareRecordSet(FileSystem& files, const RecordSet& se
 
 std::string protocolOf(const RecordSet& set) {
     if (set.directory.empty() || !isPlainFileName(set.logFile)) return std::string();
-    return set.directory + "\\" + set.logFile;
+    return set.directory + "\\" + resolvedName(set.logFile);
 }
 
 } // namespace talvek

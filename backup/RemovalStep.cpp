@@ -51,8 +51,8 @@ void deleteRecordedFile(RunContext& run, const std::string& name, const std::str
         refuseName(run, dir, name);
         return;
     }
-    own.push_back(name);
-    deleteTarget(run, dir + "\\" + name, false);
+    own.push_back(resolvedName(name));
+    deleteTarget(run, dir + "\\" + resolvedName(name), false);
 }
 
 enum class DirectoryEnd { Removed, Foreign, Failed };
@@ -142,7 +142,7 @@ AppError removeRecordSet(RunContext& run, const std::string& section, Removal& o
     std::vector<std::string> own;
     for (const SavedCopy& copy : set.copies) {
         if (set.copyPath(copy).empty()) {
-            refuseName(run, dir, copy.name);
+            refuseName(run, dir, fileNamePart(copy.original));
             continue;
         }
         own.push_back(copy.name);
@@ -177,9 +177,9 @@ AppError removeUnfinishedRecordSet(RunContext& run, const std::string& date, boo
     for (const SavedCopy& copy : set.copies)
         own.push_back(copy.name);
     for (const std::string& entry : ini.ReadList(keys::kFileList))
-        own.push_back(fileNamePart(entry));
-    own.push_back(set.logFile);
-    own.push_back(set.recFile);
+        own.push_back(resolvedNamePart(entry));
+    own.push_back(resolvedName(set.logFile));
+    own.push_back(resolvedName(set.recFile));
     std::vector<std::string> deleted;
     for (const std::string& name : own) {
         if (!isPlainFileName(name)) continue;

@@ -122,8 +122,9 @@ AppError restoreOne(Restore& restore, const RecordSet& set, const SavedCopy& cop
     // Listed before the original is touched, so that a reset from here on can be undone.
     undo.copies.push_back(before);
     TALVEK_TRY(writeUndo(restore.ini, undo));
-    const std::string batch =
-        isPlainFileName(set.recFile) ? set.directory + "\\" + set.recFile : std::string();
+    const std::string batch = isPlainFileName(set.recFile)
+                                  ? set.directory + "\\" + resolvedName(set.recFile)
+                                  : std::string();
     if (!writeBack(restore, copy, from, crc, attributes, batch, " wurde wiederhergestellt.")) {
         undo.copies.pop_back();
         deleteOwnFile(files, saved);

@@ -52,7 +52,8 @@ AppError removeRecordSet(RunContext& run, const std::string& section, Removal& o
 // is still there, so that a later run tries again.
 AppError removeUnfinishedRecordSet(RunContext& run, const std::string& date, bool& removed);
 
-// The names of the protocol file and the recovery batch a run writes, those switched on.
+// The names of the protocol file and the recovery batch a run writes, those switched on, as
+// Windows resolves them.
 std::vector<std::string> recordFileNames(TIniFile& ini);
 
 // The first 11 lines of the recovery batch (plus the "ECHO ." placeholder of line 11).

@@ -45,4 +45,8 @@ const char* argumentsAfterProgramName(const char* commandLine) {
     return p;
 }
 
+std::string commandLineArgument(const std::string& text) {
+    return text.find(' ') == std::string::npos ? text : "\"" + text + "\"";
+}
+
 } // namespace talvek

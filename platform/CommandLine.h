@@ -15,4 +15,8 @@ std::vector<std::string> splitCommandLine(const std::string& commandLine);
 // entry point hands to WinMain. A pointer into commandLine.
 const char* argumentsAfterProgramName(const char* commandLine);
 
+// The text as one argument of a command line: in double quotes when it holds a blank, or
+// the blank would split it in two.
+std::string commandLineArgument(const std::string& text);
+
 } // namespace talvek

@@ -12,6 +12,9 @@ class Processes {
     // runs on the GUI thread from its message loop, never inside another handler, once that
     // process has ended. False when it cannot be started.
     virtual bool start(const std::string& commandLine, std::function<void()> ended) = 0;
+    // Starts the program at that path, and no other, with one argument, and leaves it to
+    // run on its own. False when it cannot be started.
+    virtual bool startProgram(const std::string& program, const std::string& argument) = 0;
 };
 
 } // namespace talvek

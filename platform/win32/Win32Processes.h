@@ -14,6 +14,7 @@ class Win32Processes : public Processes {
     using Watch = void (*)(KernelHandle process, std::function<void()> ended);
     explicit Win32Processes(Watch watch) : watch_(watch) {}
     bool start(const std::string& commandLine, std::function<void()> ended) override;
+    bool startProgram(const std::string& program, const std::string& argument) override;
 
   private:
     Watch watch_;

@@ -124,6 +124,10 @@ TEST_F(FileBackupStepTest, EveryCopyIsCheckedAgainstItsSourceWhateverHoldsIt) {
          "Die Datei C:\\DATEN\\protocol.txt hat den Namen der Protokoll- oder Batchdatei und "
          "wird nicht gesichert.",
          0},
+        {"named like the protocol with a trailing dot", "C:\\DATEN\\PROTOCOL.TXT.", "notes",
+         "Die Datei C:\\DATEN\\PROTOCOL.TXT. hat den Namen der Protokoll- oder Batchdatei und "
+         "wird nicht gesichert.",
+         0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);

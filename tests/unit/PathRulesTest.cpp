@@ -14,6 +14,8 @@ TEST(FileNamePart, IsTheTextAfterTheLastSeparatorOrColon) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(fileNamePart(c.first), c.second) << c.first;
+    EXPECT_EQ(resolvedNamePart("C:\\Daten\\PROTOCOL.TXT. ."), "PROTOCOL.TXT")
+        << "as Windows has it";
 }
 
 TEST(PlainFileName, RefusesNamesThatLeaveTheDirectory) {

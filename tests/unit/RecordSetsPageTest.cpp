@@ -15,7 +15,7 @@ using namespace talvek::testing;
 
 namespace {
 
-struct View : RecordSetsView, Shell, Processes {
+struct View : RecordSetsView, Processes {
     void setRecordSetRows(const std::vector<std::string>& r, int s) override { rows = r, at = s; }
     int selectedRecordSet() override { return at; }
     void setRecordSetButtons(bool, bool) override {}
@@ -28,9 +28,10 @@ struct View : RecordSetsView, Shell, Processes {
     void setBackupNowEnabled(bool enabled) override { backupNow = enabled; }
     void setDatePanel(const std::string&) override {}
     void setHint(const std::string& text) override { hint = text; }
-    void open(const std::string& target) override { boxes.push_back(target); }
-    void copyText(const std::string&) override {}
     bool start(const std::string&, std::function<void()>) override { return false; }
+    bool startProgram(const std::string& program, const std::string& argument) override {
+        return boxes.push_back(program + " " + argument), true;
+    }
     std::vector<std::string> rows, boxes;
     int at = -1;
     bool backupNow = false;
@@ -54,6 +55,8 @@ TEST(RecordSetsPage, SaysWhatIsTrueOfTheSetAsTheFileHasItNow) {
         {"", &RecordSetsPage::checkClick, in + "keine Kopien verzeichnet."},
         {"-", &RecordSetsPage::checkClick, gone},
         {"-", &RecordSetsPage::keepClick, gone},
+        {"LogFile=RUN.BAT", &RecordSetsPage::protocolClick, // shown, not run
+         "C:\\WINDOWS\\notepad.exe C:\\Talvek95\\041297\\RUN.BAT"},
     };
     for (const auto& row : rows) {
         FakeProfile profile;
@@ -63,10 +66,11 @@ TEST(RecordSetsPage, SaysWhatIsTrueOfTheSetAsTheFileHasItNow) {
         FakeLocks locks;
         View view;
         files.addFile("C:\\Talvek95\\041297\\A.INI", "copy");
+        files.addFile("C:\\Talvek95\\041297\\RUN.BAT", "ECHO > C:\\RAN.TXT");
         profile.load(kIni, "[Datens\xE4tze]\n0=03.12.97\n1=04.12.97\n[04.12.97]\nDirectory=C:"
                            "\\Talvek95\\041297\n" +
                                row.keys + "\n");
-        RecordSetsPage page(view, profile, system, files, view, clock, view, locks);
+        RecordSetsPage page(view, profile, system, files, clock, view, locks);
         page.refresh();
         view.at = 0; // 04.12.97, the newest
         page.selectionChange();
@@ -91,7 +95,7 @@ TEST(RecordSetsPage, JetztSichernWaitsWhileAnotherRunIsUnderWay) {
     FakeClock clock;
     FakeLocks locks;
     View view;
-    RecordSetsPage page(view, profile, system, files, view, clock, view, locks);
+    RecordSetsPage page(view, profile, system, files, clock, view, locks);
     locks.heldByOthers.insert(lock::kBackupRun); // the autostart's run
     page.refresh();
     page.backupNowMouseMove();

@@ -127,6 +127,8 @@ TEST_F(RemovalStepTest, ProtectedOwnFilesGoAndForeignFilesStayWithTheirDirectory
         {"stray file", 0, "NOTIZ.TXT",
          "Das Verzeichnis C:\\Talvek95\\041297 enth\xE4lt fremde Dateien und bleibt erhalten: "
          "NOTIZ.TXT"},
+        {"copy of an entry listed with a trailing blank", 0, nullptr,
+         "Das Verzeichnis C:\\Talvek95\\041297 wurde gel\xF6scht !"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -137,6 +139,7 @@ TEST_F(RemovalStepTest, ProtectedOwnFilesGoAndForeignFilesStayWithTheirDirectory
         registered.clear();
         profile.load(kIni, "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=1\n");
         addRecordSet("04.12.97", {"C:\\A.TXT"});
+        if (!row.copyAttributes && !row.foreign) set("04.12.97", "Datei1", "C:\\A.TXT .");
         files.setAttributes("C:\\Talvek95\\041297\\A.TXT", row.copyAttributes);
         if (row.foreign) files.addFile(std::string("C:\\Talvek95\\041297\\") + row.foreign);
         EXPECT_TRUE(removeOldRecordSets(run).ok());

@@ -35,7 +35,8 @@ TEST_F(SetupEdit, AddOpensInTheLoadedBackupDirectoryAndAppendsTheChoice) {
 
     // A file of the same name part, from any folder and in any case, could never be saved
     // beside the first: refused. The dialog offers the last name in its folder.
-    for (const char* again : {"C:\\NEU\\MISSING.TXT", "D:\\ALT\\missing.txt"}) {
+    for (const char* again :
+         {"C:\\NEU\\MISSING.TXT", "D:\\ALT\\missing.txt", "D:\\ALT\\missing.txt."}) {
         openDialog.choice = again;
         EXPECT_EQ(logic.addFile().text(), std::string("Eine Datei mit dem Namen ") + (again + 7) +
                                               " ist bereits in der Liste.");

@@ -77,7 +77,7 @@ TEST_F(SetupLoad, AfterTheFirstApplyNothingIsAskedAndOkStaysDisabled) {
     registry.key(setup::kRunKey)->values["talvek95"] = "C:\\TALVEK\\TALVEK.EXE -s";
     loadApplied("max. Anzahl der Datens\xE4tze=7\nRecovery Directory=D:\\SAVE\n"
                 "Batchfile=0\nBatchname=R.BAT\nLogfile=2\nLogname=P.TXT\nAlleXTage=0x1F\n"
-                "Aktiv=1\n[Aktueller Datensatz]\nDatum=04.12.97\n[Datens\xE4tze]\n0=04.12.97\n"
+                "Aktiv=1\n[Aktueller Datensatz]\nDatum=06.12.97\n[Datens\xE4tze]\n0=04.12.97\n"
                 "[Recovery Files]\n0=A\n1=B\n3=D\n");
     EXPECT_TRUE(questions.asked.empty());
     EXPECT_FALSE(view.okEnabled()) << "change notifications while loading do not count";
@@ -205,13 +205,15 @@ TEST_F(SetupApply, OneTrailingBackslashIsRemovedAndOnlyFullPathsAreApplied) {
 
 // The configuration file is the program's own to read and write whole: no limit of the
 // profile functions binds a long list or many record sets any more.
-TEST_F(SetupApply, LongListsAndManyRecordSetsAreAppliedAClashIsRefused) {
+TEST_F(SetupApply, LongListsAndManyRecordSetsAreAppliedClashingNamesAreRefused) {
     const std::string clash = "Der Name RECOVERY.BAT ist schon der Name einer zu sichernden Datei.";
+    const std::string same = "Die Protokolldatei und die Batchdatei brauchen verschiedene Namen.";
     struct Row {
         int files, pathLength, maximum;
         std::string expected; // empty: applied
     };
-    const Row rows[] = {{1200, 105, 1, ""}, {10, 24, 1000, ""}, {1, 24, 3, clash}};
+    const Row rows[] = {
+        {1200, 105, 1, ""}, {10, 24, 1000, ""}, {1, 24, 3, clash}, {1, 24, 3, same}};
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.files) + " files, maximum " + std::to_string(row.maximum));
         profile = FakeProfile();
@@ -223,6 +225,10 @@ TEST_F(SetupApply, LongListsAndManyRecordSetsAreAppliedAClashIsRefused) {
                                  "\\" + std::to_string(1000 + i) + ".INI");
         if (row.expected == clash) view.lines[0] = "C:\\DOS\\recovery.bat";
         view.setMaxRecordSets(row.maximum);
+        if (row.expected == same) {
+            view.setLogName("PPPPPPPPPPPP");
+            view.setBatchName("pppppppppppp.");
+        }
         int writes = profile.writeCount;
         AppError applied = logic.apply();
         EXPECT_EQ(applied.text(), row.expected);

@@ -8,7 +8,7 @@ namespace {
 
 TEST(StatusText, ALongTextLosesTheMiddleOfItsLongestPath) {
     struct Case {
-        const char* text;
+        std::string text;
         std::size_t room; // characters the status line takes
         const char* shown;
     } cases[] = {
@@ -19,6 +19,10 @@ TEST(StatusText, ALongTextLosesTheMiddleOfItsLongestPath) {
          "C:\\...\\X.INI und D:\\CCC...\\Y.INI fehlen."},
         {"\\\\SERVER\\FREIGABE\\ORDNER\\DATEI.INI fehlt.", 30,
          "\\\\SERVER\\F...\\DATEI.INI fehlt."},
+        {"Die Datei C:\\DATEN\\" + std::string(60, 'N') + ".INI fehlt.", 40,
+         "Die Datei C:\\...\\N...NNNNNNNN.INI fehlt."},
+        {"Die Datei C:" + std::string(40, 'N') + ".INI fehlt.", 30,
+         "Die Datei C:N...NNN.INI fehlt."},
     };
     for (const Case& c : cases)
         EXPECT_EQ(fitStatusText(c.text, [&](const std::string& t) { return t.size() <= c.room; }),

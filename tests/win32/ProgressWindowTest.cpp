@@ -150,6 +150,13 @@ TEST_F(ProgressWindow, ALongFailureKeepsTheNameOnTheStatusLineAndIsWholeInTheLog
         [&] { return bench::text(memo).find(missing + " konnte nicht") != std::string::npos; },
         bench::kProgramTimeout));
     bench::screenshot(form, "progress-long-status"); // the status line shortens its path
+    process.kill();
+    // Without a backslash and with a name longer than the room, the text's middle goes.
+    bench::writeFile(bench::iniPath(),
+                     dueConfiguration(0) + "1=C:" + std::string(126, 'N') + ".INI\r\n");
+    form = startRun();
+    bench::answerMessageBox(bench::waitForMessageBox(process.pid(), bench::kProgramTimeout), IDOK);
+    bench::screenshot(form, "progress-long-name");
 }
 
 TEST_F(ProgressWindow, OnlyAnExactSwitchStartsARun) {

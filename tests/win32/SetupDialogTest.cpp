@@ -486,6 +486,9 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     bench::writeFile(dir + "\\WIN.INI", kept.content);
     section += "Datei3=" + winIni + "\r\nCRC3=" + crcText(crc32(kept.content)) + "\r\nAttr3=33\r\n";
     bench::writeFile(winIni, kept.content + "[changed]\r\n");
+    const std::string ran = std::string(kTestRoot) + "\\RAN.TXT"; // made if the protocol runs
+    bench::writeFile(dir + "\\RUN.BAT", "ECHO ran > " + ran + "\r\n");
+    section += "LogFile=RUN.BAT\r\n";
     writeApplied("Recovery Directory=" + std::string(kTestRoot) +
                  "\r\n[Aktueller Datensatz]\r\nDatum=" + date + "\r\n[Datens\xE4tze]\r\n0=" + date +
                  "\r\n" + section);
@@ -511,6 +514,17 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
         [&] { return listLines(sets).front().find("behalten") != std::string::npos; }, 5000));
     EXPECT_NE(bench::findChild(form, "Button", "Frei&geben"), nullptr);
     EXPECT_EQ(GetPrivateProfileIntA(date.c_str(), "Behalten", 0, bench::iniPath().c_str()), 1);
+
+    bench::click(bench::findChild(form, "Button", "Pro&tokoll"));
+    HWND notepad = nullptr;
+    EXPECT_TRUE(bench::waitUntil(
+        [&] {
+            return (notepad = FindWindowA("Notepad", nullptr)) &&
+                   bench::text(notepad).find("RUN.BAT") != std::string::npos;
+        },
+        bench::kProgramTimeout));
+    PostMessageA(notepad, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(bench::exists(ran)) << "the protocol is shown, not run";
 
     bench::writeFile(dir + "\\B.INI", "[damaged]\r\n");
     bench::click(bench::findChild(form, "Button",

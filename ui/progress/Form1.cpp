@@ -31,7 +31,7 @@ const int kTitleLeft = 4, kTitleTop = 16, kTitleWidth = 39, kTitleHeight = 188;
 const int kMarkLeft = 56, kLabelLeft = 88, kFirstMarkTop = 16, kRowStep = 32, kMarkSize = 25;
 // The status line: one line at its top; a longer text wraps upwards into the room between
 // the last step and the buttons, so no reason is ever cut at the window's edge. What does
-// not fit there loses the middle of a path (fitStatusText).
+// not fit there loses the middle of a path, or of the text itself (fitStatusText).
 const int kStatusLeft = 56, kStatusTop = 216, kStatusRight = TForm1::kClientWidth - 4;
 const int kStatusHighest = 202, kStatusBottom = 238;
 const UINT kStatusWrap = DT_LEFT | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL;

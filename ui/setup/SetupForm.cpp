@@ -50,11 +50,10 @@ const std::pair<Control* (*)(TSetupForm&), HintSource> TSetupForm::kHints[] = {
 TSetupForm::TSetupForm()
     : logic_(*this, SetupPlatform{profile_, registry_, questions_, openDialog_, *this, system_,
                                   files_, clock_}),
-      shell_([] { return Application::instance().handle(); }),
       processes_([](KernelHandle process, std::function<void()> ended) {
           Application::instance().watch(std::move(process), std::move(ended));
       }),
-      recordSets_(*this, profile_, system_, files_, shell_, clock_, processes_, locks_) {
+      recordSets_(*this, profile_, system_, files_, clock_, processes_, locks_) {
     Application& app = Application::instance();
     registerClass(kClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                   LoadIconA(app.hinstance(), MAKEINTRESOURCEA(1)));

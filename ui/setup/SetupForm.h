@@ -12,7 +12,6 @@
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "ui/setup/SpinField.h"
 #include "ui/setup/logic/RecordSetsPage.h"
@@ -159,7 +158,6 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     Win32SystemInfo system_;
     Win32Clock clock_;
     SetupLogic logic_;
-    Win32Shell shell_;
     Win32Processes processes_;
     RecordSetsPage recordSets_;
     AppError creationError_;

@@ -49,6 +49,32 @@ bool canShrink(const std::string& path) {
     return rootLength(path) + kGapLength < path.rfind('\\');
 }
 
+// The most characters in [low, high] that a shortened text may keep, `low` known to fit: a
+// shorter text fits whenever a longer one does.
+std::size_t mostThatFit(std::size_t low, std::size_t high,
+                        const std::function<bool(std::size_t)>& fitsKeeping) {
+    while (low < high) {
+        std::size_t middle = (low + high + 1) / 2;
+        if (fitsKeeping(middle))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
+}
+
+// The text's start and end around the gap, as much of them as fits, the end a character
+// ahead: it holds the file's last characters and what happened to it. A name longer than
+// the room, or a path without a backslash, has no middle of a path to give.
+std::string withoutMiddle(const std::string& text,
+                          const std::function<bool(const std::string&)>& fits) {
+    auto shortened = [&](std::size_t kept) {
+        return text.substr(0, kept / 2) + kGap + text.substr(text.size() - (kept - kept / 2));
+    };
+    const std::size_t most = text.size() > kGapLength ? text.size() - kGapLength - 1 : 0;
+    return shortened(mostThatFit(0, most, [&](std::size_t kept) { return fits(shortened(kept)); }));
+}
+
 } // namespace
 
 std::string fitStatusText(const std::string& text,
@@ -64,27 +90,20 @@ std::string fitStatusText(const std::string& text,
                 best = start;
                 bestEnd = end;
             }
-        if (best == npos) break; // nothing more can go: the window wraps what is left
+        if (best == npos) return withoutMiddle(shown, fits);
         const std::string path = shown.substr(best, bestEnd - best);
         const std::size_t name = path.rfind('\\');
         auto shortened = [&](std::size_t kept) {
             return shown.substr(0, best) + path.substr(0, kept) + kGap + path.substr(name) +
                    shown.substr(bestEnd);
         };
-        std::size_t low = rootLength(path), high = name - kGapLength - 1;
+        const std::size_t low = rootLength(path);
         if (!fits(shortened(low))) {
             shown = shortened(low);
             continue;
         }
-        // The longest start that fits: a shorter one fits whenever a longer one does.
-        while (low < high) {
-            std::size_t middle = (low + high + 1) / 2;
-            if (fits(shortened(middle)))
-                low = middle;
-            else
-                high = middle - 1;
-        }
-        return shortened(low);
+        return shortened(mostThatFit(low, name - kGapLength - 1,
+                                     [&](std::size_t kept) { return fits(shortened(kept)); }));
     }
     return shown;
 }

@@ -184,7 +184,11 @@ AppError RecordSetsPage::protocolClick() {
     std::string protocol = protocolOf(set);
     if (protocol.empty() || !files_.fileExists(protocol))
         return AppError(concat({"Der Datensatz vom ", set.date, " hat kein Protokoll."}));
-    shell_.open(protocol);
+    // Opened through its file type, a protocol named RECOVERY.BAT (the batch written over
+    // it) or a hand-edited RUN.BAT would be run as a DOS batch under Windows.
+    const std::string windows = files_.windowsDirectory(kWindowsDirectoryBuffer);
+    if (windows.empty() || !processes_.startProgram(windows + "\\notepad.exe", protocol))
+        return AppError(concat({"Das Protokoll ", protocol, " kann nicht angezeigt werden."}));
     return AppError();
 }
 

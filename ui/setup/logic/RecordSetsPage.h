@@ -12,7 +12,6 @@
 #include "platform/Locks.h"
 #include "platform/Processes.h"
 #include "platform/ProfileStore.h"
-#include "platform/Shell.h"
 #include "platform/SystemInfo.h"
 
 namespace talvek {
@@ -44,16 +43,17 @@ class RecordSetsView {
 class RecordSetsPage {
   public:
     RecordSetsPage(RecordSetsView& view, ProfileStore& profile, SystemInfo& system,
-                   FileSystem& files, Shell& shell, Clock& clock, Processes& processes,
-                   Locks& locks)
-        : view_(view), profile_(profile), system_(system), files_(files), shell_(shell),
-          clock_(clock), processes_(processes), locks_(locks) {}
+                   FileSystem& files, Clock& clock, Processes& processes, Locks& locks)
+        : view_(view), profile_(profile), system_(system), files_(files), clock_(clock),
+          processes_(processes), locks_(locks) {}
 
     void refresh();         // the page is shown
     void selectionChange(); // another row was chosen
     AppError checkClick();
     AppError compareClick();
     AppError keepClick();
+    // Shows the set's protocol in Notepad, whatever its name: a protocol named RUN.BAT is
+    // read, never run.
     AppError protocolClick();
     // "&Wiederherstellen...": the restore window for the selected set.
     AppError restoreClick();
@@ -92,7 +92,6 @@ class RecordSetsPage {
     ProfileStore& profile_;
     SystemInfo& system_;
     FileSystem& files_;
-    Shell& shell_;
     Clock& clock_;
     Processes& processes_;
     Locks& locks_;

@@ -8,6 +8,7 @@
 #include "config/IniFile.h"
 #include "config/Keys.h"
 #include "config/TextCase.h"
+#include "platform/CommandLine.h"
 #include "ui/setup/logic/SpinRange.h"
 
 namespace talvek {
@@ -55,6 +56,8 @@ class NoConfiguration : public ProfileStore {
 };
 
 const char* const kNoWindowsDirectory = "Konnte Windows Verzeichnis nicht ermitteln";
+const char* const kSameRecordFileNames =
+    "Die Protokolldatei und die Batchdatei brauchen verschiedene Namen.";
 const char* const kRelativeDirectory =
     "Das Verzeichnis für die Datensätze muss ein vollständiger Pfad sein (z. B. C:\\Talvek95).";
 
@@ -66,17 +69,16 @@ std::string folderPart(const std::string& path) {
 }
 
 std::string lastBackupText(TIniFile& ini, const Date& today) {
-    // Before the first record set, "Datum" holds the date the first apply made up so that
-    // the first run is due: no backup was made then.
-    if (ini.ReadList(keys::kRecordList).empty())
-        return std::string(setup::kDatePanelPrefix) + "keine";
-    std::string last = ini.ReadText(keys::kCurrentRecord, keys::kDate, "N/A");
-    return setup::kDatePanelPrefix + last + setup::backupAge(last, today);
+    // Not "Datum": the first apply makes one up so that the first run is due, and a run
+    // writes it before it has saved anything, so after one cut short it names a day
+    // without a record set. The list holds only sets that were made.
+    const std::vector<std::string> sets = ini.ReadList(keys::kRecordList);
+    if (sets.empty()) return std::string(setup::kDatePanelPrefix) + "keine";
+    return setup::kDatePanelPrefix + sets.back() + setup::backupAge(sets.back(), today);
 }
 
 std::string autostartCommand(const std::string& modulePath) {
-    if (modulePath.find(' ') == std::string::npos) return modulePath + " -s";
-    return "\"" + modulePath + "\" -s";
+    return commandLineArgument(modulePath) + " -s";
 }
 
 std::string backupNowCommand(const std::string& modulePath) {
@@ -199,13 +201,15 @@ AppError SetupLogic::apply() {
 }
 
 AppError SetupLogic::checkRecordFileNames() {
+    // Of equal names the batch overwrites the protocol, and "Protokoll" would show the batch.
+    if (sameFileName(view_.logName(), view_.batchName())) return AppError(kSameRecordFileNames);
     // A copy of that name would be overwritten by the protocol or the batch, and the batch
     // would later copy the protocol over the user's file.
     const std::pair<bool, std::string> own[] = {{view_.logFile(), view_.logName()},
                                                 {view_.batchFile(), view_.batchName()}};
     for (const auto& [on, name] : own)
         for (const std::string& listed : view_.files())
-            if (on && sameIgnoringCase(fileNamePart(listed), name))
+            if (on && sameFileName(fileNamePart(listed), name))
                 return AppError("Der Name " + name +
                                 " ist schon der Name einer zu sichernden Datei.");
     return AppError();
@@ -247,10 +251,10 @@ AppError SetupLogic::addFile() {
     // never be saved.
     std::string name = fileNamePart(chosen);
     for (const std::string& listed : view_.files())
-        if (sameIgnoringCase(fileNamePart(listed), name))
+        if (sameFileName(fileNamePart(listed), name))
             return AppError("Eine Datei mit dem Namen " + name + " ist bereits in der Liste.");
-    if ((view_.logFile() && sameIgnoringCase(name, view_.logName())) ||
-        (view_.batchFile() && sameIgnoringCase(name, view_.batchName())))
+    if ((view_.logFile() && sameFileName(name, view_.logName())) ||
+        (view_.batchFile() && sameFileName(name, view_.batchName())))
         return AppError("Die Datei " + name + " hat den Namen der Protokoll- oder Batchdatei.");
     TALVEK_TRY(append(chosen));
     view_.setOkEnabled(true);

@@ -40,7 +40,8 @@ class SetupLogic {
     AppError updateAutostart();
     // The Run value holds the command line an apply would write.
     bool autostartInPlace();
-    // The protocol and the batch switched on must not take a listed file's name.
+    // The protocol and the batch need names of their own, and those switched on must not
+    // take a listed file's name.
     AppError checkRecordFileNames();
 
     SetupView& view_;
@@ -53,7 +54,7 @@ class SetupLogic {
 // The folder part of a path: up to and including its last backslash or colon.
 std::string folderPart(const std::string& path);
 
-// The date panel: the last backup with its age, "keine" while no record set is registered.
+// The date panel: the newest registered record set with its age, "keine" while there is none.
 std::string lastBackupText(TIniFile& ini, const Date& today);
 
 // The Run value that starts a backup run at every Windows start. A path with a blank is
