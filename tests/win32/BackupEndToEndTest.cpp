@@ -452,20 +452,31 @@ TEST_F(Rotation, AStartWhileAnotherRunHoldsItsMutexChangesNothing) {
     EXPECT_FALSE(bench::exists(recordDir(0)) || bench::exists(journalPath()));
 }
 
-// A reset at any moment of a due run with rotation, played by killing the process at moments
-// spread over the run (TALVEK_KILLS of them, 8 unless set): the configuration is never empty,
-// cut or without a registered set, and the next start finishes the day. Then two starts at
-// once: one runs, the other changes nothing, and the maximum of three sets is kept.
-TEST_F(Rotation, ARunKilledAtAnyMomentAndTwoRunsAtOnceLoseNothing) {
+// The size of a file as the directory lists it (the file is not opened), or -1.
+long long listedSize(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA(path.c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return -1;
+    FindClose(find);
+    return static_cast<long long>(found.nFileSizeLow);
+}
+
+// A reset while the run writes the configuration, played by killing the process as soon as a
+// write of it shows (the file changing size or a new file beside it), after a delay that moves
+// through the run (TALVEK_KILLS kills, 8 unless set): the configuration is never empty, cut or
+// without a registered set, and the next start finishes the day. Then two starts at once: one
+// runs, the other changes nothing, and the maximum of three sets is kept.
+TEST_F(Rotation, ARunKilledWhileItWritesAndTwoRunsAtOnceLoseNothing) {
     std::vector<std::string> ini = baseConfiguration(), list = {"[Datens\xE4tze]"};
     for (int back : {3, 2, 1})
         addRecordSet(back, ini, list);
     ini.insert(ini.end(), list.begin(), list.end());
     // Padding makes every write of the file long enough for a kill to fall into.
     ini.push_back("[Notizen]");
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < 20000; ++i)
         ini.push_back("Notiz" + std::to_string(i) + "=" + std::string(40, 'n'));
     const std::string prepared = crlf(ini);
+    const std::string next = ConfigurationStore::newFileFor(bench::iniPath());
     Win32FileSystem files;
     Win32Locks locks;
     ConfigurationStore store(files, locks);
@@ -473,7 +484,7 @@ TEST_F(Rotation, ARunKilledAtAnyMomentAndTwoRunsAtOnceLoseNothing) {
         TIniFile file(store, bench::iniPath());
         EXPECT_EQ(file.ReadText("Einstellungen", "Recovery Directory", ""), kBackupDir) << when;
         EXPECT_EQ(file.ReadList("Recovery Files").size(), 2u) << when;
-        EXPECT_EQ(file.ReadText("Notizen", "Notiz2999", ""), std::string(40, 'n')) << when;
+        EXPECT_EQ(file.ReadText("Notizen", "Notiz19999", ""), std::string(40, 'n')) << when;
         std::vector<std::string> sets = file.ReadList("Datens\xE4tze");
         EXPECT_GE(sets.size(), 2u) << when;
         for (const std::string& date : sets)
@@ -485,6 +496,7 @@ TEST_F(Rotation, ARunKilledAtAnyMomentAndTwoRunsAtOnceLoseNothing) {
         for (int back : {3, 2, 1})
             addRecordSet(back, unused, unusedList);
         bench::removeAll(journalPath());
+        bench::removeAll(next);
         bench::writeFile(bench::iniPath(), prepared);
     };
     prepare();
@@ -493,23 +505,28 @@ TEST_F(Rotation, ARunKilledAtAnyMomentAndTwoRunsAtOnceLoseNothing) {
     ASSERT_TRUE(process.waitExit(bench::kProgramTimeout));
     const double runMs = bench::nowMs() - startedAt;
     const char* wanted = std::getenv("TALVEK_KILLS");
-    const int kills = wanted ? std::atoi(wanted) : 8;
+    const int kills = wanted && *wanted ? std::atoi(wanted) : 8;
+    int inWrite = 0;
     for (int i = 0; i < kills; ++i) {
-        const DWORD at = static_cast<DWORD>(runMs * (i + 0.5) / kills);
-        SCOPED_TRACE("killed after " + std::to_string(at) + " of " +
+        const DWORD delay = static_cast<DWORD>(runMs * i / kills);
+        SCOPED_TRACE("killed at a write after " + std::to_string(delay) + " of " +
                      std::to_string(static_cast<int>(runMs)) + " ms");
         prepare();
+        const long long size = listedSize(bench::iniPath());
         process = bench::startTalvek("-s");
-        Sleep(at);
+        Sleep(delay);
+        while (process.running() && listedSize(bench::iniPath()) == size && !bench::exists(next))
+            ;
         process.kill();
+        inWrite += listedSize(bench::iniPath()) != size || bench::exists(next) ? 1 : 0;
         expectWhole("after the kill");
         start();
         ASSERT_TRUE(process.waitExit(bench::kProgramTimeout));
         expectWhole("after the next start");
-        TIniFile file(store, bench::iniPath());
-        EXPECT_EQ(file.ReadList("Datens\xE4tze"),
+        EXPECT_EQ(TIniFile(store, bench::iniPath()).ReadList("Datens\xE4tze"),
                   (std::vector<std::string>{dayText(2), dayText(1), dayText(0)}));
     }
+    EXPECT_GT(inWrite, 0) << "no kill fell into a write";
 
     prepare();
     bench::Process first = bench::startTalvek("-s"), second = bench::startTalvek("-s");
