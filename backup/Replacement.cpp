@@ -1,8 +1,10 @@
 #include "backup/Replacement.h"
 
+#include "backup/Crc32.h"
 #include "backup/FileReading.h"
 #include "backup/PathRules.h"
 #include "backup/RecordSet.h"
+#include "config/Decimal.h"
 #include "config/Keys.h"
 
 namespace talvek {
@@ -35,6 +37,10 @@ std::string besideOriginal(const std::string& original, const char* name) {
 // while the new one takes its place (it is saved in the undo directory before).
 const char* const kNewName = "TALVEK95.NEU";
 const char* const kOldName = "TALVEK95.ALT";
+
+std::string afterKey(int number) {
+    return keys::kUndoAfterPrefix + decimalText(number);
+}
 
 } // namespace
 
@@ -69,7 +75,10 @@ Replaced replaceFile(FileSystem& files, TIniFile& ini, int number, const std::st
     }
     if (result == Replaced::Done && existed) deleteOwnFile(files, old);
     deleteOwnFile(files, fresh);
-    (void)ini.RemoveKey(keys::kUndo, keys::kUndoReplacing); // one left is finished as done
+    // The undo writes back over a file only while it holds what was written here. Should
+    // this write fail, the mark stays and the next finishCutReplacement records the file.
+    if (result != Replaced::Done || !ini.WriteText(keys::kUndo, afterKey(number), crcText(crc)))
+        (void)ini.RemoveKey(keys::kUndo, keys::kUndoReplacing);
     return result;
 }
 
@@ -78,11 +87,17 @@ void finishCutReplacement(FileSystem& files, TIniFile& ini) {
     const int marked = ini.ReadNumber(keys::kUndo, keys::kUndoReplacing, 0);
     for (const SavedCopy& entry : undo.copies) {
         const std::string& original = entry.original;
-        if (entry.number != marked || files.fileExists(original)) continue;
+        if (entry.number != marked) continue;
         // The new file was complete when the mark was written: it takes the free name.
-        if (!files.moveFile(besideOriginal(original, kNewName), original))
+        if (!files.fileExists(original) &&
+            !files.moveFile(besideOriginal(original, kNewName), original))
             files.moveFile(besideOriginal(original, kOldName), original);
-        if (!files.fileExists(original)) return; // the mark stays: next time, then
+        // Old or new, the file is what the program left there, so the undo takes it as the
+        // restore's; otherwise the mark stays: next time, then.
+        std::uint32_t crc = 0;
+        if (!fileChecksum(files, original, crc) ||
+            ini.WriteText(keys::kUndo, afterKey(entry.number), crcText(crc)))
+            return;
     }
     // What is left beside the originals is needed no more: a new file is named by the mark
     // once it is complete, and an old one exists only while the mark is there.

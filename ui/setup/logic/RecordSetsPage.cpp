@@ -1,7 +1,6 @@
 #include "ui/setup/logic/RecordSetsPage.h"
 
 #include "config/Decimal.h"
-#include "backup/Replacement.h"
 #include "config/Concat.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
@@ -49,7 +48,7 @@ void RecordSetsPage::refresh() {
     if (!file.empty()) {
         TIniFile ini(profile_, file);
         // A restore cut short by a reset is finished before anything reads the originals.
-        finishCutReplacement(files_, ini);
+        finishCutRestore(files_, ini);
         sets_ = listRecordSets(ini);
         undo = canUndo(ini);
         view_.setDatePanel(lastBackupText(ini, dateOf(clock_.now())));
@@ -196,16 +195,30 @@ AppError RecordSetsPage::restoreChosen(const RecordSet& chosen, bool& done) {
         return AppError();
     }
     TIniFile ini(profile_, configurationFile());
-    if (!view_.askRecordSets(
-            concat({"Sollen die angekreuzten Dateien aus dem Datensatz vom ", chosen.date,
-                    " jetzt zurückgeschrieben werden?", setup::kLineBreak,
-                    "Talvek hebt die jetzigen Dateien vorher in ", undoDirectory(ini),
-                    " auf. Mit \"Rückgängig\" bekommen Sie sie wieder."})))
-        return AppError();
-    done = true;
+    // The set as it is now, before the question: a run may have removed it meanwhile.
     RecordSet set;
-    if (!readSelected(ini, set)) return AppError();
-    return writeBack(ini, &chosen);
+    if (!readSelected(ini, set)) {
+        done = true;
+        return AppError();
+    }
+    TALVEK_TRY(restorableSet(ini, set));
+    RecordSet now = set;
+    now.copies.clear();
+    for (const SavedCopy& copy : set.copies)
+        for (const SavedCopy& ticked : chosen.copies)
+            if (copy.number == ticked.number && copy.original == ticked.original)
+                now.copies.push_back(copy);
+    std::string question =
+        concat({"Sollen die angekreuzten Dateien aus dem Datensatz vom ", set.date,
+                " jetzt zurückgeschrieben werden?", setup::kLineBreak,
+                "Talvek hebt die jetzigen Dateien vorher in ", undoDirectory(ini),
+                " auf. Mit \"Rückgängig\" bekommen Sie sie wieder."});
+    if (canUndo(ini))
+        question += concat({setup::kLineBreak, "Rückgängig macht dann auch die früheren "
+                                               "Wiederherstellungen rückgängig."});
+    if (!view_.askRecordSets(question)) return AppError();
+    done = true;
+    return writeBack(ini, &now);
 }
 
 AppError RecordSetsPage::writeBack(TIniFile& ini, const RecordSet* set) {
