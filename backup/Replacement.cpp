@@ -49,13 +49,14 @@ void deleteOwnFile(FileSystem& files, const std::string& path) {
 }
 
 Replaced replaceFile(FileSystem& files, TIniFile& ini, int number, const std::string& source,
-                     std::uint32_t crc, const std::string& original, std::uint32_t attributes) {
+                     std::uint32_t crc, const std::string& original, std::uint32_t attributes,
+                     PieceProgress* progress) {
     const std::string fresh = besideOriginal(original, kNewName);
     const std::string old = besideOriginal(original, kOldName);
     if (fresh.empty()) return Replaced::Failed;
-    std::uint32_t written = 0;
-    if (!files.copyFile(source, fresh, true) || !files.setAttributes(fresh, 0) ||
-        !fileChecksum(files, fresh, written) || written != crc ||
+    std::uint32_t read = 0, written = 0;
+    if (!copyInPieces(files, source, fresh, read, progress) || read != crc ||
+        !fileChecksum(files, fresh, written, progress) || written != crc ||
         !files.setAttributes(fresh, attributes)) {
         deleteOwnFile(files, fresh);
         return Replaced::Failed;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "backup/FileReading.h"
 #include "config/IniFile.h"
 #include "platform/FileSystem.h"
 
@@ -21,7 +22,8 @@ enum class Replaced {
 // the undo section names `number` (the n of its "Datei<n>"), so that finishCutReplacement can
 // complete what a reset cut short.
 Replaced replaceFile(FileSystem& files, TIniFile& ini, int number, const std::string& source,
-                     std::uint32_t crc, const std::string& original, std::uint32_t attributes);
+                     std::uint32_t crc, const std::string& original, std::uint32_t attributes,
+                     PieceProgress* progress);
 
 // Deletes a file of the program's own, whatever attributes it was given.
 void deleteOwnFile(FileSystem& files, const std::string& path);

@@ -26,6 +26,19 @@ std::string dosName(FileSystem& files, const std::string& path) {
     return shortPath.empty() ? path : shortPath;
 }
 
+// Every pass over a file while it is written back counts as that file's.
+class WritingBack : public PieceProgress {
+  public:
+    WritingBack(PieceProgress* to, const std::string& original) : to_(to), original_(original) {}
+    void advanced(const std::string&, std::uint64_t done, std::uint64_t total) override {
+        if (to_) to_->advanced(original_, done, total);
+    }
+
+  private:
+    PieceProgress* to_;
+    const std::string& original_;
+};
+
 void report(Restore& restore, const std::string& line, bool failed) {
     restore.report.push_back(line);
     if (failed) restore.failures.push_back(line);
@@ -62,7 +75,9 @@ bool writeBack(Restore& restore, int number, const std::string& original, const 
                std::uint32_t crc, std::uint32_t attributes, const std::string& batch,
                const char* done) {
     FileSystem& files = restore.files;
-    Replaced result = replaceFile(files, restore.ini, number, from, crc, original, attributes);
+    WritingBack progress(restore.progress, original);
+    Replaced result =
+        replaceFile(files, restore.ini, number, from, crc, original, attributes, &progress);
     if (result == Replaced::Done) {
         report(restore, concat({kFile, original, done}), false);
         return true;
@@ -112,11 +127,11 @@ AppError saveOriginal(Restore& restore, const std::string& original, UndoList& u
     if (!entry.isNew) {
         entry.copy.attributes = files.attributes(original) & kRecordedAttributes;
         std::uint32_t savedCrc = 0, originalCrc = 0;
+        WritingBack progress(restore.progress, original);
         // A file of that name that the section does not list is not ours to replace.
         if (path.empty() || files.attributes(path) != attr::kInvalid ||
-            !files.copyFile(original, saving, true) || !files.setAttributes(saving, 0) ||
-            !fileChecksum(files, saving, savedCrc) || !fileChecksum(files, original, originalCrc) ||
-            savedCrc != originalCrc) {
+            !copyInPieces(files, original, saving, originalCrc, &progress) ||
+            !fileChecksum(files, saving, savedCrc, &progress) || savedCrc != originalCrc) {
             deleteOwnFile(files, saving);
             report(restore, failed, true);
             return AppError();
@@ -144,7 +159,8 @@ AppError restoreOne(Restore& restore, const RecordSet& set, const SavedCopy& cop
     const std::string from = set.copyPath(copy);
     std::uint32_t crc = 0, recorded = 0;
     const char* problem = nullptr;
-    if (from.empty() || !fileChecksum(files, from, crc))
+    WritingBack progress(restore.progress, original);
+    if (from.empty() || !fileChecksum(files, from, crc, &progress))
         problem = " fehlt: ";
     else if (!copy.crc.empty() && (!parseCrcText(copy.crc, recorded) || recorded != crc))
         problem = " ist beschädigt: ";
@@ -198,7 +214,8 @@ bool undoOne(Restore& restore, const UndoList& undo, const UndoEntry& entry) {
     const std::string& original = entry.copy.original;
     std::uint32_t now = 0, value = 0;
     const bool present = files.fileExists(original);
-    const bool readable = present && fileChecksum(files, original, now);
+    WritingBack progress(restore.progress, original);
+    const bool readable = present && fileChecksum(files, original, now, &progress);
     const auto holds = [&](const std::string& crc) {
         return readable && parseCrcText(crc, value) && value == now;
     };

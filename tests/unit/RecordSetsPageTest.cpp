@@ -1,6 +1,8 @@
 // The page "Datensätze" tells what is true of a set now, whatever a run did meanwhile.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "backup/Crc32.h"
 #include "config/TextCase.h"
 #include "fakes/FakeClock.h"
@@ -25,13 +27,18 @@ struct View : RecordSetsView, Shell, Processes {
         return AppError("shown");
     }
     void setBackupNowEnabled(bool) override {}
+    void workStarts() override { ++works; }
+    void working(const std::string& hint) override {
+        if (!hint.empty()) hints.push_back(hint);
+    }
+    void workEnds() override { --works; }
     void setDatePanel(const std::string&) override {}
     void setHint(const std::string&) override {}
     void open(const std::string& target) override { boxes.push_back(target); }
     void copyText(const std::string&) override {}
     bool start(const std::string&, std::function<void()>) override { return false; }
-    std::vector<std::string> rows, boxes;
-    int at = -1;
+    std::vector<std::string> rows, boxes, hints;
+    int at = -1, works = 0;
 };
 
 TEST(RecordSetsPage, SaysWhatIsTrueOfTheSetAsTheFileHasItNow) {
@@ -81,3 +88,44 @@ TEST(RecordSetsPage, SaysWhatIsTrueOfTheSetAsTheFileHasItNow) {
 }
 
 } // namespace
+
+// A file over 1 MB is told of from its first percent to its last as the work goes on; a small
+// file (A.INI, today's BIG.DAT) is through without a word; the wait cursor ends with the work.
+TEST(RecordSetsPage, LongWorkTellsHowFarItHasCome) {
+    const char* const kIni = "C:\\WINDOWS\\Talvek95.ini";
+    const std::string big(1536 * 1024, 'x'), copy = "C:\\Talvek95\\041297\\BIG.DAT",
+                                             original = "C:\\BIG.DAT";
+    FakeProfile profile;
+    FakeFileSystem files;
+    FakeSystemInfo system;
+    FakeClock clock;
+    View view;
+    files.addFile(copy, big);
+    files.addFile(original, "changed");
+    files.addFile("C:\\Talvek95\\041297\\A.INI", "a");
+    files.addFile("C:\\A.INI", "a");
+    profile.load(kIni, "[Einstellungen]\nRecovery Directory=C:\\Talvek95\n[Datens\xE4tze]\n0=04.12."
+                       "97\n[04.12.97]\nDirectory=C:\\Talvek95\\041297\nDatei1=C:\\A.INI\nDatei2=" +
+                           original + "\nCRC2=" + crcText(crc32(big)) + "\n");
+    RecordSetsPage page(view, profile, system, files, view, clock, view);
+    page.refresh();
+    view.at = 0;
+    page.selectionChange();
+    bool done = false;
+    TIniFile ini(profile, kIni);
+    const std::pair<std::function<AppError()>, std::string> rows[] = {
+        {[&] { return page.checkClick(); }, "Prüfe " + copy + ": "},
+        {[&] { return page.compareClick(); }, "Vergleiche " + copy + ": "},
+        {[&] { return page.restoreChosen(readRecordSet(ini, "04.12.97"), done); },
+         "Schreibe " + original + " zurück: "},
+        {[&] { return page.undoClick(); }, "Schreibe " + original + " zurück: "},
+    };
+    for (const auto& row : rows) {
+        view.hints.clear();
+        EXPECT_FALSE(row.first());
+        EXPECT_EQ(view.works, 0);
+        ASSERT_FALSE(view.hints.empty());
+        EXPECT_EQ(view.hints.front(), row.second + "4 %");
+        EXPECT_EQ(view.hints.back(), row.second + "100 %");
+    }
+}

@@ -62,11 +62,9 @@ struct Scene {
         files.addFile(kUndo + "\\MEINE.DOC", "Brief", attr::kReadOnly);
         files.addFile("C:\\EVIL\\WIN.INI", kPlanted);
         files.addFile("C:\\DATEN\\BRIEF.TXT", "Lieber");
-        const std::string hostile = "[Vorher]\nDirectory=C:\\EVIL\nDatei1=C:\\windows\\win.ini\n"
-                                    "CRC1=" +
-                                    crcText(crc32(kPlanted)) +
-                                    "\nDatei2=C:\\DATEN\\BRIEF.TXT\nNeu2=1\n";
-        profile.load(kIni, ini + set + hostile);
+        profile.load(
+            kIni, ini + set + "[Vorher]\nDirectory=C:\\EVIL\nDatei1=C:\\windows\\win.ini\nCRC1=" +
+                      crcText(crc32(kPlanted)) + "\nDatei2=C:\\DATEN\\BRIEF.TXT\nNeu2=1\n");
     }
     // Every file but the program's own: the journal, the record set and the saved originals
     // the undo section names.
@@ -109,9 +107,8 @@ struct Scene {
 TEST(Restore, EveryOriginalEndsAsItWasOrAsItsCopyAndTheUndoBringsBackTheStateBefore) {
     const std::string file = "Die Datei C:\\", restored = " wurde wiederhergestellt.",
                       asBefore = " ist wieder wie vor der Wiederherstellung.",
-                      deleted = " wurde wieder gelöscht.",
-                      changed =
-                          " wurde nach der Wiederherstellung geändert und bleibt, wie sie ist.",
+                      deleted = " wurde wieder gelöscht.", stays = " bleibt, wie sie ist.",
+                      changed = " wurde nach der Wiederherstellung geändert und" + stays,
                       damaged = "Die Kopie " + kSet +
                                 "\\AUTOEXEC.BAT ist beschädigt: Die Datei C:\\AUTOEXEC.BAT "
                                 "bleibt, wie sie ist.";

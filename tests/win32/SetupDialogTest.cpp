@@ -561,15 +561,13 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     ShowWindow(form, SW_SHOWNA);
     // Each button asks once (Yes), then tells the result in one box (OK). While an undo is
     // possible, the restore's question says that it undoes the earlier restores too.
+    const std::string also = "Rückgängig macht dann auch die früheren Wiederherstellungen";
     auto answer = [&](HWND button, const std::string& result) {
         bench::click(button);
         for (int reply : {IDYES, IDOK}) {
             box = bench::waitForMessageBox(process.pid(), 10000);
             ASSERT_NE(box, nullptr);
-            const std::string text = bench::messageBoxText(box), also = "\n\rRückgängig macht "
-                                                                        "dann auch die früheren "
-                                                                        "Wiederherstellungen "
-                                                                        "rückgängig.";
+            const std::string text = bench::messageBoxText(box);
             EXPECT_EQ(reply == IDOK ? text : result, result);
             EXPECT_TRUE(reply == IDOK || result.rfind("Ergebnis der", 0) != 0 ||
                         text.find(also) != std::string::npos);

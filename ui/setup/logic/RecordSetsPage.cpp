@@ -6,6 +6,7 @@
 #include "config/Keys.h"
 #include "ui/setup/logic/SetupLogic.h"
 #include "ui/setup/logic/SetupTexts.h"
+#include "ui/setup/logic/WorkProgress.h"
 
 namespace talvek {
 
@@ -137,7 +138,11 @@ AppError RecordSetsPage::checkClick() {
     TIniFile ini(profile_, configurationFile());
     RecordSet set;
     if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
-    std::vector<std::string> problems = checkRecordSet(files_, set);
+    std::vector<std::string> problems;
+    {
+        WorkProgress work(view_, "Prüfe ", ": ");
+        problems = checkRecordSet(files_, set, &work);
+    }
     addKeyValue(checked_, set.date,
                 problems.empty() ? "geprüft: in Ordnung"
                                  : "geprüft: " + decimalText(problems.size()) + " Fehler");
@@ -154,8 +159,12 @@ AppError RecordSetsPage::compareClick() {
     TIniFile ini(profile_, configurationFile());
     RecordSet set;
     if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
-    report(concat({"Der Datensatz vom ", set.date, " und die Originale:"}),
-           compareRecordSet(files_, set));
+    std::vector<std::string> lines;
+    {
+        WorkProgress work(view_, "Vergleiche ", ": ");
+        lines = compareRecordSet(files_, set, &work);
+    }
+    report(concat({"Der Datensatz vom ", set.date, " und die Originale:"}), lines);
     return AppError();
 }
 
@@ -184,7 +193,12 @@ AppError RecordSetsPage::restoreClick() {
     RecordSet set;
     if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
     TALVEK_TRY(restorableSet(ini, set));
-    return view_.showRestoreWindow(set, copyStates(files_, set));
+    std::vector<CopyState> states;
+    {
+        WorkProgress work(view_, "Vergleiche ", ": ");
+        states = copyStates(files_, set, &work);
+    }
+    return view_.showRestoreWindow(set, states);
 }
 
 AppError RecordSetsPage::restoreChosen(const RecordSet& chosen, bool& done) {
@@ -224,7 +238,12 @@ AppError RecordSetsPage::restoreChosen(const RecordSet& chosen, bool& done) {
 AppError RecordSetsPage::writeBack(TIniFile& ini, const RecordSet* set) {
     Restore restore{files_,       ini, files_.windowsDirectory(kWindowsDirectoryBuffer),
                     clock_.now(), {},  {}};
-    AppError error = set ? restoreCopies(restore, *set) : undoRestore(restore);
+    AppError error;
+    {
+        WorkProgress work(view_, "Schreibe ", " zurück: ");
+        restore.progress = &work;
+        error = set ? restoreCopies(restore, *set) : undoRestore(restore);
+    }
     refresh();
     TALVEK_TRY(error);
     report(set ? concat({"Ergebnis der Wiederherstellung aus dem Datensatz vom ", set->date, ":"})

@@ -1,0 +1,37 @@
+#include "ui/setup/logic/WorkProgress.h"
+
+#include "config/Concat.h"
+#include "config/Decimal.h"
+
+namespace talvek {
+
+namespace {
+
+// A smaller file is through in a moment: its percent would only flicker.
+constexpr std::uint64_t kShownAbove = 1024 * 1024;
+
+} // namespace
+
+WorkProgress::WorkProgress(RecordSetsView& view, const char* before, const char* after)
+    : view_(view), before_(before), after_(after) {
+    view_.workStarts();
+}
+
+WorkProgress::~WorkProgress() {
+    view_.workEnds();
+    if (!shown_.empty()) view_.setHint(std::string()); // no stale percent once it is done
+}
+
+void WorkProgress::advanced(const std::string& path, std::uint64_t done, std::uint64_t total) {
+    std::string hint;
+    if (total > kShownAbove) {
+        hint = concat({before_, path, after_, decimalText(done * 100 / total), " %"});
+        if (hint == shown_)
+            hint.clear();
+        else
+            shown_ = hint;
+    }
+    view_.working(hint);
+}
+
+} // namespace talvek
