@@ -128,7 +128,7 @@ AppError saveOriginal(Restore& restore, const std::string& original, UndoList& u
         entry.copy.attributes = files.attributes(original) & kRecordedAttributes;
         std::uint32_t savedCrc = 0, originalCrc = 0;
         WritingBack progress(restore.progress, original);
-        // A file of that name that the section does not list is not ours to replace.
+        // A file of that name is not ours to replace, whoever put it there.
         if (path.empty() || files.attributes(path) != attr::kInvalid ||
             !copyInPieces(files, original, saving, originalCrc, &progress) ||
             !fileChecksum(files, saving, savedCrc, &progress) || savedCrc != originalCrc) {

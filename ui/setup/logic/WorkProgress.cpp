@@ -25,7 +25,14 @@ WorkProgress::~WorkProgress() {
 void WorkProgress::advanced(const std::string& path, std::uint64_t done, std::uint64_t total) {
     std::string hint;
     if (total > kShownAbove) {
-        hint = concat({before_, path, after_, decimalText(done * 100 / total), " %"});
+        // In 32 bits: the program brings no 64-bit division of its own.
+        while (total > 0xFFFFFF) {
+            total >>= 1;
+            done >>= 1;
+        }
+        const auto percent =
+            static_cast<std::uint32_t>(done) * 100 / static_cast<std::uint32_t>(total);
+        hint = concat({before_, path, after_, decimalText(static_cast<long>(percent)), " %"});
         if (hint == shown_)
             hint.clear();
         else
