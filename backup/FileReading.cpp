@@ -4,17 +4,43 @@
 
 namespace talvek {
 
-bool fileChecksum(FileSystem& files, const std::string& path, std::uint32_t& crc) {
+namespace {
+
+// Reads the file piece by piece to its end, each piece added to the checksum and handed to
+// `use`.
+template <typename Use>
+bool readPieces(FileSystem& files, const std::string& path, std::uint32_t& crc,
+                PieceProgress* progress, Use use) {
     std::unique_ptr<FileReader> reader = files.openForReading(path);
     if (!reader) return false;
+    const std::uint64_t total = progress ? reader->size() : 0;
+    std::uint64_t done = 0;
     std::uint32_t state = kCrc32Start;
     std::string piece;
     do {
-        if (!reader->read(piece, kReadPiece)) return false;
+        if (!reader->read(piece, kReadPiece) || !use(piece)) return false;
         state = crc32Update(state, piece.data(), piece.size());
+        done += piece.size();
+        if (progress && !piece.empty()) progress->advanced(path, done, total);
     } while (!piece.empty());
     crc = crc32Finish(state);
     return true;
+}
+
+} // namespace
+
+bool fileChecksum(FileSystem& files, const std::string& path, std::uint32_t& crc,
+                  PieceProgress* progress) {
+    return readPieces(files, path, crc, progress, [](const std::string&) { return true; });
+}
+
+bool copyInPieces(FileSystem& files, const std::string& from, const std::string& to,
+                  std::uint32_t& crc, PieceProgress* progress) {
+    std::unique_ptr<FileWriter> writer = files.createNew(to);
+    return writer &&
+           readPieces(files, from, crc, progress,
+                      [&](const std::string& piece) { return writer->write(piece); }) &&
+           writer->close();
 }
 
 namespace {

@@ -11,8 +11,23 @@ namespace talvek {
 
 inline constexpr std::size_t kReadPiece = 64 * 1024;
 
+// Told between the pieces of a long read or write, so that a window can stay responsive and
+// say how far the work has come.
+class PieceProgress {
+  public:
+    virtual ~PieceProgress() = default;
+    // `done` of the `total` bytes of `path` are through.
+    virtual void advanced(const std::string& path, std::uint64_t done, std::uint64_t total) = 0;
+};
+
 // The CRC-32 of a file's content; false when it cannot be opened or read to its end.
-bool fileChecksum(FileSystem& files, const std::string& path, std::uint32_t& crc);
+bool fileChecksum(FileSystem& files, const std::string& path, std::uint32_t& crc,
+                  PieceProgress* progress = nullptr);
+
+// Copies `from` into the new file `to` in pieces, with the checksum of what it read; false
+// when either cannot be opened, read or written (what was written then stays).
+bool copyInPieces(FileSystem& files, const std::string& from, const std::string& to,
+                  std::uint32_t& crc, PieceProgress* progress = nullptr);
 
 enum class Sameness { Same, Different, FirstUnreadable, SecondUnreadable };
 

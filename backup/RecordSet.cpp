@@ -14,7 +14,10 @@ std::string RecordSet::copyPath(const SavedCopy& copy) const {
 }
 
 RecordSet readRecordSet(TIniFile& ini, const std::string& date) {
-    SectionValues values = ini.ReadSection(date);
+    return recordSetOf(date, ini.ReadSection(date));
+}
+
+RecordSet recordSetOf(const std::string& date, const SectionValues& values) {
     RecordSet set;
     set.date = date;
     set.exists = !values.empty();

@@ -38,6 +38,8 @@ struct RecordSet {
 };
 
 RecordSet readRecordSet(TIniFile& ini, const std::string& date);
+// The same from a section already read.
+RecordSet recordSetOf(const std::string& date, const SectionValues& values);
 
 // The section as a run writes it: "Directory", "Datum", then "Datei<n>" and "CRC<n>" of each
 // copy (and "Attr<n>" where recorded), then "LogFile", "RecFile" and "Behalten" where set.

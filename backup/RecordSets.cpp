@@ -17,13 +17,14 @@ std::vector<RecordSetSummary> listRecordSets(TIniFile& ini) {
     return sets;
 }
 
-std::vector<std::string> checkRecordSet(FileSystem& files, const RecordSet& set) {
+std::vector<std::string> checkRecordSet(FileSystem& files, const RecordSet& set,
+                                        PieceProgress* progress) {
     std::vector<std::string> problems;
     for (const SavedCopy& c : set.copies) {
         const std::string copy = set.copyPath(c);
         if (copy.empty()) continue;
         std::uint32_t crc = 0, recorded = 0;
-        if (!fileChecksum(files, copy, crc))
+        if (!fileChecksum(files, copy, crc, progress))
             problems.push_back("Die Kopie " + copy + " fehlt.");
         else if (c.crc.empty())
             continue;
@@ -51,27 +52,29 @@ const char* copyStateText(CopyState state) {
     return "beschädigt";
 }
 
-std::vector<CopyState> copyStates(FileSystem& files, const RecordSet& set) {
+std::vector<CopyState> copyStates(FileSystem& files, const RecordSet& set,
+                                  PieceProgress* progress) {
     std::vector<CopyState> states;
     for (const SavedCopy& c : set.copies) {
         const std::string copy = set.copyPath(c);
         std::uint32_t crc = 0, recorded = 0, original = 0;
         CopyState state = CopyState::Changed;
-        if (copy.empty() || !fileChecksum(files, copy, crc))
+        if (copy.empty() || !fileChecksum(files, copy, crc, progress))
             state = CopyState::CopyMissing;
         else if (!c.crc.empty() && (!parseCrcText(c.crc, recorded) || recorded != crc))
             state = CopyState::Damaged;
         else if (!files.fileExists(c.original))
             state = CopyState::OriginalMissing;
-        else if (fileChecksum(files, c.original, original) && original == crc)
+        else if (fileChecksum(files, c.original, original, progress) && original == crc)
             state = CopyState::Unchanged;
         states.push_back(state);
     }
     return states;
 }
 
-std::vector<std::string> compareRecordSet(FileSystem& files, const RecordSet& set) {
-    std::vector<CopyState> states = copyStates(files, set);
+std::vector<std::string> compareRecordSet(FileSystem& files, const RecordSet& set,
+                                          PieceProgress* progress) {
+    std::vector<CopyState> states = copyStates(files, set, progress);
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < states.size(); ++i)
         lines.push_back(set.copies[i].original + ": " + copyStateText(states[i]));

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "backup/FileReading.h"
 #include "backup/RecordSet.h"
 
 namespace talvek {
@@ -20,7 +21,8 @@ std::vector<RecordSetSummary> listRecordSets(TIniFile& ini);
 
 // Re-reads every copy; each line names a copy that is missing or differs from its checksum,
 // or whose checksum is no such number. A copy without a checksum is checked for presence only.
-std::vector<std::string> checkRecordSet(FileSystem& files, const RecordSet& set);
+std::vector<std::string> checkRecordSet(FileSystem& files, const RecordSet& set,
+                                        PieceProgress* progress = nullptr);
 
 enum class CopyState { Unchanged, Changed, OriginalMissing, CopyMissing, Damaged };
 // "unverändert", "geändert", "Original fehlt", "Kopie fehlt", "beschädigt".
@@ -37,10 +39,12 @@ inline bool tickedAtFirst(CopyState state) {
 
 // What a restore of each copy would change, in the order of the set's copies. A copy whose
 // checksum cannot be read counts as damaged: nothing can tell it is whole.
-std::vector<CopyState> copyStates(FileSystem& files, const RecordSet& set);
+std::vector<CopyState> copyStates(FileSystem& files, const RecordSet& set,
+                                  PieceProgress* progress = nullptr);
 
 // The same as "original: state" lines.
-std::vector<std::string> compareRecordSet(FileSystem& files, const RecordSet& set);
+std::vector<std::string> compareRecordSet(FileSystem& files, const RecordSet& set,
+                                          PieceProgress* progress = nullptr);
 
 // The full path of the set's protocol file; empty when it has none.
 std::string protocolOf(const RecordSet& set);

@@ -1,8 +1,10 @@
 #include "backup/Replacement.h"
 
+#include "backup/Crc32.h"
 #include "backup/FileReading.h"
 #include "backup/PathRules.h"
 #include "backup/RecordSet.h"
+#include "config/Decimal.h"
 #include "config/Keys.h"
 
 namespace talvek {
@@ -38,6 +40,10 @@ std::string besideOriginal(const std::string& original, const char* name) {
 const char* const kNewName = "TALVEK95.ZUR";
 const char* const kOldName = "TALVEK95.ALT";
 
+std::string afterKey(int number) {
+    return keys::kUndoAfterPrefix + decimalText(number);
+}
+
 } // namespace
 
 void deleteOwnFile(FileSystem& files, const std::string& path) {
@@ -45,13 +51,14 @@ void deleteOwnFile(FileSystem& files, const std::string& path) {
 }
 
 Replaced replaceFile(FileSystem& files, TIniFile& ini, int number, const std::string& source,
-                     std::uint32_t crc, const std::string& original, std::uint32_t attributes) {
+                     std::uint32_t crc, const std::string& original, std::uint32_t attributes,
+                     PieceProgress* progress) {
     const std::string fresh = besideOriginal(original, kNewName);
     const std::string old = besideOriginal(original, kOldName);
     if (fresh.empty()) return Replaced::Failed;
-    std::uint32_t written = 0;
-    if (!files.copyFile(source, fresh, true) || !files.setAttributes(fresh, 0) ||
-        !fileChecksum(files, fresh, written) || written != crc ||
+    std::uint32_t read = 0, written = 0;
+    if (!copyInPieces(files, source, fresh, read, progress) || read != crc ||
+        !fileChecksum(files, fresh, written, progress) || written != crc ||
         !files.setAttributes(fresh, attributes)) {
         deleteOwnFile(files, fresh);
         return Replaced::Failed;
@@ -71,7 +78,10 @@ Replaced replaceFile(FileSystem& files, TIniFile& ini, int number, const std::st
     }
     if (result == Replaced::Done && existed) deleteOwnFile(files, old);
     deleteOwnFile(files, fresh);
-    (void)ini.RemoveKey(keys::kUndo, keys::kUndoReplacing); // one left is finished as done
+    // The undo writes back over a file only while it holds what was written here. Should
+    // this write fail, the mark stays and the next finishCutReplacement records the file.
+    if (result != Replaced::Done || !ini.WriteText(keys::kUndo, afterKey(number), crcText(crc)))
+        (void)ini.RemoveKey(keys::kUndo, keys::kUndoReplacing);
     return result;
 }
 
@@ -80,11 +90,17 @@ void finishCutReplacement(FileSystem& files, TIniFile& ini) {
     const int marked = ini.ReadNumber(keys::kUndo, keys::kUndoReplacing, 0);
     for (const SavedCopy& entry : undo.copies) {
         const std::string& original = entry.original;
-        if (entry.number != marked || files.fileExists(original)) continue;
+        if (entry.number != marked) continue;
         // The new file was complete when the mark was written: it takes the free name.
-        if (!files.moveFile(besideOriginal(original, kNewName), original))
+        if (!files.fileExists(original) &&
+            !files.moveFile(besideOriginal(original, kNewName), original))
             files.moveFile(besideOriginal(original, kOldName), original);
-        if (!files.fileExists(original)) return; // the mark stays: next time, then
+        // Old or new, the file is what the program left there, so the undo takes it as the
+        // restore's; otherwise the mark stays: next time, then.
+        std::uint32_t crc = 0;
+        if (!fileChecksum(files, original, crc) ||
+            ini.WriteText(keys::kUndo, afterKey(entry.number), crcText(crc)))
+            return;
     }
     // What is left beside the originals is needed no more: a new file is named by the mark
     // once it is complete, and an old one exists only while the mark is there.

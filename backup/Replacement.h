@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "backup/FileReading.h"
 #include "config/IniFile.h"
 #include "platform/FileSystem.h"
 
@@ -17,10 +18,12 @@ enum class Replaced {
 };
 
 // Puts a copy of `source`, whose content has the checksum `crc`, in the place of `original`,
-// with `attributes`. While the original is away, the undo section names `number` (the n of
-// its "Datei<n>"), so that finishCutReplacement can complete what a reset cut short.
+// with `attributes`, and records `crc` as the entry's "Danach<n>". While the original is away,
+// the undo section names `number` (the n of its "Datei<n>"), so that finishCutReplacement can
+// complete what a reset cut short.
 Replaced replaceFile(FileSystem& files, TIniFile& ini, int number, const std::string& source,
-                     std::uint32_t crc, const std::string& original, std::uint32_t attributes);
+                     std::uint32_t crc, const std::string& original, std::uint32_t attributes,
+                     PieceProgress* progress);
 
 // Deletes a file of the program's own, whatever attributes it was given.
 void deleteOwnFile(FileSystem& files, const std::string& path);
@@ -28,7 +31,8 @@ void deleteOwnFile(FileSystem& files, const std::string& path);
 // Deletes an original that a restore made where none was; false when it stays.
 bool removeOriginal(FileSystem& files, const std::string& original);
 
-// Completes the replacement the undo section marks as under way, if any.
+// Completes the replacement the undo section marks as under way, if any, and records what
+// the original holds then as its "Danach<n>".
 void finishCutReplacement(FileSystem& files, TIniFile& ini);
 
 } // namespace talvek

@@ -1,6 +1,5 @@
 #include "backup/Restore.h"
 
-#include "config/Decimal.h"
 #include "backup/Crc32.h"
 #include "backup/FileReading.h"
 #include "backup/PathRules.h"
@@ -17,6 +16,7 @@ namespace {
 const char* const kFile = "Die Datei ";
 const char* const kStays = " bleibt, wie sie ist.";
 const char* const kNotWritten = " konnte nicht zurückgeschrieben werden und bleibt, wie sie ist.";
+const char* const kAsBefore = " ist wieder wie vor der Wiederherstellung.";
 
 // How a user at the MS-DOS prompt names a path: its short form, which MS-DOS 7.0 outside
 // Windows can use.
@@ -26,16 +26,18 @@ std::string dosName(FileSystem& files, const std::string& path) {
     return shortPath.empty() ? path : shortPath;
 }
 
-// The undo section: the saved originals as a record set's copies are listed, and "Neu<n>=1"
-// for each original that did not exist (it has no checksum of its own).
-AppError writeUndo(TIniFile& ini, const RecordSet& undo) {
-    if (undo.copies.empty()) return ini.RemoveSection(keys::kUndo);
-    KeyValues values = recordSetSection(undo);
-    for (const SavedCopy& saved : undo.copies)
-        if (saved.crc.empty())
-            addKeyValue(values, keys::kUndoNewPrefix + decimalText(saved.number), "1");
-    return ini.WriteSection(keys::kUndo, values);
-}
+// Every pass over a file while it is written back counts as that file's.
+class WritingBack : public PieceProgress {
+  public:
+    WritingBack(PieceProgress* to, const std::string& original) : to_(to), original_(original) {}
+    void advanced(const std::string&, std::uint64_t done, std::uint64_t total) override {
+        if (to_) to_->advanced(original_, done, total);
+    }
+
+  private:
+    PieceProgress* to_;
+    const std::string& original_;
+};
 
 void report(Restore& restore, const std::string& line, bool failed) {
     restore.report.push_back(line);
@@ -49,15 +51,33 @@ void journal(Restore& restore, const char* what, const std::string& date) {
     if (!problem.empty()) restore.report.push_back(problem);
 }
 
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// Makes each missing level of `folder` below its drive, which must exist.
+bool makeFolders(FileSystem& files, const std::string& folder) {
+    if (folder.size() < 3 || folder[1] != ':' || !files.directoryExists(folder.substr(0, 3)))
+        return false;
+    for (std::size_t at = 3; at <= folder.size(); ++at) {
+        if (at < folder.size() && folder[at] != '\\' && folder[at] != '/') continue;
+        const std::string level = folder.substr(0, at);
+        if (!files.directoryExists(level) && !files.createDirectory(level)) return false;
+    }
+    return true;
+}
+
 // Writes `from` over `original` and reports how it went; true when it was written. A file
 // Windows holds open (SYSTEM.DAT, USER.DAT) can only be written with Windows not running:
 // the report says how, with `batch`, the set's recovery batch, where there is one.
-bool writeBack(Restore& restore, const SavedCopy& entry, const std::string& from, std::uint32_t crc,
-               std::uint32_t attributes, const std::string& batch, const char* done) {
+bool writeBack(Restore& restore, int number, const std::string& original, const std::string& from,
+               std::uint32_t crc, std::uint32_t attributes, const std::string& batch,
+               const char* done) {
     FileSystem& files = restore.files;
-    const std::string& original = entry.original;
+    WritingBack progress(restore.progress, original);
     Replaced result =
-        replaceFile(files, restore.ini, entry.number, from, crc, original, attributes);
+        replaceFile(files, restore.ini, number, from, crc, original, attributes, &progress);
     if (result == Replaced::Done) {
         report(restore, concat({kFile, original, done}), false);
         return true;
@@ -79,57 +99,158 @@ bool writeBack(Restore& restore, const SavedCopy& entry, const std::string& from
     return false;
 }
 
-// Saves the original into the undo directory and lists it there, then writes the copy
-// over it.
-AppError restoreOne(Restore& restore, const RecordSet& set, const SavedCopy& copy,
-                    RecordSet& undo) {
+// Whether an entry names an original the undo can bring back: one that did not exist, with
+// what the restore wrote, or one saved in the undo directory. Any other (a hand-made one,
+// or one whose restore was cut short) is replaced when its file is restored again.
+bool savedAtHand(FileSystem& files, const UndoList& undo, const UndoEntry& entry) {
+    if (entry.isNew) return !entry.after.empty();
+    const std::string saved = undo.savedPath(entry);
+    return !saved.empty() && files.fileExists(saved);
+}
+
+// Saves the original into the undo directory and lists it there: the save goes under a
+// name of our own that nothing lists, so that a reset while a large file is saved leaves
+// nothing in the directory that the undo section does not name; it takes its name once it
+// is listed. `saved` false when the original cannot be saved; it stays as it is then.
+AppError saveOriginal(Restore& restore, const std::string& original, UndoList& undo, bool& saved) {
     FileSystem& files = restore.files;
+    saved = false;
+    UndoEntry entry;
+    entry.copy.number = undo.nextNumber();
+    entry.copy.original = original;
+    entry.copy.name = fileNamePart(original);
+    entry.isNew = !files.fileExists(original);
+    const std::string path = undo.savedPath(entry);
+    const std::string saving = undo.directory + "\\" + keys::kSavingName;
+    const std::string failed = concat(
+        {kFile, original, " konnte nicht nach ", undo.directory, " gesichert werden und", kStays});
+    if (!entry.isNew) {
+        entry.copy.attributes = files.attributes(original) & kRecordedAttributes;
+        std::uint32_t savedCrc = 0, originalCrc = 0;
+        WritingBack progress(restore.progress, original);
+        // A file of that name is not ours to replace, whoever put it there.
+        if (path.empty() || files.attributes(path) != attr::kInvalid ||
+            !copyInPieces(files, original, saving, originalCrc, &progress) ||
+            !fileChecksum(files, saving, savedCrc, &progress) || savedCrc != originalCrc) {
+            deleteOwnFile(files, saving);
+            report(restore, failed, true);
+            return AppError();
+        }
+        entry.copy.crc = crcText(savedCrc);
+    }
+    undo.entries.push_back(entry);
+    TALVEK_TRY(writeUndo(restore.ini, undo));
+    if (!entry.isNew && !files.moveFile(saving, path)) {
+        deleteOwnFile(files, saving);
+        undo.entries.pop_back();
+        TALVEK_TRY(writeUndo(restore.ini, undo));
+        report(restore, failed, true);
+        return AppError();
+    }
+    saved = true;
+    return AppError();
+}
+
+// Saves the original, unless an earlier restore since the last undo did, then writes the
+// copy over it.
+AppError restoreOne(Restore& restore, const RecordSet& set, const SavedCopy& copy, UndoList& undo) {
+    FileSystem& files = restore.files;
+    const std::string& original = copy.original;
     const std::string from = set.copyPath(copy);
     std::uint32_t crc = 0, recorded = 0;
     const char* problem = nullptr;
-    if (from.empty() || !fileChecksum(files, from, crc))
+    WritingBack progress(restore.progress, original);
+    if (from.empty() || !fileChecksum(files, from, crc, &progress))
         problem = " fehlt: ";
     else if (!copy.crc.empty() && (!parseCrcText(copy.crc, recorded) || recorded != crc))
         problem = " ist beschädigt: ";
     if (problem) {
-        report(restore, concat({"Die Kopie ", from, problem, kFile, copy.original, kStays}), true);
+        report(restore, concat({"Die Kopie ", from, problem, kFile, original, kStays}), true);
         return AppError();
     }
-    SavedCopy before = copy;
-    before.crc.clear();
-    before.attributes = attr::kInvalid;
-    std::uint32_t attributes = copy.attributes;
-    const std::string saved = undo.copyPath(before);
-    if (files.fileExists(copy.original)) {
-        before.attributes = files.attributes(copy.original) & kRecordedAttributes;
-        std::uint32_t savedCrc = 0, originalCrc = 0;
-        if (!files.copyFile(copy.original, saved, true) || !files.setAttributes(saved, 0) ||
-            !fileChecksum(files, saved, savedCrc) ||
-            !fileChecksum(files, copy.original, originalCrc) || savedCrc != originalCrc) {
-            deleteOwnFile(files, saved);
-            report(restore,
-                   concat({kFile, copy.original, " konnte nicht nach ", undo.directory,
-                           " gesichert werden und", kStays}),
-                   true);
-            return AppError();
-        }
-        before.crc = crcText(savedCrc);
-        // A set of an older version has no attributes: those of the file it replaces.
-        if (attributes == attr::kInvalid) attributes = before.attributes;
-    } else if (attributes == attr::kInvalid) {
-        attributes = attr::kArchive;
+    const std::string folder = folderOf(original);
+    if (!folder.empty() && !files.directoryExists(folder) && !makeFolders(files, folder)) {
+        report(restore,
+               concat({"Das Verzeichnis ", folder, " konnte nicht erstellt werden; die Datei ",
+                       original, kStays}),
+               true);
+        return AppError();
     }
-    // Listed before the original is touched, so that a reset from here on can be undone.
-    undo.copies.push_back(before);
-    TALVEK_TRY(writeUndo(restore.ini, undo));
+    // A set of an older version has no attributes: those of the file it replaces.
+    std::uint32_t attributes = copy.attributes;
+    if (attributes == attr::kInvalid)
+        attributes = files.fileExists(original) ? files.attributes(original) & kRecordedAttributes
+                                                : attr::kArchive;
+
+    std::size_t at = undo.indexOf(original);
+    const bool savedNow = at == undo.entries.size() || !savedAtHand(files, undo, undo.entries[at]);
+    if (savedNow) {
+        if (at < undo.entries.size()) undo.entries.erase(undo.entries.begin() + at);
+        bool saved = false;
+        TALVEK_TRY(saveOriginal(restore, original, undo, saved));
+        if (!saved) return AppError();
+        at = undo.entries.size() - 1;
+    }
+    UndoEntry& entry = undo.entries[at];
     const std::string batch = isPlainFileName(set.recFile)
                                   ? set.directory + "\\" + resolvedName(set.recFile)
                                   : std::string();
-    if (!writeBack(restore, copy, from, crc, attributes, batch, " wurde wiederhergestellt.")) {
-        undo.copies.pop_back();
-        deleteOwnFile(files, saved);
+    if (writeBack(restore, entry.copy.number, original, from, crc, attributes, batch,
+                  " wurde wiederhergestellt.")) {
+        entry.after = crcText(crc);
+    } else if (savedNow) {
+        // Nothing was written over it: the original saved now is needed no more. Deleted
+        // before it is unlisted, so that a reset leaves nothing the section does not name.
+        if (!entry.isNew) deleteOwnFile(files, undo.savedPath(entry));
+        undo.entries.pop_back();
+        TALVEK_TRY(writeUndo(restore.ini, undo));
     }
     return AppError();
+}
+
+// Brings one original back to what it was before the first restore; true when it is so
+// now and the entry can go.
+bool undoOne(Restore& restore, const UndoList& undo, const UndoEntry& entry) {
+    FileSystem& files = restore.files;
+    const std::string& original = entry.copy.original;
+    std::uint32_t now = 0, value = 0;
+    const bool present = files.fileExists(original);
+    WritingBack progress(restore.progress, original);
+    const bool readable = present && fileChecksum(files, original, now, &progress);
+    const auto holds = [&](const std::string& crc) {
+        return readable && parseCrcText(crc, value) && value == now;
+    };
+    const std::string saved = undo.savedPath(entry);
+    if (entry.isNew ? !present : holds(entry.copy.crc)) {
+        // A restore cut short before it wrote, or a file put back by hand.
+        report(restore, concat({kFile, original, kAsBefore}), false);
+    } else if (!holds(entry.after)) {
+        // Whatever changed it since (the user, an installation) is not undone unasked.
+        report(restore,
+               concat({kFile, original, " wurde nach der Wiederherstellung geändert und", kStays}),
+               true);
+        return false;
+    } else if (entry.isNew) {
+        const bool deleted = removeOriginal(files, original);
+        report(restore,
+               concat({kFile, original,
+                       deleted ? " wurde wieder gelöscht." : " konnte nicht gelöscht werden."}),
+               !deleted);
+        if (!deleted) return false;
+    } else {
+        std::uint32_t crc = 0;
+        if (saved.empty() || !parseCrcText(entry.copy.crc, crc)) {
+            report(restore, concat({kFile, original, kNotWritten}), true);
+            return false;
+        }
+        if (!writeBack(restore, entry.copy.number, original, saved, crc,
+                       entry.copy.attributes == attr::kInvalid ? attr::kArchive
+                                                               : entry.copy.attributes,
+                       std::string(), kAsBefore))
+            return false;
+    }
+    if (!entry.isNew && !saved.empty()) deleteOwnFile(files, saved);
+    return true;
 }
 
 } // namespace
@@ -144,32 +265,21 @@ AppError restorableSet(TIniFile& ini, const RecordSet& set) {
                             "Dateien zurück."}));
 }
 
-std::string undoDirectory(TIniFile& ini) {
-    return concat(
-        {ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, ""), "\\", keys::kUndoDirectory});
+void finishCutRestore(FileSystem& files, TIniFile& ini) {
+    finishCutReplacement(files, ini);
+    const std::string directory = undoDirectory(ini);
+    if (!directory.empty()) deleteOwnFile(files, concat({directory, "\\", keys::kSavingName}));
 }
 
 AppError restoreCopies(Restore& restore, const RecordSet& set) {
     FileSystem& files = restore.files;
     TALVEK_TRY(restorableSet(restore.ini, set));
-    finishCutReplacement(files, restore.ini);
-
-    // A new restore forgets the undo of the last one: first the section, then its files.
-    RecordSet undo;
-    undo.date = keys::kUndo;
-    undo.directory = undoDirectory(restore.ini);
-    undo.recordedDate = formatDateText(Date{restore.now.year, restore.now.month, restore.now.day});
-    TALVEK_TRY(restore.ini.RemoveSection(keys::kUndo));
-    std::vector<std::string> names;
+    finishCutRestore(files, restore.ini);
+    UndoList undo = readUndo(restore.ini);
+    undo.date = formatDateText(Date{restore.now.year, restore.now.month, restore.now.day});
     if (!files.directoryExists(undo.directory)) files.createDirectory(undo.directory);
-    if (files.listDirectory(undo.directory, names))
-        for (const std::string& name : names)
-            deleteOwnFile(files, undo.directory + "\\" + name);
-
     for (const SavedCopy& copy : set.copies)
         TALVEK_TRY(restoreOne(restore, set, copy, undo));
-    // The last file that stayed as it was is still listed.
-    TALVEK_TRY(writeUndo(restore.ini, undo));
     journal(restore, " Wiederherstellung aus dem Datensatz vom ", set.date);
     return AppError();
 }
@@ -179,40 +289,16 @@ bool canUndo(TIniFile& ini) {
 }
 
 AppError undoRestore(Restore& restore) {
-    FileSystem& files = restore.files;
-    finishCutReplacement(files, restore.ini);
-    RecordSet undo = readRecordSet(restore.ini, keys::kUndo);
-    std::vector<SavedCopy> left;
-    std::vector<std::string> saved; // of the files written back, to delete once forgotten
-    for (const SavedCopy& entry : undo.copies) {
-        const std::string& original = entry.original;
-        const std::string from = undo.copyPath(entry);
-        bool undone = false;
-        std::uint32_t crc = 0;
-        if (restore.ini.ReadText(keys::kUndo, keys::kUndoNewPrefix + decimalText(entry.number),
-                                 "") == "1") {
-            undone = removeOriginal(files, original);
-            report(restore,
-                   concat({kFile, original,
-                           undone ? " wurde wieder gelöscht." : " konnte nicht gelöscht werden."}),
-                   !undone);
-        } else if (!from.empty() && parseCrcText(entry.crc, crc)) {
-            undone =
-                writeBack(restore, entry, from, crc,
-                          entry.attributes == attr::kInvalid ? attr::kArchive : entry.attributes,
-                          std::string(), " ist wieder wie vor der Wiederherstellung.");
-            if (undone) saved.push_back(from);
-        } else {
-            report(restore, concat({kFile, original, kNotWritten}), true);
-        }
-        if (!undone) left.push_back(entry);
-    }
-    // What stays as it is can still be undone later; the rest is forgotten, the section
-    // first, so that it never lists a file that is gone.
-    undo.copies.swap(left);
+    finishCutRestore(restore.files, restore.ini);
+    UndoList undo = readUndo(restore.ini);
+    // An entry undone has its saved original deleted at once and is forgotten below: a
+    // reset in between leaves it listed, with the file as it was, which the next undo
+    // finds so.
+    std::vector<UndoEntry> left;
+    for (const UndoEntry& entry : undo.entries)
+        if (!undoOne(restore, undo, entry)) left.push_back(entry);
+    undo.entries.swap(left);
     TALVEK_TRY(writeUndo(restore.ini, undo));
-    for (const std::string& path : saved)
-        deleteOwnFile(files, path);
     journal(restore, " Wiederherstellung rückgängig gemacht", std::string());
     return AppError();
 }

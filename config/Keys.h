@@ -43,12 +43,15 @@ inline constexpr char kKeep[] = "Behalten";
 
 // What a restore from Windows replaced, for its undo: the originals as they were, saved into
 // kUndoDirectory below the backup directory. Listed like a record set's copies, with
-// "Neu<n>=1" for an original that did not exist, and the number of the file being replaced
-// while that is under way.
+// "Neu<n>=1" for an original that did not exist, "Danach<n>" the checksum of what the restore
+// wrote, and the number of the file being replaced while that is under way. An original is
+// saved under kSavingName until it is listed.
 inline constexpr char kUndo[] = "Vorher";
 inline constexpr char kUndoDirectory[] = "VORHER";
 inline constexpr char kUndoNewPrefix[] = "Neu";
+inline constexpr char kUndoAfterPrefix[] = "Danach";
 inline constexpr char kUndoReplacing[] = "Ersetzt";
+inline constexpr char kSavingName[] = "TALVEK95.TMP";
 
 // Marker defaults that tell a missing value apart.
 inline constexpr char kListEnd[] = "ERROR";

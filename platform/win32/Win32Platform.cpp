@@ -94,6 +94,26 @@ class Win32FileReader : public FileReader {
         piece.resize(got);
         return true;
     }
+    std::uint64_t size() override {
+        DWORD high = 0;
+        const DWORD low = GetFileSize(file_.get(), &high);
+        return (static_cast<std::uint64_t>(high) << 32) | low;
+    }
+
+  private:
+    FileHandle file_;
+};
+
+class Win32FileWriter : public FileWriter {
+  public:
+    explicit Win32FileWriter(FileHandle file) : file_(std::move(file)) {}
+    bool write(const std::string& piece) override {
+        DWORD written = 0;
+        return WriteFile(file_.get(), piece.data(), static_cast<DWORD>(piece.size()), &written,
+                         nullptr) &&
+               written == piece.size();
+    }
+    bool close() override { return CloseHandle(file_.release()) != FALSE; }
 
   private:
     FileHandle file_;
@@ -149,6 +169,13 @@ std::unique_ptr<FileReader> Win32FileSystem::openForReading(const std::string& p
                                 nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) return nullptr;
     return std::make_unique<Win32FileReader>(std::move(file));
+}
+
+std::unique_ptr<FileWriter> Win32FileSystem::createNew(const std::string& path) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) return nullptr;
+    return std::make_unique<Win32FileWriter>(std::move(file));
 }
 
 bool Win32FileSystem::moveFile(const std::string& from, const std::string& to) {

@@ -227,6 +227,7 @@ class FakeReader : public FileReader {
         at_ += piece.size();
         return true;
     }
+    std::uint64_t size() override { return content_.size(); }
 
   private:
     std::string content_;
@@ -237,6 +238,34 @@ class FakeReader : public FileReader {
 };
 
 } // namespace
+
+// Each piece lands in the file at once, so a cut leaves it as far as it got.
+class FakeWriter : public FileWriter {
+  public:
+    FakeWriter(FakeFileSystem& files, std::string key) : files_(files), key_(std::move(key)) {}
+    bool write(const std::string& piece) override {
+        auto it = files_.nodes_.find(key_);
+        if (injectedFault(files_.faults, "write " + key_) || it == files_.nodes_.end())
+            return false;
+        it->second.content += piece;
+        return true;
+    }
+    bool close() override { return true; }
+
+  private:
+    FakeFileSystem& files_;
+    std::string key_;
+};
+
+std::unique_ptr<FileWriter> FakeFileSystem::createNew(const std::string& path) {
+    calls.push_back("create " + path);
+    const std::string k = key(path);
+    if (injectedFault(faults, "create " + path) || path.size() >= kMaxPath || nodes_.count(k) ||
+        !parentIsDirectory(k) || unwritable.count(k))
+        return nullptr;
+    nodes_[k] = Node{path, false, attr::kArchive, ""};
+    return std::make_unique<FakeWriter>(*this, k);
+}
 
 std::unique_ptr<FileReader> FakeFileSystem::openForReading(const std::string& path) {
     if (injectedFault(faults, "open " + path)) return nullptr;

@@ -35,6 +35,7 @@ class FakeFileSystem : public FileSystem {
                         CodePage codePage) override;
     bool readFile(const std::string& path, std::string& text) override;
     std::unique_ptr<FileReader> openForReading(const std::string& path) override;
+    std::unique_ptr<FileWriter> createNew(const std::string& path) override;
     bool moveFile(const std::string& from, const std::string& to) override;
     bool listDirectory(const std::string& path, std::vector<std::string>& names) override;
 
@@ -74,6 +75,7 @@ class FakeFileSystem : public FileSystem {
     static std::string parentOf(const std::string& key);
 
   private:
+    friend class FakeWriter;
     struct Node {
         std::string name;
         bool directory = false;

@@ -1,6 +1,8 @@
 // The page "Datensätze" tells what is true of a set now, whatever a run did meanwhile.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "backup/Crc32.h"
 #include "config/TextCase.h"
 #include "fakes/FakeClock.h"
@@ -26,16 +28,32 @@ struct View : RecordSetsView, Processes {
         return AppError("shown");
     }
     void setBackupNowEnabled(bool enabled) override { backupNow = enabled; }
+    void workStarts() override { ++works; }
+    void working(const std::string& hint) override {
+        if (!hint.empty()) hints.push_back(hint);
+    }
+    void workEnds() override { --works; }
     void setDatePanel(const std::string&) override {}
     void setHint(const std::string& text) override { hint = text; }
     bool start(const std::string&, std::function<void()>) override { return false; }
     bool startProgram(const std::string& program, const std::string& argument) override {
         return boxes.push_back(program + " " + argument), true;
     }
-    std::vector<std::string> rows, boxes;
-    int at = -1;
+    std::vector<std::string> rows, boxes, hints;
+    int at = -1, works = 0;
     bool backupNow = false;
     std::string hint;
+};
+
+// The page over the fakes; the view answers for the processes too.
+struct PageScene {
+    FakeProfile profile;
+    FakeFileSystem files;
+    FakeSystemInfo system;
+    FakeClock clock;
+    FakeLocks locks;
+    View view;
+    RecordSetsPage page{view, profile, system, files, clock, view, locks};
 };
 
 TEST(RecordSetsPage, SaysWhatIsTrueOfTheSetAsTheFileHasItNow) {
@@ -59,18 +77,13 @@ TEST(RecordSetsPage, SaysWhatIsTrueOfTheSetAsTheFileHasItNow) {
          "C:\\WINDOWS\\notepad.exe C:\\Talvek95\\041297\\RUN.BAT"},
     };
     for (const auto& row : rows) {
-        FakeProfile profile;
-        FakeFileSystem files;
-        FakeSystemInfo system;
-        FakeClock clock;
-        FakeLocks locks;
-        View view;
+        PageScene scene;
+        auto& [profile, files, system, clock, locks, view, page] = scene;
         files.addFile("C:\\Talvek95\\041297\\A.INI", "copy");
         files.addFile("C:\\Talvek95\\041297\\RUN.BAT", "ECHO > C:\\RAN.TXT");
         profile.load(kIni, "[Datens\xE4tze]\n0=03.12.97\n1=04.12.97\n[04.12.97]\nDirectory=C:"
                            "\\Talvek95\\041297\n" +
                                row.keys + "\n");
-        RecordSetsPage page(view, profile, system, files, clock, view, locks);
         page.refresh();
         view.at = 0; // 04.12.97, the newest
         page.selectionChange();
@@ -89,13 +102,8 @@ TEST(RecordSetsPage, SaysWhatIsTrueOfTheSetAsTheFileHasItNow) {
 }
 
 TEST(RecordSetsPage, JetztSichernWaitsWhileAnotherRunIsUnderWay) {
-    FakeProfile profile;
-    FakeFileSystem files;
-    FakeSystemInfo system;
-    FakeClock clock;
-    FakeLocks locks;
-    View view;
-    RecordSetsPage page(view, profile, system, files, clock, view, locks);
+    PageScene scene;
+    auto& [profile, files, system, clock, locks, view, page] = scene;
     locks.heldByOthers.insert(lock::kBackupRun); // the autostart's run
     page.refresh();
     page.backupNowMouseMove();
@@ -108,3 +116,40 @@ TEST(RecordSetsPage, JetztSichernWaitsWhileAnotherRunIsUnderWay) {
 }
 
 } // namespace
+
+// A file over 1 MB is told of from its first percent to its last as the work goes on; a small
+// file (A.INI, today's BIG.DAT) is through without a word; the wait cursor ends with the work.
+TEST(RecordSetsPage, LongWorkTellsHowFarItHasCome) {
+    const char* const kIni = "C:\\WINDOWS\\Talvek95.ini";
+    const std::string big(1536 * 1024, 'x'), copy = "C:\\Talvek95\\041297\\BIG.DAT",
+                                             original = "C:\\BIG.DAT";
+    PageScene scene;
+    auto& [profile, files, system, clock, locks, view, page] = scene;
+    files.addFile(copy, big);
+    files.addFile(original, "changed");
+    files.addFile("C:\\Talvek95\\041297\\A.INI", "a");
+    files.addFile("C:\\A.INI", "a");
+    profile.load(kIni, "[Einstellungen]\nRecovery Directory=C:\\Talvek95\n[Datens\xE4tze]\n0=04.12."
+                       "97\n[04.12.97]\nDirectory=C:\\Talvek95\\041297\nDatei1=C:\\A.INI\nDatei2=" +
+                           original + "\nCRC2=" + crcText(crc32(big)) + "\n");
+    page.refresh();
+    view.at = 0;
+    page.selectionChange();
+    bool done = false;
+    TIniFile ini(profile, kIni);
+    const std::pair<std::function<AppError()>, std::string> rows[] = {
+        {[&] { return page.checkClick(); }, "Prüfe " + copy + ": "},
+        {[&] { return page.compareClick(); }, "Vergleiche " + copy + ": "},
+        {[&] { return page.restoreChosen(readRecordSet(ini, "04.12.97"), done); },
+         "Schreibe " + original + " zurück: "},
+        {[&] { return page.undoClick(); }, "Schreibe " + original + " zurück: "},
+    };
+    for (const auto& row : rows) {
+        view.hints.clear();
+        EXPECT_FALSE(row.first());
+        EXPECT_EQ(view.works, 0);
+        ASSERT_FALSE(view.hints.empty());
+        EXPECT_EQ(view.hints.front(), row.second + "4 %");
+        EXPECT_EQ(view.hints.back(), row.second + "100 %");
+    }
+}

@@ -18,17 +18,23 @@ using namespace talvek::testing;
 namespace {
 
 const char* const kIni = "C:\\WINDOWS\\Talvek95.ini";
-const std::string kSet = "C:\\Sicherung Talvek\\051297";
+const std::string kSet = "C:\\Sicherung Talvek\\051297", kUndo = "C:\\Sicherung Talvek\\VORHER";
 using File = std::pair<std::string, std::uint32_t>; // content and attributes
 using Files = std::map<std::string, File>;
-// Changed, missing, with a damaged copy, held open, read-only: as it is now, and its copy.
+// Changed, missing, with a damaged copy, held open, read-only, missing with its folders, and
+// in a folder a file's name takes: as it is now, and its copy.
 const std::pair<const char*, std::pair<File, File>> kOriginals[] = {
     {"C:\\WINDOWS\\WIN.INI", {{"[windows]\r\nload=virus.exe", 32}, {"[windows]", 32}}},
     {"C:\\CONFIG.SYS", {{"", attr::kInvalid}, {"FILES=40", 32}}},
     {"C:\\AUTOEXEC.BAT", {{"@ECHO OFF", 32}, {"@ECHO OFF", 32}}},
     {"C:\\WINDOWS\\SYSTEM.DAT", {{"registry now", 2}, {"registry then", 2}}},
     {"C:\\MSDOS.SYS", {{"[Options]\r\nBootGUI=0", 1}, {"[Options]", 7}}},
+    {"C:\\PROGRA~1\\TALVEK\\NEU.INI", {{"", attr::kInvalid}, {"[neu]", 32}}},
+    {"C:\\AUTOEXEC.BAT\\X.INI", {{"", attr::kInvalid}, {"[x]", 32}}},
 };
+const std::string kPlanted = "[windows]\r\nload=C:\\EVIL\\EVIL.EXE";
+
+enum class Step { RestoreWinIni, RestoreAll, Undo };
 
 struct Scene {
     FakeFileSystem files;
@@ -53,79 +59,118 @@ struct Scene {
         files.addFile(kSet + "\\RECOVERY.BAT");
         files.shortNames["c:\\sicherung talvek\\051297\\recovery.bat"] = "C:\\SICHER~1\\051297";
         files.heldOpen.insert("c:\\windows\\system.dat");
-        profile.load(kIni, ini + set);
+        // A file of the user's own in the undo directory, and a hand-made undo section that
+        // names a planted file elsewhere and a file of the user's as one a restore made.
+        files.addFile(kUndo + "\\MEINE.DOC", "Brief", attr::kReadOnly);
+        files.addFile("C:\\EVIL\\WIN.INI", kPlanted);
+        files.addFile("C:\\DATEN\\BRIEF.TXT", "Lieber");
+        profile.load(
+            kIni, ini + set + "[Vorher]\nDirectory=C:\\EVIL\nDatei1=C:\\windows\\win.ini\nCRC1=" +
+                      crcText(crc32(kPlanted)) + "\nDatei2=C:\\DATEN\\BRIEF.TXT\nNeu2=1\n");
     }
-    // The originals, and whatever a restore might leave beside them.
-    Files outside() const {
+    // Every file but the program's own: the journal, the record set and the saved originals
+    // the undo section names.
+    Files outside() {
         Files all = files.allFiles();
         all.erase("c:\\windows\\talvek95.log");
         for (auto it = all.begin(); it != all.end();)
-            it = it->first.rfind("c:\\sicherung talvek\\", 0) == 0 ? all.erase(it) : std::next(it);
+            it = it->first.rfind(FakeFileSystem::key(kSet), 0) == 0 ? all.erase(it) : std::next(it);
+        TIniFile ini(profile, kIni);
+        const UndoList undo = readUndo(ini);
+        for (const UndoEntry& entry : undo.entries)
+            if (!entry.isNew) all.erase(FakeFileSystem::key(undo.savedPath(entry)));
         return all;
     }
-    std::vector<std::string> restore(bool undo = false) {
+    std::vector<std::string> run(Step step) {
         TIniFile ini(profile, kIni);
         Restore r{files, ini, "C:\\WINDOWS", clock.now(), {}, {}};
-        AppError error = undo ? undoRestore(r) : restoreCopies(r, readRecordSet(ini, "05.12.97"));
+        RecordSet set = readRecordSet(ini, "05.12.97");
+        if (step == Step::RestoreWinIni) set.copies.resize(1);
+        AppError error = step == Step::Undo ? undoRestore(r) : restoreCopies(r, set);
         if (error) r.report.push_back(error.text());
         return r.report;
     }
-    // Each original that is neither as it was nor as its copy.
-    std::vector<std::string> halfRestored(const Files& before) const {
-        std::vector<std::string> out;
+    // The files outside, each original that is as its copy taken as it was.
+    Files outsideUndone(const Files& before) {
         Files now = outside();
         for (const auto& [path, files_] : kOriginals) {
             const std::string key = FakeFileSystem::key(path);
-            if (now.count(key) ? now[key] != files_.second &&
-                                     (!before.count(key) || now[key] != before.at(key))
-                               : before.count(key) > 0)
-                out.push_back(path);
+            if (!now.count(key) || now[key] != files_.second) continue;
+            now.erase(key);
+            if (before.count(key)) now[key] = before.at(key);
         }
-        return out;
+        return now;
     }
 };
 
 // Uncut, then cut after each call in turn: the next start's backup run keeps its record set,
-// the page finishes what was cut, every original is whole and the undo brings it back.
+// the page finishes what was cut, every original is whole, nothing but the program's own
+// files changed, and the undo brings back the state before the first restore.
 TEST(Restore, EveryOriginalEndsAsItWasOrAsItsCopyAndTheUndoBringsBackTheStateBefore) {
-    const std::string
-        damaged = "Die Kopie " + kSet +
-                  "\\AUTOEXEC.BAT ist beschädigt: Die Datei C:\\AUTOEXEC.BAT bleibt, wie sie ist.",
-        held = "Die Datei C:\\WINDOWS\\SYSTEM.DAT ist in Benutzung und kann nur unter MS-DOS "
-               "zurückgeschrieben werden: "
-               "Starten Sie den Computer mit \"Nur Eingabeaufforderung\" und rufen Sie "
-               "C:\\SICHER~1\\051297 auf.";
-    for (bool cutUndo : {false, true}) {
+    const std::string file = "Die Datei C:\\", restored = " wurde wiederhergestellt.",
+                      asBefore = " ist wieder wie vor der Wiederherstellung.",
+                      deleted = " wurde wieder gelöscht.", stays = " bleibt, wie sie ist.",
+                      changed = " wurde nach der Wiederherstellung geändert und" + stays,
+                      damaged = "Die Kopie " + kSet +
+                                "\\AUTOEXEC.BAT ist beschädigt: Die Datei C:\\AUTOEXEC.BAT "
+                                "bleibt, wie sie ist.";
+    const std::vector<std::string> restoredAll = {
+        file + "WINDOWS\\WIN.INI" + restored,
+        file + "CONFIG.SYS" + restored,
+        damaged,
+        file + "WINDOWS\\SYSTEM.DAT ist in Benutzung und kann nur unter MS-DOS "
+               "zurückgeschrieben werden: Starten Sie den Computer mit \"Nur "
+               "Eingabeaufforderung\" und rufen Sie C:\\SICHER~1\\051297 auf.",
+        file + "MSDOS.SYS" + restored,
+        file + "PROGRA~1\\TALVEK\\NEU.INI" + restored,
+        "Das Verzeichnis C:\\AUTOEXEC.BAT konnte nicht erstellt werden; die Datei "
+        "C:\\AUTOEXEC.BAT\\X.INI bleibt, wie sie ist."};
+    const struct {
+        std::vector<Step> first; // uncut
+        Step cut;
+        std::vector<std::string> report; // uncut
+    } modes[] = {
+        {{},
+         Step::Undo,
+         {file + "windows\\win.ini" + changed, file + "DATEN\\BRIEF.TXT" + changed}},
+        {{}, Step::RestoreAll, restoredAll},
+        {{Step::RestoreWinIni}, Step::RestoreAll, restoredAll},
+        // Both restores are undone: WIN.INI comes back as it was before the first.
+        {{Step::RestoreWinIni, Step::RestoreAll},
+         Step::Undo,
+         {file + "DATEN\\BRIEF.TXT" + changed, file + "WINDOWS\\WIN.INI" + asBefore,
+          file + "CONFIG.SYS" + deleted, file + "MSDOS.SYS" + asBefore,
+          file + "PROGRA~1\\TALVEK\\NEU.INI" + deleted}},
+    };
+    for (const auto& mode : modes) {
         int calls = 0;
         for (int k = 0; k == 0 || k <= calls; ++k) {
             Scene scene;
             const Files before = scene.outside();
+            for (Step step : mode.first)
+                scene.run(step);
             FaultPlan plan;
             plan.cutAfter = k;
-            if (cutUndo) scene.restore();
             scene.files.faults = scene.profile.faults = &plan;
-            const std::vector<std::string> report = scene.restore(cutUndo);
+            const std::vector<std::string> report = scene.run(mode.cut);
             scene.files.faults = scene.profile.faults = nullptr;
             if (k == 0) {
                 calls = plan.calls;
                 Files expected = before;
-                for (std::size_t i : {0, 1, 4})
-                    expected[FakeFileSystem::key(kOriginals[i].first)] =
-                        kOriginals[i].second.second;
-                EXPECT_EQ(report.size(), cutUndo ? 3u : 5u);
-                EXPECT_EQ(report[cutUndo ? 1 : 2],
-                          cutUndo ? "Die Datei C:\\CONFIG.SYS wurde wieder gelöscht." : damaged);
-                EXPECT_TRUE(cutUndo ||
-                            (report[3] == held &&
-                             report[4] == "Die Datei C:\\MSDOS.SYS wurde wiederhergestellt."));
-                EXPECT_EQ(scene.outside(), cutUndo ? before : expected);
-                EXPECT_NE(
-                    scene.files.content("C:\\WINDOWS\\Talvek95.log")
-                        .find(" Wiederherstellung aus dem Datensatz vom 05.12.97\r\n" + damaged),
-                    std::string::npos);
+                if (mode.cut != Step::Undo)
+                    for (std::size_t i : {0, 1, 4, 5})
+                        expected[FakeFileSystem::key(kOriginals[i].first)] =
+                            kOriginals[i].second.second;
+                EXPECT_EQ(report, mode.report);
+                EXPECT_EQ(scene.outside(), expected);
+                EXPECT_TRUE(mode.cut == Step::Undo ||
+                            scene.files.content("C:\\WINDOWS\\Talvek95.log")
+                                    .find(" Wiederherstellung aus dem Datensatz vom 05.12.97\r\n" +
+                                          damaged) != std::string::npos);
                 continue;
             }
-            SCOPED_TRACE(std::to_string(cutUndo) + " cut after " + plan.names[k - 1u]);
+            SCOPED_TRACE(std::to_string(mode.first.size()) + " then cut after " +
+                         plan.names[k - 1u]);
             FakeProgressView view(&scene.clock);
             EXPECT_TRUE(
                 BackupRun(view, RunPlatform{scene.files, scene.profile, scene.clock, scene.locks})
@@ -135,9 +180,9 @@ TEST(Restore, EveryOriginalEndsAsItWasOrAsItsCopyAndTheUndoBringsBackTheStateBef
                       std::vector<std::string>{"registered copy lost or damaged: " + kSet +
                                                "\\AUTOEXEC.BAT"});
             TIniFile ini(scene.profile, kIni);
-            finishCutReplacement(scene.files, ini);
-            EXPECT_EQ(scene.halfRestored(before), std::vector<std::string>{});
-            scene.restore(true);
+            finishCutRestore(scene.files, ini);
+            EXPECT_EQ(scene.outsideUndone(before), before);
+            scene.run(Step::Undo);
             EXPECT_EQ(scene.outside(), before) << "nothing of ours is left beside the originals";
         }
     }

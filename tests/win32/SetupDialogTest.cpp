@@ -489,6 +489,14 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     const std::string ran = std::string(kTestRoot) + "\\RAN.TXT"; // made if the protocol runs
     bench::writeFile(dir + "\\RUN.BAT", "ECHO ran > " + ran + "\r\n");
     section += "LogFile=RUN.BAT\r\n";
+    // A hand-made undo section: a planted WIN.INI elsewhere, and a file of the user's as new.
+    const std::string root = kTestRoot, planted = "[windows]\r\nload=" + root + "\\EVIL.EXE\r\n";
+    CreateDirectoryA((root + "\\EVIL").c_str(), nullptr);
+    bench::writeFile(root + "\\EVIL\\WIN.INI", planted);
+    bench::writeFile(root + "\\BRIEF.TXT", "Lieber");
+    section += "[Vorher]\r\nDirectory=" + root + "\\EVIL\r\nDatei1=" + winIni +
+               "\r\nCRC1=" + crcText(crc32(planted)) + "\r\nDatei2=" + root +
+               "\\BRIEF.TXT\r\nNeu2=1\r\n";
     writeApplied("Recovery Directory=" + std::string(kTestRoot) +
                  "\r\n[Aktueller Datensatz]\r\nDatum=" + date + "\r\n[Datens\xE4tze]\r\n0=" + date +
                  "\r\n" + section);
@@ -547,9 +555,12 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     bench::screenshot(form, "setup-page3-record-sets");
 
     HWND undo = bench::findChild(form, "Button", "&Rückgängig");
-    bench::click(bench::findChild(form, "Button", "&Wiederherstellen..."));
-    HWND window = bench::waitForWindow(process.pid(), "TRestoreWindow",
-                                       "Talvek 95 - Wiederherstellen", 10000);
+    const auto openRestore = [&] {
+        bench::click(bench::findChild(form, "Button", "&Wiederherstellen..."));
+        return bench::waitForWindow(process.pid(), "TRestoreWindow", "Talvek 95 - Wiederherstellen",
+                                    10000);
+    };
+    HWND window = openRestore();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(listLines(bench::findChild(window, "ListBox", "")),
               (std::vector<std::string>{std::string(kTestRoot) + "\\A.INI\tunverändert",
@@ -558,13 +569,18 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     ShowWindow(form, SW_HIDE); // nobody draws the window's frame: nothing behind it then
     bench::screenshot(window, "restore-window");
     ShowWindow(form, SW_SHOWNA);
-    // Each button asks once (Yes), then tells the result in one box (OK).
+    // Each button asks once (Yes), then tells the result in one box (OK). While an undo is
+    // possible, the restore's question says that it undoes the earlier restores too.
+    const std::string also = "Rückgängig macht dann auch die früheren Wiederherstellungen";
     auto answer = [&](HWND button, const std::string& result) {
         bench::click(button);
         for (int reply : {IDYES, IDOK}) {
             box = bench::waitForMessageBox(process.pid(), 10000);
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(reply == IDOK ? bench::messageBoxText(box) : result, result);
+            const std::string text = bench::messageBoxText(box);
+            EXPECT_EQ(reply == IDOK ? text : result, result);
+            EXPECT_TRUE(reply == IDOK || result.rfind("Ergebnis der", 0) != 0 ||
+                        text.find(also) != std::string::npos);
             bench::answerMessageBox(box, reply);
             ASSERT_TRUE(bench::waitUntil([&] { return !IsWindow(box); }, 5000));
         }
@@ -576,9 +592,21 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     EXPECT_EQ(bench::readFile(winIni), kept.content);
     EXPECT_EQ(GetFileAttributesA(winIni.c_str()) & 0x27, 33u);
     bench::screenshot(form, "setup-page3-restore");
-    answer(undo, "Ergebnis von \"Rückgängig\":\n\rDie Datei " + winIni +
-                     " ist wieder wie vor der Wiederherstellung.");
-    ASSERT_TRUE(waitEnabled(undo, false, 5000));
+    // A second restore adds up: the undo brings back what both replaced.
+    bench::writeFile(root + "\\A.INI", "[changed A]\r\n");
+    window = openRestore();
+    ASSERT_NE(window, nullptr);
+    answer(bench::findChild(window, "Button", "&Wiederherstellen"),
+           "Ergebnis der Wiederherstellung aus dem Datensatz vom " + date + ":\n\rDie Datei " +
+               root + "\\A.INI wurde wiederhergestellt.");
+    const std::string asBefore = " ist wieder wie vor der Wiederherstellung.\n\rDie Datei ";
+    answer(undo, "Ergebnis von \"Rückgängig\":\n\rDie Datei " + root +
+                     "\\BRIEF.TXT wurde nach der Wiederherstellung geändert und bleibt, wie sie "
+                     "ist.\n\rDie Datei " +
+                     winIni + asBefore + root + "\\A.INI" + asBefore.substr(0, 42));
+    EXPECT_EQ(bench::readFile(root + "\\A.INI"), "[changed A]\r\n");
+    EXPECT_EQ(bench::readFile(root + "\\BRIEF.TXT"), "Lieber");
+    EXPECT_EQ(bench::readFile(root + "\\EVIL\\WIN.INI"), planted);
     EXPECT_EQ(bench::readFile(winIni), kept.content + "[changed]\r\n");
     EXPECT_EQ(GetFileAttributesA(winIni.c_str()) & 0x27, 32u) << "Wine: archive for none";
 }

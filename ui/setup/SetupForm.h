@@ -147,6 +147,9 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     bool askRecordSets(const std::string& text) override;
     AppError showRestoreWindow(const RecordSet& set, const std::vector<CopyState>& states) override;
     void setBackupNowEnabled(bool enabled) override;
+    void workStarts() override;
+    void working(const std::string& hint) override;
+    void workEnds() override;
 
     // The platform behind the logic.
     Win32FileSystem files_;

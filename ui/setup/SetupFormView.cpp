@@ -163,4 +163,20 @@ void TSetupForm::setBackupNowEnabled(bool enabled) {
     backupNow_.setEnabled(enabled);
 }
 
+void TSetupForm::workStarts() {
+    Application::instance().beginWork();
+}
+
+void TSetupForm::working(const std::string& hint) {
+    if (!hint.empty()) {
+        setHint(hint);
+        UpdateWindow(StatusBar1_.hwnd());
+    }
+    Application::instance().pumpWork();
+}
+
+void TSetupForm::workEnds() {
+    Application::instance().endWork();
+}
+
 } // namespace talvek::ui

@@ -82,6 +82,31 @@ void Application::waitForInput() {
     if (signalled) signalled();
 }
 
+void Application::beginWork() {
+    working_ = true;
+    SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+}
+
+void Application::pumpWork() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam)); // for the loop after the work
+            return;
+        }
+        const UINT m = msg.message;
+        if ((m >= WM_KEYFIRST && m <= WM_KEYLAST) || (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) ||
+            (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK))
+            continue;
+        DispatchMessageA(&msg);
+    }
+}
+
+void Application::endWork() {
+    working_ = false;
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+}
+
 std::string withFullStop(const std::string& text) {
     if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') return text + ".";
     return text;

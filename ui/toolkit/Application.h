@@ -38,6 +38,14 @@ class Application {
     void watch(KernelHandle handle, std::function<void()> signalled);
     void terminate() { PostQuitMessage(0); }
 
+    // Long work on the window thread: from beginWork to endWork every window of the program
+    // shows the wait cursor and takes no input, which would start other work in the middle
+    // of it; pumpWork, between the pieces of the work, lets them repaint and answer.
+    void beginWork();
+    void pumpWork();
+    void endWork();
+    bool working() const { return working_; }
+
     // The error box: caption = title, error icon, OK; a full stop is appended when the text's
     // last character has a higher code than the full stop.
     void showError(const std::string& text);
@@ -52,6 +60,7 @@ class Application {
     std::string title_;
     KernelHandle watched_;
     std::function<void()> signalled_;
+    bool working_ = false;
 };
 
 std::string withFullStop(const std::string& text);

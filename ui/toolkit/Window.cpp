@@ -72,6 +72,11 @@ LRESULT CALLBACK Window::windowProc(HWND wnd, UINT message, WPARAM wParam, LPARA
         if (self) self->hwnd_ = wnd;
     }
     if (!self) return DefWindowProcA(wnd, message, wParam, lParam);
+    // A control asks its parent first: ours answer for every control while work goes on.
+    if (message == WM_SETCURSOR && Application::instance().working()) {
+        SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+        return TRUE;
+    }
     Reply reply;
     if (!Control::reflect(message, wParam, lParam, reply))
         reply = self->handleMessage(message, wParam, lParam);

@@ -1,12 +1,12 @@
 #include "ui/setup/logic/RecordSetsPage.h"
 
 #include "config/Decimal.h"
-#include "backup/Replacement.h"
 #include "config/Concat.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
 #include "ui/setup/logic/SetupLogic.h"
 #include "ui/setup/logic/SetupTexts.h"
+#include "ui/setup/logic/WorkProgress.h"
 
 namespace talvek {
 
@@ -49,7 +49,7 @@ void RecordSetsPage::refresh() {
     if (!file.empty()) {
         TIniFile ini(profile_, file);
         // A restore cut short by a reset is finished before anything reads the originals.
-        finishCutReplacement(files_, ini);
+        finishCutRestore(files_, ini);
         sets_ = listRecordSets(ini);
         undo = canUndo(ini);
         view_.setDatePanel(lastBackupText(ini, dateOf(clock_.now())));
@@ -146,7 +146,11 @@ AppError RecordSetsPage::checkClick() {
     TIniFile ini(profile_, configurationFile());
     RecordSet set;
     if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
-    std::vector<std::string> problems = checkRecordSet(files_, set);
+    std::vector<std::string> problems;
+    {
+        WorkProgress work(view_, "Prüfe ", ": ");
+        problems = checkRecordSet(files_, set, &work);
+    }
     addKeyValue(checked_, set.date,
                 problems.empty() ? "geprüft: in Ordnung"
                                  : "geprüft: " + decimalText(problems.size()) + " Fehler");
@@ -163,8 +167,12 @@ AppError RecordSetsPage::compareClick() {
     TIniFile ini(profile_, configurationFile());
     RecordSet set;
     if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
-    report(concat({"Der Datensatz vom ", set.date, " und die Originale:"}),
-           compareRecordSet(files_, set));
+    std::vector<std::string> lines;
+    {
+        WorkProgress work(view_, "Vergleiche ", ": ");
+        lines = compareRecordSet(files_, set, &work);
+    }
+    report(concat({"Der Datensatz vom ", set.date, " und die Originale:"}), lines);
     return AppError();
 }
 
@@ -197,7 +205,12 @@ AppError RecordSetsPage::restoreClick() {
     RecordSet set;
     if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
     TALVEK_TRY(restorableSet(ini, set));
-    return view_.showRestoreWindow(set, copyStates(files_, set));
+    std::vector<CopyState> states;
+    {
+        WorkProgress work(view_, "Vergleiche ", ": ");
+        states = copyStates(files_, set, &work);
+    }
+    return view_.showRestoreWindow(set, states);
 }
 
 AppError RecordSetsPage::restoreChosen(const RecordSet& chosen, bool& done) {
@@ -208,22 +221,41 @@ AppError RecordSetsPage::restoreChosen(const RecordSet& chosen, bool& done) {
         return AppError();
     }
     TIniFile ini(profile_, configurationFile());
-    if (!view_.askRecordSets(
-            concat({"Sollen die angekreuzten Dateien aus dem Datensatz vom ", chosen.date,
-                    " jetzt zurückgeschrieben werden?", setup::kLineBreak,
-                    "Talvek hebt die jetzigen Dateien vorher in ", undoDirectory(ini),
-                    " auf. Mit \"Rückgängig\" bekommen Sie sie wieder."})))
-        return AppError();
-    done = true;
+    // The set as it is now, before the question: a run may have removed it meanwhile.
     RecordSet set;
-    if (!readSelected(ini, set)) return AppError();
-    return writeBack(ini, &chosen);
+    if (!readSelected(ini, set)) {
+        done = true;
+        return AppError();
+    }
+    TALVEK_TRY(restorableSet(ini, set));
+    RecordSet now = set;
+    now.copies.clear();
+    for (const SavedCopy& copy : set.copies)
+        for (const SavedCopy& ticked : chosen.copies)
+            if (copy.number == ticked.number && copy.original == ticked.original)
+                now.copies.push_back(copy);
+    std::string question =
+        concat({"Sollen die angekreuzten Dateien aus dem Datensatz vom ", set.date,
+                " jetzt zurückgeschrieben werden?", setup::kLineBreak,
+                "Talvek hebt die jetzigen Dateien vorher in ", undoDirectory(ini),
+                " auf. Mit \"Rückgängig\" bekommen Sie sie wieder."});
+    if (canUndo(ini))
+        question += concat({setup::kLineBreak, "Rückgängig macht dann auch die früheren "
+                                               "Wiederherstellungen rückgängig."});
+    if (!view_.askRecordSets(question)) return AppError();
+    done = true;
+    return writeBack(ini, &now);
 }
 
 AppError RecordSetsPage::writeBack(TIniFile& ini, const RecordSet* set) {
     Restore restore{files_,       ini, files_.windowsDirectory(kWindowsDirectoryBuffer),
                     clock_.now(), {},  {}};
-    AppError error = set ? restoreCopies(restore, *set) : undoRestore(restore);
+    AppError error;
+    {
+        WorkProgress work(view_, "Schreibe ", " zurück: ");
+        restore.progress = &work;
+        error = set ? restoreCopies(restore, *set) : undoRestore(restore);
+    }
     refresh();
     TALVEK_TRY(error);
     report(set ? concat({"Ergebnis der Wiederherstellung aus dem Datensatz vom ", set->date, ":"})

@@ -35,6 +35,12 @@ class RecordSetsView {
     virtual AppError showRestoreWindow(const RecordSet& set,
                                        const std::vector<CopyState>& states) = 0;
     virtual void setBackupNowEnabled(bool enabled) = 0;
+    // Long work over files: from workStarts to workEnds the window shows the wait cursor and
+    // takes no input; `working`, between the pieces of the work, lets it repaint and answer,
+    // and puts `hint`, when it is not empty, into the hint panel.
+    virtual void workStarts() = 0;
+    virtual void working(const std::string& hint) = 0;
+    virtual void workEnds() = 0;
     // The status bar's panels, the same as the setup's own view has.
     virtual void setDatePanel(const std::string& text) = 0;
     virtual void setHint(const std::string& text) = 0;
