@@ -9,6 +9,7 @@
 #include "backup/Restore.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeLocks.h"
+#include "fakes/FileProfile.h"
 #include "fakes/FakeProgressView.h"
 #include "fakes/RunInvariants.h"
 
@@ -38,7 +39,7 @@ enum class Step { RestoreWinIni, RestoreAll, Undo };
 
 struct Scene {
     FakeFileSystem files;
-    FakeProfile profile;
+    FileProfile profile{files};
     FakeClock clock;
     FakeLocks locks;
     Scene() {
@@ -68,13 +69,20 @@ struct Scene {
             kIni, ini + set + "[Vorher]\nDirectory=C:\\EVIL\nDatei1=C:\\windows\\win.ini\nCRC1=" +
                       crcText(crc32(kPlanted)) + "\nDatei2=C:\\DATEN\\BRIEF.TXT\nNeu2=1\n");
     }
-    // Every file but the program's own: the journal, the record set and the saved originals
-    // the undo section names.
+    // Every file but the program's own: the configuration, the journal, the record sets (the
+    // one restored from and one a run makes meanwhile) and the saved originals the undo
+    // section names.
     Files outside() {
         Files all = files.allFiles();
-        all.erase("c:\\windows\\talvek95.log");
+        for (const std::string& own : {std::string(kIni), ConfigurationStore::newFileFor(kIni),
+                                       std::string("C:\\WINDOWS\\Talvek95.log")})
+            all.erase(FakeFileSystem::key(own));
+        const std::string sets = FakeFileSystem::key(kSet).substr(0, kSet.size() - 6);
         for (auto it = all.begin(); it != all.end();)
-            it = it->first.rfind(FakeFileSystem::key(kSet), 0) == 0 ? all.erase(it) : std::next(it);
+            it = it->first.rfind(sets, 0) == 0 &&
+                         it->first.find('\\', sets.size()) == sets.size() + 6
+                     ? all.erase(it)
+                     : std::next(it);
         TIniFile ini(profile, kIni);
         const UndoList undo = readUndo(ini);
         for (const UndoEntry& entry : undo.entries)
@@ -143,47 +151,55 @@ TEST(Restore, EveryOriginalEndsAsItWasOrAsItsCopyAndTheUndoBringsBackTheStateBef
           file + "PROGRA~1\\TALVEK\\NEU.INI" + deleted}},
     };
     for (const auto& mode : modes) {
-        int calls = 0;
-        for (int k = 0; k == 0 || k <= calls; ++k) {
-            Scene scene;
-            const Files before = scene.outside();
-            for (Step step : mode.first)
-                scene.run(step);
-            FaultPlan plan;
-            plan.cutAfter = k;
-            scene.files.faults = scene.profile.faults = &plan;
-            const std::vector<std::string> report = scene.run(mode.cut);
-            scene.files.faults = scene.profile.faults = nullptr;
-            if (k == 0) {
-                calls = plan.calls;
-                Files expected = before;
-                if (mode.cut != Step::Undo)
-                    for (std::size_t i : {0, 1, 4, 5})
-                        expected[FakeFileSystem::key(kOriginals[i].first)] =
-                            kOriginals[i].second.second;
-                EXPECT_EQ(report, mode.report);
-                EXPECT_EQ(scene.outside(), expected);
-                EXPECT_TRUE(mode.cut == Step::Undo ||
-                            scene.files.content("C:\\WINDOWS\\Talvek95.log")
-                                    .find(" Wiederherstellung aus dem Datensatz vom 05.12.97\r\n" +
-                                          damaged) != std::string::npos);
-                continue;
+        std::vector<std::string> calls;
+        for (int k = 0; k == 0 || k <= static_cast<int>(calls.size()); ++k) {
+            // Each cut also with the write it falls into left half written, as a reset leaves it.
+            const bool beforeWrite = k > 0 && k < static_cast<int>(calls.size()) &&
+                                     calls[static_cast<std::size_t>(k)].rfind("write", 0) == 0;
+            for (int torn : beforeWrite ? std::vector<int>{-1, 50} : std::vector<int>{-1}) {
+                Scene scene;
+                const Files before = scene.outside();
+                for (Step step : mode.first)
+                    scene.run(step);
+                FaultPlan plan;
+                plan.cutAfter = k;
+                plan.tornPercent = torn;
+                scene.files.faults = &plan;
+                const std::vector<std::string> report = scene.run(mode.cut);
+                scene.files.faults = nullptr;
+                if (k == 0) {
+                    calls = plan.names;
+                    Files expected = before;
+                    if (mode.cut != Step::Undo)
+                        for (std::size_t i : {0, 1, 4, 5})
+                            expected[FakeFileSystem::key(kOriginals[i].first)] =
+                                kOriginals[i].second.second;
+                    EXPECT_EQ(report, mode.report);
+                    EXPECT_EQ(scene.outside(), expected);
+                    EXPECT_TRUE(
+                        mode.cut == Step::Undo ||
+                        scene.files.content("C:\\WINDOWS\\Talvek95.log")
+                                .find(" Wiederherstellung aus dem Datensatz vom 05.12.97\r\n" +
+                                      damaged) != std::string::npos);
+                    continue;
+                }
+                SCOPED_TRACE(std::to_string(mode.first.size()) + " then cut after " +
+                             plan.names[k - 1u] + (torn < 0 ? "" : ", the next write torn"));
+                FakeProgressView view(&scene.clock);
+                EXPECT_TRUE(BackupRun(view, RunPlatform{scene.files, scene.profile, scene.clock,
+                                                        scene.locks})
+                                .run()
+                                .ok());
+                EXPECT_EQ(RunInvariants::afterRestart(scene.files, scene.profile, kIni, "", ""),
+                          std::vector<std::string>{"registered copy lost or damaged: " + kSet +
+                                                   "\\AUTOEXEC.BAT"});
+                TIniFile ini(scene.profile, kIni);
+                finishCutRestore(scene.files, ini);
+                EXPECT_EQ(scene.outsideUndone(before), before);
+                scene.run(Step::Undo);
+                EXPECT_EQ(scene.outside(), before)
+                    << "nothing of ours is left beside the originals";
             }
-            SCOPED_TRACE(std::to_string(mode.first.size()) + " then cut after " +
-                         plan.names[k - 1u]);
-            FakeProgressView view(&scene.clock);
-            EXPECT_TRUE(
-                BackupRun(view, RunPlatform{scene.files, scene.profile, scene.clock, scene.locks})
-                    .run()
-                    .ok());
-            EXPECT_EQ(RunInvariants::afterRestart(scene.files, scene.profile, kIni, "", ""),
-                      std::vector<std::string>{"registered copy lost or damaged: " + kSet +
-                                               "\\AUTOEXEC.BAT"});
-            TIniFile ini(scene.profile, kIni);
-            finishCutRestore(scene.files, ini);
-            EXPECT_EQ(scene.outsideUndone(before), before);
-            scene.run(Step::Undo);
-            EXPECT_EQ(scene.outside(), before) << "nothing of ours is left beside the originals";
         }
     }
 }
