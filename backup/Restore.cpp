@@ -8,6 +8,7 @@
 #include "config/Concat.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
+#include "config/TextCase.h"
 
 namespace talvek {
 
@@ -68,9 +69,36 @@ bool makeFolders(FileSystem& files, const std::string& folder) {
     return true;
 }
 
+// The line for a file that only MS-DOS can write back: how, with `batch`, the set's recovery
+// batch, where there is one, else by copying `from`.
+std::string onlyUnderDos(Restore& restore, const std::string& original, const std::string& from,
+                         const std::string& batch) {
+    FileSystem& files = restore.files;
+    std::string line =
+        concat({kFile, original,
+                " ist in Benutzung und kann nur unter MS-DOS zurückgeschrieben "
+                "werden: Starten Sie den Computer mit ",
+                restore.windowsMe ? "der Startdiskette und " : "\"Nur Eingabeaufforderung\" und "});
+    if (!batch.empty())
+        line += concat({"rufen Sie ", dosName(files, batch), " auf."});
+    else
+        line += concat(
+            {"kopieren Sie ", dosName(files, from), " nach ", dosName(files, original), "."});
+    return line;
+}
+
+// Windows 95 lets a program rename and delete a file that is open, so a failed rename proves
+// nothing: its registry files are known by name and never touched from Windows.
+bool heldByWindows(const std::string& original, const std::string& windowsDirectory) {
+    const std::string folder = folderOf(original), name = resolvedNamePart(original);
+    if (sameIgnoringCase(folder, windowsDirectory))
+        return sameIgnoringCase(name, "SYSTEM.DAT") || sameIgnoringCase(name, "USER.DAT");
+    return sameIgnoringCase(name, "USER.DAT") &&
+           sameIgnoringCase(folderOf(folder), windowsDirectory + "\\Profiles");
+}
+
 // Writes `from` over `original` and reports how it went; true when it was written. A file
-// Windows holds open (SYSTEM.DAT, USER.DAT) can only be written with Windows not running:
-// the report says how, with `batch`, the set's recovery batch, where there is one.
+// Windows holds open can only be written with Windows not running: the report says how.
 bool writeBack(Restore& restore, int number, const std::string& original, const std::string& from,
                std::uint32_t crc, std::uint32_t attributes, const std::string& batch,
                const char* done) {
@@ -86,16 +114,7 @@ bool writeBack(Restore& restore, int number, const std::string& original, const 
         report(restore, concat({kFile, original, kNotWritten}), true);
         return false;
     }
-    std::string line = concat({kFile, original,
-                               " ist in Benutzung und kann nur unter MS-DOS zurückgeschrieben "
-                               "werden: Starten Sie den Computer mit \"Nur Eingabeaufforderung\" "
-                               "und "});
-    if (!batch.empty())
-        line += concat({"rufen Sie ", dosName(files, batch), " auf."});
-    else
-        line += concat(
-            {"kopieren Sie ", dosName(files, from), " nach ", dosName(files, original), "."});
-    report(restore, line, true);
+    report(restore, onlyUnderDos(restore, original, from, batch), true);
     return false;
 }
 
@@ -168,6 +187,13 @@ AppError restoreOne(Restore& restore, const RecordSet& set, const SavedCopy& cop
         report(restore, concat({"Die Kopie ", from, problem, kFile, original, kStays}), true);
         return AppError();
     }
+    const std::string batch = isPlainFileName(set.recFile)
+                                  ? set.directory + "\\" + resolvedName(set.recFile)
+                                  : std::string();
+    if (heldByWindows(original, restore.windowsDirectory)) {
+        report(restore, onlyUnderDos(restore, original, from, batch), true);
+        return AppError();
+    }
     const std::string folder = folderOf(original);
     if (!folder.empty() && !files.directoryExists(folder) && !makeFolders(files, folder)) {
         report(restore,
@@ -192,9 +218,6 @@ AppError restoreOne(Restore& restore, const RecordSet& set, const SavedCopy& cop
         at = undo.entries.size() - 1;
     }
     UndoEntry& entry = undo.entries[at];
-    const std::string batch = isPlainFileName(set.recFile)
-                                  ? set.directory + "\\" + resolvedName(set.recFile)
-                                  : std::string();
     if (writeBack(restore, entry.copy.number, original, from, crc, attributes, batch,
                   " wurde wiederhergestellt.")) {
         entry.after = crcText(crc);
@@ -221,6 +244,10 @@ bool undoOne(Restore& restore, const UndoList& undo, const UndoEntry& entry) {
         return readable && parseCrcText(crc, value) && value == now;
     };
     const std::string saved = undo.savedPath(entry);
+    if (heldByWindows(original, restore.windowsDirectory)) {
+        report(restore, onlyUnderDos(restore, original, saved, std::string()), true);
+        return false;
+    }
     if (entry.isNew ? !present : holds(entry.copy.crc)) {
         // A restore cut short before it wrote, or a file put back by hand.
         report(restore, concat({kFile, original, kAsBefore}), false);

@@ -21,6 +21,7 @@ struct Restore {
     std::vector<std::string> report;   // a line for each file, in order
     std::vector<std::string> failures; // the report's lines of files left as they were
     PieceProgress* progress = nullptr; // told of each piece written back or read for it
+    bool windowsMe = false;            // no MS-DOS start from the disk: the startup disk
 };
 
 // Only a record set directory of the backup directory is written back from: the error

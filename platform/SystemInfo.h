@@ -9,6 +9,8 @@ class SystemInfo {
     virtual ~SystemInfo() = default;
     // GetModuleFileName of the running program: its full path.
     virtual std::string modulePath() = 0;
+    // Windows Me (version 4.90), which cannot start into MS-DOS from the hard disk.
+    virtual bool isWindowsMe() = 0;
 };
 
 } // namespace talvek

@@ -16,4 +16,11 @@ std::string Win32SystemInfo::modulePath() {
     }
 }
 
+bool Win32SystemInfo::isWindowsMe() {
+    const DWORD version = GetVersion();
+    // The high bit marks the Windows 95 family; its major and minor version are 4 and 90.
+    return (version & 0x80000000u) != 0 && LOBYTE(LOWORD(version)) == 4 &&
+           HIBYTE(LOWORD(version)) == 90;
+}
+
 } // namespace talvek

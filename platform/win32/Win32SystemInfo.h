@@ -7,6 +7,7 @@ namespace talvek {
 class Win32SystemInfo : public SystemInfo {
   public:
     std::string modulePath() override;
+    bool isWindowsMe() override;
 };
 
 } // namespace talvek

@@ -108,7 +108,7 @@ bool FakeFileSystem::deleteFile(const std::string& path) {
     if (injectedFault(faults, "delete " + path) || path.size() >= kMaxPath) return false;
     auto it = nodes_.find(key(path));
     if (it == nodes_.end() || it->second.directory || (it->second.attributes & attr::kReadOnly) ||
-        heldOpen.count(it->first))
+        (heldOpen.count(it->first) && !openFilesMove))
         return false;
     nodes_.erase(it);
     return true;
@@ -279,8 +279,8 @@ bool FakeFileSystem::moveFile(const std::string& from, const std::string& to) {
     if (injectedFault(faults, "move " + from)) return false;
     auto src = nodes_.find(key(from));
     std::string k = key(to);
-    if (src == nodes_.end() || src->second.directory || heldOpen.count(src->first) ||
-        nodes_.count(k) || !parentIsDirectory(k))
+    if (src == nodes_.end() || src->second.directory ||
+        (heldOpen.count(src->first) && !openFilesMove) || nodes_.count(k) || !parentIsDirectory(k))
         return false;
     Node moved = src->second;
     moved.name = to;

@@ -61,6 +61,8 @@ class FakeFileSystem : public FileSystem {
     // copied and read in pieces, not read by a reader that shares reading only (readFile),
     // written, deleted or renamed.
     std::set<std::string> heldOpen;
+    // Windows 95 lets another program delete or rename a file that is held open.
+    bool openFilesMove = false;
     // Sources another program writes to while they are copied: lower-case path -> how many
     // of the next copies it changes right after they were made.
     std::map<std::string, int> changingSources;

@@ -60,6 +60,8 @@ class FakeFolderChooser : public FolderChooser {
 class FakeSystemInfo : public SystemInfo {
   public:
     std::string modulePath() override { return module; }
+    bool isWindowsMe() override { return windowsMe; }
+    bool windowsMe = false;
     std::string module = "C:\\TALVEK\\TALVEK.EXE";
 };
 

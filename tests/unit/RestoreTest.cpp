@@ -42,6 +42,7 @@ struct Scene {
     FileProfile profile{files};
     FakeClock clock;
     FakeLocks locks;
+    bool windowsMe = false;
     Scene() {
         std::string ini = "[Einstellungen]\nRecovery Directory=C:\\Sicherung Talvek\nAlleXTage=1\n"
                           "Sekunden warten=0\n[Aktueller Datensatz]\nDatum=05.12.97\n"
@@ -60,6 +61,7 @@ struct Scene {
         files.addFile(kSet + "\\RECOVERY.BAT");
         files.shortNames["c:\\sicherung talvek\\051297\\recovery.bat"] = "C:\\SICHER~1\\051297";
         files.heldOpen.insert("c:\\windows\\system.dat");
+        files.openFilesMove = true; // as on Windows 95: only its name keeps it from harm
         // A file of the user's own in the undo directory, and a hand-made undo section that
         // names a planted file elsewhere and a file of the user's as one a restore made.
         files.addFile(kUndo + "\\MEINE.DOC", "Brief", attr::kReadOnly);
@@ -92,6 +94,7 @@ struct Scene {
     std::vector<std::string> run(Step step) {
         TIniFile ini(profile, kIni);
         Restore r{files, ini, "C:\\WINDOWS", clock.now(), {}, {}};
+        r.windowsMe = windowsMe;
         RecordSet set = readRecordSet(ini, "05.12.97");
         if (step == Step::RestoreWinIni) set.copies.resize(1);
         AppError error = step == Step::Undo ? undoRestore(r) : restoreCopies(r, set);
@@ -202,6 +205,17 @@ TEST(Restore, EveryOriginalEndsAsItWasOrAsItsCopyAndTheUndoBringsBackTheStateBef
             }
         }
     }
+}
+
+// Windows Me cannot start into MS-DOS from the disk: the way back names the startup disk.
+TEST(Restore, OnWindowsMeTheRegistryIsWrittenBackFromTheStartupDisk) {
+    Scene scene;
+    scene.windowsMe = true;
+    const std::vector<std::string> report = scene.run(Step::RestoreAll);
+    ASSERT_GT(report.size(), 3u);
+    EXPECT_EQ(report[3], "Die Datei C:\\WINDOWS\\SYSTEM.DAT ist in Benutzung und kann nur unter "
+                         "MS-DOS zurückgeschrieben werden: Starten Sie den Computer mit der "
+                         "Startdiskette und rufen Sie C:\\SICHER~1\\051297 auf.");
 }
 
 } // namespace

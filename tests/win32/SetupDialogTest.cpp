@@ -486,6 +486,25 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     bench::writeFile(dir + "\\WIN.INI", kept.content);
     section += "Datei3=" + winIni + "\r\nCRC3=" + crcText(crc32(kept.content)) + "\r\nAttr3=33\r\n";
     bench::writeFile(winIni, kept.content + "[changed]\r\n");
+    // Windows' registry files, changed since: only MS-DOS may write them back.
+    const std::string systemDat = bench::windowsDir() + "\\SYSTEM.DAT",
+                      userDat = bench::windowsDir() + "\\USER.DAT";
+    Kept keptSystem{systemDat}, keptUser{userDat};
+    std::string registryLines;
+    for (const std::string* dat : {&systemDat, &userDat}) {
+        const std::string name = dat->substr(dat->rfind('\\')), n = dat == &systemDat ? "4" : "5";
+        bench::writeFile(dir + name, "registry then");
+        bench::writeFile(*dat, "registry now");
+        section += "Datei" + n + "=" + *dat + "\r\nCRC" + n + "=" +
+                   crcText(crc32("registry then")) + "\r\n";
+        char shortCopy[MAX_PATH] = {};
+        GetShortPathNameA((dir + name).c_str(), shortCopy, MAX_PATH);
+        registryLines += "\n\rDie Datei " + *dat +
+                         " ist in Benutzung und kann nur unter MS-DOS zurückgeschrieben werden: "
+                         "Starten Sie den Computer mit \"Nur Eingabeaufforderung\" und kopieren "
+                         "Sie " +
+                         std::string(shortCopy) + " nach " + *dat + ".";
+    }
     const std::string ran = std::string(kTestRoot) + "\\RAN.TXT"; // made if the protocol runs
     bench::writeFile(dir + "\\RUN.BAT", "ECHO ran > " + ran + "\r\n");
     section += "LogFile=RUN.BAT\r\n";
@@ -512,7 +531,7 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
         if (lstrcmpiA(cls, "ListBox") == 0 && child != d.list) sets = child;
     }
     ASSERT_NE(sets, nullptr);
-    EXPECT_EQ(listLines(sets), std::vector<std::string>{date + "\t3 Dateien\t\t"});
+    EXPECT_EQ(listLines(sets), std::vector<std::string>{date + "\t5 Dateien\t\t"});
     SendMessageA(sets, LB_SETCURSEL, 0, 0);
     SendMessageA(GetParent(sets), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(sets), LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(sets));
@@ -547,7 +566,7 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     bench::answerMessageBox(box, IDOK);
     ASSERT_TRUE(bench::waitUntil(
         [&] {
-            return listLines(sets).front() == date + "\t3 Dateien\tbehalten\tgepr\xFC"
+            return listLines(sets).front() == date + "\t5 Dateien\tbehalten\tgepr\xFC"
                                                      "ft: 1 Fehler";
         },
         5000))
@@ -565,7 +584,8 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     EXPECT_EQ(listLines(bench::findChild(window, "ListBox", "")),
               (std::vector<std::string>{std::string(kTestRoot) + "\\A.INI\tunverändert",
                                         std::string(kTestRoot) + "\\B.INI\tbeschädigt",
-                                        winIni + "\tgeändert"}));
+                                        winIni + "\tgeändert", systemDat + "\tgeändert",
+                                        userDat + "\tgeändert"}));
     ShowWindow(form, SW_HIDE); // nobody draws the window's frame: nothing behind it then
     bench::screenshot(window, "restore-window");
     ShowWindow(form, SW_SHOWNA);
@@ -587,7 +607,7 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     };
     answer(bench::findChild(window, "Button", "&Wiederherstellen"),
            "Ergebnis der Wiederherstellung aus dem Datensatz vom " + date + ":\n\rDie Datei " +
-               winIni + " wurde wiederhergestellt.");
+               winIni + " wurde wiederhergestellt." + registryLines);
     ASSERT_TRUE(waitEnabled(undo, true, 5000));
     EXPECT_EQ(bench::readFile(winIni), kept.content);
     EXPECT_EQ(GetFileAttributesA(winIni.c_str()) & 0x27, 33u);
@@ -598,7 +618,7 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     ASSERT_NE(window, nullptr);
     answer(bench::findChild(window, "Button", "&Wiederherstellen"),
            "Ergebnis der Wiederherstellung aus dem Datensatz vom " + date + ":\n\rDie Datei " +
-               root + "\\A.INI wurde wiederhergestellt.");
+               root + "\\A.INI wurde wiederhergestellt." + registryLines);
     const std::string asBefore = " ist wieder wie vor der Wiederherstellung.\n\rDie Datei ";
     answer(undo, "Ergebnis von \"Rückgängig\":\n\rDie Datei " + root +
                      "\\BRIEF.TXT wurde nach der Wiederherstellung geändert und bleibt, wie sie "
@@ -609,6 +629,7 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     EXPECT_EQ(bench::readFile(root + "\\EVIL\\WIN.INI"), planted);
     EXPECT_EQ(bench::readFile(winIni), kept.content + "[changed]\r\n");
     EXPECT_EQ(GetFileAttributesA(winIni.c_str()) & 0x27, 32u) << "Wine: archive for none";
+    EXPECT_EQ(bench::readFile(systemDat) + bench::readFile(userDat), "registry nowregistry now");
 }
 
 TEST_F(SetupDialog, JetztSichernMakesTodaysRecordSetWhenNoneIsDue) {

@@ -250,6 +250,7 @@ AppError RecordSetsPage::restoreChosen(const RecordSet& chosen, bool& done) {
 AppError RecordSetsPage::writeBack(TIniFile& ini, const RecordSet* set) {
     Restore restore{files_,       ini, files_.windowsDirectory(kWindowsDirectoryBuffer),
                     clock_.now(), {},  {}};
+    restore.windowsMe = system_.isWindowsMe();
     AppError error;
     {
         WorkProgress work(view_, "Schreibe ", " zurück: ");
