@@ -41,8 +41,11 @@ RecordSet recordSetOf(const std::string& date, const SectionValues& values) {
             copy.attributes = static_cast<std::uint32_t>(attributes);
         set.copies.push_back(copy);
     }
-    set.logFile = values.get(keys::kRecordLogFile, "");
-    set.recFile = values.get(keys::kRecordRecFile, "");
+    // An older version wrote a marker where it made no protocol or batch: no file of the set.
+    set.logFile = values.get(keys::kRecordLogFile, keys::kNoLog);
+    set.recFile = values.get(keys::kRecordRecFile, keys::kNoRec);
+    if (set.logFile == keys::kNoLog) set.logFile.clear();
+    if (set.recFile == keys::kNoRec) set.recFile.clear();
     set.kept = values.get(keys::kKeep, "0") == "1";
     return set;
 }
