@@ -11,6 +11,7 @@ source "$ROOT/scripts/lib/fail.sh"
 stop_on_failure
 bash "$ROOT/scripts/setup.sh" || die "the packages could not be installed (see above)"
 source "$ROOT/scripts/lib/build-tree.sh"
+TALVEK_PREFIX=wineprefix
 source "$ROOT/scripts/lib/wine-env.sh"
 source "$ROOT/scripts/lib/first-setup.sh"
 case "${1:-}" in -s | -S) backup_run=1 ;; *) backup_run=0 ;; esac

@@ -49,7 +49,9 @@ if [ "$(id -u)" -eq 0 ]; then
     RUN_AS=(runuser -u "$TEST_USER" -m --)
     PLACE=/var/tmp/talvek95-$(printf '%s' "$ROOT" | sha1sum | cut -c1-12)
 fi
-export WINEPREFIX=$PLACE/wineprefix
+# The user's prefix is run.sh's alone: the tests and benchmarks delete the configuration and
+# the record sets of theirs, so they get a prefix of their own beside it.
+export WINEPREFIX=$PLACE/${TALVEK_PREFIX:-testprefix}
 # The program speaks German, so Wine does too: it takes its language from the locale (message
 # box buttons "Ja", "Nein", German file dialogs). Only Wine gets it; the scripts' own tools keep
 # theirs (awk would print decimal commas). setup.sh generates the locale.
