@@ -2,13 +2,9 @@
 # errors travel as values, and the library's unwinder and exception support would neither run
 # on a Pentium nor fit the size.
 # -Oz: the run's time goes to copying files, which the system does; the program's own code is
-# held to the size (bench_backup.sh shows the share). For the same reason a function is inlined
-# only where that makes the caller no larger.
-# -fno-ipa-sra: a clone with its arguments split is local to its object, so every object would
-# carry its own copy of std::string's inline members; unsplit, the linker keeps one of each.
+# held to the size (bench_backup.sh shows the share).
 set(PROGRAM_FLAGS -Oz -ffunction-sections -fdata-sections -fno-threadsafe-statics
-    -fno-exceptions -fno-rtti -fno-ipa-sra -finline-limit=2
-    -include ${CMAKE_SOURCE_DIR}/platform/win32/startup/StringMembers.h)
+    -fno-exceptions -fno-rtti)
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
     # The machines Windows 95 ran on: 486 and Pentium, which have no cmov or fcomi. The PE
     # linker script keeps every .eh_frame entry, and with it every function it describes, past

@@ -11,10 +11,7 @@ target_compile_options(gtest_main PRIVATE -w)
 # The benchmarks (tests/bench) are disabled tests of the same program, run by the bench_*.sh
 # scripts, so that they drive the real exe through the same test bench.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/bench/*Bench.cpp)
-# The layers call std::string's template members in the program's startup (StringMembers.h).
-add_executable(win32_tests ${WIN32_TEST_SOURCES} platform/win32/startup/StringMembers.cpp
-    platform/win32/startup/LibraryFunctionName.cpp
-    resources/talvek.rc)
+add_executable(win32_tests ${WIN32_TEST_SOURCES} resources/talvek.rc)
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 add_dependencies(win32_tests packed_pictures)
 # The tests derive from the program's classes, which carry no type information.
