@@ -32,6 +32,18 @@ class FileReader {
     // The next piece of at most `most` bytes into `piece`; an empty piece at the end. False
     // when the read fails.
     virtual bool read(std::string& piece, std::size_t most) = 0;
+    // Whether the file's size or last write time moved since it was opened: another program
+    // wrote to it while it was read, so what was read may be half old and half new.
+    virtual bool changedSinceOpened() = 0;
+};
+
+// A new file being written in pieces; closed when the writer goes.
+class FileWriter {
+  public:
+    virtual ~FileWriter() = default;
+    virtual bool write(const std::string& piece) = 0;
+    // Closes the file; false when what was written did not all reach it.
+    virtual bool close() = 0;
 };
 
 class FileSystem {
@@ -70,6 +82,13 @@ class FileSystem {
     // Opens a file for reading with read and write sharing, so that a file another program
     // (or Windows itself) holds open for writing can still be read. Null when it cannot.
     virtual std::unique_ptr<FileReader> openForReading(const std::string& path) = 0;
+    // Creates a file to write in pieces; null when the name is taken or it cannot be made.
+    virtual std::unique_ptr<FileWriter> createNew(const std::string& path) = 0;
+    // Windows 95 holds WIN.INI and the last private ini file it used in memory and writes
+    // them back later; these write what it holds to the file now. Best effort: nothing to
+    // do when nothing is held.
+    virtual void flushWindowsIni() = 0;
+    virtual void flushPrivateIni(const std::string& path) = 0;
     // MoveFile: renames a file; fails when the target exists.
     virtual bool moveFile(const std::string& from, const std::string& to) = 0;
     // The names of the files and directories in a directory ("." and ".." left out). False

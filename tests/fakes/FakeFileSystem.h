@@ -35,6 +35,11 @@ class FakeFileSystem : public FileSystem {
                         CodePage codePage) override;
     bool readFile(const std::string& path, std::string& text) override;
     std::unique_ptr<FileReader> openForReading(const std::string& path) override;
+    std::unique_ptr<FileWriter> createNew(const std::string& path) override;
+    void flushWindowsIni() override { flushIni(windowsDir + "\\WIN.INI"); }
+    void flushPrivateIni(const std::string& path) override { // WIN.INI is kept apart
+        if (key(path) != key(windowsDir + "\\WIN.INI")) flushIni(path);
+    }
     bool moveFile(const std::string& from, const std::string& to) override;
     bool listDirectory(const std::string& path, std::vector<std::string>& names) override;
 
@@ -60,9 +65,14 @@ class FakeFileSystem : public FileSystem {
     // copied and read in pieces, not read by a reader that shares reading only (readFile),
     // written, deleted or renamed.
     std::set<std::string> heldOpen;
-    // Sources another program writes to while they are copied: lower-case path -> how many
-    // of the next copies it changes right after they were made.
+    // Sources another program writes to while they are read: lower-case path -> how many of
+    // the next readers (or copies) see it change under way.
     std::map<std::string, int> changingSources;
+    // Windows 95's profile cache: lower-case path of WIN.INI or a private ini file -> the text
+    // Windows holds of it, reaching the file only when that file's cache is flushed.
+    std::map<std::string, std::string> profileCache;
+    // Lower-case path -> how often it was opened to be read.
+    std::map<std::string, int> readings;
     std::size_t largestRead = 0;    // the largest piece any reader was asked for
     std::vector<std::string> calls; // "copy a -> b", "delete x", ... in order
     FaultPlan* faults = nullptr;    // shared with the profile in a fault sweep
@@ -74,6 +84,7 @@ class FakeFileSystem : public FileSystem {
     static std::string parentOf(const std::string& key);
 
   private:
+    friend class FakeWriter;
     struct Node {
         std::string name;
         bool directory = false;
@@ -85,6 +96,7 @@ class FakeFileSystem : public FileSystem {
                    const std::vector<std::string>& lines, CodePage codePage, bool append);
     bool writeBytes(const std::string& call, const std::string& path, std::string text,
                     bool append);
+    void flushIni(const std::string& path);
     bool hasChildren(const std::string& key) const;
     bool parentIsDirectory(const std::string& key) const;
     std::map<std::string, Node> nodes_;
