@@ -25,9 +25,9 @@ std::string dosPath(FileSystem& files, const std::string& path) {
     return "\"" + batchPath(path) + "\"";
 }
 
-// A file another program writes to may change while it is copied; the copy is made again
-// until it is whole. The source's checksum from one try to the next tells a changing source
-// from a copy that arrives damaged.
+// A file another program writes to may change while it is copied, leaving a copy half old
+// and half new: it is made again. The source's checksum from one try to the next tells a
+// changing source from a copy that arrives damaged.
 const int kCopyTries = 3;
 
 // Copies one entry; the failure line when it could not be saved, empty when it was.
@@ -65,6 +65,7 @@ std::string saveEntry(RunContext& run, const std::string& entry, std::size_t pos
             return "Die Datei " + entry + " konnte nicht gelesen werden.";
         // A copy carries no attributes, not even the archive bit a new file gets.
         if (made == CopyResult::NotMade || !files.setAttributes(copy, 0)) return notSaved;
+        // Read back, the copy must hold what was read from the source.
         std::uint32_t copyCrc = 0;
         if (!changed && fileChecksum(files, copy, copyCrc) && copyCrc == crc) break;
         // A damaged copy would be restored over a good file: it is no backup.
