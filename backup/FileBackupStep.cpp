@@ -5,6 +5,7 @@
 #include "config/Decimal.h"
 #include "backup/Crc32.h"
 #include "backup/FileReading.h"
+#include "backup/IniCache.h"
 #include "backup/PathRules.h"
 #include "config/Keys.h"
 #include "config/TextCase.h"
@@ -24,20 +25,9 @@ std::string dosPath(FileSystem& files, const std::string& path) {
     return "\"" + batchPath(path) + "\"";
 }
 
-// How a copy compared with its source when both were read back.
-enum class Check { Matches, SourceUnreadable, Differs };
-
-Check checkCopy(FileSystem& files, const std::string& entry, const std::string& copy,
-                std::uint32_t& sourceCrc) {
-    std::uint32_t copyCrc = 0;
-    if (!fileChecksum(files, entry, sourceCrc)) return Check::SourceUnreadable;
-    if (!fileChecksum(files, copy, copyCrc)) return Check::Differs;
-    return copyCrc == sourceCrc ? Check::Matches : Check::Differs;
-}
-
-// A file another program writes to may change while it is copied; the copy is made again
-// until it matches. The source's checksum from one check to the next tells a changing
-// source from a copy that arrives damaged.
+// A file another program writes to may change while it is copied, leaving a copy half old
+// and half new: it is made again. The source's checksum from one try to the next tells a
+// changing source from a copy that arrives damaged.
 const int kCopyTries = 3;
 
 // Copies one entry; the failure line when it could not be saved, empty when it was.
@@ -55,27 +45,32 @@ std::string saveEntry(RunContext& run, const std::string& entry, std::size_t pos
         return "Die Datei " + entry +
                " hat den Namen der Protokoll- oder Batchdatei und wird nicht gesichert.";
     std::string copy = run.todayDirectory + "\\" + name;
+    // Windows may hold a newer text of an ini file than its disk: it is written out first.
+    flushIfIni(files, entry);
     // The attributes are read before the copy (copying does not change them): a file whose
     // attributes cannot be read could not be restored as it was.
     std::uint32_t attributes = files.attributes(entry);
     if (attributes == attr::kInvalid) return notSaved;
     // A run of today that was cut short left this copy: it is ours and is made anew. Else a
     // file already at the copy's place is not ours to change.
-    const bool replace = run.resuming && files.fileExists(copy);
-    if (replace && !files.setAttributes(copy, 0)) return notSaved;
+    if (run.resuming && files.fileExists(copy) &&
+        (!files.setAttributes(copy, 0) || !files.deleteFile(copy)))
+        return notSaved;
 
     std::uint32_t crc = 0, previous = 0;
     for (int attempt = 1;; ++attempt) {
-        // A copy that keeps its read-only attribute could never be removed with its set.
-        if (!files.copyFile(entry, copy, !replace) || !files.setAttributes(copy, 0))
-            return notSaved;
-        Check check = checkCopy(files, entry, copy, crc);
-        if (check == Check::Matches) break;
+        bool changed = false;
+        CopyResult made = copyWithChecksum(files, entry, copy, crc, changed);
+        if (made == CopyResult::SourceUnreadable)
+            return "Die Datei " + entry + " konnte nicht gelesen werden.";
+        // A copy carries no attributes, not even the archive bit a new file gets.
+        if (made == CopyResult::NotMade || !files.setAttributes(copy, 0)) return notSaved;
+        // Read back, the copy must hold what was read from the source.
+        std::uint32_t copyCrc = 0;
+        if (!changed && fileChecksum(files, copy, copyCrc) && copyCrc == crc) break;
         // A damaged copy would be restored over a good file: it is no backup.
         files.deleteFile(copy);
-        if (check == Check::SourceUnreadable)
-            return "Die Datei " + entry + " konnte nicht gelesen werden.";
-        if (attempt > 1 && crc == previous)
+        if (!changed && attempt > 1 && crc == previous)
             return "Die Kopie der Datei " + entry + " stimmt nicht mit dem Original überein.";
         if (attempt == kCopyTries)
             return "Die Datei " + entry + " wurde während der Sicherung verändert.";

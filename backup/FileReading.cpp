@@ -43,6 +43,37 @@ bool copyInPieces(FileSystem& files, const std::string& from, const std::string&
            writer->close();
 }
 
+CopyResult copyWithChecksum(FileSystem& files, const std::string& from, const std::string& to,
+                            std::uint32_t& crc, bool& sourceChanged) {
+    std::unique_ptr<FileReader> source = files.openForReading(from);
+    if (!source) return CopyResult::NotMade;
+    std::unique_ptr<FileWriter> copy = files.createNew(to);
+    if (!copy) return CopyResult::NotMade;
+    CopyResult result = CopyResult::Copied;
+    std::uint32_t state = kCrc32Start;
+    std::string piece;
+    do {
+        if (!source->read(piece, kReadPiece)) {
+            result = CopyResult::SourceUnreadable;
+            break;
+        }
+        state = crc32Update(state, piece.data(), piece.size());
+        if (!piece.empty() && !copy->write(piece)) {
+            result = CopyResult::NotMade;
+            break;
+        }
+    } while (!piece.empty());
+    if (!copy->close() && result == CopyResult::Copied) result = CopyResult::NotMade;
+    // The copy was made new by us: a part of a file is no backup.
+    if (result != CopyResult::Copied) {
+        files.deleteFile(to);
+        return result;
+    }
+    crc = crc32Finish(state);
+    sourceChanged = source->changedSinceOpened();
+    return result;
+}
+
 namespace {
 
 // Fills `piece` with up to kReadPiece bytes: a reader may answer with less than it was asked

@@ -29,6 +29,16 @@ bool fileChecksum(FileSystem& files, const std::string& path, std::uint32_t& crc
 bool copyInPieces(FileSystem& files, const std::string& from, const std::string& to,
                   std::uint32_t& crc, PieceProgress* progress = nullptr);
 
+enum class CopyResult { Copied, NotMade, SourceUnreadable };
+
+// Copies `from` into the new file `to` in pieces, taking the source's CRC-32 on the way, so
+// the source is read once. `sourceChanged` tells that another program wrote to the source
+// meanwhile. NotMade when the source cannot be opened or the copy cannot be created (it is
+// never made over an existing file) or written; SourceUnreadable when a piece of the source
+// cannot be read. A copy left incomplete is deleted.
+CopyResult copyWithChecksum(FileSystem& files, const std::string& from, const std::string& to,
+                            std::uint32_t& crc, bool& sourceChanged);
+
 enum class Sameness { Same, Different, FirstUnreadable, SecondUnreadable };
 
 // Whether two files hold the same bytes, read side by side.

@@ -2,6 +2,7 @@
 
 #include "backup/Crc32.h"
 #include "backup/FileReading.h"
+#include "backup/IniCache.h"
 #include "backup/PathRules.h"
 #include "config/Keys.h"
 
@@ -59,6 +60,8 @@ std::vector<CopyState> copyStates(FileSystem& files, const RecordSet& set,
         const std::string copy = set.copyPath(c);
         std::uint32_t crc = 0, recorded = 0, original = 0;
         CopyState state = CopyState::Changed;
+        // Windows may hold a newer text of an ini original than its disk.
+        flushIfIni(files, c.original);
         if (copy.empty() || !fileChecksum(files, copy, crc, progress))
             state = CopyState::CopyMissing;
         else if (!c.crc.empty() && (!parseCrcText(c.crc, recorded) || recorded != crc))

@@ -2,6 +2,7 @@
 
 #include "backup/Crc32.h"
 #include "backup/FileReading.h"
+#include "backup/IniCache.h"
 #include "backup/PathRules.h"
 #include "backup/Replacement.h"
 #include "backup/RunJournal.h"
@@ -104,8 +105,12 @@ bool writeBack(Restore& restore, int number, const std::string& original, const 
                const char* done) {
     FileSystem& files = restore.files;
     WritingBack progress(restore.progress, original);
+    // What Windows holds of an ini file goes to the disk first, so that it cannot later
+    // overwrite the file written back, and again after, so that Windows reads the new text.
+    flushIfIni(files, original);
     Replaced result =
         replaceFile(files, restore.ini, number, from, crc, original, attributes, &progress);
+    flushIfIni(files, original);
     if (result == Replaced::Done) {
         report(restore, concat({kFile, original, done}), false);
         return true;
@@ -144,6 +149,7 @@ AppError saveOriginal(Restore& restore, const std::string& original, UndoList& u
     const std::string failed = concat(
         {kFile, original, " konnte nicht nach ", undo.directory, " gesichert werden und", kStays});
     if (!entry.isNew) {
+        flushIfIni(files, original); // the text Windows will read, saved
         entry.copy.attributes = files.attributes(original) & kRecordedAttributes;
         std::uint32_t savedCrc = 0, originalCrc = 0;
         WritingBack progress(restore.progress, original);

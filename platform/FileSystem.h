@@ -34,6 +34,9 @@ class FileReader {
     virtual bool read(std::string& piece, std::size_t most) = 0;
     // The file's size in bytes when it was opened.
     virtual std::uint64_t size() = 0;
+    // Whether the file's size or last write time moved since it was opened: another program
+    // wrote to it while it was read, so what was read may be half old and half new.
+    virtual bool changedSinceOpened() = 0;
 };
 
 // A new file being written in pieces; closed when the writer goes.
@@ -83,6 +86,11 @@ class FileSystem {
     virtual std::unique_ptr<FileReader> openForReading(const std::string& path) = 0;
     // Creates a file to write in pieces; null when the name is taken or it cannot be made.
     virtual std::unique_ptr<FileWriter> createNew(const std::string& path) = 0;
+    // Windows 95 holds WIN.INI and the last private ini file it used in memory and writes
+    // them back later; these write what it holds to the file now. Best effort: nothing to
+    // do when nothing is held.
+    virtual void flushWindowsIni() = 0;
+    virtual void flushPrivateIni(const std::string& path) = 0;
     // MoveFile: renames a file; fails when the target exists.
     virtual bool moveFile(const std::string& from, const std::string& to) = 0;
     // The names of the files and directories in a directory ("." and ".." left out). False

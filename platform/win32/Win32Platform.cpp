@@ -81,9 +81,27 @@ bool writeLines(FileHandle file, const std::vector<std::string>& lines, CodePage
     return CloseHandle(file.release()) != FALSE;
 }
 
+// What tells a file that another program wrote to: its size and its last write time.
+struct FileStamp {
+    DWORD size = INVALID_FILE_SIZE;
+    FILETIME written{};
+    bool operator==(const FileStamp& o) const {
+        return size == o.size && written.dwLowDateTime == o.written.dwLowDateTime &&
+               written.dwHighDateTime == o.written.dwHighDateTime;
+    }
+};
+
+FileStamp stampOf(HANDLE file) {
+    FileStamp stamp;
+    stamp.size = GetFileSize(file, nullptr);
+    if (!GetFileTime(file, nullptr, nullptr, &stamp.written)) stamp.size = INVALID_FILE_SIZE;
+    return stamp;
+}
+
 class Win32FileReader : public FileReader {
   public:
-    explicit Win32FileReader(FileHandle file) : file_(std::move(file)) {}
+    explicit Win32FileReader(FileHandle file)
+        : file_(std::move(file)), opened_(stampOf(file_.get())) {}
     bool read(std::string& piece, std::size_t most) override {
         piece.resize(most);
         DWORD got = 0;
@@ -99,9 +117,14 @@ class Win32FileReader : public FileReader {
         const DWORD low = GetFileSize(file_.get(), &high);
         return (static_cast<std::uint64_t>(high) << 32) | low;
     }
+    bool changedSinceOpened() override {
+        FileStamp now = stampOf(file_.get());
+        return now.size == INVALID_FILE_SIZE || !(now == opened_);
+    }
 
   private:
     FileHandle file_;
+    FileStamp opened_;
 };
 
 class Win32FileWriter : public FileWriter {
@@ -176,6 +199,15 @@ std::unique_ptr<FileWriter> Win32FileSystem::createNew(const std::string& path) 
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) return nullptr;
     return std::make_unique<Win32FileWriter>(std::move(file));
+}
+
+// All three names NULL: Windows writes the profile it holds in memory to its file.
+void Win32FileSystem::flushWindowsIni() {
+    WriteProfileStringA(nullptr, nullptr, nullptr);
+}
+
+void Win32FileSystem::flushPrivateIni(const std::string& path) {
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
 }
 
 bool Win32FileSystem::moveFile(const std::string& from, const std::string& to) {

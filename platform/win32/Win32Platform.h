@@ -25,6 +25,8 @@ class Win32FileSystem : public FileSystem {
     bool readFile(const std::string& path, std::string& content) override;
     std::unique_ptr<FileReader> openForReading(const std::string& path) override;
     std::unique_ptr<FileWriter> createNew(const std::string& path) override;
+    void flushWindowsIni() override;
+    void flushPrivateIni(const std::string& path) override;
     bool moveFile(const std::string& from, const std::string& to) override;
     bool listDirectory(const std::string& path, std::vector<std::string>& names) override;
 };

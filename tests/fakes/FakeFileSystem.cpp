@@ -188,6 +188,7 @@ bool FakeFileSystem::writeBytes(const std::string& call, const std::string& path
         return false;
     // A write cut short leaves what reached the disk: the start of the new text.
     if (failed) text.resize(torn);
+    if (call == "writePiece" && damagedCopies.count(k)) text += "?"; // a failing disk or cable
     if (append && it != nodes_.end()) {
         it->second.content += text;
         return !failed;
@@ -216,9 +217,10 @@ namespace {
 // call of the platform of its own.
 class FakeReader : public FileReader {
   public:
-    FakeReader(std::string content, std::string path, FaultPlan* faults, std::size_t& largest)
-        : content_(std::move(content)), path_(std::move(path)), faults_(faults), largest_(largest) {
-    }
+    FakeReader(std::string content, std::string path, FaultPlan* faults, std::size_t& largest,
+               bool changed)
+        : content_(std::move(content)), path_(std::move(path)), faults_(faults), largest_(largest),
+          changed_(changed) {}
     bool read(std::string& piece, std::size_t most) override {
         piece.clear();
         if (most > largest_) largest_ = most;
@@ -228,50 +230,62 @@ class FakeReader : public FileReader {
         return true;
     }
     std::uint64_t size() override { return content_.size(); }
+    bool changedSinceOpened() override { return changed_; }
 
   private:
     std::string content_;
     std::string path_;
     FaultPlan* faults_;
     std::size_t& largest_;
+    bool changed_;
     std::size_t at_ = 0;
 };
 
 } // namespace
 
-// Each piece lands in the file at once, so a cut leaves it as far as it got.
+std::unique_ptr<FileReader> FakeFileSystem::openForReading(const std::string& path) {
+    if (injectedFault(faults, "open " + path)) return nullptr;
+    auto it = nodes_.find(key(path));
+    if (it == nodes_.end() || it->second.directory) return nullptr;
+    ++readings[it->first];
+    // Another program writes to it while the reader reads what it held before.
+    auto changing = changingSources.find(it->first);
+    bool changed = changing != changingSources.end() && changing->second-- > 0;
+    auto reader =
+        std::make_unique<FakeReader>(it->second.content, path, faults, largestRead, changed);
+    if (changed) it->second.content += "+";
+    return reader;
+}
+
+// Writes a new file piece by piece, each piece a write call of its own.
 class FakeWriter : public FileWriter {
   public:
-    FakeWriter(FakeFileSystem& files, std::string key) : files_(files), key_(std::move(key)) {}
+    FakeWriter(FakeFileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
     bool write(const std::string& piece) override {
-        auto it = files_.nodes_.find(key_);
-        if (injectedFault(files_.faults, "write " + key_) || it == files_.nodes_.end())
-            return false;
-        it->second.content += piece;
-        return true;
+        return files_.writeBytes("writePiece", path_, piece, true);
     }
     bool close() override { return true; }
 
   private:
     FakeFileSystem& files_;
-    std::string key_;
+    std::string path_;
 };
 
 std::unique_ptr<FileWriter> FakeFileSystem::createNew(const std::string& path) {
     calls.push_back("create " + path);
-    const std::string k = key(path);
-    if (injectedFault(faults, "create " + path) || path.size() >= kMaxPath || nodes_.count(k) ||
-        !parentIsDirectory(k) || unwritable.count(k))
-        return nullptr;
+    if (injectedFault(faults, "create " + path) || path.size() >= kMaxPath) return nullptr;
+    std::string k = key(path);
+    if (nodes_.count(k) || !parentIsDirectory(k) || unwritable.count(k)) return nullptr;
     nodes_[k] = Node{path, false, attr::kArchive, ""};
-    return std::make_unique<FakeWriter>(*this, k);
+    return std::make_unique<FakeWriter>(*this, path);
 }
 
-std::unique_ptr<FileReader> FakeFileSystem::openForReading(const std::string& path) {
-    if (injectedFault(faults, "open " + path)) return nullptr;
-    auto it = nodes_.find(key(path));
-    if (it == nodes_.end() || it->second.directory) return nullptr;
-    return std::make_unique<FakeReader>(it->second.content, path, faults, largestRead);
+void FakeFileSystem::flushIni(const std::string& path) {
+    calls.push_back("flush " + path);
+    auto cached = profileCache.find(key(path));
+    if (cached == profileCache.end()) return;
+    nodes_[cached->first].content = cached->second;
+    profileCache.erase(cached);
 }
 
 bool FakeFileSystem::moveFile(const std::string& from, const std::string& to) {

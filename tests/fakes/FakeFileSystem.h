@@ -36,6 +36,10 @@ class FakeFileSystem : public FileSystem {
     bool readFile(const std::string& path, std::string& text) override;
     std::unique_ptr<FileReader> openForReading(const std::string& path) override;
     std::unique_ptr<FileWriter> createNew(const std::string& path) override;
+    void flushWindowsIni() override { flushIni(windowsDir + "\\WIN.INI"); }
+    void flushPrivateIni(const std::string& path) override { // WIN.INI is kept apart
+        if (key(path) != key(windowsDir + "\\WIN.INI")) flushIni(path);
+    }
     bool moveFile(const std::string& from, const std::string& to) override;
     bool listDirectory(const std::string& path, std::vector<std::string>& names) override;
 
@@ -63,9 +67,14 @@ class FakeFileSystem : public FileSystem {
     std::set<std::string> heldOpen;
     // Windows 95 lets another program delete or rename a file that is held open.
     bool openFilesMove = false;
-    // Sources another program writes to while they are copied: lower-case path -> how many
-    // of the next copies it changes right after they were made.
+    // Sources another program writes to while they are read: lower-case path -> how many of
+    // the next readers (or copies) see it change under way.
     std::map<std::string, int> changingSources;
+    // Windows 95's profile cache: lower-case path of WIN.INI or a private ini file -> the text
+    // Windows holds of it, reaching the file only when that file's cache is flushed.
+    std::map<std::string, std::string> profileCache;
+    // Lower-case path -> how often it was opened to be read.
+    std::map<std::string, int> readings;
     std::size_t largestRead = 0;    // the largest piece any reader was asked for
     std::vector<std::string> calls; // "copy a -> b", "delete x", ... in order
     FaultPlan* faults = nullptr;    // shared with the profile in a fault sweep
@@ -89,6 +98,7 @@ class FakeFileSystem : public FileSystem {
                    const std::vector<std::string>& lines, CodePage codePage, bool append);
     bool writeBytes(const std::string& call, const std::string& path, std::string text,
                     bool append);
+    void flushIni(const std::string& path);
     bool hasChildren(const std::string& key) const;
     bool parentIsDirectory(const std::string& key) const;
     std::map<std::string, Node> nodes_;

@@ -107,8 +107,9 @@ TEST_F(FileBackupStepTest, EveryCopyIsCheckedAgainstItsSourceWhateverHoldsIt) {
     struct Row {
         const char* what;
         std::string entry, content;
-        const char* failure; // nullptr: saved
-        int copies;          // how often the run copied it
+        const char* failure;          // nullptr: saved
+        int copies;                   // how often the run copied it
+        const char* cached = nullptr; // the newer text Windows holds of the ini file
     };
     const Row rows[] = {
         {"damaged copy", "C:\\CONFIG.SYS", "files=40",
@@ -120,6 +121,9 @@ TEST_F(FileBackupStepTest, EveryCopyIsCheckedAgainstItsSourceWhateverHoldsIt) {
          "Die Datei C:\\WINDOWS\\SYSTEM.INI wurde w\xE4hrend der Sicherung ver\xE4ndert.", 3},
         {"source held open for writing", "C:\\WINDOWS\\USER.DAT", "registry", nullptr, 1},
         {"source larger than one piece", "C:\\WINDOWS\\SYSTEM.DAT", big, nullptr, 1},
+        {"WIN.INI as Windows holds it", "C:\\WINDOWS\\WIN.INI", "[windows]", nullptr, 1,
+         "[windows]\r\nrun=CLOCK.EXE"},
+        {"a private ini file as Windows holds it", "C:\\ALT\\WIN.INI", "[a]", nullptr, 1, "[b]"},
         {"named like the protocol", "C:\\DATEN\\protocol.txt", "notes",
          "Die Datei C:\\DATEN\\protocol.txt hat den Namen der Protokoll- oder Batchdatei und "
          "wird nicht gesichert.",
@@ -141,14 +145,20 @@ TEST_F(FileBackupStepTest, EveryCopyIsCheckedAgainstItsSourceWhateverHoldsIt) {
         if (row.copies == 3) files.changingSources[key] = 3;
         if (row.failure && row.copies == 2) files.damagedCopies.insert(FakeFileSystem::key(copy));
         if (row.copies == 1 && row.content == "registry") files.heldOpen.insert(key);
+        if (row.cached) files.profileCache[key] = row.cached;
+        const int changes = files.changingSources[key];
         run.failures.clear();
         run.savedCopies.clear();
         list({row.entry});
         EXPECT_TRUE(backupFiles(run).ok());
         int copies = 0;
         for (const std::string& call : files.calls)
-            copies += call.rfind("copy ", 0) == 0;
+            copies += call.rfind("create ", 0) == 0;
         EXPECT_EQ(copies, row.copies);
+        // One pass: each try reads the source once and reads its copy back once, unless the
+        // source changed under way.
+        EXPECT_EQ(files.readings[key], row.copies);
+        EXPECT_EQ(files.readings[FakeFileSystem::key(copy)], row.copies - changes);
         // No file is ever read whole: a run's memory does not grow with the file's size.
         EXPECT_LE(files.largestRead, 64u * 1024u);
         if (row.failure) {
@@ -158,6 +168,9 @@ TEST_F(FileBackupStepTest, EveryCopyIsCheckedAgainstItsSourceWhateverHoldsIt) {
         } else {
             EXPECT_EQ(run.failures, std::vector<std::string>{});
             EXPECT_EQ(files.content(copy), files.content(row.entry));
+            if (row.cached) {
+                EXPECT_EQ(files.content(copy), row.cached);
+            }
             EXPECT_EQ(get("06.12.97", "CRC1"), crcText(crc32(files.content(row.entry))));
         }
     }

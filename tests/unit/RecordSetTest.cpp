@@ -43,7 +43,10 @@ TEST_F(RecordSetTest, ChecksComparesAndKeepsTheCopiesOfASet) {
     set("04.12.97", "CRC2", crcText(crc32("copy")));
     files.addFile("C:\\Talvek95\\041297\\B.TXT", "damaged", 0);
     files.deleteFile("C:\\Talvek95\\041297\\C.TXT");
-    addRecordSet("05.12.97", {"C:\\A.TXT"});
+    // Windows holds the copy's text of WIN.INI, newer than its disk.
+    files.addFile("C:\\WINDOWS\\WIN.INI", "old");
+    files.profileCache["c:\\windows\\win.ini"] = "copy";
+    addRecordSet("05.12.97", {"C:\\A.TXT", "C:\\WINDOWS\\WIN.INI"});
     TIniFile ini(profile, kIni);
     EXPECT_EQ(checkRecordSet(files, readRecordSet(ini, "04.12.97")),
               (std::vector<std::string>{"Die Kopie C:\\Talvek95\\041297\\B.TXT ist besch\xE4"
@@ -52,6 +55,8 @@ TEST_F(RecordSetTest, ChecksComparesAndKeepsTheCopiesOfASet) {
     EXPECT_EQ(compareRecordSet(files, readRecordSet(ini, "04.12.97")),
               (std::vector<std::string>{"C:\\A.TXT: unver\xE4ndert", "C:\\B.TXT: beschädigt",
                                         "C:\\C.TXT: Kopie fehlt"}));
+    EXPECT_EQ(compareRecordSet(files, readRecordSet(ini, "05.12.97")).back(),
+              "C:\\WINDOWS\\WIN.INI: unver\xE4ndert");
     EXPECT_TRUE(keepRecordSet(ini, "04.12.97", true).ok());
     std::vector<RecordSetSummary> sets = listRecordSets(ini);
     ASSERT_EQ(sets.size(), 2u);
