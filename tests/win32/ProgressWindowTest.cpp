@@ -172,6 +172,7 @@ TEST_F(ProgressWindow, LongFailuresKeepTheNameOnTheStatusLineAndEveryLineInThePr
         failures += "DieDatei" + name + "konntenichtgesichertwerden.";
     }
     bench::writeFile(bench::iniPath(), config);
+    bench::removeAll(std::string(kTestRoot) + "\\backup"); // today's record set of the runs above
     form = startRun();
     bench::answerMessageBox(bench::waitForMessageBox(process.pid(), bench::kProgramTimeout), IDOK);
     const std::string shown = bench::text(bench::children(form).front());
