@@ -27,9 +27,8 @@ class FakeProgressView : public ProgressView {
         ++statusChanges;
     }
     void addLogLine(const std::string& text) override {
-        log.push_back(text); // Windows 95's details box drops what passes 65,535 bytes:
-        if (box.size() < kBoxLimit)
-            box = (box + (box.empty() ? "" : "\r\n") + text).substr(0, kBoxLimit);
+        log.push_back(text); // Windows 95's details box drops what passes 65,535 bytes
+        box = (box + text + "\r\n").substr(0, kBoxLimit);
     }
     std::vector<std::string> wrappedAsShown(const std::vector<std::string>& lines) override {
         return lines;
@@ -58,8 +57,8 @@ class FakeProgressView : public ProgressView {
     StatusColor statusColor = StatusColor::Red;
     int statusChanges = 0;
     static constexpr std::size_t kBoxLimit = 65535;
-    std::vector<std::string> log; // every line added
-    std::string box;              // what the details box holds
+    std::vector<std::string> log;
+    std::string box; // what the details box holds
     std::vector<Box> boxes;
     int repaints = 0, messagePasses = 0, quits = 0;
     unsigned long waitedMs = 0;

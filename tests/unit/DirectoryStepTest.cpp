@@ -65,7 +65,6 @@ TEST_F(DirectoryStepTest, AFileInTheWayOfTheBackupDirectoryFailsBoth) {
 
 TEST_F(DirectoryStepTest, ABackupDirectoryThatIsNoFullPathCreatesNothing) {
     // Relative to whatever the current directory is at Windows start: the root of C: say.
-    // A drive alone puts them into its root folder, among the system's own files.
     for (const char* relative :
          {"", "ERROR", "Talvek95", "\\Talvek95", "C:Talvek95", "\\\\srv", "C:", "C:\\", "d:/"}) {
         run.backupDirectory = relative;

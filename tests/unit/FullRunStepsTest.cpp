@@ -143,7 +143,7 @@ TEST_F(FullRunTest, TheFirstDueRunAfterSetup) {
 TEST_F(FullRunTest, TheProtocolOfALongRunHoldsEveryLine) {
     for (int i = 0; i < 900; ++i) // more failures than Windows 95's details box holds
         set("Recovery Files", std::to_string(10 + i),
-            "C:\\WINDOWS\\SYSTEM\\NICHT-MEHR-DA-" + std::to_string(i) + ".DLL");
+            "C:\\WINDOWS\\SYSTEM\\NICHT-MEHR-DA-" + std::to_string(i));
     auto view = runOn(1997, 12, 6);
     ASSERT_EQ(view->box.size(), FakeProgressView::kBoxLimit);
     std::string protocol; // every line but "Fertig." and "Fehler sind aufgetreten."
