@@ -133,7 +133,7 @@ as95_rc=$?
 wine_version_win95 off
 as95_set=""
 as95_out=$(tr -d '\r' < "$BUILD/win32_tests_win95.log")
-echo "$as95_out" | grep -E '^\[ +(OK|FAILED|PASSED) +\]|Failure|Expected|Which is|Value of' | tail -n 200
+echo "$as95_out" | grep -E '^\[ +(OK|FAILED|PASSED) +\]|Failure|Expected|Which is|Value of' | grep -v '^\[ RUN' | tail -n 200
 as95_passed=$(echo "$as95_out" | sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' | tail -1)
 as95_failed=$(echo "$as95_out" | sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' | tail -1)
 as95_passed=${as95_passed:-0}
