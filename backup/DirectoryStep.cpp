@@ -13,8 +13,9 @@ const char* const kNoBackupDirectory =
 void createDirectories(RunContext& run) {
     FileSystem& files = run.platform.files;
     // A relative or empty directory would put record sets wherever the current directory
-    // happens to be, the root of C: say; nothing is created and nothing copied.
-    if (!isAbsoluteDirectory(run.backupDirectory)) {
+    // happens to be, the root of C: say; a drive itself puts them into its root folder.
+    // Nothing is created and nothing copied.
+    if (!isAbsoluteDirectory(run.backupDirectory) || isDriveRoot(run.backupDirectory)) {
         run.fail(kNoBackupDirectory);
         return;
     }

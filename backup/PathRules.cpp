@@ -83,6 +83,13 @@ bool isAbsoluteDirectory(const std::string& path) {
     return parts.size() >= 2 && !parts[0].empty() && !parts[1].empty();
 }
 
+bool isDriveRoot(const std::string& path) {
+    if (path.size() < 2 || !isDriveLetter(path[0]) || path[1] != ':') return false;
+    for (std::size_t i = 2; i < path.size(); ++i)
+        if (!isSeparator(path[i])) return false;
+    return true;
+}
+
 bool liesDirectlyIn(const std::string& directory, const std::string& parent) {
     auto withoutTrailing = [](std::string s) {
         while (!s.empty() && isSeparator(s.back()))

@@ -24,6 +24,9 @@ bool isPlainFileName(const std::string& name);
 // "X:", "X:\..." or "\\server\share\...": a directory that does not depend on the current
 // directory or drive.
 bool isAbsoluteDirectory(const std::string& path);
+// "X:" with nothing but separators after it: a drive's root folder, which on FAT16 holds at
+// most 512 entries (a floppy's 224), the system's own files among them.
+bool isDriveRoot(const std::string& path);
 
 // Whether `directory` lies directly in `parent`, compared without regard to case and to
 // trailing separators.

@@ -1,6 +1,7 @@
 // What a backup run shows, and how it waits: the progress window is one implementation.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace talvek {
 
@@ -12,10 +13,11 @@ class ProgressView {
     virtual ~ProgressView() = default;
     virtual void markStep(int step, StepMark mark) = 0;
     virtual void setStatus(const std::string& text, StatusColor color) = 0;
+    // Adds a line to the details box. The box may show only the newest lines of a long run.
     virtual void addLogLine(const std::string& text) = 0;
-    // The details log as the box shows it: wrapped pieces of a long line count as lines.
-    virtual int logLineCount() = 0;
-    virtual std::string logLine(int index) = 0;
+    // The lines as the details box shows them: each broken where the box breaks it at its
+    // width and font, its pieces in order.
+    virtual std::vector<std::string> wrappedAsShown(const std::vector<std::string>& lines) = 0;
     virtual void showMessageBox(const std::string& text, const std::string& caption) = 0;
     // Paints the whole window at once; the run handles no messages until its finish.
     virtual void repaintNow() = 0;

@@ -50,11 +50,9 @@ AppError writeRecordFiles(RunContext& run) {
         return AppError();
     }
     if (ini.ReadFlag(keys::kSettings, keys::kLogFile, true)) {
-        // The details log as the window shows it, wrapped lines included.
-        std::vector<std::string> lines;
-        int count = run.view.logLineCount();
-        for (int i = 0; i < count; ++i)
-            lines.push_back(run.view.logLine(i));
+        // Every line of the details log, wrapped as the window wraps it: the box itself may
+        // hold only the newest lines of a long run.
+        const std::vector<std::string> lines = run.view.wrappedAsShown(run.logLines);
         std::string name = ini.ReadText(keys::kSettings, keys::kLogName, "PROTOCOL.TXT");
         if (writeRecordFile(run, name, lines, CodePage::Windows))
             TALVEK_TRY(ini.WriteText(run.recordSetName(), keys::kRecordLogFile, name));

@@ -58,6 +58,8 @@ struct RunContext {
     std::string errorText;
     std::vector<std::string> failures;     // every failure text of the run, in order
     std::vector<std::string> journalLines; // the failures and notes the journal keeps, in order
+    // The details log, every line of it: the box may have dropped its oldest ones.
+    std::vector<std::string> logLines;
 
     // A failure inside a step: it becomes the run's error text, marks the step failed and
     // is a line of the details log, so no reason lives on the status line alone.
@@ -73,7 +75,10 @@ struct RunContext {
         journalLines.push_back(text);
         log(text);
     }
-    void log(const std::string& text) { view.addLogLine(text); }
+    void log(const std::string& text) {
+        logLines.push_back(text);
+        view.addLogLine(text);
+    }
     Date today() { return dateOf(platform.clock.now()); }
     std::string todayText() { return formatDateText(today()); }
     // The date text that names today's record set: the one its directory is named after,

@@ -140,10 +140,11 @@ std::string addJournalBlock(FileSystem& files, const std::string& windowsDirecto
         if (!journal.empty() && journal.back() != '\n') block.insert(block.begin(), std::string());
         written = files.appendTextFile(path, block, CodePage::Windows);
     } else {
-        // Dropping the oldest blocks rewrites the journal through a new file.
+        // Dropping the oldest blocks rewrites the journal through a new file; a first block
+        // that alone nearly fills the journal comes this way too, with no old one to delete.
         written =
             files.writeTextFile(fresh, appendJournalBlock(journal, block), CodePage::Windows) &&
-            files.deleteFile(path) && files.moveFile(fresh, path);
+            (!files.fileExists(path) || files.deleteFile(path)) && files.moveFile(fresh, path);
     }
     return written ? std::string() : "Die Datei " + path + " konnte nicht geschrieben werden.";
 }

@@ -14,7 +14,7 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
         -mpreferred-stack-boundary=2)
 endif()
 set(WIN32_FLAGS ${COMMON_FLAGS} ${PROGRAM_FLAGS}
-    -DWINVER=0x0400 -D_WIN32_WINDOWS=0x0400 -D_WIN32_IE=0x0400 -DSTRICT -DNOMINMAX)
+    -DWINVER=0x0400 -D_WIN32_WINDOWS=0x0400 -D_WIN32_IE=0x0200 -DSTRICT -DNOMINMAX)
 set(WIN32_LIBS comctl32 comdlg32 shell32 ole32 advapi32 gdi32 user32 kernel32)
 set(WIN32_LINK -static -static-libgcc -static-libstdc++ -Wl,--gc-sections
     -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0

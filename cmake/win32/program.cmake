@@ -14,7 +14,7 @@ target_link_libraries(talvek_app PUBLIC talvek_app_logic talvek_ui)
 foreach(layer talvek_platform_win32 talvek_ui talvek_app)
     target_compile_options(${layer} PRIVATE ${WIN32_FLAGS})
     target_compile_definitions(${layer} PUBLIC WINVER=0x0400 _WIN32_WINDOWS=0x0400
-        _WIN32_IE=0x0400)
+        _WIN32_IE=0x0200)
 endforeach()
 
 # Our own startup in place of the C runtime: entry point, heap, mem*/str*, the library's error

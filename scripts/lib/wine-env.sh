@@ -161,6 +161,17 @@ prepare_prefix() {
     give_to_test_user "$WINEPREFIX"
 }
 
+# Sets Wine's version for the prefix to Windows 95, or back to Wine's own: the value winecfg
+# writes, read by every Wine process that starts later.
+wine_version_win95() { # on|off
+    if [ "$1" = on ]; then
+        as_test_user "$WINE" reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win95 /f
+    else
+        as_test_user "$WINE" reg delete 'HKCU\Software\Wine' /v Version /f
+    fi >/dev/null 2>&1
+    return 0
+}
+
 # For the benchmarks: builds the Windows-side test program, talvek.exe and the floor program
 # (tests/bench) in BENCH_BUILD, starts the display and the prefix, and runs the disabled
 # benchmark tests that match the filter, keeping the lines that match the pattern.

@@ -91,8 +91,9 @@ struct NullView : ProgressView {
     void markStep(int, StepMark) override {}
     void setStatus(const std::string&, StatusColor) override {}
     void addLogLine(const std::string& text) override { log.push_back(text); }
-    int logLineCount() override { return static_cast<int>(log.size()); }
-    std::string logLine(int i) override { return log.at(static_cast<std::size_t>(i)); }
+    std::vector<std::string> wrappedAsShown(const std::vector<std::string>& lines) override {
+        return lines;
+    }
     void showMessageBox(const std::string&, const std::string&) override {}
     void repaintNow() override {}
     void processPendingMessages(unsigned) override {}

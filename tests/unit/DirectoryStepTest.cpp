@@ -65,7 +65,8 @@ TEST_F(DirectoryStepTest, AFileInTheWayOfTheBackupDirectoryFailsBoth) {
 
 TEST_F(DirectoryStepTest, ABackupDirectoryThatIsNoFullPathCreatesNothing) {
     // Relative to whatever the current directory is at Windows start: the root of C: say.
-    for (const char* relative : {"", "ERROR", "Talvek95", "\\Talvek95", "C:Talvek95", "\\\\srv"}) {
+    for (const char* relative :
+         {"", "ERROR", "Talvek95", "\\Talvek95", "C:Talvek95", "\\\\srv", "C:", "C:\\", "d:/"}) {
         run.backupDirectory = relative;
         run.stepFailed = false;
         createDirectories(run);
@@ -75,7 +76,7 @@ TEST_F(DirectoryStepTest, ABackupDirectoryThatIsNoFullPathCreatesNothing) {
         EXPECT_EQ(run.todayDirectory, "") << relative;
     }
     EXPECT_TRUE(files.calls.empty());
-    EXPECT_EQ(view.log.size(), 6u) << "each reason in the details log";
+    EXPECT_EQ(view.log.size(), 9u) << "each reason in the details log";
 }
 
 } // namespace

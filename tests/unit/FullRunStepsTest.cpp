@@ -140,6 +140,18 @@ TEST_F(FullRunTest, TheFirstDueRunAfterSetup) {
     EXPECT_EQ(again->quits, 1);
 }
 
+TEST_F(FullRunTest, TheProtocolOfALongRunHoldsEveryLine) {
+    for (int i = 0; i < 900; ++i) // more failures than Windows 95's details box holds
+        set("Recovery Files", std::to_string(10 + i),
+            "C:\\WINDOWS\\SYSTEM\\NICHT-MEHR-DA-" + std::to_string(i));
+    auto view = runOn(1997, 12, 6);
+    ASSERT_EQ(view->box.size(), FakeProgressView::kBoxLimit);
+    std::string protocol; // every line but "Fertig." and "Fehler sind aufgetreten."
+    for (std::size_t i = 0; i + 2 < view->log.size(); ++i)
+        protocol += view->log[i] + "\r\n";
+    EXPECT_EQ(files.content("C:\\Talvek95\\061297\\PROTOCOL.TXT"), protocol);
+}
+
 TEST_F(FullRunTest, RotationKeepsTheMaximumAndLogsTheRemoval) {
     profile.load(kIni, "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=3\n"
                        "Recovery Directory=C:\\Talvek95\nSekunden warten=0\n"

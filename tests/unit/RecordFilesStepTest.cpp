@@ -7,15 +7,13 @@ namespace {
 
 // A details box that wraps its lines at a fixed width, as the window's box does.
 struct WrappingView : FakeProgressView {
-    std::vector<std::string> shown() const {
+    std::vector<std::string> wrappedAsShown(const std::vector<std::string>& lines) override {
         std::vector<std::string> result;
-        for (const std::string& line : log)
+        for (const std::string& line : lines)
             for (std::size_t at = 0; at == 0 || at < line.size(); at += 20)
                 result.push_back(line.substr(at, 20));
         return result;
     }
-    int logLineCount() override { return static_cast<int>(shown().size()); }
-    std::string logLine(int i) override { return shown().at(static_cast<std::size_t>(i)); }
 };
 
 struct RecordFilesStepTest : StepTest {
@@ -96,8 +94,9 @@ TEST_F(RecordFilesStepTest, SwitchedOffFilesAreNeitherWrittenNorRecorded) {
 
 TEST_F(RecordFilesStepTest, TheProtocolHoldsTheLinesAsTheBoxShowsThem) {
     WrappingView wrapping;
-    wrapping.log = {"kurz", std::string(45, 'a')};
     RunContext wrapped{wrapping, RunPlatform{files, profile, clock, locks}};
+    wrapped.log("kurz");
+    wrapped.log(std::string(45, 'a'));
     wrapped.ini = std::make_unique<TIniFile>(profile, kIni);
     wrapped.todayDirectory = run.todayDirectory;
     wrapped.savedAnyFile = true;

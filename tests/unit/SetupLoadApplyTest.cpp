@@ -171,10 +171,17 @@ TEST_F(SetupApply, TheFirstDateIsWrittenOnlyWhileItIsMissingOrUnreadable) {
 }
 
 TEST_F(SetupApply, OneTrailingBackslashIsRemovedAndOnlyFullPathsAreApplied) {
-    const std::pair<const char*, const char*> cases[] = {
+    const char* const root = "Das Verzeichnis f\xFCr die Datens\xE4tze darf nicht das "
+                             "Hauptverzeichnis eines Laufwerks sein (z. B. C:\\Talvek95).";
+    const struct {
+        const char *first, *second,
+            *refusal = "Das Verzeichnis f\xFCr die Datens\xE4tze muss ein "
+                       "vollst\xE4ndiger Pfad sein (z. B. C:\\Talvek95).";
+    } cases[] = {
         {"C:\\Talvek95\\", "C:\\Talvek95"},
         {"C:\\Talvek95\\\\", "C:\\Talvek95\\"},
-        {"C:\\", "C:"},
+        {"C:\\", nullptr, root},
+        {"d:/", nullptr, root},
         {"D:\\Save", "D:\\Save"},
         {"\\\\srv\\share\\", "\\\\srv\\share"},
         // Relative: the record sets would land wherever the current directory is.
@@ -194,9 +201,7 @@ TEST_F(SetupApply, OneTrailingBackslashIsRemovedAndOnlyFullPathsAreApplied) {
             EXPECT_EQ(ini("Einstellungen", "Recovery Directory"), c.second) << c.first;
             EXPECT_EQ(view.backupDirectory(), c.second) << c.first;
         } else {
-            EXPECT_EQ(applied.text(), "Das Verzeichnis f\xFCr die Datens\xE4tze muss ein "
-                                      "vollst\xE4ndiger Pfad sein (z. B. C:\\Talvek95).")
-                << c.first;
+            EXPECT_EQ(applied.text(), c.refusal) << c.first;
             EXPECT_EQ(profile.writeCount, writes) << c.first;
             EXPECT_TRUE(view.okEnabled()) << c.first;
         }

@@ -176,7 +176,7 @@ void answerMessageBox(HWND box, int buttonId) {
 }
 
 std::string text(HWND wnd) {
-    char buffer[4096] = {};
+    char buffer[65536] = {}; // a details box holds up to 60,000 characters
     LRESULT got = SendMessageA(wnd, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
     return std::string(buffer, static_cast<std::size_t>(got > 0 ? got : 0));
 }

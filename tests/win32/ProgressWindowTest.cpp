@@ -1,6 +1,7 @@
 // The real talvek.exe in backup mode, driven from outside as a user would.
 #include <gtest/gtest.h>
 
+#include "config/DateText.h"
 #include "win32/Bench.h"
 
 namespace {
@@ -135,7 +136,7 @@ TEST_F(ProgressWindow, DetailsUnfoldAndFoldTheLog) {
     EXPECT_EQ(bench::clientSize(form).cy, 269);
 }
 
-TEST_F(ProgressWindow, ALongFailureKeepsTheNameOnTheStatusLineAndIsWholeInTheLog) {
+TEST_F(ProgressWindow, LongFailuresKeepTheNameOnTheStatusLineAndEveryLineInTheProtocol) {
     const std::string missing = std::string(kTestRoot) +
                                 "\\Eigene Dateien\\Programme mit langen Namen\\Einstellungen "
                                 "und Vorlagen\\Noch ein Ordner\\WICHTIG.INI";
@@ -157,6 +158,31 @@ TEST_F(ProgressWindow, ALongFailureKeepsTheNameOnTheStatusLineAndIsWholeInTheLog
     form = startRun();
     bench::answerMessageBox(bench::waitForMessageBox(process.pid(), bench::kProgramTimeout), IDOK);
     bench::screenshot(form, "progress-long-name");
+    process.kill();
+
+    // 900 failures, more than Windows 95's details box holds: the box keeps the newest whole
+    // lines, the protocol every line (broken as the box breaks them).
+    std::string config = dueConfiguration(0), failures, protocol;
+    for (int i = 1; i <= 900; ++i) {
+        const std::string name =
+            std::string(kTestRoot) + "\\Nicht-mehr-da\\DATEI" + std::to_string(i);
+        config += std::to_string(i) + "=" + name + "\r\n";
+        failures += "DieDatei" + name + "konntenichtgesichertwerden.";
+    }
+    bench::writeFile(bench::iniPath(), config);
+    bench::removeAll(std::string(kTestRoot) + "\\backup"); // today's record set of the runs above
+    form = startRun();
+    bench::answerMessageBox(bench::waitForMessageBox(process.pid(), bench::kProgramTimeout), IDOK);
+    const std::string shown = bench::text(bench::children(form).front());
+    EXPECT_LE(shown.size(), 60000u);
+    EXPECT_EQ(shown.substr(0, 10) + shown.substr(shown.size() - 24),
+              "Die Datei Fehler sind aufgetreten.");
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    const std::string day = talvek::compactDateText({t.wYear, t.wMonth, t.wDay});
+    for (char c : bench::readFile(std::string(kTestRoot) + "\\backup\\" + day + "\\PROTOCOL.TXT"))
+        if (c != ' ' && c != '\r' && c != '\n') protocol += c;
+    EXPECT_NE(protocol.find(failures), std::string::npos);
 }
 
 TEST_F(ProgressWindow, OnlyAnExactSwitchStartsARun) {

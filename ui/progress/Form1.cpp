@@ -184,28 +184,67 @@ void TForm1::setStatus(const std::string& text, StatusColor color) {
 }
 
 void TForm1::addLogLine(const std::string& text) {
-    // Lines are separated, not terminated, so the box shows no empty last line. They are
-    // handed to the box in one piece when something needs them: the box lays out its whole
-    // text again at every append, which a run of a thousand lines cannot afford.
-    pendingLog_ += hasLog_ ? "\r\n" + text : text;
-    hasLog_ = true;
+    // The lines are handed to the box in one piece when something needs them: the box lays
+    // out its whole text again at every change, which a run of a thousand lines cannot afford.
+    pendingLog_.push_back(text);
 }
 
 void TForm1::flushLog() {
     if (pendingLog_.empty()) return;
-    Memo1_.append(pendingLog_);
+    // Lines are separated, not terminated, so the box shows no empty last line. When the log
+    // passes kDetailsLimit, its oldest whole lines go: the end of the run stays on screen.
+    const std::size_t held = shownLengths_.size();
+    for (const std::string& line : pendingLog_) {
+        shownChars_ += (shownLengths_.empty() ? 0 : 2) + line.size();
+        shownLengths_.push_back(line.size());
+    }
+    std::size_t dropped = 0, droppedChars = 0;
+    while (shownChars_ > kDetailsLimit && shownLengths_.size() > 1) {
+        droppedChars += shownLengths_.front() + 2;
+        shownChars_ -= shownLengths_.front() + 2;
+        shownLengths_.pop_front();
+        ++dropped;
+    }
+    std::string text;
+    std::size_t first = 0;
+    if (dropped >= held) {
+        if (held > 0) Memo1_.setText("");
+        first = dropped - held;
+    } else {
+        if (dropped > 0) Memo1_.removeStart(static_cast<int>(droppedChars));
+        text = "\r\n";
+    }
+    for (std::size_t i = first; i < pendingLog_.size(); ++i)
+        text += (i > first ? "\r\n" : "") + pendingLog_[i];
+    Memo1_.append(text);
     pendingLog_.clear();
 }
 
-int TForm1::logLineCount() {
-    flushLog();
-    if (!hasLog_) return 0;
-    return Memo1_.lineCount();
-}
-
-std::string TForm1::logLine(int index) {
-    flushLog();
-    return Memo1_.line(index);
+std::vector<std::string> TForm1::wrappedAsShown(const std::vector<std::string>& lines) {
+    // A hidden box of the details box's size, style and font breaks the lines where the
+    // details box does; it is fed a part at a time, well within what Windows 95's box holds.
+    // It is no child of the window, so whoever looks for the window's box finds that one.
+    const ControlLayout& memo = kLayout[0].layout;
+    OwnedWindow measure(CreateWindowExA(
+        memo.exStyle, memo.className, "", (memo.style & ~WS_VISIBLE) | WS_POPUP, 0, 0, memo.width,
+        memo.height, nullptr, nullptr, Application::instance().hinstance(), nullptr));
+    if (!measure) return lines;
+    Edit box;
+    box.attach(measure.get());
+    setFont(measure.get(), fonts_[kMemoFont].get());
+    box.removeLimit();
+    const std::size_t kPart = 30000;
+    std::vector<std::string> pieces;
+    for (std::size_t next = 0; next < lines.size();) {
+        std::string text = lines[next++];
+        while (next < lines.size() && text.size() + 2 + lines[next].size() <= kPart)
+            text += "\r\n" + lines[next++];
+        box.setText(text);
+        const int count = box.lineCount();
+        for (int i = 0; i < count; ++i)
+            pieces.push_back(box.line(i));
+    }
+    return pieces;
 }
 
 void TForm1::showMessageBox(const std::string& text, const std::string& caption) {

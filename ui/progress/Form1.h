@@ -1,7 +1,9 @@
 // TForm1: the borderless progress window of a backup run, and the ProgressView it shows.
 #pragma once
+#include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "backup/ProgressView.h"
 #include "ui/toolkit/Form.h"
@@ -19,6 +21,8 @@ class TForm1 : public Form, public ProgressView {
     static constexpr int kClientWidth = 441;
     static constexpr int kClientHeight = 269;
     static constexpr int kDetailsHeight = 329;
+    // The most the details box holds: Windows 95's box takes no more than 65,535 bytes.
+    static constexpr std::size_t kDetailsLimit = 60000;
 
     // Creates and shows the window; when a control cannot be made, creationError() says why.
     // `backupNow`: the run is due whatever the interval.
@@ -30,8 +34,7 @@ class TForm1 : public Form, public ProgressView {
     void markStep(int step, StepMark mark) override;
     void setStatus(const std::string& text, StatusColor color) override;
     void addLogLine(const std::string& text) override;
-    int logLineCount() override;
-    std::string logLine(int index) override;
+    std::vector<std::string> wrappedAsShown(const std::vector<std::string>& lines) override;
     void showMessageBox(const std::string& text, const std::string& caption) override;
     void repaintNow() override;
     void processPendingMessages(unsigned maxWaitMs) override;
@@ -57,8 +60,9 @@ class TForm1 : public Form, public ProgressView {
     COLORREF statusColor_ = RGB(255, 0, 0);
     bool activated_ = false;
     bool backupNow_;
-    bool hasLog_ = false;
-    std::string pendingLog_; // lines not yet handed to the box
+    std::vector<std::string> pendingLog_;  // lines not yet handed to the box
+    std::deque<std::size_t> shownLengths_; // the lengths of the lines the box holds
+    std::size_t shownChars_ = 0;           // the box's text, separators included
     void flushLog();
 
     Edit Memo1_;

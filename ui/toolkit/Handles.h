@@ -28,6 +28,13 @@ struct MemoryDCTraits {
 };
 using MemoryDC = UniqueHandle<HDC, MemoryDCTraits>;
 
+// A window of our own that no parent takes with it.
+struct WindowTraits {
+    static HWND invalid() { return nullptr; }
+    static void close(HWND h) { DestroyWindow(h); }
+};
+using OwnedWindow = UniqueHandle<HWND, WindowTraits>;
+
 // A window's device context from GetDC, released to the same window.
 class WindowDC {
   public:

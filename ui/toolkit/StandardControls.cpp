@@ -36,6 +36,11 @@ void Edit::append(const std::string& text) const {
     send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+void Edit::removeStart(int count) const {
+    send(EM_SETSEL, 0, count);
+    send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+}
+
 int Edit::lineCount() const {
     return static_cast<int>(send(EM_GETLINECOUNT));
 }

@@ -35,6 +35,8 @@ class Edit : public Control {
     void removeLimit() const;
     // Adds `text` after the last character, in one piece.
     void append(const std::string& text) const;
+    // Removes the first `count` characters.
+    void removeStart(int count) const;
     // The lines as the box shows them, wrapped at its width.
     int lineCount() const;
     std::string line(int index) const;

@@ -60,6 +60,9 @@ const char* const kSameRecordFileNames =
     "Die Protokolldatei und die Batchdatei brauchen verschiedene Namen.";
 const char* const kRelativeDirectory =
     "Das Verzeichnis für die Datensätze muss ein vollständiger Pfad sein (z. B. C:\\Talvek95).";
+const char* const kDriveRootDirectory =
+    "Das Verzeichnis für die Datensätze darf nicht das "
+    "Hauptverzeichnis eines Laufwerks sein (z. B. C:\\Talvek95).";
 
 } // namespace
 
@@ -166,6 +169,8 @@ AppError SetupLogic::apply() {
     // A relative directory would put record sets wherever the current directory happens
     // to be when Windows starts the backup run.
     if (!isAbsoluteDirectory(directory)) return AppError(kRelativeDirectory);
+    // Its root folder holds few entries, and the system's own files are among them.
+    if (isDriveRoot(directory)) return AppError(kDriveRootDirectory);
     if (directory.back() == '\\') {
         directory.pop_back();
         view_.setBackupDirectory(directory);
