@@ -3,7 +3,7 @@
 // changes, so that a file of an earlier version reads as before.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 
 #include "config/ConfigurationStore.h"
 #include "config/IniFile.h"
@@ -126,11 +126,15 @@ TEST_F(ConfigurationFile, OddFilesReadAsTheProfileFunctionsReadThem) {
 // The same changes through the profile functions and through the program leave the same bytes,
 // from no file, from a file an earlier version of the program wrote and from an odd one.
 TEST_F(ConfigurationFile, ChangesLeaveTheBytesTheProfileFunctionsLeave) {
-    using Change = std::function<void(const char* file)>;
-    auto both = [&](const char* what, const Change& onReal, const std::function<bool()>& ours) {
-        onReal(real.c_str());
-        EXPECT_TRUE(ours()) << what;
-        EXPECT_EQ(bench::readFile(path), bench::readFile(real)) << "after " << what;
+    // A change with a key and a value writes it, with a key alone removes the key, with
+    // neither removes the section; a value with "=" is a section's lines, split at "|".
+    const struct {
+        const char *section, *key, *value;
+    } changes[] = {
+        {"Einstellungen", "Aktiv", "1"},           {"Einstellungen", "Logname", "  A B "},
+        {"Datens\xE4tze", "0", "06.12.97"},        {"datens\xC4tze", "0", "06.12.97"},
+        {"Recovery Files", "", "0=C:\\A|1=C:\\B"}, {"Recovery Files", "0", nullptr},
+        {"Einstellungen", nullptr, nullptr},
     };
     const std::string earlier = "[Einstellungen]\r\nmax. Anzahl der Datens\xE4tze=3\r\n"
                                 "Recovery Directory=C:\\Talvek95\r\n[Recovery Files]\r\n"
@@ -144,40 +148,26 @@ TEST_F(ConfigurationFile, ChangesLeaveTheBytesTheProfileFunctionsLeave) {
             bench::writeFile(path, start);
             bench::writeFile(real, start);
         }
-        both(
-            "a new key",
-            [](const char* f) { WritePrivateProfileStringA("Einstellungen", "Aktiv", "1", f); },
-            [&] { return profile.write(path, "Einstellungen", "Aktiv", "1"); });
-        both(
-            "a value with blanks",
-            [](const char* f) {
-                WritePrivateProfileStringA("Einstellungen", "Logname", "  A B ", f);
-            },
-            [&] { return profile.write(path, "Einstellungen", "Logname", "  A B "); });
-        both(
-            "a new section",
-            [](const char* f) { WritePrivateProfileStringA("Datens\xE4tze", "0", "06.12.97", f); },
-            [&] { return profile.write(path, "Datens\xE4tze", "0", "06.12.97"); });
-        both(
-            "the same value again",
-            [](const char* f) { WritePrivateProfileStringA("datens\xC4tze", "0", "06.12.97", f); },
-            [&] { return profile.write(path, "datens\xC4tze", "0", "06.12.97"); });
-        both(
-            "a section replaced",
-            [](const char* f) {
-                WritePrivateProfileSectionA("Recovery Files", "0=C:\\A\0001=C:\\B\0\0", f);
-            },
-            [&] {
-                return profile.writeSection(path, "Recovery Files", {"0=C:\\A", "1=C:\\B"});
-            });
-        both(
-            "a key removed",
-            [](const char* f) { WritePrivateProfileStringA("Recovery Files", "0", nullptr, f); },
-            [&] { return profile.removeKey(path, "Recovery Files", "0"); });
-        both(
-            "a section removed",
-            [](const char* f) { WritePrivateProfileStringA("Einstellungen", nullptr, nullptr, f); },
-            [&] { return profile.removeSection(path, "Einstellungen"); });
+        for (const auto& c : changes) {
+            bool ours = false;
+            if (c.key && !*c.key) {
+                std::string lines = c.value, block = lines;
+                std::replace(block.begin(), block.end(), '|', '\0');
+                WritePrivateProfileSectionA(c.section, (block + '\0').c_str(), real.c_str());
+                ours = profile.writeSection(
+                    path, c.section,
+                    {lines.substr(0, lines.find('|')), lines.substr(lines.find('|') + 1)});
+            } else {
+                WritePrivateProfileStringA(c.section, c.key, c.value, real.c_str());
+                ours = !c.key     ? profile.removeSection(path, c.section)
+                       : !c.value ? profile.removeKey(path, c.section, c.key)
+                                  : profile.write(path, c.section, c.key, c.value);
+            }
+            EXPECT_TRUE(ours) << c.section;
+            EXPECT_EQ(bench::readFile(path), bench::readFile(real))
+                << "after [" << c.section << "] " << (c.key ? c.key : "") << "="
+                << (c.value ? c.value : "");
+        }
     }
 }
 
