@@ -49,6 +49,18 @@ else
     boot_pid=$!
 fi
 
+# The passed and failed counts of a GoogleTest run's output, "P F"; a run that ended badly
+# without naming a failed test counts as one failure.
+gtest_counts() { # output exit-code
+    local passed failed
+    passed=$(echo "$1" | sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' | tail -1)
+    failed=$(echo "$1" | sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' | tail -1)
+    passed=${passed:-0}
+    failed=${failed:-0}
+    if [ "$2" -ne 0 ] && [ "$failed" -eq 0 ]; then failed=1; fi
+    echo "$passed $failed"
+}
+
 echo "== native unit tests"
 configure "$BUILD/native"
 build "$BUILD/native" all
@@ -106,11 +118,7 @@ export TALVEK_SCREENSHOTS="Z:$(echo "$shots" | tr / '\\')"
 win_rc=$?
 win_out=$(tr -d '\r' < "$BUILD/win32_tests.log")
 echo "$win_out" | grep -E '^\[ +(RUN|OK|FAILED|PASSED|SKIPPED) +\]|Failure|error:|Expected|Which is|actual|Value of|  [A-Za-z].*' | grep -v '^\[ RUN' | tail -n 400
-win_passed=$(echo "$win_out" | sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' | tail -1)
-win_failed=$(echo "$win_out" | sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' | tail -1)
-win_passed=${win_passed:-0}
-win_failed=${win_failed:-0}
-if [ "$win_rc" -ne 0 ] && [ "$win_failed" -eq 0 ]; then win_failed=1; failed_stage=1; fi
+read -r win_passed win_failed <<< "$(gtest_counts "$win_out" "$win_rc")"
 
 for bmp in "$shots"/*.bmp; do
     [ -e "$bmp" ] || continue
@@ -134,11 +142,7 @@ wine_version_win95 off
 as95_set=""
 as95_out=$(tr -d '\r' < "$BUILD/win32_tests_win95.log")
 echo "$as95_out" | grep -E '^\[ +(OK|FAILED|PASSED) +\]|Failure|Expected|Which is|Value of' | grep -v '^\[ RUN' | tail -n 200
-as95_passed=$(echo "$as95_out" | sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' | tail -1)
-as95_failed=$(echo "$as95_out" | sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' | tail -1)
-as95_passed=${as95_passed:-0}
-as95_failed=${as95_failed:-0}
-if [ "$as95_rc" -ne 0 ] && [ "$as95_failed" -eq 0 ]; then as95_failed=1; failed_stage=1; fi
+read -r as95_passed as95_failed <<< "$(gtest_counts "$as95_out" "$as95_rc")"
 
 echo "== i686 talvek.exe"
 i686_passed=0
@@ -161,11 +165,7 @@ qemu)
         i686_rc=$?
         i686_out=$(tr -d '\r' < "$BUILD/i686_tests.log")
         echo "$i686_out" | grep -E '^\[ +(OK|FAILED|PASSED) +\]|Failure|Expected|Which is|Value of|^[a-z0-9_.-]+\.sh: ' | tail -n 100
-        i686_passed=$(echo "$i686_out" | sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' | tail -1)
-        i686_failed=$(echo "$i686_out" | sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' | tail -1)
-        i686_passed=${i686_passed:-0}
-        i686_failed=${i686_failed:-0}
-        if [ "$i686_rc" -ne 0 ] && [ "$i686_failed" -eq 0 ]; then i686_failed=1; fi
+        read -r i686_passed i686_failed <<< "$(gtest_counts "$i686_out" "$i686_rc")"
     fi
     booted=$(sed -n 's/^booted the 32-bit prefix .* in \([0-9]*\) s$/32-bit prefix booted in \1 s/p' "$BUILD/i686_boot.log")
     what="smoke set"
