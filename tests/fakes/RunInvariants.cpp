@@ -19,9 +19,15 @@ std::string namePart(const std::string& path) {
     return last == std::string::npos ? path : path.substr(last + 1);
 }
 
+// The file Windows makes of a name: trailing dots and blanks dropped ("PROT." is PROT).
+std::string windowsName(std::string name) {
+    while (!name.empty() && (name.back() == '.' || name.back() == ' '))
+        name.pop_back();
+    return name;
+}
+
 bool isPlainName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of("\\/:") == std::string::npos;
+    return !windowsName(name).empty() && name.find_first_of("\\/:") == std::string::npos;
 }
 
 bool isReadableDate(const std::string& text, const Date& today) {
@@ -64,7 +70,7 @@ RunInvariants::RunInvariants(FakeFileSystem& files, ProfileStore& profile,
                                 RecordFile{keys::kBatchFile, keys::kBatchName, "recovery.bat"}}) {
         std::string name = ini.ReadText(keys::kSettings, f.name, f.def);
         if (ini.ReadFlag(keys::kSettings, f.flag, true) && isPlainName(name))
-            recordFiles_.push_back(todayKey_ + "\\" + FakeFileSystem::key(name));
+            recordFiles_.push_back(todayKey_ + "\\" + FakeFileSystem::key(windowsName(name)));
     }
     dateReadable_ =
         isReadableDate(ini.ReadText(keys::kCurrentRecord, keys::kDate, kDefaultDate), today);
