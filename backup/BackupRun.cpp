@@ -97,7 +97,7 @@ AppError BackupRun::runSteps() {
     finishStep(3);
     TALVEK_TRY(removeOldRecordSets(run_));
     finishStep(4);
-    TALVEK_TRY(writeRecordFiles(run_));
+    TALVEK_TRY(writeProtocolAndBatch(run_));
     // The bookkeeping is done: no run is under way any more.
     TALVEK_TRY(writeRunMark(*run_.ini, RunMark{"", "", run_.leftovers}));
     // Row 5 shows a failed write of the protocol file or recovery batch like a failed step.
@@ -105,6 +105,9 @@ AppError BackupRun::runSteps() {
         finishStep(5);
     else
         run_.view.markStep(5, StepMark::Done);
+    // Row 6, "Datensätze aktualisieren", has no step of its own: step 4 ends by writing the
+    // list of record sets once, the removed sets out and today's in, so that no cut between
+    // two writes leaves a set too many or one unregistered.
     run_.view.markStep(6, StepMark::Done);
 
     finish(true);
@@ -113,8 +116,7 @@ AppError BackupRun::runSteps() {
 
 void BackupRun::finish(bool due) {
     if (due) writeJournal(run_, started_);
-    int seconds =
-        waitSecondsFrom(run_.ini->ReadNumber(keys::kSettings, keys::kWaitSeconds, kDefaultWait));
+    int seconds = waitSecondsFrom(run_.settings.waitSeconds);
     run_.ini.reset();
     // The run's work is done: its box or closing wait keeps no other run out.
     run_.runLock.reset();

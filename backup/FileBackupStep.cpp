@@ -14,17 +14,6 @@ namespace talvek {
 
 namespace {
 
-const std::size_t kHeaderLines = 11;
-
-// The path as MS-DOS 7.0 outside Windows can use it: unchanged when it is a short path,
-// else the short path the platform knows for it, else the long path in double quotes.
-std::string dosPath(FileSystem& files, const std::string& path) {
-    if (isShortPath(path)) return batchPath(path);
-    std::string shortPath = files.shortPath(path);
-    if (!shortPath.empty() && isShortPath(shortPath)) return batchPath(shortPath);
-    return "\"" + batchPath(path) + "\"";
-}
-
 // A file another program writes to may change while it is copied, leaving a copy half old
 // and half new: it is made again. The source's checksum from one try to the next tells a
 // changing source from a copy that arrives damaged.
@@ -87,11 +76,7 @@ std::string saveEntry(RunContext& run, const std::string& entry, std::size_t pos
     // Only what a restore can set again; Windows reports a file without any as NORMAL.
     saved.attributes = attributes & kRecordedAttributes;
     run.savedCopies.push_back(saved);
-    std::string source = dosPath(files, entry);
-    std::size_t first = kHeaderLines + 3 * position;
-    run.recoveryBatch[first] = "ATTRIB -R -A -S -H " + source;
-    run.recoveryBatch[first + 1] = "COPY /-Y " + dosPath(files, copy) + " " + source + " /V";
-    run.recoveryBatch[first + 2] = "ATTRIB " + attributeText(attributes) + source;
+    run.recoveryBatch->add(entry, copy, attributes);
     return std::string();
 }
 
@@ -113,20 +98,21 @@ AppError recordTodaysSection(RunContext& run) {
 } // namespace
 
 AppError backupFiles(RunContext& run) {
-    run.recoveryBatch = recoveryBatchHeader(run.recordSetName(), run.todayDirectory);
+    run.recoveryBatch = std::make_unique<RecoveryBatch>(run.platform.files, run.recordSetName(),
+                                                        run.todayDirectory);
     run.fileList = run.ini->ReadList(keys::kFileList);
     const std::size_t n = run.fileList.size();
-    run.recoveryBatch.resize(kHeaderLines + 3 * n);
 
     run.log(decimalText(n) + " Datei(en) zu sichern.");
     if (n == 0) {
         run.fail("Es befinden sich keine Einträge in der Liste der zu sichernden Dateien");
         return recordTodaysSection(run);
     }
-    const std::vector<std::string> ownNames = recordFileNames(*run.ini);
+    const std::vector<std::string> ownNames = protocolAndBatchNames(run.settings);
     for (std::size_t j = 0; j < n; ++j) {
         std::string failure = saveEntry(run, run.fileList[j], j, ownNames);
         if (failure.empty()) continue;
+        run.recoveryBatch->skip();
         run.fail(failure);
         // A copy that a cut-short run left of a file that cannot be saved now is named by
         // no section: it would keep the directory from ever being removed.

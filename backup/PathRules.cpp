@@ -143,4 +143,10 @@ bool isShortPath(const std::string& path) {
     return true;
 }
 
+std::string dosName(FileSystem& files, const std::string& path) {
+    if (isShortPath(path)) return path;
+    const std::string shortPath = files.shortPath(path);
+    return !shortPath.empty() && isShortPath(shortPath) ? shortPath : path;
+}
+
 } // namespace talvek

@@ -3,6 +3,8 @@
 #pragma once
 #include <string>
 
+#include "platform/FileSystem.h"
+
 namespace talvek {
 
 // The text after the last "\", "/" or ":"; the whole text when it has none of them.
@@ -41,5 +43,8 @@ bool isRecordSetDirectory(const std::string& path);
 // short name (at most eight characters, optionally a full stop and at most three more,
 // no blanks or characters DOS refuses).
 bool isShortPath(const std::string& path);
+// How MS-DOS 7.0 outside Windows names a path: the path when it is short, else the short
+// path the file system knows for it, else (no usable short path) the path as it stands.
+std::string dosName(FileSystem& files, const std::string& path);
 
 } // namespace talvek

@@ -13,6 +13,21 @@ std::string RecordSet::copyPath(const SavedCopy& copy) const {
     return directory + "\\" + copy.name;
 }
 
+std::string protocolOf(const RecordSet& set) {
+    if (set.directory.empty() || !isPlainFileName(set.logFile)) return std::string();
+    return set.directory + "\\" + resolvedName(set.logFile);
+}
+
+std::vector<RecordSetSummary> listRecordSets(TIniFile& ini) {
+    std::vector<std::string> list = ini.ReadList(keys::kRecordList);
+    std::vector<RecordSetSummary> sets;
+    for (auto it = list.rbegin(); it != list.rend(); ++it) {
+        RecordSet set = readRecordSet(ini, *it);
+        sets.push_back({*it, set.copies.size(), set.kept});
+    }
+    return sets;
+}
+
 RecordSet readRecordSet(TIniFile& ini, const std::string& date) {
     return recordSetOf(date, ini.ReadSection(date));
 }
@@ -67,6 +82,14 @@ KeyValues recordSetSection(const RecordSet& set) {
 
 AppError writeRecordSet(TIniFile& ini, const RecordSet& set) {
     return ini.WriteSection(set.date, recordSetSection(set));
+}
+
+AppError recordProtocolName(TIniFile& ini, const std::string& date, const std::string& name) {
+    return ini.WriteText(date, keys::kRecordLogFile, name);
+}
+
+AppError recordBatchName(TIniFile& ini, const std::string& date, const std::string& name) {
+    return ini.WriteText(date, keys::kRecordRecFile, name);
 }
 
 AppError keepRecordSet(TIniFile& ini, const std::string& date, bool keep) {

@@ -11,6 +11,20 @@
 
 namespace talvek {
 
+namespace keys {
+// Keys of a record set section (with "Datum"); this file and its reader alone use them.
+inline constexpr char kDirectory[] = "Directory";
+inline constexpr char kSavedFilePrefix[] = "Datei";
+inline constexpr char kRecordLogFile[] = "LogFile";
+inline constexpr char kRecordRecFile[] = "RecFile";
+inline constexpr char kChecksumPrefix[] = "CRC";
+inline constexpr char kAttributesPrefix[] = "Attr";
+inline constexpr char kKeep[] = "Behalten";
+// What an older version wrote where it made no protocol or batch.
+inline constexpr char kNoLog[] = "No Log";
+inline constexpr char kNoRec[] = "No Rec";
+} // namespace keys
+
 using KeyValues = std::vector<std::pair<std::string, std::string>>;
 
 struct SavedCopy {
@@ -38,6 +52,16 @@ struct RecordSet {
 };
 
 RecordSet readRecordSet(TIniFile& ini, const std::string& date);
+// The full path of the set's protocol file; empty when it has none.
+std::string protocolOf(const RecordSet& set);
+
+struct RecordSetSummary {
+    std::string date;      // the date text that names the set
+    std::size_t files = 0; // saved copies
+    bool kept = false;     // "Behalten=1": the rotation leaves it alone
+};
+// The registered record sets, newest first.
+std::vector<RecordSetSummary> listRecordSets(TIniFile& ini);
 // The same from a section already read.
 RecordSet recordSetOf(const std::string& date, const SectionValues& values);
 
@@ -48,5 +72,9 @@ AppError writeRecordSet(TIniFile& ini, const RecordSet& set);
 
 // Sets or removes "Behalten=1" in the set's section.
 AppError keepRecordSet(TIniFile& ini, const std::string& date, bool keep);
+// Records the name of the set's protocol or recovery batch once it is written, so that the
+// removal of the set deletes it too.
+AppError recordProtocolName(TIniFile& ini, const std::string& date, const std::string& name);
+AppError recordBatchName(TIniFile& ini, const std::string& date, const std::string& name);
 
 } // namespace talvek

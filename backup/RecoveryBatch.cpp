@@ -1,5 +1,6 @@
-// The lines of the recovery batch: its header box and the texts of a restore line.
-#include "backup/Steps.h"
+#include "backup/RecoveryBatch.h"
+
+#include "backup/PathRules.h"
 
 namespace talvek {
 
@@ -15,12 +16,19 @@ std::string boxLine(const std::string& text, std::size_t width) {
     return line + "**";
 }
 
+// As a batch line holds a path: its MS-DOS name, in double quotes when it has no short one.
+std::string batchArgument(FileSystem& files, const std::string& path) {
+    const std::string name = dosName(files, path);
+    return isShortPath(name) ? batchPath(name) : "\"" + batchPath(name) + "\"";
+}
+
 } // namespace
 
-std::vector<std::string> recoveryBatchHeader(const std::string& dateText,
-                                             const std::string& todayDirectory) {
+RecoveryBatch::RecoveryBatch(FileSystem& files, const std::string& dateText,
+                             const std::string& directory)
+    : files_(files) {
     const std::string frame = "ECHO " + std::string(63, '*');
-    return {
+    lines_ = {
         "@echo off",
         "ECHO .",
         frame,
@@ -31,10 +39,24 @@ std::vector<std::string> recoveryBatchHeader(const std::string& dateText,
         frame,
         "ECHO .",
         "ECHO Dieser Datensatz wurde am " + dateText + " erstellt.",
-        "ECHO Dieser Datensatz wurde in " + batchPath(todayDirectory) + " gesichert.",
-        // Taken over by the first entry's first line once that entry is saved.
-        "ECHO .",
+        "ECHO Dieser Datensatz wurde in " + batchPath(directory) + " gesichert.",
     };
+}
+
+void RecoveryBatch::add(const std::string& entry, const std::string& copy,
+                        std::uint32_t attributes) {
+    const std::string source = batchArgument(files_, entry);
+    lines_.push_back("ATTRIB -R -A -S -H " + source);
+    lines_.push_back("COPY /-Y " + batchArgument(files_, copy) + " " + source + " /V");
+    lines_.push_back("ATTRIB " + attributeText(attributes) + source);
+    ++entries_;
+}
+
+void RecoveryBatch::skip() {
+    // The header's last "ECHO ." stands where the first file's lines would begin.
+    lines_.push_back(entries_ == 0 ? "ECHO ." : "");
+    lines_.resize(lines_.size() + 2);
+    ++entries_;
 }
 
 std::string batchPath(const std::string& path) {

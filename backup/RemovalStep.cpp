@@ -89,18 +89,20 @@ DirectoryEnd removeSetDirectory(RunContext& run, const std::string& dir,
     return DirectoryEnd::Failed;
 }
 
-// "06.12.97" names the directory "061297".
-std::string directoryNameOf(const std::string& date) {
-    std::string compact;
-    for (char c : date)
-        if (c != '.') compact += c;
-    return compact;
+// "06.12.97" names the directory "061297"; a text that is no date as the run writes it
+// names none.
+std::string directoryNameOf(const std::string& date, const Date& today) {
+    Date parsed;
+    if (!parseDateText(date, today, parsed) || formatDateText(parsed) != date) return "";
+    return compactDateText(parsed);
 }
 
 // A record set directory is one named after the record set's own date: a hand-edited
 // "Directory" must not empty any other folder.
-bool isNamedRecordSetDirectory(const std::string& dir, const std::string& section) {
-    return isRecordSetDirectory(dir) && fileNamePart(dir) == directoryNameOf(section);
+bool isNamedRecordSetDirectory(const std::string& dir, const std::string& section,
+                               const Date& today) {
+    const std::string name = directoryNameOf(section, today);
+    return isRecordSetDirectory(dir) && !name.empty() && fileNamePart(dir) == name;
 }
 
 } // namespace
@@ -123,7 +125,7 @@ AppError removeRecordSet(RunContext& run, const std::string& section, Removal& o
         run.fail("Das zu löschende Verzeichnis konnte nicht ermittelt werden.");
         return AppError();
     }
-    if (!isNamedRecordSetDirectory(dir, section)) {
+    if (!isNamedRecordSetDirectory(dir, section, run.today())) {
         run.fail("Das Verzeichnis " + dir +
                  " ist kein Datensatzverzeichnis und wird nicht gelöscht !");
         return AppError();
@@ -162,18 +164,19 @@ AppError removeUnfinishedRecordSet(RunContext& run, const std::string& date, boo
     TIniFile& ini = *run.ini;
     FileSystem& files = run.platform.files;
     const RecordSet set = readRecordSet(ini, date);
-    const std::string dir =
-        set.hasDirectory ? set.directory : run.backupDirectory + "\\" + directoryNameOf(date);
+    const std::string dir = set.hasDirectory
+                                ? set.directory
+                                : run.backupDirectory + "\\" + directoryNameOf(date, run.today());
     removed = true;
     // Deletion stays inside record set directories of the backup directory, as for every
     // other record set; one elsewhere is left as it is.
-    if (!isNamedRecordSetDirectory(dir, date) || !liesDirectlyIn(dir, run.backupDirectory) ||
-        !files.directoryExists(dir))
+    if (!isNamedRecordSetDirectory(dir, date, run.today()) ||
+        !liesDirectlyIn(dir, run.backupDirectory) || !files.directoryExists(dir))
         return ini.RemoveSection(date);
     run.log("Lösche, was der Lauf vom " + date + " hinterlassen hat: " + dir);
     // The run may have been stopped before it wrote its section: its copies are named after
     // the listed files, its protocol and batch after the settings.
-    std::vector<std::string> own = recordFileNames(ini);
+    std::vector<std::string> own = protocolAndBatchNames(run.settings);
     for (const SavedCopy& copy : set.copies)
         own.push_back(copy.name);
     for (const std::string& entry : ini.ReadList(keys::kFileList))
@@ -203,11 +206,9 @@ AppError removeOldRecordSets(RunContext& run) {
         if (!removed) pending.push_back(date);
     }
     run.leftovers = pending;
-    int maximum = ini.ReadNumber(keys::kSettings, keys::kMaxRecordSets, -1);
-    if (maximum < 1) {
+    if (!run.settings.maxRecordSetsValid) {
         // The setup dialog's default: a maximum of 1 would delete every older record set.
-        maximum = 3;
-        TALVEK_TRY(ini.WriteNumber(keys::kSettings, keys::kMaxRecordSets, maximum));
+        TALVEK_TRY(correctMaxRecordSets(ini, run.settings));
         run.fail("Die maximale Anzahl der Datensätze war kleiner als 1. Fehler wurde korrigiert !");
     }
     if (!run.savedAnyFile) {
@@ -230,7 +231,8 @@ AppError removeOldRecordSets(RunContext& run) {
     // today's set and made again the same day would otherwise remove one set too many.
     std::vector<std::string>& list = run.recordList;
     const bool registered = std::find(list.begin(), list.end(), run.recordSetName()) != list.end();
-    const std::size_t limit = static_cast<std::size_t>(maximum) - (registered ? 0 : 1);
+    const std::size_t limit =
+        static_cast<std::size_t>(run.settings.maxRecordSets) - (registered ? 0 : 1);
     std::size_t counted = 0;
     for (const std::string& entry : list)
         if (!readRecordSet(ini, entry).kept) ++counted;

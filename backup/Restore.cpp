@@ -9,6 +9,7 @@
 #include "config/Concat.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
+#include "config/Settings.h"
 #include "config/TextCase.h"
 
 namespace talvek {
@@ -19,14 +20,6 @@ const char* const kFile = "Die Datei ";
 const char* const kStays = " bleibt, wie sie ist.";
 const char* const kNotWritten = " konnte nicht zurückgeschrieben werden und bleibt, wie sie ist.";
 const char* const kAsBefore = " ist wieder wie vor der Wiederherstellung.";
-
-// How a user at the MS-DOS prompt names a path: its short form, which MS-DOS 7.0 outside
-// Windows can use.
-std::string dosName(FileSystem& files, const std::string& path) {
-    if (isShortPath(path)) return path;
-    std::string shortPath = files.shortPath(path);
-    return shortPath.empty() ? path : shortPath;
-}
 
 // Every pass over a file while it is written back counts as that file's.
 class WritingBack : public PieceProgress {
@@ -289,7 +282,7 @@ bool undoOne(Restore& restore, const UndoList& undo, const UndoEntry& entry) {
 } // namespace
 
 AppError restorableSet(TIniFile& ini, const RecordSet& set) {
-    const std::string backup = ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, "");
+    const std::string backup = readSettings(ini).storedBackupDirectory();
     if (isAbsoluteDirectory(backup) && isRecordSetDirectory(set.directory) &&
         liesDirectlyIn(set.directory, backup))
         return AppError();

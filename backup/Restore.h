@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "backup/RecordSets.h"
+#include "backup/RecordSetChecks.h"
 #include "backup/UndoList.h"
 #include "platform/Clock.h"
 

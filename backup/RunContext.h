@@ -7,8 +7,10 @@
 
 #include "backup/ProgressView.h"
 #include "backup/RecordSet.h"
+#include "backup/RecoveryBatch.h"
 #include "config/DateText.h"
 #include "config/IniFile.h"
+#include "config/Settings.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Locks.h"
@@ -34,6 +36,7 @@ struct RunContext {
 
     bool backupNow = false;        // "-s jetzt": due whatever the interval
     std::unique_ptr<TIniFile> ini; // open from step 1 until the finish
+    Settings settings;             // as step 1 read them
     std::string windowsDirectory;
     std::string backupDirectory;
     std::string previousDate;        // "Datum" of the last record set as step 1 found it
@@ -41,10 +44,10 @@ struct RunContext {
     std::string todayDirectoryDate;  // the date text step 2 named today's directory after
     bool madeTodayDirectory = false; // step 2 created it in this run
     std::vector<std::string> fileList;
-    std::vector<std::string> recoveryBatch; // the recovery batch table, one entry a line
-    std::vector<SavedCopy> savedCopies;     // today's copies, for today's record set section
-    std::vector<std::string> recordList;    // loaded and written back by step 4
-    bool savedAnyFile = false;              // step 3 copied at least one file today
+    std::unique_ptr<RecoveryBatch> recoveryBatch; // made by step 3, written by step 5
+    std::vector<SavedCopy> savedCopies;           // today's copies, for today's record set section
+    std::vector<std::string> recordList;          // loaded and written back by step 4
+    bool savedAnyFile = false;                    // step 3 copied at least one file today
     // A run cut short (power failure, reset) is finished by the next due run: the date text
     // of such a run, whether it was today's (its copies are replaced), and the record sets
     // of earlier days that such runs left unregistered, still to be removed.

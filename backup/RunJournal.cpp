@@ -7,10 +7,6 @@ namespace talvek {
 
 namespace {
 
-std::string twoDigits(int n) {
-    return std::string(1, static_cast<char>('0' + n / 10 % 10)) + static_cast<char>('0' + n % 10);
-}
-
 std::size_t bytesOf(const std::vector<std::string>& lines) {
     std::size_t bytes = 0;
     for (const std::string& line : lines)
@@ -56,12 +52,7 @@ std::string journalPath(const std::string& windowsDirectory) {
 }
 
 std::string journalStamp(const LocalTime& time) {
-    std::string stamp = formatDateText(Date{time.year, time.month, time.day});
-    stamp += ' ';
-    stamp += twoDigits(time.hour);
-    stamp += ':';
-    stamp += twoDigits(time.minute);
-    return stamp;
+    return formatDateText(dateOf(time)) + ' ' + formatTimeText(time);
 }
 
 std::vector<std::string> journalBlock(const std::string& first,

@@ -47,6 +47,7 @@ AppError loadSettings(RunContext& run, SettingsOutcome& outcome) {
     if (!run.platform.files.fileExists(path)) return AppError();
     run.ini = std::make_unique<TIniFile>(run.platform.profile, path);
     TIniFile& ini = *run.ini;
+    run.settings = readSettings(ini);
     // Taken before the mark is read: the mark of a run still under way is not one cut short.
     bool otherRun = false;
     run.runLock = run.platform.locks.tryHold(lock::kBackupRun, otherRun);
@@ -55,7 +56,6 @@ AppError loadSettings(RunContext& run, SettingsOutcome& outcome) {
         return AppError();
     }
 
-    int everyXDays = ini.ReadNumber(keys::kSettings, keys::kEveryXDays, 1);
     Date today = run.today();
     run.previousDate = ini.ReadText(keys::kCurrentRecord, keys::kDate, kDefaultLastDate);
     std::vector<std::string> registered = ini.ReadList(keys::kRecordList);
@@ -78,7 +78,7 @@ AppError loadSettings(RunContext& run, SettingsOutcome& outcome) {
     outcome = SettingsOutcome::NotDue;
     if (!run.resuming) {
         bool due = false;
-        TALVEK_TRY(isBackupDue(run.previousDate, everyXDays, today, due));
+        TALVEK_TRY(isBackupDue(run.previousDate, run.settings.everyXDays, today, due));
         // A run the user asked for is due whatever the interval; a registered day still
         // holds it off below.
         if (!due && !run.backupNow) return AppError();
@@ -92,16 +92,14 @@ AppError loadSettings(RunContext& run, SettingsOutcome& outcome) {
     // The mark goes first: a run stopped between the two writes is then finished, not lost.
     TALVEK_TRY(writeRunMark(ini, RunMark{run.todayText(), run.previousDate, run.leftovers}));
     TALVEK_TRY(ini.WriteText(keys::kCurrentRecord, keys::kDate, run.todayText()));
-    run.backupDirectory =
-        ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, keys::kNoBackupDirectory);
-    if (run.backupDirectory == keys::kNoBackupDirectory)
-        run.fail("Fehler beim Lesen aus der Ini Datei!");
+    run.backupDirectory = run.settings.storedBackupDirectory();
+    if (!run.settings.hasBackupDirectory) run.fail("Fehler beim Lesen aus der Ini Datei!");
     return AppError();
 }
 
 std::string missingConfigurationMessage(const std::string& windowsDirectory) {
-    return "Ini Datei \"" + windowsDirectory +
-           "\\Talvek95.ini\" wurde nicht gefunden!\n\r"
+    return "Ini Datei \"" + configurationPath(windowsDirectory) +
+           "\" wurde nicht gefunden!\n\r"
            "Bitte führen sie zuerst Setup aus.";
 }
 

@@ -1,4 +1,5 @@
-// The six steps of a backup run; each works on the shared run context. A step that returns
+// The steps of a backup run, one for each of rows 1 to 5 of the progress window (row 6 is
+// done by step 4); each works on the shared run context. A step that returns
 // an error (a refused write of the configuration file, an unreadable date) ends the run
 // where it stands: the caller shows the error box and runs nothing further.
 #pragma once
@@ -30,7 +31,7 @@ AppError backupFiles(RunContext& run);
 AppError removeOldRecordSets(RunContext& run);
 // Step 5: protocol file and recovery batch. Sets the step failure flag when one of them
 // could not be written; the run sequence then marks row 5 failed.
-AppError writeRecordFiles(RunContext& run);
+AppError writeProtocolAndBatch(RunContext& run);
 
 // The record set list of step 4 (oldest first) and its registration of today's record set.
 void loadRecordList(RunContext& run);
@@ -54,14 +55,6 @@ AppError removeUnfinishedRecordSet(RunContext& run, const std::string& date, boo
 
 // The names of the protocol file and the recovery batch a run writes, those switched on, as
 // Windows resolves them.
-std::vector<std::string> recordFileNames(TIniFile& ini);
-
-// The first 11 lines of the recovery batch (plus the "ECHO ." placeholder of line 11).
-std::vector<std::string> recoveryBatchHeader(const std::string& dateText,
-                                             const std::string& todayDirectory);
-// A path as a batch line must hold it: each "%" doubled, else COMMAND.COM expands it.
-std::string batchPath(const std::string& path);
-// "+R -A +S +H ": the attribute text of a restore line, each part followed by a blank.
-std::string attributeText(std::uint32_t attributes);
+std::vector<std::string> protocolAndBatchNames(const Settings& settings);
 
 } // namespace talvek

@@ -4,6 +4,7 @@
 #include "config/Concat.h"
 #include "config/Decimal.h"
 #include "config/Keys.h"
+#include "config/Settings.h"
 #include "config/TextCase.h"
 
 namespace talvek {
@@ -28,7 +29,7 @@ int UndoList::nextNumber() const {
 }
 
 std::string undoDirectory(TIniFile& ini) {
-    const std::string backup = ini.ReadText(keys::kSettings, keys::kRecoveryDirectory, "");
+    const std::string backup = readSettings(ini).storedBackupDirectory();
     return isAbsoluteDirectory(backup) ? concat({backup, "\\", keys::kUndoDirectory})
                                        : std::string();
 }

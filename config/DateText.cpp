@@ -67,6 +67,14 @@ std::string formatDateText(const Date& date) {
     return text;
 }
 
+std::string formatTimeText(const LocalTime& time) {
+    std::string text;
+    appendTwoDigits(text, time.hour);
+    text += ':';
+    appendTwoDigits(text, time.minute);
+    return text;
+}
+
 std::string compactDateText(const Date& date) {
     std::string text;
     appendTwoDigits(text, date.day);

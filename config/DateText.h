@@ -29,6 +29,8 @@ Date addDays(const Date& date, long days);
 std::string formatDateText(const Date& date);
 // The record set directory name: the date text without its full stops ("DDMMYY").
 std::string compactDateText(const Date& date);
+// "hh:mm": the time of day as the run journal stamps it.
+std::string formatTimeText(const LocalTime& time);
 
 // Reads a date text back; the year of `today` fixes the century of a two-digit year and
 // the year when it is left out. False when the text is no date.

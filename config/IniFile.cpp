@@ -61,6 +61,11 @@ std::string configurationPath(const std::string& windowsDirectory) {
     return windowsDirectory + "\\" + keys::kIniName;
 }
 
+std::string configurationFileOf(FileSystem& files) {
+    const std::string windows = files.windowsDirectory(kWindowsDirectoryBuffer);
+    return windows.empty() ? std::string() : configurationPath(windows);
+}
+
 namespace {
 
 std::string trimmed(const std::string& s) {
@@ -207,6 +212,33 @@ AppError TIniFile::WriteSection(const std::string& section,
     lines.reserve(values.size());
     for (const auto& kv : values)
         lines.push_back(kv.first + "=" + kv.second);
+    return store_.writeSection(fileName_, section, lines) ? AppError() : writeError();
+}
+
+AppError TIniFile::WriteKeys(const std::string& section,
+                             const std::vector<std::pair<std::string, std::string>>& values) {
+    std::vector<std::string> lines;
+    if (!store_.readSection(fileName_, section, kSectionBuffer, lines)) {
+        // A section too large to be read whole can only be written key by key.
+        for (const auto& kv : values)
+            TALVEK_TRY(WriteText(section, kv.first, kv.second));
+        return AppError();
+    }
+    std::vector<bool> placed(values.size(), false);
+    for (std::string& line : lines) {
+        const std::size_t eq = line.find('=');
+        if (eq == std::string::npos) continue;
+        const std::string key = trimmed(line.substr(0, eq));
+        // The first line of a key takes the value, as a single write would set it.
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (placed[i] || asciiLower(values[i].first) != asciiLower(key)) continue;
+            line = key + "=" + values[i].second;
+            placed[i] = true;
+            break;
+        }
+    }
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (!placed[i]) lines.push_back(values[i].first + "=" + values[i].second);
     return store_.writeSection(fileName_, section, lines) ? AppError() : writeError();
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "config/Error.h"
+#include "platform/FileSystem.h"
 #include "platform/ProfileStore.h"
 
 namespace talvek {
@@ -69,6 +70,11 @@ class TIniFile {
     AppError WriteSection(const std::string& section,
                           const std::vector<std::pair<std::string, std::string>>& values);
 
+    // Sets these keys to these values in one access, each where the section has it, the
+    // others appended in this order; the section's other keys stay as they are.
+    AppError WriteKeys(const std::string& section,
+                       const std::vector<std::pair<std::string, std::string>>& values);
+
     // A numbered list: keys prefix+first, prefix+(first+1), ... up to the first missing key
     // or "ERROR", read in one access.
     std::vector<std::string> ReadList(const std::string& section, const std::string& prefix = "",
@@ -97,5 +103,7 @@ inline constexpr std::size_t kWindowsDirectoryBuffer = 150;
 
 // The configuration file's full path: the Windows directory, a backslash and Talvek95.ini.
 std::string configurationPath(const std::string& windowsDirectory);
+// The same from the platform; empty when the Windows directory cannot be found out.
+std::string configurationFileOf(FileSystem& files);
 
 } // namespace talvek

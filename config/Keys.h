@@ -21,6 +21,7 @@ inline constexpr char kVersion[] = "Talvek-Version";
 inline constexpr char kWaitSeconds[] = "Sekunden warten";
 
 inline constexpr char kCurrentRecord[] = "Aktueller Datensatz";
+// Also the key of a record set section that holds its date.
 inline constexpr char kDate[] = "Datum";
 
 // The mark of a run under way: its "Datum", the "Datum" it found, and what runs cut short
@@ -31,15 +32,6 @@ inline constexpr char kMarkLeftovers[] = "Reste";
 
 inline constexpr char kFileList[] = "Recovery Files";
 inline constexpr char kRecordList[] = "Datensätze";
-
-// Keys of a record set section.
-inline constexpr char kDirectory[] = "Directory";
-inline constexpr char kSavedFilePrefix[] = "Datei";
-inline constexpr char kRecordLogFile[] = "LogFile";
-inline constexpr char kRecordRecFile[] = "RecFile";
-inline constexpr char kChecksumPrefix[] = "CRC";
-inline constexpr char kAttributesPrefix[] = "Attr";
-inline constexpr char kKeep[] = "Behalten";
 
 // What a restore from Windows replaced, for its undo: the originals as they were, saved into
 // kUndoDirectory below the backup directory. Listed like a record set's copies, with
@@ -58,7 +50,5 @@ inline constexpr char kListEnd[] = "ERROR";
 // A backup directory the configuration does not name: the run's header line shows it so.
 inline constexpr char kNoBackupDirectory[] = "ERROR";
 inline constexpr char kNotFound[] = "nicht gefunden!";
-inline constexpr char kNoLog[] = "No Log";
-inline constexpr char kNoRec[] = "No Rec";
 
 } // namespace talvek::keys

@@ -282,7 +282,7 @@ TEST(BackupBench, DISABLED_DueRunAgainstCopyBaseline) {
     stepMs[3] = nowMs();
     ASSERT_TRUE(removeOldRecordSets(run).ok());
     stepMs[4] = nowMs();
-    ASSERT_TRUE(writeRecordFiles(run).ok());
+    ASSERT_TRUE(writeProtocolAndBatch(run).ok());
     stepMs[5] = nowMs();
     EXPECT_FALSE(run.runError || run.stepFailed) << run.errorText;
     const double engineMs = stepMs[5] - stepMs[0];

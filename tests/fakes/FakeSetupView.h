@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ui/setup/logic/SetupLogic.h"
-#include "ui/setup/logic/SpinRange.h"
+#include "config/Settings.h"
 
 namespace talvek::testing {
 

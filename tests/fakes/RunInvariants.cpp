@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "backup/Crc32.h"
+#include "backup/RecordSet.h"
 #include "config/ConfigurationStore.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"

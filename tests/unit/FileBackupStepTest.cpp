@@ -16,7 +16,8 @@ struct FileBackupStepTest : StepTest {
         for (std::size_t i = 0; i < entries.size(); ++i)
             set("Recovery Files", std::to_string(i), entries[i]);
     }
-    const std::string& line(std::size_t i) { return run.recoveryBatch.at(i); }
+    const std::vector<std::string>& batch() { return run.recoveryBatch->lines(); }
+    const std::string& line(std::size_t i) { return batch().at(i); }
 };
 
 TEST_F(FileBackupStepTest, TheHeaderHasItsFixedLinesAndBoxLengths) {
@@ -32,7 +33,7 @@ TEST_F(FileBackupStepTest, TheHeaderHasItsFixedLinesAndBoxLengths) {
     EXPECT_EQ(line(8), "ECHO .");
     EXPECT_EQ(line(9), "ECHO Dieser Datensatz wurde am 06.12.97 erstellt.");
     EXPECT_EQ(line(10), "ECHO Dieser Datensatz wurde in C:\\Talvek95\\061297 gesichert.");
-    EXPECT_EQ(recoveryBatchHeader("06.12.97", "C:\\100%\\061297")[10],
+    EXPECT_EQ(RecoveryBatch(files, "06.12.97", "C:\\100%\\061297").lines()[10],
               "ECHO Dieser Datensatz wurde in C:\\100%%\\061297 gesichert.");
     const std::size_t lengths[] = {68, 65, 68, 65, 68, 68};
     for (std::size_t i = 2; i <= 7; ++i) {
@@ -42,7 +43,7 @@ TEST_F(FileBackupStepTest, TheHeaderHasItsFixedLinesAndBoxLengths) {
     for (std::size_t i = 3; i <= 6; ++i)
         EXPECT_EQ(line(i).substr(0, 9), "ECHO **  ") << i;
     // The first entry was not saved: "ECHO ." stays between header and restore lines.
-    ASSERT_EQ(run.recoveryBatch.size(), 14u);
+    ASSERT_EQ(batch().size(), 14u);
     EXPECT_EQ(line(11), "ECHO .");
     EXPECT_EQ(line(12), "");
     EXPECT_EQ(line(13), "");
@@ -56,7 +57,7 @@ TEST_F(FileBackupStepTest, ASavedEntryGetsItsRestoreLinesAndAnAttributeFreeCopy)
     EXPECT_TRUE(backupFiles(run).ok());
     EXPECT_FALSE(run.stepFailed);
     EXPECT_TRUE(run.savedAnyFile);
-    ASSERT_EQ(run.recoveryBatch.size(), 20u);
+    ASSERT_EQ(batch().size(), 20u);
     EXPECT_EQ(line(11), "ATTRIB -R -A -S -H C:\\MSDOS.SYS");
     EXPECT_EQ(line(12), "COPY /-Y C:\\Talvek95\\061297\\MSDOS.SYS C:\\MSDOS.SYS /V");
     EXPECT_EQ(line(13), "ATTRIB +R -A +S +H C:\\MSDOS.SYS");
@@ -94,7 +95,7 @@ TEST_F(FileBackupStepTest, AMissingEntryLeavesAGapInKeysAndEmptyBatchLines) {
     for (int i = 1; i <= 10; ++i)
         EXPECT_EQ(get("06.12.97", "Datei" + std::to_string(i)),
                   i == 4 ? "<none>" : "C:\\F" + std::to_string(i) + ".TXT");
-    ASSERT_EQ(run.recoveryBatch.size(), 41u);
+    ASSERT_EQ(batch().size(), 41u);
     for (std::size_t i = 20; i <= 22; ++i)
         EXPECT_EQ(line(i), "") << i;
     EXPECT_EQ(line(23), "ATTRIB -R -A -S -H C:\\F5.TXT");
@@ -185,7 +186,7 @@ TEST_F(FileBackupStepTest, AnEmptyListIsAFailureAndLeavesTheHeaderOnly) {
     EXPECT_TRUE(run.stepFailed);
     EXPECT_EQ(run.errorText,
               "Es befinden sich keine Eintr\xE4ge in der Liste der zu sichernden Dateien");
-    EXPECT_EQ(run.recoveryBatch.size(), 11u);
+    EXPECT_EQ(batch().size(), 11u);
     EXPECT_FALSE(run.savedAnyFile);
 }
 
@@ -271,8 +272,8 @@ TEST_F(FileBackupStepTest, ListsBeyondTheOldTableSizesAreSavedWhole) {
     list(entries);
     EXPECT_TRUE(backupFiles(run).ok());
     EXPECT_FALSE(run.stepFailed);
-    ASSERT_EQ(run.recoveryBatch.size(), 11u + 3 * 1200);
-    EXPECT_EQ(run.recoveryBatch.back(), "ATTRIB -R +A -S -H C:\\DATA\\F1199.DAT");
+    ASSERT_EQ(batch().size(), 11u + 3 * 1200);
+    EXPECT_EQ(batch().back(), "ATTRIB -R +A -S -H C:\\DATA\\F1199.DAT");
     EXPECT_EQ(get("06.12.97", "Datei1200"), "C:\\DATA\\F1199.DAT");
 }
 

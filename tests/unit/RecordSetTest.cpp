@@ -1,7 +1,7 @@
 // The record set model: what a section says, what the page checks and compares against it.
 #include "StepTestFixture.h"
 #include "backup/Crc32.h"
-#include "backup/RecordSets.h"
+#include "backup/RecordSetChecks.h"
 
 using namespace talvek;
 using namespace talvek::testing;

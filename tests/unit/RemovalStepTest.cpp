@@ -1,6 +1,6 @@
 #include "StepTestFixture.h"
 #include "backup/Crc32.h"
-#include "backup/RecordSets.h"
+#include "backup/RecordSetChecks.h"
 
 using namespace talvek;
 using namespace talvek::testing;
@@ -80,7 +80,7 @@ TEST_F(RemovalStepTest, AnInvalidMaximumIsCorrectedToTheDefaultThree) {
         if (*stored)
             set("Einstellungen", "max. Anzahl der Datens\xE4tze", stored);
         else
-            profile.removeSection(kIni, "Einstellungen");
+            load("");
         addRecordSet("04.12.97", {"C:\\A.TXT"});
         addRecordSet("05.12.97", {"C:\\A.TXT"});
         EXPECT_TRUE(removeOldRecordSets(run).ok());
@@ -137,7 +137,7 @@ TEST_F(RemovalStepTest, ProtectedOwnFilesGoAndForeignFilesStayWithTheirDirectory
         view.log.clear();
         run.failures.clear();
         registered.clear();
-        profile.load(kIni, "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=1\n");
+        load("[Einstellungen]\nmax. Anzahl der Datens\xE4tze=1\n");
         addRecordSet("04.12.97", {"C:\\A.TXT"});
         if (!row.copyAttributes && !row.foreign) set("04.12.97", "Datei1", "C:\\A.TXT .");
         files.setAttributes("C:\\Talvek95\\041297\\A.TXT", row.copyAttributes);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "config/Error.h"
-#include "ui/setup/logic/SpinRange.h"
+#include "config/Settings.h"
 #include "unit/SetupFixture.h"
 
 using namespace talvek;

@@ -258,13 +258,20 @@ TEST_F(SetupApply, TheFileListIsRewrittenAsANumberedListWithoutStaleKeys) {
 }
 
 TEST_F(SetupApply, FieldsAreWrittenAsShownWhetherEnabledOrNot) {
-    loadApplied("max. Anzahl der Datens\xE4tze=1\n");
+    loadApplied("MAX. Anzahl der Datens\xE4tze=1\nSekunden warten=7\nEigener Schl\xFCssel=x\n");
     view.setBatchFile(false);
     view.setBatchName("");
     EXPECT_TRUE(logic.apply().ok());
     EXPECT_EQ(ini("Einstellungen", "max. Anzahl der Datens\xE4tze"), "2");
     EXPECT_EQ(ini("Einstellungen", "Batchfile"), "0");
     EXPECT_EQ(ini("Einstellungen", "Batchname"), "");
+    // The settings go in one write: each key stays where it stood, what the dialog does not
+    // show stays as it was.
+    const std::string text = profile.text(kIni);
+    EXPECT_EQ(text.find("[Einstellungen]\nfirstrun=1\nMAX. Anzahl der Datens\xE4tze=2\n"
+                        "Sekunden warten=7\nEigener Schl\xFCssel=x\n"),
+              0u)
+        << text;
 }
 
 TEST_F(SetupApply, AutostartCases) {

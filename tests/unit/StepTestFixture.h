@@ -27,14 +27,23 @@ struct StepTest : ::testing::Test {
         run.ini = std::make_unique<TIniFile>(profile, kIni);
         run.windowsDirectory = "C:\\WINDOWS";
         run.backupDirectory = "C:\\Talvek95";
+        run.settings = readSettings(*run.ini);
     }
+    // The run reads its settings once, in step 1: a test that changes them reads them anew.
     void set(const std::string& section, const std::string& key, const std::string& value) {
         profile.write(kIni, section, key, value);
+        rereadSettings();
+    }
+    void rereadSettings() {
+        if (run.ini) run.settings = readSettings(*run.ini);
     }
     std::string get(const std::string& section, const std::string& key) {
         return profile.read(kIni, section, key, "<none>", 1024);
     }
-    void load(const std::string& text) { profile.load(kIni, text); }
+    void load(const std::string& text) {
+        profile.load(kIni, text);
+        rereadSettings();
+    }
     std::string ini() const { return profile.text(kIni); }
     // A record set as a run leaves it: directory, copies, protocol, batch and section.
     void addRecordSet(const std::string& date, const std::vector<std::string>& saved) {

@@ -3,14 +3,14 @@
 #pragma once
 #include <windows.h>
 
-#include "ui/setup/logic/SpinRange.h"
+#include "config/Settings.h"
 #include "ui/toolkit/Control.h"
 
 namespace talvek::ui {
 
 class SpinField {
   public:
-    SpinField(Control& edit, Control& arrows, SpinRange range)
+    SpinField(Control& edit, Control& arrows, SettingRange range)
         : edit_(edit), arrows_(arrows), range_(range) {}
 
     // Binds the arrows to the edit field: they move inside its width, which shrinks for them.
@@ -25,7 +25,7 @@ class SpinField {
   private:
     Control& edit_;
     Control& arrows_;
-    SpinRange range_;
+    SettingRange range_;
 };
 
 } // namespace talvek::ui

@@ -10,11 +10,6 @@
 
 namespace talvek {
 
-std::string RecordSetsPage::configurationFile() {
-    std::string windows = files_.windowsDirectory(kWindowsDirectoryBuffer);
-    return windows.empty() ? std::string() : configurationPath(windows);
-}
-
 bool RecordSetsPage::readSelected(TIniFile& ini, RecordSet& set) {
     if (selected_.empty()) return false;
     set = readRecordSet(ini, selected_);
@@ -43,7 +38,7 @@ void RecordSetsPage::report(std::string text, const std::vector<std::string>& li
 }
 
 void RecordSetsPage::refresh() {
-    std::string file = configurationFile();
+    std::string file = configurationFileOf(files_);
     sets_.clear();
     bool undo = false;
     if (!file.empty()) {
@@ -143,7 +138,7 @@ void RecordSetsPage::selectionChange() {
 }
 
 AppError RecordSetsPage::checkClick() {
-    TIniFile ini(profile_, configurationFile());
+    TIniFile ini(profile_, configurationFileOf(files_));
     RecordSet set;
     if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
     std::vector<std::string> problems;
@@ -164,7 +159,7 @@ AppError RecordSetsPage::checkClick() {
 }
 
 AppError RecordSetsPage::compareClick() {
-    TIniFile ini(profile_, configurationFile());
+    TIniFile ini(profile_, configurationFileOf(files_));
     RecordSet set;
     if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
     std::vector<std::string> lines;
@@ -177,7 +172,7 @@ AppError RecordSetsPage::compareClick() {
 }
 
 AppError RecordSetsPage::keepClick() {
-    TIniFile ini(profile_, configurationFile());
+    TIniFile ini(profile_, configurationFileOf(files_));
     RecordSet set;
     if (!readSelected(ini, set)) return AppError();
     TALVEK_TRY(keepRecordSet(ini, set.date, !set.kept));
@@ -186,7 +181,7 @@ AppError RecordSetsPage::keepClick() {
 }
 
 AppError RecordSetsPage::protocolClick() {
-    TIniFile ini(profile_, configurationFile());
+    TIniFile ini(profile_, configurationFileOf(files_));
     RecordSet set;
     if (!readSelected(ini, set)) return AppError();
     std::string protocol = protocolOf(set);
@@ -201,7 +196,7 @@ AppError RecordSetsPage::protocolClick() {
 }
 
 AppError RecordSetsPage::restoreClick() {
-    TIniFile ini(profile_, configurationFile());
+    TIniFile ini(profile_, configurationFileOf(files_));
     RecordSet set;
     if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
     TALVEK_TRY(restorableSet(ini, set));
@@ -220,7 +215,7 @@ AppError RecordSetsPage::restoreChosen(const RecordSet& chosen, bool& done) {
                                   "soll.");
         return AppError();
     }
-    TIniFile ini(profile_, configurationFile());
+    TIniFile ini(profile_, configurationFileOf(files_));
     // The set as it is now, before the question: a run may have removed it meanwhile.
     RecordSet set;
     if (!readSelected(ini, set)) {
@@ -266,7 +261,7 @@ AppError RecordSetsPage::writeBack(TIniFile& ini, const RecordSet* set) {
 }
 
 AppError RecordSetsPage::undoClick() {
-    TIniFile ini(profile_, configurationFile());
+    TIniFile ini(profile_, configurationFileOf(files_));
     const RecordSet undo = readRecordSet(ini, keys::kUndo);
     if (undo.copies.empty()) {
         refresh();

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "backup/RecordSets.h"
+#include "backup/RecordSetChecks.h"
 #include "backup/Restore.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
@@ -77,7 +77,6 @@ class RecordSetsPage {
     void changesPending(bool pending);
 
   private:
-    std::string configurationFile();
     // The selected set as the configuration file has it now. False when none is selected or
     // it is gone, which is said, and the list is shown anew.
     bool readSelected(TIniFile& ini, RecordSet& set);

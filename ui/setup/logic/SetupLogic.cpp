@@ -7,9 +7,9 @@
 #include "backup/PathRules.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
+#include "config/Settings.h"
 #include "config/TextCase.h"
 #include "platform/CommandLine.h"
-#include "ui/setup/logic/SpinRange.h"
 
 namespace talvek {
 
@@ -88,14 +88,6 @@ std::string backupNowCommand(const std::string& modulePath) {
     return autostartCommand(modulePath) + " jetzt";
 }
 
-AppError SetupLogic::configurationFile(std::string& path) {
-    std::string windows = platform_.files.windowsDirectory(kWindowsDirectoryBuffer);
-    // Without the Windows directory the path would point at the root of the current drive.
-    if (windows.empty()) return AppError(kNoWindowsDirectory);
-    path = configurationPath(windows);
-    return AppError();
-}
-
 AppError SetupLogic::append(const std::string& path) {
     return view_.appendFile(path) ? AppError() : AppError(setup::kLineRefused);
 }
@@ -111,16 +103,16 @@ AppError SetupLogic::load() {
         LoadingGuard guard(loading_);
         TIniFile ini(windows.empty() ? static_cast<ProfileStore&>(none) : platform_.profile,
                      windows.empty() ? std::string() : configurationPath(windows));
-        view_.setMaxRecordSets(
-            kMaxRecordSetsRange.clamp(ini.ReadNumber(kSettings, kMaxRecordSets, 3)));
-        view_.setBackupDirectory(ini.ReadText(kSettings, kRecoveryDirectory, "C:\\Talvek95"));
+        const Settings settings = readSettings(ini);
+        view_.setMaxRecordSets(kMaxRecordSetsRange.clamp(settings.maxRecordSets));
+        view_.setBackupDirectory(settings.backupDirectory);
         view_.setDatePanel(lastBackupText(ini, dateOf(platform_.clock.now())));
-        view_.setBatchFile(ini.ReadFlag(kSettings, kBatchFile, true));
-        view_.setBatchName(ini.ReadText(kSettings, kBatchName, "RECOVERY.BAT"));
-        view_.setLogFile(ini.ReadFlag(kSettings, kLogFile, true));
-        view_.setLogName(ini.ReadText(kSettings, kLogName, "PROTOCOL.TXT"));
-        view_.setEveryXDays(kEveryXDaysRange.clamp(ini.ReadNumber(kSettings, kEveryXDays, 1)));
-        view_.setActive(ini.ReadFlag(kSettings, kActive, false));
+        view_.setBatchFile(settings.batchFile);
+        view_.setBatchName(settings.batchName);
+        view_.setLogFile(settings.logFile);
+        view_.setLogName(settings.logName);
+        view_.setEveryXDays(kEveryXDaysRange.clamp(settings.everyXDays));
+        view_.setActive(settings.active);
         view_.setBatchNameEnabled(view_.batchFile());
         view_.setLogNameEnabled(view_.logFile());
         // Every entry is loaded: a list longer than the old 999 slots is not cut, so the next
@@ -128,7 +120,7 @@ AppError SetupLogic::load() {
         fileList = ini.ReadList(kFileList);
         openFolder_ = view_.backupDirectory();
         view_.setOkEnabled(false);
-        firstRunDone = ini.ReadFlag(kSettings, kFirstRun, false);
+        firstRunDone = settings.firstRunDone;
     }
     for (const std::string& path : fileList)
         TALVEK_TRY(append(path));
@@ -162,8 +154,9 @@ bool SetupLogic::autostartInPlace() {
 
 AppError SetupLogic::apply() {
     using namespace keys;
-    std::string file;
-    TALVEK_TRY(configurationFile(file));
+    const std::string file = configurationFileOf(platform_.files);
+    // Without the Windows directory the path would point at the root of the current drive.
+    if (file.empty()) return AppError(kNoWindowsDirectory);
     TIniFile ini(platform_.profile, file);
     std::string directory = view_.backupDirectory();
     // A relative directory would put record sets wherever the current directory happens
@@ -176,30 +169,31 @@ AppError SetupLogic::apply() {
         view_.setBackupDirectory(directory);
     }
     TALVEK_TRY(checkRecordFileNames());
-    int everyXDays = view_.everyXDays();
-    TALVEK_TRY(ini.WriteNumber(kSettings, kMaxRecordSets, view_.maxRecordSets()));
-    TALVEK_TRY(ini.WriteText(kSettings, kRecoveryDirectory, directory));
-    TALVEK_TRY(ini.WriteFlag(kSettings, kBatchFile, view_.batchFile()));
-    TALVEK_TRY(ini.WriteText(kSettings, kBatchName, view_.batchName()));
-    TALVEK_TRY(ini.WriteFlag(kSettings, kLogFile, view_.logFile()));
-    TALVEK_TRY(ini.WriteText(kSettings, kLogName, view_.logName()));
-    TALVEK_TRY(ini.WriteNumber(kSettings, kEveryXDays, everyXDays));
+    Settings settings = readSettings(ini);
+    // Asked before anything is written, so that the settings go in one access.
+    if (!settings.firstRunDone && !view_.active() &&
+        platform_.questions.askYesNo(setup::kAutostartCaption, setup::autostartText()))
+        view_.setActive(true);
+    settings.maxRecordSets = view_.maxRecordSets();
+    settings.backupDirectory = directory;
+    settings.batchFile = view_.batchFile();
+    settings.batchName = view_.batchName();
+    settings.logFile = view_.logFile();
+    settings.logName = view_.logName();
+    settings.everyXDays = view_.everyXDays();
+    settings.version = setup::kVersion;
+    settings.active = view_.active();
+    settings.firstRunDone = true;
+    TALVEK_TRY(writeSettings(ini, settings));
     // The first date lies one day before the interval, so the next backup run is due. An
     // unreadable date counts as none: the backup run would stop at it at every start.
     Date today = dateOf(platform_.clock.now()), stored;
     std::string last = ini.ReadText(kCurrentRecord, kDate, "NA");
     if (last == "NA" || !parseDateText(last, today, stored)) {
-        Date first = addDays(today, -(everyXDays + 1L));
+        Date first = addDays(today, -(settings.everyXDays + 1L));
         TALVEK_TRY(ini.WriteText(kCurrentRecord, kDate, formatDateText(first)));
     }
-    TALVEK_TRY(ini.WriteText(kSettings, kVersion, setup::kVersion));
     TALVEK_TRY(ini.WriteList(kFileList, view_.files()));
-    if (!ini.ReadFlag(kSettings, kFirstRun, false) && !view_.active()) {
-        if (platform_.questions.askYesNo(setup::kAutostartCaption, setup::autostartText()))
-            view_.setActive(true);
-    }
-    TALVEK_TRY(ini.WriteFlag(kSettings, kActive, view_.active()));
-    TALVEK_TRY(ini.WriteFlag(kSettings, kFirstRun, true));
     TALVEK_TRY(updateAutostart());
     view_.setOkEnabled(false);
     return AppError();

@@ -35,7 +35,6 @@ class SetupLogic {
     const std::string& openDialogFolder() const { return openFolder_; }
 
   private:
-    AppError configurationFile(std::string& path);
     AppError append(const std::string& path);
     AppError updateAutostart();
     // The Run value holds the command line an apply would write.

@@ -1,22 +1,11 @@
-#include "backup/RecordSets.h"
+#include "backup/RecordSetChecks.h"
 
 #include "backup/Crc32.h"
 #include "backup/FileReading.h"
 #include "backup/IniCache.h"
 #include "backup/PathRules.h"
-#include "config/Keys.h"
 
 namespace talvek {
-
-std::vector<RecordSetSummary> listRecordSets(TIniFile& ini) {
-    std::vector<std::string> list = ini.ReadList(keys::kRecordList);
-    std::vector<RecordSetSummary> sets;
-    for (auto it = list.rbegin(); it != list.rend(); ++it) {
-        RecordSet set = readRecordSet(ini, *it);
-        sets.push_back({*it, set.copies.size(), set.kept});
-    }
-    return sets;
-}
 
 std::vector<std::string> checkRecordSet(FileSystem& files, const RecordSet& set,
                                         PieceProgress* progress) {
@@ -82,11 +71,6 @@ std::vector<std::string> compareRecordSet(FileSystem& files, const RecordSet& se
     for (std::size_t i = 0; i < states.size(); ++i)
         lines.push_back(set.copies[i].original + ": " + copyStateText(states[i]));
     return lines;
-}
-
-std::string protocolOf(const RecordSet& set) {
-    if (set.directory.empty() || !isPlainFileName(set.logFile)) return std::string();
-    return set.directory + "\\" + resolvedName(set.logFile);
 }
 
 } // namespace talvek

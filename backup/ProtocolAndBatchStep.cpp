@@ -1,9 +1,8 @@
-// Step 5: saves the details log as the protocol file and the recovery batch table as the
-// recovery batch in today's record set directory, and records their names.
+// Step 5: saves the details log as the protocol file and the recovery batch in today's record
+// set directory, and records their names in its section.
 #include "backup/Steps.h"
 
 #include "backup/PathRules.h"
-#include "config/Keys.h"
 
 namespace talvek {
 
@@ -26,19 +25,15 @@ bool writeRecordFile(RunContext& run, const std::string& name,
 
 } // namespace
 
-std::vector<std::string> recordFileNames(TIniFile& ini) {
+std::vector<std::string> protocolAndBatchNames(const Settings& settings) {
     std::vector<std::string> names;
-    if (ini.ReadFlag(keys::kSettings, keys::kLogFile, true))
-        names.push_back(
-            resolvedName(ini.ReadText(keys::kSettings, keys::kLogName, "PROTOCOL.TXT")));
-    if (ini.ReadFlag(keys::kSettings, keys::kBatchFile, true))
-        names.push_back(
-            resolvedName(ini.ReadText(keys::kSettings, keys::kBatchName, "recovery.bat")));
+    if (settings.logFile) names.push_back(resolvedName(settings.logName));
+    if (settings.batchFile) names.push_back(resolvedName(settings.batchName));
     return names;
 }
 
-AppError writeRecordFiles(RunContext& run) {
-    TIniFile& ini = *run.ini;
+AppError writeProtocolAndBatch(RunContext& run) {
+    const Settings& settings = run.settings;
     // Without a usable backup directory there is no place for either file.
     if (run.todayDirectory.empty()) return AppError();
     if (!run.savedAnyFile) {
@@ -49,22 +44,17 @@ AppError writeRecordFiles(RunContext& run) {
             run.log("Das Verzeichnis " + run.todayDirectory + " wurde gelöscht !");
         return AppError();
     }
-    if (ini.ReadFlag(keys::kSettings, keys::kLogFile, true)) {
+    if (settings.logFile) {
         // Every line of the details log, wrapped as the window wraps it: the box itself may
         // hold only the newest lines of a long run.
         const std::vector<std::string> lines = run.view.wrappedAsShown(run.logLines);
-        std::string name = ini.ReadText(keys::kSettings, keys::kLogName, "PROTOCOL.TXT");
-        if (writeRecordFile(run, name, lines, CodePage::Windows))
-            TALVEK_TRY(ini.WriteText(run.recordSetName(), keys::kRecordLogFile, name));
+        if (writeRecordFile(run, settings.logName, lines, CodePage::Windows))
+            TALVEK_TRY(recordProtocolName(*run.ini, run.recordSetName(), settings.logName));
     }
-    if (ini.ReadFlag(keys::kSettings, keys::kBatchFile, true)) {
-        std::string name = ini.ReadText(keys::kSettings, keys::kBatchName, "recovery.bat");
-        // COMMAND.COM reads the batch in the OEM code page; the protocol is read in Windows.
-        if (writeRecordFile(run, name, run.recoveryBatch, CodePage::Oem))
-            TALVEK_TRY(
-                ini.WriteText(run.recordSetName(), keys::kRecordRecFile,
-                              ini.ReadText(keys::kSettings, keys::kBatchName, "RECOVERY.BAT")));
-    }
+    // COMMAND.COM reads the batch in the OEM code page; the protocol is read in Windows.
+    if (settings.batchFile &&
+        writeRecordFile(run, settings.batchName, run.recoveryBatch->lines(), CodePage::Oem))
+        TALVEK_TRY(recordBatchName(*run.ini, run.recordSetName(), settings.batchName));
     return AppError();
 }
 

@@ -1,6 +1,5 @@
-// What the record sets page shows and does: the registered record sets, a check of their
-// copies against the checksums taken at backup time, a comparison with today's originals,
-// and the protocol of a set.
+// The checks of a record set's copies: against the checksums taken at backup time, and
+// against today's originals (what a restore would change).
 #pragma once
 #include <string>
 #include <vector>
@@ -9,15 +8,6 @@
 #include "backup/RecordSet.h"
 
 namespace talvek {
-
-struct RecordSetSummary {
-    std::string date;      // the date text that names the set
-    std::size_t files = 0; // saved copies
-    bool kept = false;     // "Behalten=1": the rotation leaves it alone
-};
-
-// The registered record sets, newest first.
-std::vector<RecordSetSummary> listRecordSets(TIniFile& ini);
 
 // Re-reads every copy; each line names a copy that is missing or differs from its checksum,
 // or whose checksum is no such number. A copy without a checksum is checked for presence only.
@@ -45,8 +35,5 @@ std::vector<CopyState> copyStates(FileSystem& files, const RecordSet& set,
 // The same as "original: state" lines.
 std::vector<std::string> compareRecordSet(FileSystem& files, const RecordSet& set,
                                           PieceProgress* progress = nullptr);
-
-// The full path of the set's protocol file; empty when it has none.
-std::string protocolOf(const RecordSet& set);
 
 } // namespace talvek

@@ -16,12 +16,12 @@ struct WrappingView : FakeProgressView {
     }
 };
 
-struct RecordFilesStepTest : StepTest {
-    RecordFilesStepTest() {
+struct ProtocolAndBatchStepTest : StepTest {
+    ProtocolAndBatchStepTest() {
         files.addDirectory("C:\\Talvek95\\061297");
         run.todayDirectory = "C:\\Talvek95\\061297";
-        run.recoveryBatch = recoveryBatchHeader("06.12.97", run.todayDirectory);
-        run.recoveryBatch.resize(14);
+        run.recoveryBatch = std::make_unique<RecoveryBatch>(files, "06.12.97", run.todayDirectory);
+        run.recoveryBatch->skip();
         run.savedAnyFile = true;
         run.log("Datum: 06.12.97");
         run.log("Die Datens\xE4tze wurden aktualisiert.");
@@ -34,12 +34,12 @@ struct RecordFilesStepTest : StepTest {
     }
 };
 
-TEST_F(RecordFilesStepTest, WritesBothFilesAndRecordsTheirNames) {
-    EXPECT_TRUE(writeRecordFiles(run).ok());
+TEST_F(ProtocolAndBatchStepTest, WritesBothFilesAndRecordsTheirNames) {
+    EXPECT_TRUE(writeProtocolAndBatch(run).ok());
     EXPECT_EQ(files.content("C:\\Talvek95\\061297\\PROTOCOL.TXT"),
               "Datum: 06.12.97\r\nDie Datens\xE4tze wurden aktualisiert.\r\n");
     // The batch in code page 850, where COMMAND.COM finds the header's "ö" and "Ü".
-    std::string oem = crlf(run.recoveryBatch);
+    std::string oem = crlf(run.recoveryBatch->lines());
     for (char& c : oem)
         c = c == '\xF6' ? '\x94' : c == '\xDC' ? '\x9A' : c;
     EXPECT_EQ(files.content("C:\\Talvek95\\061297\\recovery.bat"), oem);
@@ -52,10 +52,10 @@ TEST_F(RecordFilesStepTest, WritesBothFilesAndRecordsTheirNames) {
     EXPECT_EQ(batch.substr(batch.size() - 12), "ECHO .\r\n\r\n\r\n");
 }
 
-TEST_F(RecordFilesStepTest, TheNamesOfTheSettingsAreUsed) {
+TEST_F(ProtocolAndBatchStepTest, TheNamesOfTheSettingsAreUsed) {
     set("Einstellungen", "Logname", "LOG.TXT");
     set("Einstellungen", "Batchname", "RESTORE.BAT");
-    EXPECT_TRUE(writeRecordFiles(run).ok());
+    EXPECT_TRUE(writeProtocolAndBatch(run).ok());
     EXPECT_TRUE(files.exists("C:\\Talvek95\\061297\\LOG.TXT"));
     EXPECT_TRUE(files.exists("C:\\Talvek95\\061297\\RESTORE.BAT"));
     EXPECT_FALSE(files.exists("C:\\Talvek95\\061297\\PROTOCOL.TXT"));
@@ -63,7 +63,7 @@ TEST_F(RecordFilesStepTest, TheNamesOfTheSettingsAreUsed) {
     EXPECT_EQ(get("06.12.97", "RecFile"), "RESTORE.BAT");
 }
 
-TEST_F(RecordFilesStepTest, SwitchedOffFilesAreNeitherWrittenNorRecorded) {
+TEST_F(ProtocolAndBatchStepTest, SwitchedOffFilesAreNeitherWrittenNorRecorded) {
     struct Case {
         const char* logFlag;
         const char* batchFlag;
@@ -79,7 +79,7 @@ TEST_F(RecordFilesStepTest, SwitchedOffFilesAreNeitherWrittenNorRecorded) {
         files.deleteFile("C:\\Talvek95\\061297\\recovery.bat");
         set("Einstellungen", "Logfile", c.logFlag);
         set("Einstellungen", "Batchfile", c.batchFlag);
-        EXPECT_TRUE(writeRecordFiles(run).ok());
+        EXPECT_TRUE(writeProtocolAndBatch(run).ok());
         EXPECT_EQ(files.exists("C:\\Talvek95\\061297\\PROTOCOL.TXT"), c.protocol) << c.logFlag;
         EXPECT_EQ(files.exists("C:\\Talvek95\\061297\\recovery.bat"), c.batch) << c.batchFlag;
         EXPECT_EQ(get("06.12.97", "LogFile") != "<none>", c.protocol && c.saved);
@@ -88,11 +88,11 @@ TEST_F(RecordFilesStepTest, SwitchedOffFilesAreNeitherWrittenNorRecorded) {
     // Nothing registers it, so the directory it made would never go; one it found stays.
     EXPECT_TRUE(files.exists("C:\\Talvek95\\061297"));
     run.madeTodayDirectory = true;
-    EXPECT_TRUE(writeRecordFiles(run).ok());
+    EXPECT_TRUE(writeProtocolAndBatch(run).ok());
     EXPECT_FALSE(files.exists("C:\\Talvek95\\061297"));
 }
 
-TEST_F(RecordFilesStepTest, TheProtocolHoldsTheLinesAsTheBoxShowsThem) {
+TEST_F(ProtocolAndBatchStepTest, TheProtocolHoldsTheLinesAsTheBoxShowsThem) {
     WrappingView wrapping;
     RunContext wrapped{wrapping, RunPlatform{files, profile, clock, locks}};
     wrapped.log("kurz");
@@ -101,16 +101,17 @@ TEST_F(RecordFilesStepTest, TheProtocolHoldsTheLinesAsTheBoxShowsThem) {
     wrapped.todayDirectory = run.todayDirectory;
     wrapped.savedAnyFile = true;
     set("Einstellungen", "Batchfile", "0");
-    EXPECT_TRUE(writeRecordFiles(wrapped).ok());
+    wrapped.settings = run.settings;
+    EXPECT_TRUE(writeProtocolAndBatch(wrapped).ok());
     EXPECT_EQ(files.content("C:\\Talvek95\\061297\\PROTOCOL.TXT"),
               "kurz\r\n" + std::string(20, 'a') + "\r\n" + std::string(20, 'a') + "\r\naaaaa\r\n");
 }
 
-TEST_F(RecordFilesStepTest, NamesThatLeaveTheDirectoryAreRefused) {
+TEST_F(ProtocolAndBatchStepTest, NamesThatLeaveTheDirectoryAreRefused) {
     files.addFile("C:\\AUTOEXEC.BAT", "keep");
     set("Einstellungen", "Logname", "..\\..\\AUTOEXEC.BAT");
     set("Einstellungen", "Batchname", "..");
-    EXPECT_TRUE(writeRecordFiles(run).ok());
+    EXPECT_TRUE(writeProtocolAndBatch(run).ok());
     EXPECT_EQ(files.content("C:\\AUTOEXEC.BAT"), "keep");
     ASSERT_EQ(view.log.size(), 4u);
     EXPECT_EQ(view.log[2], "Der Dateiname ..\\..\\AUTOEXEC.BAT ist ung\xFCltig.");
@@ -123,26 +124,26 @@ TEST_F(RecordFilesStepTest, NamesThatLeaveTheDirectoryAreRefused) {
         EXPECT_NE(call.rfind("write", 0), 0u) << call;
 }
 
-TEST_F(RecordFilesStepTest, WriteFailuresAreReportedAndOnlyExistingFilesRecorded) {
+TEST_F(ProtocolAndBatchStepTest, WriteFailuresAreReportedAndOnlyExistingFilesRecorded) {
     files.addFile("C:\\Talvek95\\061297\\recovery.bat", "old", attr::kReadOnly);
     files.unwritable.insert("c:\\talvek95\\061297\\protocol.txt");
-    EXPECT_TRUE(writeRecordFiles(run).ok());
+    EXPECT_TRUE(writeProtocolAndBatch(run).ok());
     ASSERT_EQ(view.log.size(), 4u);
     EXPECT_EQ(view.log[2],
               "Die Datei C:\\Talvek95\\061297\\PROTOCOL.TXT konnte nicht geschrieben werden.");
     EXPECT_EQ(view.log[3],
-              "Die Datei C:\\Talvek95\\061297\\recovery.bat konnte nicht geschrieben werden.");
+              "Die Datei C:\\Talvek95\\061297\\RECOVERY.BAT konnte nicht geschrieben werden.");
     EXPECT_EQ(run.errorText, view.log[3]);
     EXPECT_EQ(get("06.12.97", "LogFile"), "<none>");
     EXPECT_EQ(get("06.12.97", "RecFile"), "RECOVERY.BAT") << "the old batch still exists";
 }
 
-TEST_F(RecordFilesStepTest, AMissingDirectoryIsAWriteFailure) {
+TEST_F(ProtocolAndBatchStepTest, AMissingDirectoryIsAWriteFailure) {
     run.todayDirectory = "D:\\Sich\\061297";
-    EXPECT_TRUE(writeRecordFiles(run).ok());
+    EXPECT_TRUE(writeProtocolAndBatch(run).ok());
     EXPECT_TRUE(run.stepFailed);
     EXPECT_EQ(run.errorText,
-              "Die Datei D:\\Sich\\061297\\recovery.bat konnte nicht geschrieben werden.");
+              "Die Datei D:\\Sich\\061297\\RECOVERY.BAT konnte nicht geschrieben werden.");
     EXPECT_FALSE(profile.hasSection(kIni, "06.12.97"));
 }
 
