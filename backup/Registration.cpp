@@ -1,4 +1,5 @@
-// The record set list: which record sets exist, oldest first, in order of registration.
+// The list of registered record sets, oldest first: read by step 4 and written back once at
+// its end, with the removed sets out and today's in.
 #include "backup/Steps.h"
 
 #include <algorithm>
