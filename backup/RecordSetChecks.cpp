@@ -36,6 +36,8 @@ const char* copyStateText(CopyState state) {
         return "Original fehlt";
     case CopyState::CopyMissing:
         return "Kopie fehlt";
+    case CopyState::ChecksumUnreadable:
+        return "Prüfsumme unlesbar";
     case CopyState::Damaged:
         break;
     }
@@ -53,7 +55,9 @@ std::vector<CopyState> copyStates(FileSystem& files, const RecordSet& set,
         flushIfIni(files, c.original);
         if (copy.empty() || !fileChecksum(files, copy, crc, progress))
             state = CopyState::CopyMissing;
-        else if (!c.crc.empty() && (!parseCrcText(c.crc, recorded) || recorded != crc))
+        else if (!c.crc.empty() && !parseCrcText(c.crc, recorded))
+            state = CopyState::ChecksumUnreadable;
+        else if (!c.crc.empty() && recorded != crc)
             state = CopyState::Damaged;
         else if (!files.fileExists(c.original))
             state = CopyState::OriginalMissing;

@@ -14,12 +14,23 @@ namespace talvek {
 std::vector<std::string> checkRecordSet(FileSystem& files, const RecordSet& set,
                                         PieceProgress* progress = nullptr);
 
-enum class CopyState { Unchanged, Changed, OriginalMissing, CopyMissing, Damaged };
-// "unverändert", "geändert", "Original fehlt", "Kopie fehlt", "beschädigt".
+// ChecksumUnreadable: the recorded checksum is no such number, so nothing tells whether the
+// copy is whole.
+enum class CopyState {
+    Unchanged,
+    Changed,
+    OriginalMissing,
+    CopyMissing,
+    Damaged,
+    ChecksumUnreadable
+};
+// "unverändert", "geändert", "Original fehlt", "Kopie fehlt", "beschädigt", "Prüfsumme
+// unlesbar".
 const char* copyStateText(CopyState state);
-// A copy that is missing or does not match its checksum is never written back.
+// Only a copy known to be whole is written back.
 inline bool restorable(CopyState state) {
-    return state != CopyState::CopyMissing && state != CopyState::Damaged;
+    return state != CopyState::CopyMissing && state != CopyState::Damaged &&
+           state != CopyState::ChecksumUnreadable;
 }
 
 // The restore offers to write back what changed or went missing.

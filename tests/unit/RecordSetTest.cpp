@@ -38,9 +38,10 @@ TEST_F(RecordSetTest, ASectionReadsBackAsItWasWrittenWhateverItsGaps) {
 
 TEST_F(RecordSetTest, ChecksComparesAndKeepsTheCopiesOfASet) {
     files.addFile("C:\\A.TXT", "copy");
-    addRecordSet("04.12.97", {"C:\\A.TXT", "C:\\B.TXT", "C:\\C.TXT"});
+    addRecordSet("04.12.97", {"C:\\A.TXT", "C:\\B.TXT", "C:\\C.TXT", "C:\\D.TXT"});
     set("04.12.97", "CRC1", crcText(crc32("copy")));
     set("04.12.97", "CRC2", crcText(crc32("copy")));
+    set("04.12.97", "CRC4", "zz");
     files.addFile("C:\\Talvek95\\041297\\B.TXT", "damaged", 0);
     files.deleteFile("C:\\Talvek95\\041297\\C.TXT");
     // Windows holds the copy's text of WIN.INI, newer than its disk.
@@ -51,10 +52,15 @@ TEST_F(RecordSetTest, ChecksComparesAndKeepsTheCopiesOfASet) {
     EXPECT_EQ(checkRecordSet(files, readRecordSet(ini, "04.12.97")),
               (std::vector<std::string>{"Die Kopie C:\\Talvek95\\041297\\B.TXT ist besch\xE4"
                                         "digt.",
-                                        "Die Kopie C:\\Talvek95\\041297\\C.TXT fehlt."}));
+                                        "Die Kopie C:\\Talvek95\\041297\\C.TXT fehlt.",
+                                        "Die Pr\xFC"
+                                        "fsumme der Kopie C:\\Talvek95\\041297\\D.TXT "
+                                        "ist unlesbar."}));
     EXPECT_EQ(compareRecordSet(files, readRecordSet(ini, "04.12.97")),
               (std::vector<std::string>{"C:\\A.TXT: unver\xE4ndert", "C:\\B.TXT: beschädigt",
-                                        "C:\\C.TXT: Kopie fehlt"}));
+                                        "C:\\C.TXT: Kopie fehlt",
+                                        "C:\\D.TXT: Pr\xFC"
+                                        "fsumme unlesbar"}));
     EXPECT_EQ(compareRecordSet(files, readRecordSet(ini, "05.12.97")).back(),
               "C:\\WINDOWS\\WIN.INI: unver\xE4ndert");
     EXPECT_TRUE(keepRecordSet(ini, "04.12.97", true).ok());
@@ -62,7 +68,7 @@ TEST_F(RecordSetTest, ChecksComparesAndKeepsTheCopiesOfASet) {
     ASSERT_EQ(sets.size(), 2u);
     EXPECT_EQ(sets[0].date, "05.12.97") << "newest first";
     EXPECT_TRUE(sets[1].kept);
-    EXPECT_EQ(sets[1].files, 3u);
+    EXPECT_EQ(sets[1].files, 4u);
     EXPECT_TRUE(keepRecordSet(ini, "04.12.97", false).ok());
     EXPECT_EQ(get("04.12.97", "Behalten"), "<none>");
 }
