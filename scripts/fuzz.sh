@@ -25,6 +25,10 @@ mkdir -p "$SRC"
     esac
     if cmp -s "$SRC/$f.new" "$SRC/$f"; then rm "$SRC/$f.new"; else mv "$SRC/$f.new" "$SRC/$f"; fi
 done || die "could not copy the sources into $SRC"
+# A file renamed or deleted since the last build must not stay behind in the copy.
+(cd "$SRC" && find . -type f) | while read -r f; do
+    [ -e "$ROOT/$f" ] || rm -f "$SRC/$f"
+done
 
 CC=clang CXX=clang++ SOURCE_DIR=$SRC configure "$FUZZ/build" "" -DTALVEK_FUZZ=ON
 cmake --build "$FUZZ/build" -j"$JOBS" 2>&1 | grep -E 'error|warning'
