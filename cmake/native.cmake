@@ -20,3 +20,9 @@ target_compile_definitions(unit_tests PRIVATE TALVEK_PICTURES_DIR="${PACKED_PICT
     TALVEK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST)
+
+# The comparison's bench (scripts/bench_compare.sh): the search built as the program builds its
+# code and without sanitizers, so that the time and memory it shows are the program's.
+add_executable(line_diff_bench tests/bench/LineDiffBench.cpp backup/LineDiff.cpp)
+target_include_directories(line_diff_bench PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(line_diff_bench PRIVATE ${COMMON_FLAGS} -Oz)
