@@ -74,4 +74,33 @@ CopyResult copyWithChecksum(FileSystem& files, const std::string& from, const st
     return result;
 }
 
+namespace {
+
+// Fills `piece` with up to kReadPiece bytes: a reader may answer with less than it was asked
+// for, so both sides are compared in pieces of the same length.
+bool readFull(FileReader& reader, std::string& piece, std::string& more) {
+    piece.clear();
+    do {
+        if (!reader.read(more, kReadPiece - piece.size())) return false;
+        piece += more;
+    } while (!more.empty() && piece.size() < kReadPiece);
+    return true;
+}
+
+} // namespace
+
+Sameness compareFiles(FileSystem& files, const std::string& first, const std::string& second) {
+    std::unique_ptr<FileReader> a = files.openForReading(first);
+    if (!a) return Sameness::FirstUnreadable;
+    std::unique_ptr<FileReader> b = files.openForReading(second);
+    if (!b) return Sameness::SecondUnreadable;
+    std::string pieceA, pieceB, more;
+    do {
+        if (!readFull(*a, pieceA, more)) return Sameness::FirstUnreadable;
+        if (!readFull(*b, pieceB, more)) return Sameness::SecondUnreadable;
+        if (pieceA != pieceB) return Sameness::Different;
+    } while (!pieceA.empty());
+    return Sameness::Same;
+}
+
 } // namespace talvek

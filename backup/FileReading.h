@@ -39,4 +39,9 @@ enum class CopyResult { Copied, NotMade, SourceUnreadable };
 CopyResult copyWithChecksum(FileSystem& files, const std::string& from, const std::string& to,
                             std::uint32_t& crc, bool& sourceChanged);
 
+enum class Sameness { Same, Different, FirstUnreadable, SecondUnreadable };
+
+// Whether two files hold the same bytes, read side by side.
+Sameness compareFiles(FileSystem& files, const std::string& first, const std::string& second);
+
 } // namespace talvek
