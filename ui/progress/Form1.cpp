@@ -260,14 +260,8 @@ void TForm1::repaintNow() {
 
 void TForm1::processPendingMessages(unsigned maxWaitMs) {
     flushLog();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, maxWaitMs, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) continue; // noted: the wait ends as planned, then quits
-        if (IsDialogMessageA(hwnd(), &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    // A quit request (Ende) meanwhile is dropped: the wait ends as planned, then quits.
+    Application::instance().processPendingMessages(maxWaitMs);
 }
 
 void TForm1::quit() {

@@ -2,7 +2,6 @@
 
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/Handles.h"
-#include "ui/toolkit/Window.h"
 #include "ui/toolkit/WindowHelpers.h"
 
 namespace talvek::ui {

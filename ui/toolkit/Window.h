@@ -9,9 +9,6 @@
 
 namespace talvek::ui {
 
-// The failure of a window that cannot be made: its class or its name in the layout table.
-AppError windowNotCreated(const char* name);
-
 class Window {
   public:
     Window() = default;
