@@ -1,7 +1,5 @@
 #include "ui/setup/SetupForm.h"
 
-#include <commctrl.h>
-
 #include "ui/components/Banner.h"
 #include "ui/components/FBrowse.h"
 #include "ui/components/UrlLabel.h"
@@ -107,7 +105,8 @@ void TSetupForm::connectHandlers() {
         edit->onChange.connect(this, &F::contentChange);
     Maxdatedit_.onExit.connect(this, &F::MaxdateditExit);
     AlleXTage_.onExit.connect(this, &F::AlleXTageExit);
-    Einstellungen_.onNotify.connect(this, &F::EinstellungenChange);
+    Einstellungen_.onChanging.connect(this, &F::EinstellungenChanging);
+    Einstellungen_.onChange.connect(this, &F::EinstellungenChange);
     recordsetlist_.onSelect.connect(this, &F::recordsetlistClick);
     check_.onClick.connect(this, &F::checkClick);
     compare_.onClick.connect(this, &F::compareClick);
@@ -186,19 +185,20 @@ AppError TSetupForm::recordsetlistClick() {
     return AppError();
 }
 
-AppError TSetupForm::EinstellungenChange(UINT code) {
-    // TCN_SELCHANGING is answered 0: the switch is never refused.
-    if (code == static_cast<UINT>(TCN_SELCHANGING)) logic_.pageChanging(currentPage());
-    if (code == static_cast<UINT>(TCN_SELCHANGE)) {
-        // The sets change with every backup run: the page reads them each time it opens.
-        if (currentPage() == Page::RecordSets) recordSets_.refresh();
-        showPage(currentPage());
-    }
+AppError TSetupForm::EinstellungenChanging() {
+    logic_.pageChanging(currentPage());
+    return AppError();
+}
+
+AppError TSetupForm::EinstellungenChange() {
+    // The sets change with every backup run: the page reads them each time it opens.
+    if (currentPage() == Page::RecordSets) recordSets_.refresh();
+    showPage(currentPage());
     return AppError();
 }
 
 Page TSetupForm::currentPage() const {
-    return static_cast<Page>(Einstellungen_.send(TCM_GETCURSEL));
+    return static_cast<Page>(Einstellungen_.selection());
 }
 
 void TSetupForm::showPage(Page shown) {

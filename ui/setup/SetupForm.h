@@ -16,6 +16,7 @@
 #include "ui/setup/SpinField.h"
 #include "ui/setup/logic/RecordSetsPage.h"
 #include "ui/setup/logic/SetupLogic.h"
+#include "ui/toolkit/CommonControls.h"
 #include "ui/toolkit/Component.h"
 #include "ui/toolkit/Form.h"
 #include "ui/toolkit/Handles.h"
@@ -88,7 +89,8 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     AppError contentChange();
     AppError MaxdateditExit();
     AppError AlleXTageExit();
-    AppError EinstellungenChange(UINT code);
+    AppError EinstellungenChanging();
+    AppError EinstellungenChange();
     AppError recordsetlistClick();
     AppError checkClick() { return recordSets_.checkClick(); }
     AppError compareClick() { return recordSets_.compareClick(); }
@@ -169,12 +171,12 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     Bitmap logo_;
     RECT pageArea_{};                            // the notebook's display area, where its pages lie
     std::unique_ptr<Panel> places_[kPlaceCount]; // none for the form itself
-    Control Einstellungen_;
+    TabControl Einstellungen_;
     ListBox recfileslist_;
     Button add_, delete_;
     Edit Edit1_, Maxdatedit_, AlleXTage_;
     Button Browse_;
-    Control MaxdateditArrows_, AlleXTageArrows_;
+    UpDown MaxdateditArrows_, AlleXTageArrows_;
     CheckBox Batchfile_, logtxt_;
     Edit batchname_, logname_;
     ListBox recordsetlist_;
@@ -182,7 +184,7 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     Control Label7_;
     CheckBox aktivate_;
     Button Cancel_, ok_;
-    Control StatusBar1_;
+    StatusBar StatusBar1_;
     SpinField maxDat_{Maxdatedit_, MaxdateditArrows_, kMaxRecordSetsRange};
     SpinField alleXTage_{AlleXTage_, AlleXTageArrows_, kEveryXDaysRange};
     std::string hintText_;

@@ -2,8 +2,6 @@
 // Setting a value here notifies nobody; the logic does what a change means itself.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <vector>
 
 #include "ui/components/Banner.h"
@@ -98,13 +96,13 @@ void TSetupForm::setOkEnabled(bool enabled) {
 }
 
 void TSetupForm::setDatePanel(const std::string& text) {
-    StatusBar1_.send(SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    StatusBar1_.setPanelText(0, text);
 }
 
 void TSetupForm::setHint(const std::string& text) {
     if (text == hintText_) return; // every mouse move sets it: spare the flicker
     hintText_ = text;
-    StatusBar1_.send(SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text.c_str()));
+    StatusBar1_.setPanelText(1, text);
 }
 
 void TSetupForm::restartBanner() {

@@ -26,21 +26,6 @@ const int kFit = kFitText;
 
 using F = TSetupForm;
 
-// The status bar draws a panel's text inside its border and a few pixels in from it.
-const int kPanelTextInset = 3;
-
-// The date panel holds its widest text in the status bar's font; the hint panel follows it.
-int datePanelWidth(HWND statusBar, HFONT font) {
-    WindowDC dc(statusBar);
-    SelectGuard select(dc.get(), font);
-    SIZE text{};
-    GetTextExtentPoint32A(dc.get(), setup::kWidestDatePanel, lstrlenA(setup::kWidestDatePanel),
-                          &text);
-    int borders[3] = {}; // horizontal, vertical, between panels
-    SendMessageA(statusBar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
-    return text.cx + 2 * (borders[0] + kPanelTextInset) + borders[2];
-}
-
 // The pages and panels. A page takes the area the notebook leaves for it (no size here).
 struct PlaceLayout {
     F::Place parent;
@@ -186,26 +171,21 @@ AppError TSetupForm::createControls() {
     recordsetlist_.setTabStops(tabs, 3);
     maxDat_.bind();
     alleXTage_.bind();
-    int parts[2] = {datePanelWidth(StatusBar1_.hwnd(), fonts_[kFormFont].get()), -1};
-    StatusBar1_.send(SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
-    StatusBar1_.send(SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("Talvek 95"));
-    StatusBar1_.send(SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));
+    // The date panel holds its widest text; the hint panel follows it.
+    const int panels[2] = {StatusBar1_.panelWidth(setup::kWidestDatePanel), -1};
+    StatusBar1_.setPanels(panels, 2);
+    StatusBar1_.setPanelText(0, "Talvek 95");
+    StatusBar1_.setPanelText(1, "");
     TALVEK_TRY(createComponents(places_[kAboutPage]->hwnd()));
     FolderBrowse1_ = new TFolderBrowse(components_.get());
     return AppError();
 }
 
 AppError TSetupForm::setUpNotebook() {
-    for (int i = 0; i < setup::kPageCount; ++i) {
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(setup::kPageCaptions[i]);
-        Einstellungen_.send(TCM_INSERTITEMA, static_cast<WPARAM>(i),
-                            reinterpret_cast<LPARAM>(&item));
-    }
-    RECT whole{0, 0, 473, 249};
-    pageArea_ = whole;
-    Einstellungen_.send(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageArea_));
+    for (int i = 0; i < setup::kPageCount; ++i)
+        Einstellungen_.addTab(i, setup::kPageCaptions[i]);
+    const RECT whole{0, 0, 473, 249};
+    pageArea_ = Einstellungen_.pageArea(whole);
     // The pages are the window's own children right behind the notebook: so the keyboard
     // goes from the tabs into the page shown. The notebook leaves a hole where they lie.
     GdiObject<HRGN> outline(CreateRectRgn(whole.left, whole.top, whole.right, whole.bottom));

@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #include "ui/setup/logic/SpinRange.h"
-#include "ui/toolkit/Control.h"
+#include "ui/toolkit/CommonControls.h"
 
 namespace talvek::ui {
 
 class SpinField {
   public:
-    SpinField(Control& edit, Control& arrows, SpinRange range)
+    SpinField(Control& edit, UpDown& arrows, SpinRange range)
         : edit_(edit), arrows_(arrows), range_(range) {}
 
     // Binds the arrows to the edit field: they move inside its width, which shrinks for them.
@@ -24,7 +24,7 @@ class SpinField {
 
   private:
     Control& edit_;
-    Control& arrows_;
+    UpDown& arrows_;
     SpinRange range_;
 };
 
