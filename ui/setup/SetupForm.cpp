@@ -1,8 +1,5 @@
 #include "ui/setup/SetupForm.h"
 
-#include "ui/components/Banner.h"
-#include "ui/components/FBrowse.h"
-#include "ui/components/UrlLabel.h"
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/WindowHelpers.h"
 
@@ -87,11 +84,8 @@ void TSetupForm::connectHandlers() {
     places_[kPanel1]->onMouseMove.connect(this, &F::Panel1MouseMove);
     places_[kAboutPage]->onMouseMove.connect(this, &F::AboutPageMouseMove);
     places_[kAboutPage]->onPaint.connect(this, &F::AboutPagePaint);
-    // The components' events take any function, as their model has it: one forwards to
-    // the form's handler for both links.
-    const auto linkMouseMove = [this](TComponent& sender, int, int) { UrlLabelMouseMove(sender); };
-    UrlLabel1_->OnMouseMove = linkMouseMove;
-    UrlLabel2_->OnMouseMove = linkMouseMove;
+    UrlLabel1_.OnMouseMove.connect(this, &F::UrlLabel1MouseMove);
+    UrlLabel2_.OnMouseMove.connect(this, &F::UrlLabel2MouseMove);
 
     ok_.onClick.connect(this, &F::okClick);
     Cancel_.onClick.connect(this, &F::CancelClick);
@@ -121,10 +115,6 @@ void TSetupForm::connectHandlers() {
 void TSetupForm::hintMouseMove(Control& sender) {
     for (const auto& hint : kHints)
         if (hint.first(*this) == &sender) logic_.mouseMove(hint.second);
-}
-
-void TSetupForm::UrlLabelMouseMove(TComponent& sender) {
-    logic_.mouseMove(&sender == UrlLabel1_ ? HintSource::MailLink : HintSource::HomepageLink);
 }
 
 void TSetupForm::RecordSetsPageMouseMove(POINT at) {

@@ -16,18 +16,16 @@
 #include "ui/setup/SpinField.h"
 #include "ui/setup/logic/RecordSetsPage.h"
 #include "ui/setup/logic/SetupLogic.h"
+#include "ui/components/Banner.h"
+#include "ui/components/FBrowse.h"
+#include "ui/components/UrlLabel.h"
 #include "ui/toolkit/CommonControls.h"
-#include "ui/toolkit/Component.h"
 #include "ui/toolkit/Form.h"
 #include "ui/toolkit/Handles.h"
 #include "ui/toolkit/Panel.h"
 #include "ui/toolkit/StandardControls.h"
 
 namespace talvek::ui {
-
-class TBanner;
-class TUrlLabel;
-class TFolderBrowse;
 
 class TSetupForm : public Form, private SetupView, private FolderChooser, private RecordSetsView {
   public:
@@ -108,7 +106,12 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     void Panel2MouseMove(POINT) { logic_.mouseMove(setup::HintSource::Panel2); }
     void AboutPageMouseMove(POINT) { logic_.mouseMove(setup::HintSource::Logo); }
     void RecordSetsPageMouseMove(POINT at);
-    void UrlLabelMouseMove(TComponent& sender);
+    void UrlLabel1MouseMove(UrlLabelCore&, int, int) {
+        logic_.mouseMove(setup::HintSource::MailLink);
+    }
+    void UrlLabel2MouseMove(UrlLabelCore&, int, int) {
+        logic_.mouseMove(setup::HintSource::HomepageLink);
+    }
 
     // SetupView
     int maxRecordSets() override;
@@ -190,12 +193,10 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     std::string hintText_;
     HWND lastFocus_ = nullptr; // the control that had the keyboard when the window went inactive
 
-    // Owner of the components; declared last so they go before the windows they sit in.
-    std::unique_ptr<TComponent> components_;
-    TBanner* Banner1_ = nullptr;
-    TUrlLabel* UrlLabel1_ = nullptr;
-    TUrlLabel* UrlLabel2_ = nullptr;
-    TFolderBrowse* FolderBrowse1_ = nullptr;
+    // The components, declared last so they go before the pages they sit in.
+    TBanner Banner1_;
+    TUrlLabel UrlLabel1_, UrlLabel2_;
+    TFolderBrowse FolderBrowse1_;
 };
 
 } // namespace talvek::ui

@@ -4,8 +4,6 @@
 
 #include <vector>
 
-#include "ui/components/Banner.h"
-#include "ui/components/FBrowse.h"
 #include "ui/setup/RestoreWindow.h"
 #include "ui/setup/SetupForm.h"
 #include "ui/toolkit/Application.h"
@@ -106,14 +104,14 @@ void TSetupForm::setHint(const std::string& text) {
 }
 
 void TSetupForm::restartBanner() {
-    if (Banner1_) Banner1_->SetScrollPos(0);
+    Banner1_.SetScrollPos(0);
 }
 
 bool TSetupForm::execute(const std::string& title, std::string& directory) {
-    FolderBrowse1_->SetDirectory(directory);
-    FolderBrowse1_->SetTitle(title);
-    if (!FolderBrowse1_->Execute(hwnd())) return false;
-    directory = FolderBrowse1_->Directory();
+    FolderBrowse1_.SetDirectory(directory);
+    FolderBrowse1_.SetTitle(title);
+    if (!FolderBrowse1_.Execute(hwnd())) return false;
+    directory = FolderBrowse1_.Directory();
     return true;
 }
 

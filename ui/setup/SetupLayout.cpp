@@ -4,10 +4,7 @@
 
 #include <commctrl.h>
 
-#include "ui/components/Banner.h"
-#include "ui/components/FBrowse.h"
 #include "ui/components/Picture.h"
-#include "ui/components/UrlLabel.h"
 #include "ui/setup/SetupForm.h"
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/WindowHelpers.h"
@@ -155,7 +152,6 @@ const ControlRow<TSetupForm> TSetupForm::kLayout[] = {
 };
 
 AppError TSetupForm::createControls() {
-    components_ = std::make_unique<TComponent>();
     fonts_[kFormFont] = makeFont("MS Sans Serif", 11);
     fonts_[kTabFont] = makeFont("MS Sans Serif", 13);
     fonts_[kPageFont] = makeFont("Arial", 11);
@@ -176,9 +172,7 @@ AppError TSetupForm::createControls() {
     StatusBar1_.setPanels(panels, 2);
     StatusBar1_.setPanelText(0, "Talvek 95");
     StatusBar1_.setPanelText(1, "");
-    TALVEK_TRY(createComponents(places_[kAboutPage]->hwnd()));
-    FolderBrowse1_ = new TFolderBrowse(components_.get());
-    return AppError();
+    return createComponents(places_[kAboutPage]->hwnd());
 }
 
 AppError TSetupForm::setUpNotebook() {
@@ -225,45 +219,37 @@ AppError TSetupForm::createPlace(Place place) {
 }
 
 AppError TSetupForm::createComponents(HWND page) {
-    Banner1_ = new TBanner(components_.get());
-    UrlLabel1_ = new TUrlLabel(components_.get());
-    UrlLabel2_ = new TUrlLabel(components_.get());
-    Banner1_->SetName("Banner1");
-    UrlLabel1_->SetName("UrlLabel1");
-    UrlLabel2_->SetName("UrlLabel2");
-    TALVEK_TRY(LoadComponents({Banner1_, UrlLabel1_, UrlLabel2_}, [this] {
-        Banner1_->SetWidth(217);
-        Banner1_->SetHeight(57);
-        Banner1_->SetColor(clBlack);
+    TALVEK_TRY(Banner1_.Load([this] {
+        Banner1_.SetWidth(217);
+        Banner1_.SetHeight(57);
+        Banner1_.SetColor(clBlack);
         TFontSpec bannerFont;
         bannerFont.name = "Arial";
         bannerFont.height = 11;
         bannerFont.color = clGray;
-        Banner1_->SetFont(bannerFont);
-        TALVEK_TRY(Banner1_->SetLinesAlign(TAlignment::taLeftJustify));
-        Banner1_->SetScrollDirection(TScrollDirection::sdBottomToTop);
-        TALVEK_TRY(Banner1_->SetScrollInterval(100));
-        Banner1_->SetScrollPixels(1);
-        TALVEK_TRY(Banner1_->SetLines(setup::creditLines()));
-
-        TFontSpec linkFont;
-        linkFont.name = "MS Sans Serif";
-        linkFont.height = 11;
-        linkFont.color = clGray;
-        linkFont.underline = true;
-        for (TUrlLabel* link : {UrlLabel1_, UrlLabel2_}) {
-            link->SetFont(linkFont);
-            link->SetColor(clBlack);
-        }
-        UrlLabel1_->SetCaption(setup::mailCaption());
-        UrlLabel1_->SetURL(setup::mailUrl());
-        UrlLabel2_->SetCaption(setup::homepageCaption());
-        UrlLabel2_->SetURL(setup::kHomepageUrl);
-        return AppError();
+        Banner1_.SetFont(bannerFont);
+        TALVEK_TRY(Banner1_.SetLinesAlign(TAlignment::taLeftJustify));
+        Banner1_.SetScrollDirection(TScrollDirection::sdBottomToTop);
+        TALVEK_TRY(Banner1_.SetScrollInterval(100));
+        Banner1_.SetScrollPixels(1);
+        return Banner1_.SetLines(setup::creditLines());
     }));
-    TALVEK_TRY(UrlLabel1_->CreateIn(page, 246, 92, 150, 13));
-    TALVEK_TRY(UrlLabel2_->CreateIn(page, 246, 108, 211, 13));
-    return Banner1_->CreateIn(page, 244, 136, 217, 57);
+    TFontSpec linkFont;
+    linkFont.name = "MS Sans Serif";
+    linkFont.height = 11;
+    linkFont.color = clGray;
+    linkFont.underline = true;
+    for (TUrlLabel* link : {&UrlLabel1_, &UrlLabel2_}) {
+        link->SetFont(linkFont);
+        link->SetColor(clBlack);
+    }
+    UrlLabel1_.SetCaption(setup::mailCaption());
+    UrlLabel1_.SetURL(setup::mailUrl());
+    UrlLabel2_.SetCaption(setup::homepageCaption());
+    UrlLabel2_.SetURL(setup::kHomepageUrl);
+    TALVEK_TRY(UrlLabel1_.CreateIn(page, 246, 92, 150, 13));
+    TALVEK_TRY(UrlLabel2_.CreateIn(page, 246, 108, 211, 13));
+    return Banner1_.CreateIn(page, 244, 136, 217, 57);
 }
 
 void TSetupForm::paintLogo(HDC dc) {

@@ -5,11 +5,12 @@
 #pragma once
 #include <windows.h>
 
+#include "ui/toolkit/Handler.h"
 #include "ui/toolkit/Reply.h"
 
 namespace talvek::ui {
 
-class Window {
+class Window : public Receiver {
   public:
     Window() = default;
     virtual ~Window();
