@@ -3,9 +3,6 @@
 #include <vector>
 
 #include "backup/BackupRun.h"
-#include "config/ConfigurationStore.h"
-#include "platform/win32/Win32Locks.h"
-#include "platform/win32/Win32Platform.h"
 #include "ui/components/Picture.h"
 #include "ui/progress/logic/StatusText.h"
 #include "ui/toolkit/Application.h"
@@ -78,7 +75,7 @@ const ControlRow<TForm1> TForm1::kLayout[] = {
      &member<&TForm1::detailsb_>},
 };
 
-TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
+TForm1::TForm1() {
     Application& app = Application::instance();
     HINSTANCE inst = app.hinstance();
     registerClass(kClassName, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
@@ -102,11 +99,15 @@ TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
     creationError_ = createControls();
     if (creationError_) return;
     centreWindow(hwnd(), nullptr);
-    ShowWindow(hwnd(), SW_SHOWNORMAL);
-    UpdateWindow(hwnd());
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::show(BackupRun& run) {
+    run_ = &run;
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(hwnd());
+}
 
 AppError TForm1::createControls() {
     TALVEK_TRY(Form::createControls(kLayout, fonts_));
@@ -269,12 +270,6 @@ void TForm1::quit() {
 }
 
 AppError TForm1::FormActivate() {
-    static Win32FileSystem files;
-    static Win32Locks locks;
-    static ConfigurationStore profile(files, locks);
-    static Win32Clock clock;
-    run_ =
-        std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock, locks}, backupNow_);
     const AppError error = run_->run();
     flushLog(); // before the error box: the box shows what the run logged so far
     return error;

@@ -1,7 +1,6 @@
 // TForm1: the borderless progress window of a backup run, and the ProgressView it shows.
 #pragma once
 #include <deque>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,11 +23,13 @@ class TForm1 : public Form, public ProgressView {
     // The most the details box holds: Windows 95's box takes no more than 65,535 bytes.
     static constexpr std::size_t kDetailsLimit = 60000;
 
-    // Creates and shows the window; when a control cannot be made, creationError() says why.
-    // `backupNow`: the run is due whatever the interval.
-    explicit TForm1(bool backupNow = false);
+    // Creates the window, hidden; when a control cannot be made, creationError() says why.
+    TForm1();
     ~TForm1() override;
     const AppError& creationError() const { return creationError_; }
+    // Shows the window; once it is first active, FormActivate runs `run`, whose view this
+    // window is.
+    void show(BackupRun& run);
 
     // ProgressView
     void markStep(int step, StepMark mark) override;
@@ -59,7 +60,6 @@ class TForm1 : public Form, public ProgressView {
     std::string status_;
     COLORREF statusColor_ = RGB(255, 0, 0);
     bool activated_ = false;
-    bool backupNow_;
     std::vector<std::string> pendingLog_;  // lines not yet handed to the box
     std::deque<std::size_t> shownLengths_; // the lengths of the lines the box holds
     std::size_t shownChars_ = 0;           // the box's text, separators included
@@ -71,7 +71,7 @@ class TForm1 : public Form, public ProgressView {
     Bitmap title_, okImg_, errImg_; // the pictures as stored
     Bitmap okMark_, errMark_;       // the templates with black shown as white
     Brush memoBrush_;
-    std::unique_ptr<BackupRun> run_;
+    BackupRun* run_ = nullptr;
     AppError creationError_;
 };
 

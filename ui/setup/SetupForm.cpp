@@ -42,13 +42,12 @@ const std::pair<Control* (*)(TSetupForm&), HintSource> TSetupForm::kHints[] = {
     {&member<&TSetupForm::undo_>, HintSource::Undo},
 };
 
-TSetupForm::TSetupForm()
-    : logic_(*this, SetupPlatform{profile_, registry_, questions_, openDialog_, *this, system_,
-                                  files_, clock_}),
-      processes_([](KernelHandle process, std::function<void()> ended) {
-          Application::instance().watch(std::move(process), std::move(ended));
-      }),
-      recordSets_(*this, profile_, system_, files_, clock_, processes_, locks_) {
+TSetupForm::TSetupForm(Win32Platform& platform, ProfileStore& profile)
+    : logic_(*this,
+             SetupPlatform{profile, platform.registry, platform.questions, platform.openDialog,
+                           *this, platform.system, platform.files, platform.clock}),
+      recordSets_(*this, profile, platform.system, platform.files, platform.clock,
+                  platform.processes, platform.locks) {
     Application& app = Application::instance();
     registerClass(kClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                   LoadIconA(app.hinstance(), MAKEINTRESOURCEA(1)));
@@ -60,8 +59,8 @@ TSetupForm::TSetupForm()
     setClientSize(hwnd(), kClientWidth, kClientHeight);
     centreWindow(hwnd(), nullptr);
     app.setMainWindow(hwnd());
-    questions_.setOwner(hwnd());
-    openDialog_.setOwner(hwnd());
+    platform.questions.setOwner(hwnd());
+    platform.openDialog.setOwner(hwnd());
     creationError_ = createControls();
     if (creationError_) return;
     showPage(Page::Files);

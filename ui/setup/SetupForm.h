@@ -6,19 +6,14 @@
 #include <string>
 #include <utility>
 
-#include "config/ConfigurationStore.h"
-#include "platform/win32/Win32Dialogs.h"
-#include "platform/win32/Win32Locks.h"
+#include "platform/ProfileStore.h"
 #include "platform/win32/Win32Platform.h"
-#include "platform/win32/Win32Processes.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32SystemInfo.h"
-#include "ui/setup/SpinField.h"
-#include "ui/setup/logic/RecordSetsPage.h"
-#include "ui/setup/logic/SetupLogic.h"
 #include "ui/components/Banner.h"
 #include "ui/components/FBrowse.h"
 #include "ui/components/UrlLabel.h"
+#include "ui/setup/SpinField.h"
+#include "ui/setup/logic/RecordSetsPage.h"
+#include "ui/setup/logic/SetupLogic.h"
 #include "ui/toolkit/CommonControls.h"
 #include "ui/toolkit/Form.h"
 #include "ui/toolkit/Handles.h"
@@ -34,8 +29,9 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
 
     // Creates the window and its controls, loads (which may ask the first-run question) and
     // shows the window. Closing it ends the message loop. When a control cannot be made, the
-    // window stays hidden and creationError() says why.
-    TSetupForm();
+    // window stays hidden and creationError() says why. The platform and the configuration
+    // file's store outlive the window; its questions and file-open dialog belong to it from now.
+    TSetupForm(Win32Platform& platform, ProfileStore& profile);
     ~TSetupForm() override;
     const AppError& creationError() const { return creationError_; }
 
@@ -156,17 +152,7 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     void working(const std::string& hint) override;
     void workEnds() override;
 
-    // The platform behind the logic.
-    Win32FileSystem files_;
-    Win32Locks locks_;
-    ConfigurationStore profile_{files_, locks_};
-    Win32Registry registry_;
-    Win32Questions questions_;
-    Win32FileOpenDialog openDialog_;
-    Win32SystemInfo system_;
-    Win32Clock clock_;
     SetupLogic logic_;
-    Win32Processes processes_;
     RecordSetsPage recordSets_;
     AppError creationError_;
 
