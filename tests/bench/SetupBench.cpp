@@ -29,18 +29,9 @@ struct Times {
     double shown = 0, ended = 0; // from the start: the window shown; the process ended
 };
 
-// The entries of the file list: the longest list box of the dialog, which also has the record
-// sets page's.
 LRESULT fileListEntries(HWND form) {
-    LRESULT most = 0;
-    for (HWND child : bench::children(form)) {
-        char name[32] = {};
-        GetClassNameA(child, name, sizeof name);
-        LRESULT count =
-            lstrcmpiA(name, "ListBox") == 0 ? SendMessageA(child, LB_GETCOUNT, 0, 0) : 0;
-        if (count > most) most = count;
-    }
-    return most;
+    return SendMessageA(bench::control(form, talvek::ui::TSetupForm::kRecfileslist), LB_GETCOUNT, 0,
+                        0);
 }
 
 // Starts the program, waits for its window, closes it and waits for the end.

@@ -255,8 +255,9 @@ struct ButtonPanel : Panel {
 TEST(ComponentToolkit, AClickReachesItsHandlerAndItsErrorShowsInTheErrorBox) {
     ButtonPanel panel;
     ASSERT_FALSE(panel.createIn(componenttest::sharedHost(), 0, 0, 200, 60));
-    const ControlLayout layout{"Taste", "BUTTON", "&Los", 10, 10, 80, 25, BS_PUSHBUTTON, 0, 0, 0};
-    ASSERT_FALSE(createControl(layout, panel.hwnd(), 100, nullptr, WS_VISIBLE, &panel.button));
+    const ControlLayout layout{"Taste", "BUTTON", "&Los",        100, 10, 10,
+                               80,      25,       BS_PUSHBUTTON, 0,   0,  0};
+    ASSERT_FALSE(createControl(layout, panel.hwnd(), nullptr, WS_VISIBLE, &panel.button));
     panel.button.onClick.connect(&panel, &ButtonPanel::buttonClick);
     NoticeReader reader(5000);
     SendMessageA(panel.button.hwnd(), BM_CLICK, 0, 0);

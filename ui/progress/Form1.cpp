@@ -63,14 +63,14 @@ void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int w, int h) {
 } // namespace
 
 const ControlRow<TForm1> TForm1::kLayout[] = {
-    {{"Memo1", "EDIT", "", 3, 272, 437, 55,
+    {{"Memo1", "EDIT", "", kMemo1, 3, 272, 437, 55,
       WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
       WS_EX_CLIENTEDGE, 0, kMemoFont},
      &member<&TForm1::Memo1_>},
-    {{"endeb", "BUTTON", "&Ende", 128, 240, 89, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
-      kButtonFont},
+    {{"endeb", "BUTTON", "&Ende", kEndeb, 128, 240, 89, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+      0, 0, kButtonFont},
      &member<&TForm1::endeb_>},
-    {{"detailsb", "BUTTON", "&Details >>", 240, 240, 89, 25,
+    {{"detailsb", "BUTTON", "&Details >>", kDetailsb, 240, 240, 89, 25,
       WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, kButtonFont},
      &member<&TForm1::detailsb_>},
 };
@@ -138,12 +138,12 @@ void TForm1::paint(HDC dc) {
         SelectGuard font(dc, formFont_.get());
         SetTextColor(dc, RGB(0, 0, 0));
         for (int i = 0; i < 6; ++i) {
-            int top = kFirstMarkTop + i * kRowStep;
+            const RECT area = markArea(i + 1);
             if (marks_[i] != Mark::None) {
                 HBITMAP mark = marks_[i] == Mark::Done ? okMark_.get() : errMark_.get();
-                if (mark) drawBitmap(dc, mark, kMarkLeft, top, kMarkSize, kMarkSize);
+                if (mark) drawBitmap(dc, mark, area.left, area.top, kMarkSize, kMarkSize);
             }
-            TextOutA(dc, kLabelLeft, top + 4, kStepCaptions[i], lstrlenA(kStepCaptions[i]));
+            TextOutA(dc, kLabelLeft, area.top + 4, kStepCaptions[i], lstrlenA(kStepCaptions[i]));
         }
     }
     SelectGuard font(dc, statusFont_.get());
@@ -169,12 +169,16 @@ void TForm1::paint(HDC dc) {
     DrawTextA(dc, shown.c_str(), length, &r, kStatusWrap);
 }
 
+RECT TForm1::markArea(int step) {
+    const int top = kFirstMarkTop + (step - 1) * kRowStep;
+    return RECT{kMarkLeft, top, kMarkLeft + kMarkSize, top + kMarkSize};
+}
+
 void TForm1::markStep(int step, StepMark mark) {
     if (step < 1 || step > 6) return;
     marks_[step - 1] = mark == StepMark::Done ? Mark::Done : Mark::Error;
-    RECT r{kMarkLeft, kFirstMarkTop + (step - 1) * kRowStep, kMarkLeft + kMarkSize,
-           kFirstMarkTop + (step - 1) * kRowStep + kMarkSize};
-    InvalidateRect(hwnd(), &r, TRUE);
+    const RECT area = markArea(step);
+    InvalidateRect(hwnd(), &area, TRUE);
 }
 
 void TForm1::setStatus(const std::string& text, StatusColor color) {

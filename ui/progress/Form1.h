@@ -22,6 +22,10 @@ class TForm1 : public Form, public ProgressView {
     static constexpr int kDetailsHeight = 329;
     // The most the details box holds: Windows 95's box takes no more than 65,535 bytes.
     static constexpr std::size_t kDetailsLimit = 60000;
+    // The controls' ids, in the order of the layout table.
+    enum ControlId : short { kMemo1 = 100, kEndeb, kDetailsb };
+    // Where the row of step 1 to 6 shows its mark, in client coordinates.
+    static RECT markArea(int step);
 
     // Creates the window, hidden; when a control cannot be made, creationError() says why.
     TForm1();
@@ -50,7 +54,7 @@ class TForm1 : public Form, public ProgressView {
     enum FontRole { kMemoFont, kButtonFont, kFontCount };
     AppError createControls();
     void paint(HDC dc);
-    AppError FormActivate();
+    AppError FormActivate(); // runs the backup run once the window is first active
     HBRUSH Memo1Color(HDC dc);
     AppError endebClick();
     AppError detailsbClick();
@@ -65,8 +69,8 @@ class TForm1 : public Form, public ProgressView {
     std::size_t shownChars_ = 0;           // the box's text, separators included
     void flushLog();
 
-    Edit Memo1_;
-    Button endeb_, detailsb_;
+    Edit Memo1_;              // the details box
+    Button endeb_, detailsb_; // "Ende", "Details >>"
     Font formFont_, statusFont_, fonts_[kFontCount];
     Bitmap title_, okImg_, errImg_; // the pictures as stored
     Bitmap okMark_, errMark_;       // the templates with black shown as white

@@ -13,18 +13,18 @@ using W = TRestoreWindow;
 } // namespace
 
 const ControlRow<TRestoreWindow> TRestoreWindow::kLayout[] = {
-    {{"label", "STATIC", "", 8, 8, 454, 14, SS_LEFT | SS_NOPREFIX | WS_VISIBLE, 0, 0, 0},
+    {{"label", "STATIC", "", kLabel, 8, 8, 454, 14, SS_LEFT | SS_NOPREFIX | WS_VISIBLE, 0, 0, 0},
      &member<&W::label_>},
-    {{"copies", "LISTBOX", "", 8, 26, 454, 204,
+    {{"copies", "LISTBOX", "", kCopies, 8, 26, 454, 204,
       LBS_MULTIPLESEL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
           WS_VSCROLL | WS_TABSTOP | WS_VISIBLE,
       WS_EX_CLIENTEDGE, 0, 0},
      &member<&W::copies_>},
-    {{"restore", "BUTTON", "&Wiederherstellen", 246, 240, 105, 25,
+    {{"restore", "BUTTON", "&Wiederherstellen", kRestore, 246, 240, 105, 25,
       BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0, 0, 0},
      &member<&W::restore_>},
-    {{"cancel", "BUTTON", "&Abbrechen", 357, 240, 105, 25, BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE,
-      0, 0, 0},
+    {{"cancel", "BUTTON", "&Abbrechen", kCancel, 357, 240, 105, 25,
+      BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0, 0, 0},
      &member<&W::cancel_>},
 };
 

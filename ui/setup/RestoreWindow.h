@@ -13,6 +13,9 @@ namespace talvek::ui {
 
 class TRestoreWindow : public ModalWindow {
   public:
+    // The controls' ids, in the order of the layout table.
+    enum ControlId : short { kLabel = 100, kCopies, kRestore, kCancel };
+
     TRestoreWindow(RecordSetsPage& page, const RecordSet& set,
                    const std::vector<CopyState>& states);
 

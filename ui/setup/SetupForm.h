@@ -48,6 +48,48 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
         kPlaceCount
     };
     enum FontRole { kFormFont, kTabFont, kPageFont, kLabelFont, kVersionFont, kFontCount };
+    // The controls' ids: those of the layout table in its order, then the about page's
+    // components.
+    enum ControlId : short {
+        kEinstellungen = 100,
+        kLabel1,
+        kAdd,
+        kDelete,
+        kRecfileslist,
+        kEdit1,
+        kBrowse,
+        kMaxdatedit,
+        kMaxdateditArrows,
+        kBatchfile,
+        kBatchname,
+        kLogtxt,
+        kLogname,
+        kLabel2,
+        kLabel3,
+        kLabel4,
+        kLabel5,
+        kAlleXTage,
+        kAlleXTageArrows,
+        kLabel6,
+        kLabel8,
+        kLabel9,
+        kCheck,
+        kCompare,
+        kKeep,
+        kProtocol,
+        kRestore,
+        kUndo,
+        kBackupNow,
+        kRecordsetlist,
+        kLabel7,
+        kAktivate,
+        kOk,
+        kCancel,
+        kStatusBar1,
+        kUrlLabel1,
+        kUrlLabel2,
+        kBanner1
+    };
 
   protected:
     Reply handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -160,19 +202,20 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     Bitmap logo_;
     RECT pageArea_{};                            // the notebook's display area, where its pages lie
     std::unique_ptr<Panel> places_[kPlaceCount]; // none for the form itself
-    TabControl Einstellungen_;
-    ListBox recfileslist_;
+    TabControl Einstellungen_;                   // the notebook's tabs
+    ListBox recfileslist_;                       // the file list
     Button add_, delete_;
+    // The backup directory, the number of record sets kept and the interval in days.
     Edit Edit1_, Maxdatedit_, AlleXTage_;
     Button Browse_;
     UpDown MaxdateditArrows_, AlleXTageArrows_;
-    CheckBox Batchfile_, logtxt_;
+    CheckBox Batchfile_, logtxt_; // the recovery batch and the protocol switched on
     Edit batchname_, logname_;
     ListBox recordsetlist_;
     Button check_, compare_, keep_, protocol_, restore_, undo_, backupNow_;
-    Control Label7_;
-    CheckBox aktivate_;
-    Button Cancel_, ok_;
+    Control Label7_;     // the version on the about page
+    CheckBox aktivate_;  // the autostart
+    Button Cancel_, ok_; // "Ende", "Übernehmen"
     StatusBar StatusBar1_;
     SpinField maxDat_{Maxdatedit_, MaxdateditArrows_, kMaxRecordSetsRange};
     SpinField alleXTage_{AlleXTage_, AlleXTageArrows_, kEveryXDaysRange};
@@ -180,9 +223,9 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     HWND lastFocus_ = nullptr; // the control that had the keyboard when the window went inactive
 
     // The components, declared last so they go before the pages they sit in.
-    TBanner Banner1_;
-    TUrlLabel UrlLabel1_, UrlLabel2_;
-    TFolderBrowse FolderBrowse1_;
+    TBanner Banner1_;                 // the credits
+    TUrlLabel UrlLabel1_, UrlLabel2_; // the mail and the homepage links
+    TFolderBrowse FolderBrowse1_;     // the backup directory's chooser
 };
 
 } // namespace talvek::ui
