@@ -30,7 +30,8 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     // Creates the window and its controls, loads (which may ask the first-run question) and
     // shows the window. Closing it ends the message loop. When a control cannot be made, the
     // window stays hidden and creationError() says why. The platform and the configuration
-    // file's store outlive the window; its questions and file-open dialog belong to it from now.
+    // file's store outlive the window; the platform's question boxes and file-open dialog are
+    // owned by the window from now on.
     TSetupForm(Win32Platform& platform, ProfileStore& profile);
     ~TSetupForm() override;
     const AppError& creationError() const { return creationError_; }

@@ -20,11 +20,9 @@ class Form : public Window {
     AppError createControls(const ControlRow<F> (&table)[N], const Font* fonts,
                             DWORD extraStyle = 0) {
         F& form = static_cast<F&>(*this);
-        for (std::size_t i = 0; i < N; ++i) {
-            const ControlRow<F>& row = table[i];
+        for (const ControlRow<F>& row : table)
             TALVEK_TRY(createRow(row.layout, fonts, extraStyle,
                                  row.control ? row.control(form) : nullptr));
-        }
         return AppError();
     }
     // The window the controls of a place go in: the form itself, unless the form has pages or

@@ -48,7 +48,7 @@ BannerCore::BannerCore() = default;
 
 BannerCore::~BannerCore() = default;
 
-void BannerCore::Fire(const Handler<void(BannerCore&)>& event) {
+void BannerCore::Fire(const NotifyEvent& event) {
     if (event) event(*this);
 }
 

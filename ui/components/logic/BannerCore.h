@@ -105,10 +105,13 @@ class BannerCore {
     }
     bool Loading() const { return loading_; }
 
-    Handler<void(BannerCore&sender)> OnScroll, OnEnable, OnDisable, OnClick, OnDblClick;
-    // The position is in the banner's own coordinates.
-    Handler<void(BannerCore&sender, TMouseButton button, int x, int y)> OnMouseDown, OnMouseUp;
-    Handler<void(BannerCore& sender, int x, int y)> OnMouseMove;
+    // The mouse's position is in the banner's own coordinates.
+    using NotifyEvent = Handler<void(BannerCore& sender)>;
+    using MouseEvent = Handler<void(BannerCore& sender, TMouseButton button, int x, int y)>;
+    using MouseMoveEvent = Handler<void(BannerCore& sender, int x, int y)>;
+    NotifyEvent OnScroll, OnEnable, OnDisable, OnClick, OnDblClick;
+    MouseEvent OnMouseDown, OnMouseUp;
+    MouseMoveEvent OnMouseMove;
 
   protected:
     // Platform hooks.
@@ -138,7 +141,7 @@ class BannerCore {
     AppError NewStrip(std::unique_ptr<Canvas>& strip);
     bool StripUsable() const;
     bool FromText() const { return source_ == Source::Text || source_ == Source::Lines; }
-    void Fire(const Handler<void(BannerCore&)>& event);
+    void Fire(const NotifyEvent& event);
     AppError ComposeFrame(Canvas& frame);
 
     bool loading_ = false;

@@ -51,10 +51,13 @@ class UrlLabelCore {
     // The context menu's only item: the caption goes to the clipboard.
     void CopyClick();
 
-    Handler<void(UrlLabelCore& sender)> OnClick;
-    // The position is in the label's own coordinates.
-    Handler<void(UrlLabelCore&sender, TMouseButton button, int x, int y)> OnMouseDown, OnMouseUp;
-    Handler<void(UrlLabelCore& sender, int x, int y)> OnMouseMove;
+    // The mouse's position is in the label's own coordinates.
+    using NotifyEvent = Handler<void(UrlLabelCore& sender)>;
+    using MouseEvent = Handler<void(UrlLabelCore& sender, TMouseButton button, int x, int y)>;
+    using MouseMoveEvent = Handler<void(UrlLabelCore& sender, int x, int y)>;
+    NotifyEvent OnClick;
+    MouseEvent OnMouseDown, OnMouseUp;
+    MouseMoveEvent OnMouseMove;
 
   protected:
     // Called after anything that changes the look (caption, font, colours).
