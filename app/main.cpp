@@ -1,7 +1,11 @@
-// Entry: the start mode from the first command-line argument, one main window, the loop.
+// Entry: the start mode from the first command-line argument, the platform and the engine,
+// one main window, the loop.
 #include <windows.h>
 
 #include "app/logic/StartMode.h"
+#include "backup/BackupRun.h"
+#include "config/ConfigurationStore.h"
+#include "platform/win32/Win32Platform.h"
 #include "ui/progress/Form1.h"
 #include "ui/setup/SetupForm.h"
 #include "ui/toolkit/Application.h"
@@ -17,26 +21,38 @@ void __verbose_terminate_handler() {
 
 namespace {
 
+using talvek::AppError;
+using talvek::ui::Application;
+
+// A process the setup dialog started: the message loop runs `ended` once it has ended.
+void watchProcess(talvek::KernelHandle process, std::function<void()> ended) {
+    Application::instance().watch(std::move(process), std::move(ended));
+}
+
 // Before the message loop there is no window procedure to show an error: it is shown here.
-template <typename Form, typename... Args> int runForm(Args... args) {
-    talvek::ui::Application& app = talvek::ui::Application::instance();
-    Form form(args...);
-    if (const talvek::AppError& error = form.creationError()) {
-        app.showError(error.text());
-        return 1;
-    }
-    return app.run();
+int failed(const AppError& error) {
+    Application::instance().showError(error.text());
+    return 1;
 }
 
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    talvek::ui::Application& app = talvek::ui::Application::instance();
-    if (talvek::AppError error = app.initialize(instance, "Talvek 95")) {
-        app.showError(error.text());
-        return 1;
-    }
+    Application& app = Application::instance();
+    if (AppError error = app.initialize(instance, "Talvek 95")) return failed(error);
+    talvek::Win32Platform platform(&watchProcess);
+    talvek::ConfigurationStore profile(platform.files, platform.locks);
     const talvek::StartMode mode = talvek::chooseStartMode(GetCommandLineA());
-    if (mode == talvek::StartMode::Setup) return runForm<talvek::ui::TSetupForm>();
-    return runForm<talvek::ui::TForm1>(mode == talvek::StartMode::BackupNow);
+    if (mode == talvek::StartMode::Setup) {
+        talvek::ui::TSetupForm form(platform, profile);
+        if (form.creationError()) return failed(form.creationError());
+        return app.run();
+    }
+    talvek::ui::TForm1 form;
+    if (form.creationError()) return failed(form.creationError());
+    talvek::BackupRun run(
+        form, talvek::RunPlatform{platform.files, profile, platform.clock, platform.locks},
+        mode == talvek::StartMode::BackupNow);
+    form.show(run);
+    return app.run();
 }

@@ -1,7 +1,13 @@
-// The real platform behind the seams: file system and clock.
+// The real platform behind the seams: file system and clock, and every real platform object
+// together as the entry makes them.
 #pragma once
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32Locks.h"
+#include "platform/win32/Win32Processes.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32SystemInfo.h"
 
 namespace talvek {
 
@@ -34,6 +40,21 @@ class Win32FileSystem : public FileSystem {
 class Win32Clock : public Clock {
   public:
     LocalTime now() override;
+};
+
+// The platform objects of one start of the program, made once at its entry and handed to the
+// window that needs them. `watch` hands a started process to the message loop.
+struct Win32Platform {
+    explicit Win32Platform(Win32Processes::Watch watch) : processes(watch) {}
+
+    Win32FileSystem files;
+    Win32Clock clock;
+    Win32Locks locks;
+    Win32Registry registry;
+    Win32SystemInfo system;
+    Win32Questions questions;
+    Win32FileOpenDialog openDialog;
+    Win32Processes processes;
 };
 
 } // namespace talvek

@@ -19,9 +19,10 @@ import sys
 
 ORDER = ["app", "ui", "backup", "config", "platform"]
 # A file belongs to the longest of these folders (or files) its path starts with. The toolkit's
-# component model is a portable header: the components' portable logic builds on it.
+# event handlers are a portable header: the components' portable logic fires its events
+# through them.
 PORTABLE = ["config", "backup", "platform", "ui/setup/logic", "ui/components/logic",
-            "ui/progress/logic", "app/logic", "ui/toolkit/Component.h"]
+            "ui/progress/logic", "app/logic", "ui/toolkit/Handler.h"]
 WIN32 = ["platform/win32", "ui", "app"]
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')

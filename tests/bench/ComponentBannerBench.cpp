@@ -59,17 +59,17 @@ TEST(ComponentBench, DISABLED_BannerScrollingTheCredits) {
     const double idleMs = cpuMs() - start;
     KillTimer(host.get(), 1);
 
-    TBanner banner(nullptr);
-    unsigned long frames = 0;
-    banner.OnScroll = [&](TComponent&) { ++frames; };
+    TBanner banner;
+    componenttest::EventCounter frames;
+    banner.OnScroll.connect(&frames, &componenttest::EventCounter::fired);
     componenttest::loadAboutBanner(banner, talvek::setup::creditLines());
     ASSERT_FALSE(banner.CreateIn(host.get(), 10, 10, 217, 57));
     runLoop(500);
-    const unsigned long framesBefore = frames, copiesBefore = banner.ScreenCopies();
+    const unsigned long framesBefore = frames.count, copiesBefore = banner.ScreenCopies();
     start = cpuMs();
     runLoop(runMs);
     const double busyMs = cpuMs() - start;
-    const unsigned long f = frames - framesBefore, c = banner.ScreenCopies() - copiesBefore;
+    const unsigned long f = frames.count - framesBefore, c = banner.ScreenCopies() - copiesBefore;
 
     const double perSecond = busyMs / seconds(), idlePerSecond = idleMs / seconds();
     std::string report =

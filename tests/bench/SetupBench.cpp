@@ -12,7 +12,6 @@
 #include "config/ConfigurationStore.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
-#include "platform/win32/Win32Locks.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/setup/SetupForm.h"
 #include "ui/toolkit/Application.h"
@@ -30,18 +29,9 @@ struct Times {
     double shown = 0, ended = 0; // from the start: the window shown; the process ended
 };
 
-// The entries of the file list: the longest list box of the dialog, which also has the record
-// sets page's.
 LRESULT fileListEntries(HWND form) {
-    LRESULT most = 0;
-    for (HWND child : bench::children(form)) {
-        char name[32] = {};
-        GetClassNameA(child, name, sizeof name);
-        LRESULT count =
-            lstrcmpiA(name, "ListBox") == 0 ? SendMessageA(child, LB_GETCOUNT, 0, 0) : 0;
-        if (count > most) most = count;
-    }
-    return most;
+    return SendMessageA(bench::control(form, talvek::ui::TSetupForm::kRecfileslist), LB_GETCOUNT, 0,
+                        0);
 }
 
 // Starts the program, waits for its window, closes it and waits for the end.
@@ -99,16 +89,15 @@ TEST(SetupBench, DISABLED_StartToDialogWith999Files) {
         EXPECT_TRUE(app.initialize(GetModuleHandleA(nullptr), "Talvek 95").ok());
     }
     const double initMs = nowMs() - start;
+    talvek::Win32Platform platform([](talvek::KernelHandle, std::function<void()>) {});
+    talvek::ConfigurationStore profile(platform.files, platform.locks);
     double formMs = 0;
     {
         start = nowMs();
-        talvek::ui::TSetupForm form;
+        talvek::ui::TSetupForm form(platform, profile);
         formMs = nowMs() - start;
         EXPECT_EQ(fileListEntries(form.hwnd()), kEntries) << "the form in this process";
     }
-    talvek::Win32FileSystem files;
-    talvek::Win32Locks locks;
-    talvek::ConfigurationStore profile(files, locks);
     talvek::TIniFile file(profile, bench::iniPath());
     start = nowMs();
     std::size_t read = file.ReadList(talvek::keys::kFileList).size();

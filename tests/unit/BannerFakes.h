@@ -78,13 +78,13 @@ class RecordingCanvas : public Canvas {
     int w_, h_;
 };
 
-class TestBanner : public BannerCore {
+class TestBanner : public BannerCore, public Receiver {
   public:
-    explicit TestBanner(TComponent* owner = nullptr) : BannerCore(owner) {
-        OnEnable = [this](TComponent& s) { record("enable", s); };
-        OnDisable = [this](TComponent& s) { record("disable", s); };
-        OnScroll = [this](TComponent& s) { record("scroll", s); };
-        OnDblClick = [this](TComponent& s) { record("dblclick", s); };
+    TestBanner() {
+        OnEnable.connect(this, &TestBanner::enabled);
+        OnDisable.connect(this, &TestBanner::disabled);
+        OnScroll.connect(this, &TestBanner::scrolled);
+        OnDblClick.connect(this, &TestBanner::doubleClicked);
     }
 
     // Positions of the strip copies in the frame the last repaint put on the screen.
@@ -136,7 +136,11 @@ class TestBanner : public BannerCore {
     }
 
   private:
-    void record(const char* what, TComponent& sender) {
+    void enabled(BannerCore& sender) { record("enable", sender); }
+    void disabled(BannerCore& sender) { record("disable", sender); }
+    void scrolled(BannerCore& sender) { record("scroll", sender); }
+    void doubleClicked(BannerCore& sender) { record("dblclick", sender); }
+    void record(const char* what, BannerCore& sender) {
         events.push_back(&sender == this ? what : "event with a foreign sender");
     }
 };

@@ -430,17 +430,17 @@ TEST_F(Banner, DoubleClickShowsTheNoticeOnlyWithShiftAndCtrl) {
 
 TEST_F(Banner, LoadingWaitsForTheEndOfLoadingAndRendersWithTheFinalLook) {
     TestBanner loaded;
-    EXPECT_TRUE(ui::LoadComponents({&loaded}, [&] {
-                    EXPECT_TRUE(loaded.SetLines({"abc", "de"}).ok());
-                    EXPECT_TRUE(loaded.SetEnabled(true).ok());
-                    EXPECT_FALSE(loaded.Enabled());
-                    loaded.SetColor(clBlack);
-                    TFontSpec f;
-                    f.height = 11;
-                    f.color = clGray;
-                    loaded.SetFont(f);
-                    return AppError();
-                }).ok());
+    EXPECT_FALSE(loaded.Load([&] {
+        EXPECT_TRUE(loaded.SetLines({"abc", "de"}).ok());
+        EXPECT_TRUE(loaded.SetEnabled(true).ok());
+        EXPECT_FALSE(loaded.Enabled());
+        loaded.SetColor(clBlack);
+        TFontSpec f;
+        f.height = 11;
+        f.color = clGray;
+        loaded.SetFont(f);
+        return AppError();
+    }));
     EXPECT_FALSE(loaded.Loading());
     EXPECT_EQ(loaded.events, Events{"enable"}) << "the end of loading switches on once";
     EXPECT_TRUE(loaded.Enabled());
@@ -451,12 +451,21 @@ TEST_F(Banner, LoadingWaitsForTheEndOfLoadingAndRendersWithTheFinalLook) {
     EXPECT_EQ(loaded.strip()->ops[1].fontColor, clGray);
 
     TestBanner off;
-    EXPECT_TRUE(ui::LoadComponents({&off}, [&] {
-                    off.SetAutoEnable(false);
-                    return off.SetScrollText("abc");
-                }).ok());
+    EXPECT_FALSE(off.Load([&] {
+        off.SetAutoEnable(false);
+        return off.SetScrollText("abc");
+    }));
     EXPECT_FALSE(off.Enabled());
     EXPECT_TRUE(off.HasStrip());
+
+    TestBanner failed; // its end of loading does not act on half-applied properties
+    const AppError error = failed.Load([&] {
+        EXPECT_TRUE(failed.SetLines({"abc"}).ok());
+        return AppError("kaputt");
+    });
+    EXPECT_EQ(error.text(), "kaputt");
+    EXPECT_FALSE(failed.Loading());
+    EXPECT_TRUE(failed.events.empty());
 }
 
 } // namespace

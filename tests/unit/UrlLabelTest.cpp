@@ -20,16 +20,19 @@ struct RecordingShell : Shell {
     void copyText(const std::string& text) override { log.push_back("copy " + text); }
 };
 
-struct UrlLabel : ::testing::Test {
+struct UrlLabel : ::testing::Test, Receiver {
     RecordingShell shell;
-    UrlLabelCore label{nullptr, &shell};
+    UrlLabelCore label{&shell};
     UrlLabel() {
         shell.label = &label;
-        label.OnClick = [this](TComponent& s) { record("click", s); };
-        label.OnMouseUp = [this](TComponent& s, TMouseButton, int, int) { record("up", s); };
-        label.OnMouseDown = [this](TComponent& s, TMouseButton, int, int) { record("down", s); };
+        label.OnClick.connect(this, &UrlLabel::clicked);
+        label.OnMouseUp.connect(this, &UrlLabel::up);
+        label.OnMouseDown.connect(this, &UrlLabel::down);
     }
-    void record(const std::string& what, TComponent& sender) {
+    void clicked(UrlLabelCore& sender) { record("click", sender); }
+    void up(UrlLabelCore& sender, TMouseButton, int, int) { record("up", sender); }
+    void down(UrlLabelCore& sender, TMouseButton, int, int) { record("down", sender); }
+    void record(const std::string& what, UrlLabelCore& sender) {
         EXPECT_EQ(&sender, &label);
         shell.log.push_back(what + " " + std::to_string(label.FontColor()));
     }

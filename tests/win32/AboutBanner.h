@@ -12,7 +12,7 @@ namespace componenttest {
 
 inline void loadAboutBanner(talvek::ui::TBanner& banner, const std::vector<std::string>& lines) {
     using namespace talvek::ui;
-    ASSERT_FALSE(LoadComponents({&banner}, [&] {
+    ASSERT_FALSE(banner.Load([&] {
         banner.SetColor(clBlack);
         TFontSpec font;
         font.name = "Arial";
@@ -26,5 +26,11 @@ inline void loadAboutBanner(talvek::ui::TBanner& banner, const std::vector<std::
         return banner.SetLines(lines);
     }));
 }
+
+// Counts the times a banner's event fires.
+struct EventCounter : talvek::ui::Receiver {
+    unsigned long count = 0;
+    void fired(talvek::ui::BannerCore&) { ++count; }
+};
 
 } // namespace componenttest

@@ -12,6 +12,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Locks.h"
 #include "platform/win32/Win32Platform.h"
+#include "ui/progress/Form1.h"
 #include "win32/Bench.h"
 
 using namespace talvek;
@@ -157,12 +158,7 @@ struct BackupEndToEnd : ::testing::Test {
     }
     // The details log as the window holds it.
     static std::string memoText(HWND form) {
-        HWND memo = nullptr;
-        for (HWND child : bench::children(form)) {
-            char cls[32] = {};
-            GetClassNameA(child, cls, sizeof cls);
-            if (lstrcmpiA(cls, "Edit") == 0) memo = child;
-        }
+        HWND memo = GetDlgItem(form, ui::TForm1::kMemo1);
         return memo ? bench::text(memo) : std::string();
     }
     // Confirms the box of a run with errors; the window must then wait for "&Ende".
@@ -179,7 +175,7 @@ struct BackupEndToEnd : ::testing::Test {
         EXPECT_TRUE(process.running()) << "the window stays open after errors";
         shownLog = memoText(form);
         bench::screenshot(form, screenshot);
-        bench::click(bench::findChild(form, "Button", "&Ende"));
+        bench::click(GetDlgItem(form, ui::TForm1::kEndeb));
         DWORD code = 99;
         ASSERT_TRUE(process.waitExit(bench::kProgramTimeout, &code));
         EXPECT_EQ(code, 0u);
@@ -568,7 +564,7 @@ TEST_F(BackupEndToEnd, AnErrorAtTheStartIsShownAndChangesNothing) {
         if (!c.memo.empty()) {
             EXPECT_EQ(memoText(form), c.memo) << c.what;
         }
-        bench::click(bench::findChild(form, "Button", "&Ende"));
+        bench::click(GetDlgItem(form, ui::TForm1::kEndeb));
         ASSERT_TRUE(process.waitExit(bench::kProgramTimeout)) << c.what;
         SetFileAttributesA(bench::iniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(bench::readFile(bench::iniPath()), before) << c.what;

@@ -187,12 +187,10 @@ std::vector<HWND> children(HWND parent) {
     return result;
 }
 
-HWND findChild(HWND parent, const char* className, const std::string& caption) {
-    for (HWND child : children(parent)) {
-        char cls[256] = {};
-        GetClassNameA(child, cls, sizeof cls);
-        if (lstrcmpiA(cls, className) == 0 && text(child) == caption) return child;
-    }
+HWND control(HWND window, int id) {
+    if (HWND direct = GetDlgItem(window, id)) return direct;
+    for (HWND child : children(window))
+        if (HWND inner = GetDlgItem(child, id)) return inner;
     return nullptr;
 }
 

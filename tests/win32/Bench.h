@@ -67,8 +67,9 @@ void answerMessageBox(HWND box, int buttonId);
 
 std::string text(HWND wnd);
 std::vector<HWND> children(HWND parent);
-// The first child (at any depth) of the class whose text is `caption`.
-HWND findChild(HWND parent, const char* className, const std::string& caption);
+// The control of one of our windows with the id from its form's enum: GetDlgItem on the
+// window, or on the page or panel of it that holds the control.
+HWND control(HWND window, int id);
 // A click as the user makes it: posted, so a modal box it opens does not block the test.
 void click(HWND button);
 SIZE clientSize(HWND wnd);

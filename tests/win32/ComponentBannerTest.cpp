@@ -45,9 +45,9 @@ int textPixels(const Pixels& p, int fromRow, int toRow) {
 
 TEST(ComponentBanner, LinesScrollUpByTheStepsTakenOneCopyPerFrame) {
     const HWND host = componenttest::sharedHost();
-    TBanner banner(nullptr);
+    TBanner banner;
     setUpAboutBanner(banner, host);
-    ASSERT_NE(banner.Handle(), nullptr);
+    ASSERT_NE(banner.hwnd(), nullptr);
     EXPECT_TRUE(banner.Enabled());
     EXPECT_EQ(banner.StripHeight() % 60, 0);
     EXPECT_GT(banner.StripHeight(), 60 * 8);
@@ -65,7 +65,7 @@ TEST(ComponentBanner, LinesScrollUpByTheStepsTakenOneCopyPerFrame) {
     banner.SetScrollPos(40);
     EXPECT_FALSE(banner.ScrollStep());
     bench::pump(100);
-    const Pixels first = capture(banner.Handle());
+    const Pixels first = capture(banner.hwnd());
     bench::screenshot(host, "banner-1");
     ASSERT_EQ(first.width, 217);
     ASSERT_EQ(first.height, 57);
@@ -79,7 +79,7 @@ TEST(ComponentBanner, LinesScrollUpByTheStepsTakenOneCopyPerFrame) {
         EXPECT_FALSE(banner.ScrollStep());
     EXPECT_EQ(banner.ScreenCopies() - copiesBefore, static_cast<unsigned long>(kSteps));
     EXPECT_EQ(banner.ScrollPos(), 41 + kSteps);
-    const Pixels second = capture(banner.Handle());
+    const Pixels second = capture(banner.hwnd());
     bench::screenshot(host, "banner-2");
 
     // Every row moved up by exactly kSteps pixels.
@@ -105,7 +105,7 @@ TEST(ComponentBanner, APictureStripScrollsLeftWithoutGap) {
     DeleteDC(mem);
     ReleaseDC(nullptr, screen);
 
-    TBanner banner(nullptr);
+    TBanner banner;
     banner.SetColor(clBlack);
     banner.SetNoGap(true);
     EXPECT_FALSE(banner.SetScrollInterval(0));
@@ -115,9 +115,9 @@ TEST(ComponentBanner, APictureStripScrollsLeftWithoutGap) {
     EXPECT_EQ(banner.SetBitmap(picture).text(), "Ungültiges Bild");
     ASSERT_FALSE(banner.CreateIn(host, 10, 10, 100, 10));
     banner.SetScrollPos(4);
-    InvalidateRect(banner.Handle(), nullptr, FALSE);
-    UpdateWindow(banner.Handle());
-    const Pixels p = capture(banner.Handle());
+    InvalidateRect(banner.hwnd(), nullptr, FALSE);
+    UpdateWindow(banner.hwnd());
+    const Pixels p = capture(banner.hwnd());
     // Copies with left edges at 96, 76, ..., -4: white from 96, 76, ..., 16 and 0 to 5.
     for (int x = 0; x < 100; ++x) {
         const bool white = ((x + 4) % 20) < 10;
@@ -162,11 +162,17 @@ BOOL CALLBACK countBox(HWND wnd, LPARAM count) {
     return TRUE;
 }
 
-struct ErrorBoxWatcher {
+struct ErrorBoxWatcher : Receiver {
     volatile LONG stop = 0;
     int boxes = 0, stepsWhileOpen = 0;
     volatile LONG steps = 0;
     std::string caption;
+    // A banner's handler that fails shows the error box inside the step, as a failed repaint
+    // does.
+    void stepFails(BannerCore&) {
+        InterlockedIncrement(&steps);
+        if (!stop) Application::instance().showError("Schritt fehlgeschlagen");
+    }
     static DWORD WINAPI run(LPVOID self) {
         auto* w = static_cast<ErrorBoxWatcher*>(self);
         HWND box = bench::waitForMessageBox(GetCurrentProcessId(), 5000);
@@ -186,14 +192,10 @@ struct ErrorBoxWatcher {
 
 TEST(ComponentBanner, AFailingStepShowsOneErrorBoxNotOnePerTick) {
     const HWND host = componenttest::sharedHost();
-    TBanner banner(nullptr);
+    TBanner banner;
     setUpAboutBanner(banner, host);
     ErrorBoxWatcher watcher;
-    // A handler that fails shows the error box inside the step, as a failed repaint does.
-    banner.OnScroll = [&](TComponent&) {
-        InterlockedIncrement(&watcher.steps);
-        if (!watcher.stop) Application::instance().showError("Schritt fehlgeschlagen");
-    };
+    banner.OnScroll.connect(&watcher, &ErrorBoxWatcher::stepFails);
     HANDLE thread = CreateThread(nullptr, 0, ErrorBoxWatcher::run, &watcher, 0, nullptr);
     EXPECT_FALSE(banner.SetScrollInterval(50));
     bench::pump(1500);
@@ -215,25 +217,25 @@ void holdKeys(bool shift, bool ctrl) {
 
 TEST(ComponentBanner, DoubleClickWithShiftAndCtrlShowsTheNotice) {
     const HWND host = componenttest::sharedHost();
-    TBanner banner(nullptr);
+    TBanner banner;
     setUpAboutBanner(banner, host);
-    int doubleClicks = 0;
-    banner.OnDblClick = [&](TComponent&) { ++doubleClicks; };
+    componenttest::EventCounter doubleClicks;
+    banner.OnDblClick.connect(&doubleClicks, &componenttest::EventCounter::fired);
 
     holdKeys(true, false); // Shift alone: the event, no box (a wrong box gets answered)
     NoticeReader none(1000);
-    SendMessageA(banner.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON | MK_SHIFT, MAKELPARAM(5, 5));
+    SendMessageA(banner.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON | MK_SHIFT, MAKELPARAM(5, 5));
     none.finish();
-    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_EQ(doubleClicks.count, 1u);
     EXPECT_FALSE(none.found);
 
     holdKeys(true, true);
     NoticeReader reader(5000);
-    SendMessageA(banner.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON | MK_SHIFT | MK_CONTROL,
+    SendMessageA(banner.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON | MK_SHIFT | MK_CONTROL,
                  MAKELPARAM(5, 5));
     reader.finish();
     holdKeys(false, false);
-    EXPECT_EQ(doubleClicks, 2);
+    EXPECT_EQ(doubleClicks.count, 2u);
     ASSERT_TRUE(reader.found);
     EXPECT_EQ(reader.caption, "*** TBanner component ***   Version 1.0.5");
     EXPECT_FALSE(reader.text.empty());
@@ -253,8 +255,9 @@ struct ButtonPanel : Panel {
 TEST(ComponentToolkit, AClickReachesItsHandlerAndItsErrorShowsInTheErrorBox) {
     ButtonPanel panel;
     ASSERT_FALSE(panel.createIn(componenttest::sharedHost(), 0, 0, 200, 60));
-    const ControlLayout layout{"Taste", "BUTTON", "&Los", 10, 10, 80, 25, BS_PUSHBUTTON, 0, 0, 0};
-    ASSERT_FALSE(createControl(layout, panel.hwnd(), 100, nullptr, WS_VISIBLE, &panel.button));
+    const ControlLayout layout{"Taste", "BUTTON", "&Los",        100, 10, 10,
+                               80,      25,       BS_PUSHBUTTON, 0,   0,  0};
+    ASSERT_FALSE(createControl(layout, panel.hwnd(), nullptr, WS_VISIBLE, &panel.button));
     panel.button.onClick.connect(&panel, &ButtonPanel::buttonClick);
     NoticeReader reader(5000);
     SendMessageA(panel.button.hwnd(), BM_CLICK, 0, 0);

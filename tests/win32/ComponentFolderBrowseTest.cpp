@@ -91,7 +91,7 @@ struct ComponentFolderBrowse : ::testing::Test {
         // opens at the desktop although the preselection was sent; later browsers of the same
         // process never did. One browser opened and cancelled first keeps that start-up effect
         // out of the cases below.
-        TFolderBrowse warmUp(nullptr);
+        TFolderBrowse warmUp;
         warmUp.SetDirectory(kFolder);
         BrowserDriver driver(IDCANCEL);
         warmUp.Execute(componenttest::sharedHost());
@@ -101,7 +101,7 @@ struct ComponentFolderBrowse : ::testing::Test {
     void SetUp() override { browse.SetTitle(kTitle); }
 
     const HWND host = componenttest::sharedHost();
-    TFolderBrowse browse{nullptr};
+    TFolderBrowse browse;
     const std::string root = kRoot;
     const std::string folder = kFolder;
 };

@@ -58,7 +58,7 @@ void putOnClipboard(const std::string& text) {
 
 struct ComponentUrlLabel : ::testing::Test {
     const HWND host = componenttest::sharedHost();
-    TUrlLabel label{nullptr};
+    TUrlLabel label;
     talvek::Win32Shell recordingShell{&applicationWindow, &recordShellExecute};
 
     void SetUp() override {
@@ -69,7 +69,7 @@ struct ComponentUrlLabel : ::testing::Test {
         ASSERT_FALSE(label.CreateIn(host, 10, 10, 211, 13));
         label.SetShell(&recordingShell);
     }
-    HWND wnd() const { return label.Handle(); }
+    HWND wnd() const { return label.hwnd(); }
 };
 
 TEST_F(ComponentUrlLabel, ClickGoesToShellExecuteWithTheApplicationWindow) {
@@ -166,7 +166,7 @@ struct MenuDriver {
 };
 
 TEST_F(ComponentUrlLabel, CopyFromTheContextMenuPutsTheCaptionOnTheClipboard) {
-    TUrlLabel real(nullptr); // with the label's own shell seam: the real clipboard
+    TUrlLabel real; // with the label's own shell seam: the real clipboard
     real.SetCaption("E-Mail: kontakt@example.org");
     real.SetURL("mailto:kontakt@example.org");
     ASSERT_FALSE(real.CreateIn(host, 10, 30, 150, 13));
@@ -178,10 +178,10 @@ TEST_F(ComponentUrlLabel, CopyFromTheContextMenuPutsTheCaptionOnTheClipboard) {
     putOnClipboard("vorher");
     ASSERT_EQ(clipboardText(), "vorher");
     SetForegroundWindow(host);
-    MenuDriver driver(real.Handle(), {VK_DOWN, VK_RETURN});
+    MenuDriver driver(real.hwnd(), {VK_DOWN, VK_RETURN});
     // A right click as the window receives it; the menu opens through WM_CONTEXTMENU.
-    SendMessageA(real.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, at(5, 5));
-    SendMessageA(real.Handle(), WM_RBUTTONUP, 0, at(5, 5));
+    SendMessageA(real.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, at(5, 5));
+    SendMessageA(real.hwnd(), WM_RBUTTONUP, 0, at(5, 5));
     EXPECT_TRUE(driver.finish()) << "the menu never showed";
     bench::pump(200);
     EXPECT_EQ(clipboardText(), "E-Mail: kontakt@example.org");

@@ -17,6 +17,7 @@ namespace {
 class Question : public ModalWindow {
   public:
     enum Answer { kYes = 10, kNo = 11 };
+    enum ControlId : short { kJa = 100, kNein };
     Question() : ModalWindow("TTestQuestion", "Frage", 200, 60) {}
 
   private:
@@ -33,9 +34,11 @@ class Question : public ModalWindow {
 };
 
 const ControlRow<Question> Question::kLayout[] = {
-    {{"yes", "BUTTON", "&Ja", 10, 20, 80, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0},
+    {{"yes", "BUTTON", "&Ja", kJa, 10, 20, 80, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
+      0},
      &member<&Question::yes_>},
-    {{"no", "BUTTON", "&Nein", 110, 20, 80, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0},
+    {{"no", "BUTTON", "&Nein", kNein, 110, 20, 80, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
+      0, 0},
      &member<&Question::no_>},
 };
 

@@ -25,7 +25,7 @@ TEST(ProgressView, LogLinesComeBackAsTheBoxWrapsThem) {
     form.addLogLine("Fertig.");
     form.repaintNow();
     talvek::ui::Edit box; // the details box, read as the program reads an edit control
-    box.attach(bench::children(form.hwnd()).front());
+    box.attach(GetDlgItem(form.hwnd(), talvek::ui::TForm1::kMemo1));
     std::vector<std::string> shown;
     for (int i = 0; i < box.lineCount(); ++i)
         shown.push_back(box.line(i));

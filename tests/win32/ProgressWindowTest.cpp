@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "config/DateText.h"
+#include "ui/progress/Form1.h"
 #include "win32/Bench.h"
+
+using talvek::ui::TForm1;
 
 namespace {
 
@@ -40,13 +43,14 @@ struct ProgressWindow : ::testing::Test {
 
 // Whether the screen shows a non-white pixel inside a step's mark square.
 bool markShown(HWND form, int step) {
-    RECT r;
-    GetWindowRect(form, &r);
+    POINT origin{0, 0};
+    ClientToScreen(form, &origin);
+    const RECT mark = TForm1::markArea(step);
     HDC screen = GetDC(nullptr);
     bool found = false;
-    for (int y = 2; y < 23 && !found; y += 2)
-        for (int x = 2; x < 23 && !found; x += 2) {
-            COLORREF c = GetPixel(screen, r.left + 56 + x, r.top + 16 + (step - 1) * 32 + y);
+    for (int y = mark.top + 2; y < mark.bottom - 2 && !found; y += 2)
+        for (int x = mark.left + 2; x < mark.right - 2 && !found; x += 2) {
+            COLORREF c = GetPixel(screen, origin.x + x, origin.y + y);
             found = c != CLR_INVALID && c != RGB(255, 255, 255);
         }
     ReleaseDC(nullptr, screen);
@@ -93,7 +97,7 @@ TEST_F(ProgressWindow, TheClosingWaitLastsItsSecondsAndEndeOnlyNotesTheQuit) {
     bench::writeFile(bench::iniPath(), dueConfiguration(2));
     HWND form = startRun();
     ASSERT_NE(form, nullptr);
-    HWND ende = bench::findChild(form, "Button", "&Ende");
+    HWND ende = GetDlgItem(form, TForm1::kEndeb);
     ASSERT_NE(ende, nullptr);
     // The closing wait has begun when the last row is marked.
     ASSERT_TRUE(bench::waitUntil([&] { return markShown(form, 6); }, bench::kProgramTimeout));
@@ -117,14 +121,14 @@ TEST_F(ProgressWindow, DetailsUnfoldAndFoldTheLog) {
     bench::writeFile(bench::iniPath(), dueConfiguration(59));
     HWND form = startRun();
     ASSERT_NE(form, nullptr);
-    HWND details = bench::findChild(form, "Button", "&Details >>");
+    HWND details = GetDlgItem(form, TForm1::kDetailsb);
     ASSERT_NE(details, nullptr);
     bench::click(details);
     // The caption changes last.
     EXPECT_TRUE(bench::waitUntil([&] { return bench::text(details) == "<< &Details"; },
                                  bench::kProgramTimeout));
     EXPECT_EQ(bench::clientSize(form).cy, 329);
-    HWND memo = bench::children(form).empty() ? nullptr : bench::children(form).front();
+    HWND memo = GetDlgItem(form, TForm1::kMemo1);
     ASSERT_NE(memo, nullptr);
     EXPECT_TRUE(
         bench::waitUntil([&] { return bench::text(memo).find("Fertig.") != std::string::npos; },
@@ -146,7 +150,7 @@ TEST_F(ProgressWindow, LongFailuresKeepTheNameOnTheStatusLineAndEveryLineInThePr
     HWND box = bench::waitForMessageBox(process.pid(), bench::kProgramTimeout);
     ASSERT_NE(box, nullptr) << "a failed copy ends the run with its box";
     bench::answerMessageBox(box, IDOK);
-    HWND memo = bench::children(form).front();
+    HWND memo = GetDlgItem(form, TForm1::kMemo1);
     EXPECT_TRUE(bench::waitUntil(
         [&] { return bench::text(memo).find(missing + " konnte nicht") != std::string::npos; },
         bench::kProgramTimeout));
@@ -173,7 +177,7 @@ TEST_F(ProgressWindow, LongFailuresKeepTheNameOnTheStatusLineAndEveryLineInThePr
     bench::removeAll(std::string(kTestRoot) + "\\backup"); // today's record set of the runs above
     form = startRun();
     bench::answerMessageBox(bench::waitForMessageBox(process.pid(), bench::kProgramTimeout), IDOK);
-    const std::string shown = bench::text(bench::children(form).front());
+    const std::string shown = bench::text(GetDlgItem(form, TForm1::kMemo1));
     EXPECT_LE(shown.size(), 60000u);
     EXPECT_EQ(shown.substr(0, 10) + shown.substr(shown.size() - 24),
               "Die Datei Fehler sind aufgetreten.");

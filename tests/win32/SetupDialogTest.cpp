@@ -6,11 +6,15 @@
 #include "backup/Crc32.h"
 
 #include "config/DateText.h"
+#include "ui/setup/RestoreWindow.h"
+#include "ui/setup/SetupForm.h"
 #include "win32/Bench.h"
 #include "win32/SetupDriver.h"
 
 using namespace talvek;
 using namespace setupdrive;
+using bench::control;
+using F = talvek::ui::TSetupForm;
 
 namespace {
 
@@ -56,24 +60,24 @@ std::string daysAgo(int days) {
     return formatDateText(addDays(Date{st.wYear, st.wMonth, st.wDay}, -days));
 }
 
-// The dialog's controls, found as a user sees them.
+// The dialog's controls, found by their ids.
 struct Dialog {
     explicit Dialog(HWND f) : form(f) {
-        tabs = childOfClass(form, "SysTabControl32");
-        list = childOfClass(form, "ListBox");
-        status = childOfClass(form, "msctls_statusbar32");
-        edit1 = childAt(form, "Edit", 112, 24);
-        maxdat = childAt(form, "Edit", 184, 56);
-        alleXTage = childAt(form, "Edit", 32, 80);
-        batchname = childAt(form, "Edit", 240, 156);
-        logname = childAt(form, "Edit", 240, 186);
-        batchfile = bench::findChild(form, "Button", "Batchdatei für einfaches Wiederherstellen :");
-        logtxt = bench::findChild(form, "Button", "Protokoll der jeweiligen Sicherung (Details):");
-        aktivate = bench::findChild(form, "Button", "Talvek &aktivieren.");
-        ok = bench::findChild(form, "Button", "Ü&bernehmen");
-        cancel = bench::findChild(form, "Button", "&Ende");
-        add = bench::findChild(form, "Button", "Hinzu&fügen");
-        del = bench::findChild(form, "Button", "Aus &Liste löschen");
+        tabs = control(form, F::kEinstellungen);
+        list = control(form, F::kRecfileslist);
+        status = control(form, F::kStatusBar1);
+        edit1 = control(form, F::kEdit1);
+        maxdat = control(form, F::kMaxdatedit);
+        alleXTage = control(form, F::kAlleXTage);
+        batchname = control(form, F::kBatchname);
+        logname = control(form, F::kLogname);
+        batchfile = control(form, F::kBatchfile);
+        logtxt = control(form, F::kLogtxt);
+        aktivate = control(form, F::kAktivate);
+        ok = control(form, F::kOk);
+        cancel = control(form, F::kCancel);
+        add = control(form, F::kAdd);
+        del = control(form, F::kDelete);
     }
     bool complete() const {
         return tabs && list && status && edit1 && maxdat && alleXTage && batchname && logname &&
@@ -338,14 +342,14 @@ TEST_F(SetupDialog, HintsFollowThePointerAndPageChangesShowTheLeftPage) {
     clickTab(d.tabs, 3);
     EXPECT_EQ(currentTab(d.tabs), 3);
     EXPECT_EQ(d.hint(), "Einstellungen");
-    HWND mail = childAt(form, "TUrlLabel", 246, 92);
-    HWND homepage = childAt(form, "TUrlLabel", 246, 108);
+    HWND mail = control(form, F::kUrlLabel1);
+    HWND homepage = control(form, F::kUrlLabel2);
     ASSERT_NE(mail, nullptr);
     ASSERT_NE(homepage, nullptr);
     EXPECT_EQ(bench::text(mail), "E-Mail: talvek95@example.org");
     mouseOver(homepage);
     EXPECT_EQ(d.hint(), "Besuchen Sie die Talvek 95 Homepage.");
-    mouseOver(bench::findChild(form, "Static", "v 1.1")); // no hint of its own
+    mouseOver(control(form, F::kLabel7)); // the version: no hint of its own
     EXPECT_EQ(d.hint(), "Besuchen Sie die Talvek 95 Homepage.");
     mouseOver(mail);
     EXPECT_NE(d.hint().find("(talvek95@example.org)"), std::string::npos) << d.hint();
@@ -376,8 +380,8 @@ TEST_F(SetupDialog, TheKeyboardMovesInTheOrderOfTheLayout) {
               (std::vector<HWND>{d.add, d.del, d.list, d.aktivate, d.ok, d.cancel, d.tabs}));
     clickTab(d.tabs, 1);
     EXPECT_EQ(order(d.tabs, 8),
-              (std::vector<HWND>{d.edit1, bench::findChild(form, "Button", "&Suchen..."), d.maxdat,
-                                 d.batchfile, d.batchname, d.logtxt, d.logname, d.aktivate}))
+              (std::vector<HWND>{d.edit1, control(form, F::kBrowse), d.maxdat, d.batchfile,
+                                 d.batchname, d.logtxt, d.logname, d.aktivate}))
         << "the day field is reached with the mouse only";
 }
 
@@ -524,25 +528,20 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     Dialog d(form);
     EXPECT_EQ(statusPanel(d.status, 0), "letzte Sicherung: " + date + " (vor 3 Tagen)");
     clickTab(d.tabs, 2);
-    HWND sets = nullptr;
-    for (HWND child : bench::children(form)) {
-        char cls[16] = {};
-        GetClassNameA(child, cls, sizeof cls);
-        if (lstrcmpiA(cls, "ListBox") == 0 && child != d.list) sets = child;
-    }
+    HWND sets = control(form, F::kRecordsetlist);
     ASSERT_NE(sets, nullptr);
     EXPECT_EQ(listLines(sets), std::vector<std::string>{date + "\t5 Dateien\t\t"});
     SendMessageA(sets, LB_SETCURSEL, 0, 0);
     SendMessageA(GetParent(sets), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(sets), LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(sets));
 
-    bench::click(bench::findChild(form, "Button", "Be&halten"));
+    bench::click(control(form, F::kKeep));
     ASSERT_TRUE(bench::waitUntil(
         [&] { return listLines(sets).front().find("behalten") != std::string::npos; }, 5000));
-    EXPECT_NE(bench::findChild(form, "Button", "Frei&geben"), nullptr);
+    EXPECT_EQ(bench::text(control(form, F::kKeep)), "Frei&geben");
     EXPECT_EQ(GetPrivateProfileIntA(date.c_str(), "Behalten", 0, bench::iniPath().c_str()), 1);
 
-    bench::click(bench::findChild(form, "Button", "Pro&tokoll"));
+    bench::click(control(form, F::kProtocol));
     HWND notepad = nullptr;
     EXPECT_TRUE(bench::waitUntil(
         [&] {
@@ -554,9 +553,7 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     EXPECT_FALSE(bench::exists(ran)) << "the protocol is shown, not run";
 
     bench::writeFile(dir + "\\B.INI", "[damaged]\r\n");
-    bench::click(bench::findChild(form, "Button",
-                                  "&Pr\xFC"
-                                  "fen"));
+    bench::click(control(form, F::kCheck));
     HWND box = bench::waitForMessageBox(process.pid(), 10000);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(bench::messageBoxText(box), "Im Datensatz vom " + date +
@@ -573,15 +570,15 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
         << listLines(sets).front();
     bench::screenshot(form, "setup-page3-record-sets");
 
-    HWND undo = bench::findChild(form, "Button", "&Rückgängig");
+    HWND undo = control(form, F::kUndo);
     const auto openRestore = [&] {
-        bench::click(bench::findChild(form, "Button", "&Wiederherstellen..."));
+        bench::click(control(form, F::kRestore));
         return bench::waitForWindow(process.pid(), "TRestoreWindow", "Talvek 95 - Wiederherstellen",
                                     10000);
     };
     HWND window = openRestore();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(listLines(bench::findChild(window, "ListBox", "")),
+    EXPECT_EQ(listLines(GetDlgItem(window, ui::TRestoreWindow::kCopies)),
               (std::vector<std::string>{std::string(kTestRoot) + "\\A.INI\tunverändert",
                                         std::string(kTestRoot) + "\\B.INI\tbeschädigt",
                                         winIni + "\tgeändert", systemDat + "\tgeändert",
@@ -605,7 +602,7 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
             ASSERT_TRUE(bench::waitUntil([&] { return !IsWindow(box); }, 5000));
         }
     };
-    answer(bench::findChild(window, "Button", "&Wiederherstellen"),
+    answer(GetDlgItem(window, ui::TRestoreWindow::kRestore),
            "Ergebnis der Wiederherstellung aus dem Datensatz vom " + date + ":\n\rDie Datei " +
                winIni + " wurde wiederhergestellt." + registryLines);
     ASSERT_TRUE(waitEnabled(undo, true, 5000));
@@ -616,7 +613,7 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     bench::writeFile(root + "\\A.INI", "[changed A]\r\n");
     window = openRestore();
     ASSERT_NE(window, nullptr);
-    answer(bench::findChild(window, "Button", "&Wiederherstellen"),
+    answer(GetDlgItem(window, ui::TRestoreWindow::kRestore),
            "Ergebnis der Wiederherstellung aus dem Datensatz vom " + date + ":\n\rDie Datei " +
                root + "\\A.INI wurde wiederhergestellt." + registryLines);
     const std::string asBefore = " ist wieder wie vor der Wiederherstellung.\n\rDie Datei ";
@@ -643,12 +640,11 @@ TEST_F(SetupDialog, JetztSichernMakesTodaysRecordSetWhenNoneIsDue) {
     ASSERT_NE(form, nullptr);
     Dialog d(form);
     clickTab(d.tabs, 2);
-    HWND now = bench::findChild(form, "Button", "&Jetzt sichern");
+    HWND now = control(form, F::kBackupNow);
     ASSERT_NE(now, nullptr);
     typeText(d.batchname, "RECOVERY.BAT");
     // Disabled, the button gets no mouse moves: the page under it shows why.
-    PostMessageA(GetParent(now), WM_MOUSEMOVE, 0, MAKELPARAM(331, 187));
-    bench::pump(200);
+    mouseOverDisabled(now);
     EXPECT_EQ(d.hint(), "Zuerst die Änderungen übernehmen, dann sichern.");
     bench::click(d.ok);
     ASSERT_TRUE(waitEnabled(now, true, 10000)) << "enabled once the changes are applied";
@@ -657,7 +653,7 @@ TEST_F(SetupDialog, JetztSichernMakesTodaysRecordSetWhenNoneIsDue) {
     bench::click(now);
     bench::click(now); // while the run goes, a second click does nothing
     const std::string today = daysAgo(0);
-    HWND sets = bench::findChild(GetParent(now), "ListBox", ""); // the page's list
+    HWND sets = control(form, F::kRecordsetlist);
     ASSERT_TRUE(bench::waitUntil([&] { return !listLines(sets).empty(); }, bench::kProgramTimeout))
         << "the page shows the list anew once the run has ended";
     EXPECT_EQ(listLines(sets), std::vector<std::string>{today + "\t1 Datei\t\t"});

@@ -38,36 +38,7 @@ class RemoteBuffer {
     void* address_ = nullptr;
 };
 
-POINT originInParent(HWND wnd) {
-    RECT r;
-    GetWindowRect(wnd, &r);
-    POINT p{r.left, r.top};
-    ScreenToClient(GetParent(wnd), &p);
-    return p;
-}
-
-bool classIs(HWND wnd, const char* className) {
-    char cls[256] = {};
-    GetClassNameA(wnd, cls, sizeof cls);
-    return lstrcmpiA(cls, className) == 0;
-}
-
 } // namespace
-
-HWND childAt(HWND root, const char* className, int x, int y) {
-    for (HWND child : bench::children(root)) {
-        if (!classIs(child, className)) continue;
-        POINT p = originInParent(child);
-        if (p.x == x && p.y == y) return child;
-    }
-    return nullptr;
-}
-
-HWND childOfClass(HWND root, const char* className) {
-    for (HWND child : bench::children(root))
-        if (classIs(child, className)) return child;
-    return nullptr;
-}
 
 std::string statusPanel(HWND statusBar, int part) {
     RemoteBuffer buffer(statusBar, 1024);
@@ -112,6 +83,15 @@ bool checked(HWND checkBox) {
 
 void mouseOver(HWND control) {
     PostMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    bench::pump(200);
+}
+
+void mouseOverDisabled(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    POINT at{r.left + 3, r.top + 1};
+    ScreenToClient(GetParent(control), &at);
+    PostMessageA(GetParent(control), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
     bench::pump(200);
 }
 

@@ -1,6 +1,6 @@
-// Driving the real setup dialog from outside: its controls found by class and position, the
-// status bar and tabs read through memory in talvek.exe's own process (the platform copies
-// no pointer arguments of common-control messages between processes), the Run key.
+// Driving the real setup dialog from outside: the status bar and tabs read through memory in
+// talvek.exe's own process (the platform copies no pointer arguments of common-control
+// messages between processes), the pointer over its controls, the Run key.
 #pragma once
 #include <windows.h>
 
@@ -11,11 +11,6 @@
 
 namespace setupdrive {
 
-// A child (any depth) of `root` of the class whose top-left corner lies at (x, y) in its
-// parent's client area.
-HWND childAt(HWND root, const char* className, int x, int y);
-HWND childOfClass(HWND root, const char* className);
-
 std::string statusPanel(HWND statusBar, int part);
 // Clicks on the notebook's tab as a user does (button down and up on the tab).
 void clickTab(HWND tabs, int index);
@@ -24,6 +19,8 @@ std::vector<std::string> listLines(HWND listBox);
 bool checked(HWND checkBox);
 // Moves the pointer over the control (as the platform reports it to the control).
 void mouseOver(HWND control);
+// Moves the pointer over a disabled control: the platform reports it to the control's parent.
+void mouseOverDisabled(HWND control);
 // Types the text into an edit field (its change notification follows).
 void typeText(HWND edit, const std::string& text);
 

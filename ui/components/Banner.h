@@ -7,21 +7,15 @@
 #include <memory>
 
 #include "ui/components/logic/BannerCore.h"
+#include "ui/toolkit/Window.h"
 
 namespace talvek::ui {
 
-class BannerWindow;
-
-class TBanner : public BannerCore {
+class TBanner : public BannerCore, public Window {
   public:
-    explicit TBanner(TComponent* owner);
-    ~TBanner() override;
-
-    // Creates the banner's window as a child of `parent` at the given position and size.
-    // Properties may be written before or after; a running timer starts with the window.
-    AppError CreateIn(HWND parent, int left, int top, int width, int height);
-    void SetBounds(int left, int top, int width, int height);
-    HWND Handle() const;
+    // Creates the banner's window, once, as a child of `parent` at the given position and
+    // size. Properties may be written before or after; a running timer starts with the window.
+    AppError CreateIn(HWND parent, int left, int top, int width, int height, int id = 0);
 
     using BannerCore::SetBitmap;
     // Copies the picture into the strip; the caller keeps its bitmap.
@@ -32,6 +26,7 @@ class TBanner : public BannerCore {
     unsigned long ScreenCopies() const { return screenCopies_; }
 
   protected:
+    Reply handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     std::unique_ptr<Canvas> CreateBitmap() override;
     AppError UpdateTimer(bool running, std::uint16_t interval) override;
     void RepaintNow() override;
@@ -40,11 +35,12 @@ class TBanner : public BannerCore {
     void BoundsChanged() override;
 
   private:
-    friend class BannerWindow;
-    std::unique_ptr<BannerWindow> window_;
-    int left_ = 0, top_ = 0;
+    AppError paintWindow();
+    AppError step();
+
     bool timerRunning_ = false;
     std::uint16_t timerInterval_ = 0;
+    bool stepping_ = false;
     unsigned long screenCopies_ = 0;
     HDC paintDc_ = nullptr; // while WM_PAINT runs: frames take its format
 };

@@ -1,17 +1,14 @@
-// TFolderBrowse: the shell's browse-for-folder dialog as a non-visual component.
+// TFolderBrowse: the shell's browse-for-folder dialog as a non-visual component, a member of
+// the form that uses it.
 #pragma once
 #include <windows.h>
 
 #include <string>
 
-#include "ui/toolkit/Component.h"
-
 namespace talvek::ui {
 
-class TFolderBrowse : public TComponent {
+class TFolderBrowse {
   public:
-    explicit TFolderBrowse(TComponent* owner) : TComponent(owner) {}
-
     // Before Execute: the folder to preselect (empty: none). After a confirmed Execute: the
     // chosen folder's full path.
     const std::string& Directory() const { return directory_; }

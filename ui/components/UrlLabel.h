@@ -8,34 +8,34 @@
 
 #include "ui/components/logic/UrlLabelCore.h"
 #include "ui/toolkit/Handles.h"
+#include "ui/toolkit/Window.h"
 
 namespace talvek::ui {
 
-class UrlLabelWindow;
-
-class TUrlLabel : public UrlLabelCore {
+class TUrlLabel : public UrlLabelCore, public Window {
   public:
     // Loads the "HAND" cursor resource for its pointer; clicks go to the shell through
     // ShellExecuteA with the application window unless SetShell gives another seam.
-    explicit TUrlLabel(TComponent* owner);
+    TUrlLabel();
     ~TUrlLabel() override;
 
-    // Creates the label's window, and with the first one its context menu.
-    AppError CreateIn(HWND parent, int left, int top, int width, int height);
-    void SetBounds(int left, int top, int width, int height);
-    HWND Handle() const;
+    // Creates the label's window, once, and its context menu.
+    AppError CreateIn(HWND parent, int left, int top, int width, int height, int id = 0);
     // The context menu (one item, "Copy"), owned by the label; made by CreateIn.
-    HMENU PopupMenu() const;
+    HMENU PopupMenu() const { return menu_.get(); }
 
   protected:
+    Reply handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Changed() override;
 
   private:
-    friend class UrlLabelWindow;
+    AppError paintWindow();
+    void leftButtonUp(int x, int y);
+    void contextMenu(POINT at);
+
     std::unique_ptr<Shell> ownShell_;
     Menu menu_;
     HCURSOR hand_; // a resource's cursor: shared, never destroyed
-    std::unique_ptr<UrlLabelWindow> window_;
 };
 
 } // namespace talvek::ui

@@ -3,9 +3,6 @@
 #include <vector>
 
 #include "backup/BackupRun.h"
-#include "config/ConfigurationStore.h"
-#include "platform/win32/Win32Locks.h"
-#include "platform/win32/Win32Platform.h"
 #include "ui/components/Picture.h"
 #include "ui/progress/logic/StatusText.h"
 #include "ui/toolkit/Application.h"
@@ -66,19 +63,19 @@ void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int w, int h) {
 } // namespace
 
 const ControlRow<TForm1> TForm1::kLayout[] = {
-    {{"Memo1", "EDIT", "", 3, 272, 437, 55,
+    {{"Memo1", "EDIT", "", kMemo1, 3, 272, 437, 55,
       WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
       WS_EX_CLIENTEDGE, 0, kMemoFont},
      &member<&TForm1::Memo1_>},
-    {{"endeb", "BUTTON", "&Ende", 128, 240, 89, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
-      kButtonFont},
+    {{"endeb", "BUTTON", "&Ende", kEndeb, 128, 240, 89, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+      0, 0, kButtonFont},
      &member<&TForm1::endeb_>},
-    {{"detailsb", "BUTTON", "&Details >>", 240, 240, 89, 25,
+    {{"detailsb", "BUTTON", "&Details >>", kDetailsb, 240, 240, 89, 25,
       WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, kButtonFont},
      &member<&TForm1::detailsb_>},
 };
 
-TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
+TForm1::TForm1() {
     Application& app = Application::instance();
     HINSTANCE inst = app.hinstance();
     registerClass(kClassName, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
@@ -102,11 +99,15 @@ TForm1::TForm1(bool backupNow) : backupNow_(backupNow) {
     creationError_ = createControls();
     if (creationError_) return;
     centreWindow(hwnd(), nullptr);
-    ShowWindow(hwnd(), SW_SHOWNORMAL);
-    UpdateWindow(hwnd());
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::show(BackupRun& run) {
+    run_ = &run;
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(hwnd());
+}
 
 AppError TForm1::createControls() {
     TALVEK_TRY(Form::createControls(kLayout, fonts_));
@@ -137,12 +138,12 @@ void TForm1::paint(HDC dc) {
         SelectGuard font(dc, formFont_.get());
         SetTextColor(dc, RGB(0, 0, 0));
         for (int i = 0; i < 6; ++i) {
-            int top = kFirstMarkTop + i * kRowStep;
+            const RECT area = markArea(i + 1);
             if (marks_[i] != Mark::None) {
                 HBITMAP mark = marks_[i] == Mark::Done ? okMark_.get() : errMark_.get();
-                if (mark) drawBitmap(dc, mark, kMarkLeft, top, kMarkSize, kMarkSize);
+                if (mark) drawBitmap(dc, mark, area.left, area.top, kMarkSize, kMarkSize);
             }
-            TextOutA(dc, kLabelLeft, top + 4, kStepCaptions[i], lstrlenA(kStepCaptions[i]));
+            TextOutA(dc, kLabelLeft, area.top + 4, kStepCaptions[i], lstrlenA(kStepCaptions[i]));
         }
     }
     SelectGuard font(dc, statusFont_.get());
@@ -168,12 +169,16 @@ void TForm1::paint(HDC dc) {
     DrawTextA(dc, shown.c_str(), length, &r, kStatusWrap);
 }
 
+RECT TForm1::markArea(int step) {
+    const int top = kFirstMarkTop + (step - 1) * kRowStep;
+    return RECT{kMarkLeft, top, kMarkLeft + kMarkSize, top + kMarkSize};
+}
+
 void TForm1::markStep(int step, StepMark mark) {
     if (step < 1 || step > 6) return;
     marks_[step - 1] = mark == StepMark::Done ? Mark::Done : Mark::Error;
-    RECT r{kMarkLeft, kFirstMarkTop + (step - 1) * kRowStep, kMarkLeft + kMarkSize,
-           kFirstMarkTop + (step - 1) * kRowStep + kMarkSize};
-    InvalidateRect(hwnd(), &r, TRUE);
+    const RECT area = markArea(step);
+    InvalidateRect(hwnd(), &area, TRUE);
 }
 
 void TForm1::setStatus(const std::string& text, StatusColor color) {
@@ -260,14 +265,8 @@ void TForm1::repaintNow() {
 
 void TForm1::processPendingMessages(unsigned maxWaitMs) {
     flushLog();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, maxWaitMs, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) continue; // noted: the wait ends as planned, then quits
-        if (IsDialogMessageA(hwnd(), &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    // A quit request (Ende) meanwhile is dropped: the wait ends as planned, then quits.
+    Application::instance().processPendingMessages(maxWaitMs);
 }
 
 void TForm1::quit() {
@@ -275,12 +274,6 @@ void TForm1::quit() {
 }
 
 AppError TForm1::FormActivate() {
-    static Win32FileSystem files;
-    static Win32Locks locks;
-    static ConfigurationStore profile(files, locks);
-    static Win32Clock clock;
-    run_ =
-        std::make_unique<BackupRun>(*this, RunPlatform{files, profile, clock, locks}, backupNow_);
     const AppError error = run_->run();
     flushLog(); // before the error box: the box shows what the run logged so far
     return error;

@@ -1,7 +1,6 @@
 // TForm1: the borderless progress window of a backup run, and the ProgressView it shows.
 #pragma once
 #include <deque>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,12 +22,18 @@ class TForm1 : public Form, public ProgressView {
     static constexpr int kDetailsHeight = 329;
     // The most the details box holds: Windows 95's box takes no more than 65,535 bytes.
     static constexpr std::size_t kDetailsLimit = 60000;
+    // The controls' ids, in the order of the layout table.
+    enum ControlId : short { kMemo1 = 100, kEndeb, kDetailsb };
+    // Where the row of step 1 to 6 shows its mark, in client coordinates.
+    static RECT markArea(int step);
 
-    // Creates and shows the window; when a control cannot be made, creationError() says why.
-    // `backupNow`: the run is due whatever the interval.
-    explicit TForm1(bool backupNow = false);
+    // Creates the window, hidden; when a control cannot be made, creationError() says why.
+    TForm1();
     ~TForm1() override;
     const AppError& creationError() const { return creationError_; }
+    // Shows the window; once it is first active, FormActivate runs `run`, whose view this
+    // window is.
+    void show(BackupRun& run);
 
     // ProgressView
     void markStep(int step, StepMark mark) override;
@@ -49,7 +54,7 @@ class TForm1 : public Form, public ProgressView {
     enum FontRole { kMemoFont, kButtonFont, kFontCount };
     AppError createControls();
     void paint(HDC dc);
-    AppError FormActivate();
+    AppError FormActivate(); // runs the backup run once the window is first active
     HBRUSH Memo1Color(HDC dc);
     AppError endebClick();
     AppError detailsbClick();
@@ -59,19 +64,18 @@ class TForm1 : public Form, public ProgressView {
     std::string status_;
     COLORREF statusColor_ = RGB(255, 0, 0);
     bool activated_ = false;
-    bool backupNow_;
     std::vector<std::string> pendingLog_;  // lines not yet handed to the box
     std::deque<std::size_t> shownLengths_; // the lengths of the lines the box holds
     std::size_t shownChars_ = 0;           // the box's text, separators included
     void flushLog();
 
-    Edit Memo1_;
-    Button endeb_, detailsb_;
+    Edit Memo1_;              // the details box
+    Button endeb_, detailsb_; // "Ende", "Details >>"
     Font formFont_, statusFont_, fonts_[kFontCount];
     Bitmap title_, okImg_, errImg_; // the pictures as stored
     Bitmap okMark_, errMark_;       // the templates with black shown as white
     Brush memoBrush_;
-    std::unique_ptr<BackupRun> run_;
+    BackupRun* run_ = nullptr;
     AppError creationError_;
 };
 

@@ -13,28 +13,24 @@ namespace talvek::ui {
 
 class TRestoreWindow : public ModalWindow {
   public:
+    // The controls' ids, in the order of the layout table.
+    enum ControlId : short { kLabel = 100, kCopies, kRestore, kCancel };
+
     TRestoreWindow(RecordSetsPage& page, const RecordSet& set,
                    const std::vector<CopyState>& states);
-
-  protected:
-    Reply handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     static const ControlRow<TRestoreWindow> kLayout[];
     AppError createContent() override;
     AppError restoreClick();
     AppError cancelClick();
-    // A tick is a selection of the multiple-selection list; one that cannot be ticked is
-    // taken back at once.
-    AppError copiesSelect();
-    void drawRow(const DRAWITEMSTRUCT& item);
 
     RecordSetsPage& page_;
     const RecordSet& set_;
     const std::vector<CopyState>& states_;
     Font font_;
     Control label_;
-    ListBox copies_;
+    TickList copies_;
     Button restore_, cancel_;
 };
 

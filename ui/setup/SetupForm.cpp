@@ -1,10 +1,5 @@
 #include "ui/setup/SetupForm.h"
 
-#include <commctrl.h>
-
-#include "ui/components/Banner.h"
-#include "ui/components/FBrowse.h"
-#include "ui/components/UrlLabel.h"
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/WindowHelpers.h"
 
@@ -47,13 +42,12 @@ const std::pair<Control* (*)(TSetupForm&), HintSource> TSetupForm::kHints[] = {
     {&member<&TSetupForm::undo_>, HintSource::Undo},
 };
 
-TSetupForm::TSetupForm()
-    : logic_(*this, SetupPlatform{profile_, registry_, questions_, openDialog_, *this, system_,
-                                  files_, clock_}),
-      processes_([](KernelHandle process, std::function<void()> ended) {
-          Application::instance().watch(std::move(process), std::move(ended));
-      }),
-      recordSets_(*this, profile_, system_, files_, clock_, processes_, locks_) {
+TSetupForm::TSetupForm(Win32Platform& platform, ProfileStore& profile)
+    : logic_(*this,
+             SetupPlatform{profile, platform.registry, platform.questions, platform.openDialog,
+                           *this, platform.system, platform.files, platform.clock}),
+      recordSets_(*this, profile, platform.system, platform.files, platform.clock,
+                  platform.processes, platform.locks) {
     Application& app = Application::instance();
     registerClass(kClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                   LoadIconA(app.hinstance(), MAKEINTRESOURCEA(1)));
@@ -65,8 +59,8 @@ TSetupForm::TSetupForm()
     setClientSize(hwnd(), kClientWidth, kClientHeight);
     centreWindow(hwnd(), nullptr);
     app.setMainWindow(hwnd());
-    questions_.setOwner(hwnd());
-    openDialog_.setOwner(hwnd());
+    platform.questions.setOwner(hwnd());
+    platform.openDialog.setOwner(hwnd());
     creationError_ = createControls();
     if (creationError_) return;
     showPage(Page::Files);
@@ -89,11 +83,8 @@ void TSetupForm::connectHandlers() {
     places_[kPanel1]->onMouseMove.connect(this, &F::Panel1MouseMove);
     places_[kAboutPage]->onMouseMove.connect(this, &F::AboutPageMouseMove);
     places_[kAboutPage]->onPaint.connect(this, &F::AboutPagePaint);
-    // The components' events take any function, as their model has it: one forwards to
-    // the form's handler for both links.
-    const auto linkMouseMove = [this](TComponent& sender, int, int) { UrlLabelMouseMove(sender); };
-    UrlLabel1_->OnMouseMove = linkMouseMove;
-    UrlLabel2_->OnMouseMove = linkMouseMove;
+    UrlLabel1_.OnMouseMove.connect(this, &F::UrlLabel1MouseMove);
+    UrlLabel2_.OnMouseMove.connect(this, &F::UrlLabel2MouseMove);
 
     ok_.onClick.connect(this, &F::okClick);
     Cancel_.onClick.connect(this, &F::CancelClick);
@@ -107,7 +98,8 @@ void TSetupForm::connectHandlers() {
         edit->onChange.connect(this, &F::contentChange);
     Maxdatedit_.onExit.connect(this, &F::MaxdateditExit);
     AlleXTage_.onExit.connect(this, &F::AlleXTageExit);
-    Einstellungen_.onNotify.connect(this, &F::EinstellungenChange);
+    Einstellungen_.onChanging.connect(this, &F::EinstellungenChanging);
+    Einstellungen_.onChange.connect(this, &F::EinstellungenChange);
     recordsetlist_.onSelect.connect(this, &F::recordsetlistClick);
     check_.onClick.connect(this, &F::checkClick);
     compare_.onClick.connect(this, &F::compareClick);
@@ -122,10 +114,6 @@ void TSetupForm::connectHandlers() {
 void TSetupForm::hintMouseMove(Control& sender) {
     for (const auto& hint : kHints)
         if (hint.first(*this) == &sender) logic_.mouseMove(hint.second);
-}
-
-void TSetupForm::UrlLabelMouseMove(TComponent& sender) {
-    logic_.mouseMove(&sender == UrlLabel1_ ? HintSource::MailLink : HintSource::HomepageLink);
 }
 
 void TSetupForm::RecordSetsPageMouseMove(POINT at) {
@@ -186,19 +174,20 @@ AppError TSetupForm::recordsetlistClick() {
     return AppError();
 }
 
-AppError TSetupForm::EinstellungenChange(UINT code) {
-    // TCN_SELCHANGING is answered 0: the switch is never refused.
-    if (code == static_cast<UINT>(TCN_SELCHANGING)) logic_.pageChanging(currentPage());
-    if (code == static_cast<UINT>(TCN_SELCHANGE)) {
-        // The sets change with every backup run: the page reads them each time it opens.
-        if (currentPage() == Page::RecordSets) recordSets_.refresh();
-        showPage(currentPage());
-    }
+AppError TSetupForm::EinstellungenChanging() {
+    logic_.pageChanging(currentPage());
+    return AppError();
+}
+
+AppError TSetupForm::EinstellungenChange() {
+    // The sets change with every backup run: the page reads them each time it opens.
+    if (currentPage() == Page::RecordSets) recordSets_.refresh();
+    showPage(currentPage());
     return AppError();
 }
 
 Page TSetupForm::currentPage() const {
-    return static_cast<Page>(Einstellungen_.send(TCM_GETCURSEL));
+    return static_cast<Page>(Einstellungen_.selection());
 }
 
 void TSetupForm::showPage(Page shown) {

@@ -6,27 +6,21 @@
 #include <string>
 #include <utility>
 
-#include "config/ConfigurationStore.h"
-#include "platform/win32/Win32Dialogs.h"
-#include "platform/win32/Win32Locks.h"
+#include "platform/ProfileStore.h"
 #include "platform/win32/Win32Platform.h"
-#include "platform/win32/Win32Processes.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32SystemInfo.h"
+#include "ui/components/Banner.h"
+#include "ui/components/FBrowse.h"
+#include "ui/components/UrlLabel.h"
 #include "ui/setup/SpinField.h"
 #include "ui/setup/logic/RecordSetsPage.h"
 #include "ui/setup/logic/SetupLogic.h"
-#include "ui/toolkit/Component.h"
+#include "ui/toolkit/CommonControls.h"
 #include "ui/toolkit/Form.h"
 #include "ui/toolkit/Handles.h"
 #include "ui/toolkit/Panel.h"
 #include "ui/toolkit/StandardControls.h"
 
 namespace talvek::ui {
-
-class TBanner;
-class TUrlLabel;
-class TFolderBrowse;
 
 class TSetupForm : public Form, private SetupView, private FolderChooser, private RecordSetsView {
   public:
@@ -35,8 +29,10 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
 
     // Creates the window and its controls, loads (which may ask the first-run question) and
     // shows the window. Closing it ends the message loop. When a control cannot be made, the
-    // window stays hidden and creationError() says why.
-    TSetupForm();
+    // window stays hidden and creationError() says why. The platform and the configuration
+    // file's store outlive the window; the platform's question boxes and file-open dialog are
+    // owned by the window from now on.
+    TSetupForm(Win32Platform& platform, ProfileStore& profile);
     ~TSetupForm() override;
     const AppError& creationError() const { return creationError_; }
 
@@ -53,6 +49,48 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
         kPlaceCount
     };
     enum FontRole { kFormFont, kTabFont, kPageFont, kLabelFont, kVersionFont, kFontCount };
+    // The controls' ids: those of the layout table in its order, then the about page's
+    // components.
+    enum ControlId : short {
+        kEinstellungen = 100,
+        kLabel1,
+        kAdd,
+        kDelete,
+        kRecfileslist,
+        kEdit1,
+        kBrowse,
+        kMaxdatedit,
+        kMaxdateditArrows,
+        kBatchfile,
+        kBatchname,
+        kLogtxt,
+        kLogname,
+        kLabel2,
+        kLabel3,
+        kLabel4,
+        kLabel5,
+        kAlleXTage,
+        kAlleXTageArrows,
+        kLabel6,
+        kLabel8,
+        kLabel9,
+        kCheck,
+        kCompare,
+        kKeep,
+        kProtocol,
+        kRestore,
+        kUndo,
+        kBackupNow,
+        kRecordsetlist,
+        kLabel7,
+        kAktivate,
+        kOk,
+        kCancel,
+        kStatusBar1,
+        kUrlLabel1,
+        kUrlLabel2,
+        kBanner1
+    };
 
   protected:
     Reply handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -88,7 +126,8 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     AppError contentChange();
     AppError MaxdateditExit();
     AppError AlleXTageExit();
-    AppError EinstellungenChange(UINT code);
+    AppError EinstellungenChanging();
+    AppError EinstellungenChange();
     AppError recordsetlistClick();
     AppError checkClick() { return recordSets_.checkClick(); }
     AppError compareClick() { return recordSets_.compareClick(); }
@@ -106,7 +145,12 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     void Panel2MouseMove(POINT) { logic_.mouseMove(setup::HintSource::Panel2); }
     void AboutPageMouseMove(POINT) { logic_.mouseMove(setup::HintSource::Logo); }
     void RecordSetsPageMouseMove(POINT at);
-    void UrlLabelMouseMove(TComponent& sender);
+    void UrlLabel1MouseMove(UrlLabelCore&, int, int) {
+        logic_.mouseMove(setup::HintSource::MailLink);
+    }
+    void UrlLabel2MouseMove(UrlLabelCore&, int, int) {
+        logic_.mouseMove(setup::HintSource::HomepageLink);
+    }
 
     // SetupView
     int maxRecordSets() override;
@@ -151,17 +195,7 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     void working(const std::string& hint) override;
     void workEnds() override;
 
-    // The platform behind the logic.
-    Win32FileSystem files_;
-    Win32Locks locks_;
-    ConfigurationStore profile_{files_, locks_};
-    Win32Registry registry_;
-    Win32Questions questions_;
-    Win32FileOpenDialog openDialog_;
-    Win32SystemInfo system_;
-    Win32Clock clock_;
     SetupLogic logic_;
-    Win32Processes processes_;
     RecordSetsPage recordSets_;
     AppError creationError_;
 
@@ -169,31 +203,30 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     Bitmap logo_;
     RECT pageArea_{};                            // the notebook's display area, where its pages lie
     std::unique_ptr<Panel> places_[kPlaceCount]; // none for the form itself
-    Control Einstellungen_;
-    ListBox recfileslist_;
+    TabControl Einstellungen_;                   // the notebook's tabs
+    ListBox recfileslist_;                       // the file list
     Button add_, delete_;
+    // The backup directory, the number of record sets kept and the interval in days.
     Edit Edit1_, Maxdatedit_, AlleXTage_;
     Button Browse_;
-    Control MaxdateditArrows_, AlleXTageArrows_;
-    CheckBox Batchfile_, logtxt_;
+    UpDown MaxdateditArrows_, AlleXTageArrows_;
+    CheckBox Batchfile_, logtxt_; // the recovery batch and the protocol switched on
     Edit batchname_, logname_;
     ListBox recordsetlist_;
     Button check_, compare_, keep_, protocol_, restore_, undo_, backupNow_;
-    Control Label7_;
-    CheckBox aktivate_;
-    Button Cancel_, ok_;
-    Control StatusBar1_;
+    Control Label7_;     // the version on the about page
+    CheckBox aktivate_;  // the autostart
+    Button Cancel_, ok_; // "Ende", "Übernehmen"
+    StatusBar StatusBar1_;
     SpinField maxDat_{Maxdatedit_, MaxdateditArrows_, kMaxRecordSetsRange};
     SpinField alleXTage_{AlleXTage_, AlleXTageArrows_, kEveryXDaysRange};
     std::string hintText_;
     HWND lastFocus_ = nullptr; // the control that had the keyboard when the window went inactive
 
-    // Owner of the components; declared last so they go before the windows they sit in.
-    std::unique_ptr<TComponent> components_;
-    TBanner* Banner1_ = nullptr;
-    TUrlLabel* UrlLabel1_ = nullptr;
-    TUrlLabel* UrlLabel2_ = nullptr;
-    TFolderBrowse* FolderBrowse1_ = nullptr;
+    // The components, declared last so they go before the pages they sit in.
+    TBanner Banner1_;                 // the credits
+    TUrlLabel UrlLabel1_, UrlLabel2_; // the mail and the homepage links
+    TFolderBrowse FolderBrowse1_;     // the backup directory's chooser
 };
 
 } // namespace talvek::ui

@@ -2,12 +2,8 @@
 // Setting a value here notifies nobody; the logic does what a change means itself.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <vector>
 
-#include "ui/components/Banner.h"
-#include "ui/components/FBrowse.h"
 #include "ui/setup/RestoreWindow.h"
 #include "ui/setup/SetupForm.h"
 #include "ui/toolkit/Application.h"
@@ -98,24 +94,24 @@ void TSetupForm::setOkEnabled(bool enabled) {
 }
 
 void TSetupForm::setDatePanel(const std::string& text) {
-    StatusBar1_.send(SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    StatusBar1_.setPanelText(0, text);
 }
 
 void TSetupForm::setHint(const std::string& text) {
     if (text == hintText_) return; // every mouse move sets it: spare the flicker
     hintText_ = text;
-    StatusBar1_.send(SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text.c_str()));
+    StatusBar1_.setPanelText(1, text);
 }
 
 void TSetupForm::restartBanner() {
-    if (Banner1_) Banner1_->SetScrollPos(0);
+    Banner1_.SetScrollPos(0);
 }
 
 bool TSetupForm::execute(const std::string& title, std::string& directory) {
-    FolderBrowse1_->SetDirectory(directory);
-    FolderBrowse1_->SetTitle(title);
-    if (!FolderBrowse1_->Execute(hwnd())) return false;
-    directory = FolderBrowse1_->Directory();
+    FolderBrowse1_.SetDirectory(directory);
+    FolderBrowse1_.SetTitle(title);
+    if (!FolderBrowse1_.Execute(hwnd())) return false;
+    directory = FolderBrowse1_.Directory();
     return true;
 }
 

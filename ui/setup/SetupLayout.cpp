@@ -4,10 +4,7 @@
 
 #include <commctrl.h>
 
-#include "ui/components/Banner.h"
-#include "ui/components/FBrowse.h"
 #include "ui/components/Picture.h"
-#include "ui/components/UrlLabel.h"
 #include "ui/setup/SetupForm.h"
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/WindowHelpers.h"
@@ -25,21 +22,6 @@ const DWORD kArrows = UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOT
 const int kFit = kFitText;
 
 using F = TSetupForm;
-
-// The status bar draws a panel's text inside its border and a few pixels in from it.
-const int kPanelTextInset = 3;
-
-// The date panel holds its widest text in the status bar's font; the hint panel follows it.
-int datePanelWidth(HWND statusBar, HFONT font) {
-    WindowDC dc(statusBar);
-    SelectGuard select(dc.get(), font);
-    SIZE text{};
-    GetTextExtentPoint32A(dc.get(), setup::kWidestDatePanel, lstrlenA(setup::kWidestDatePanel),
-                          &text);
-    int borders[3] = {}; // horizontal, vertical, between panels
-    SendMessageA(statusBar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
-    return text.cx + 2 * (borders[0] + kPanelTextInset) + borders[2];
-}
 
 // The pages and panels. A page takes the area the notebook leaves for it (no size here).
 struct PlaceLayout {
@@ -66,111 +48,121 @@ const PlaceLayout kPlaces[F::kPlaceCount] = {
 // aktivate, ok and Cancel. On the settings page the controls come before the panels behind
 // them.
 const ControlRow<TSetupForm> TSetupForm::kLayout[] = {
-    {{"Einstellungen", WC_TABCONTROLA, "", 8, 8, 473, 249, WS_TABSTOP, 0, kForm, kTabFont},
+    {{"Einstellungen", WC_TABCONTROLA, "", kEinstellungen, 8, 8, 473, 249, WS_TABSTOP, 0, kForm,
+      kTabFont},
      &member<&F::Einstellungen_>},
     // Zu sichernde Dateien; keyboard order add, delete, recfileslist.
-    {{"Label1", "STATIC", "Diese Dateien sichert Talvek:", 8, 8, 143, 14, kLabel, 0, kFilesPage,
-      kPageFont},
+    {{"Label1", "STATIC", "Diese Dateien sichert Talvek:", kLabel1, 8, 8, 143, 14, kLabel, 0,
+      kFilesPage, kPageFont},
      nullptr},
-    {{"add", "BUTTON", "Hinzu&fügen", 328, 24, 121, 25, kButton, 0, kFilesPage, kPageFont},
+    {{"add", "BUTTON", "Hinzu&fügen", kAdd, 328, 24, 121, 25, kButton, 0, kFilesPage, kPageFont},
      &member<&F::add_>},
-    {{"delete", "BUTTON", "Aus &Liste löschen", 328, 56, 121, 25, kButton, 0, kFilesPage,
+    {{"delete", "BUTTON", "Aus &Liste löschen", kDelete, 328, 56, 121, 25, kButton, 0, kFilesPage,
       kPageFont},
      &member<&F::delete_>},
-    {{"recfileslist", "LISTBOX", "", 8, 24, 313, 185,
+    {{"recfileslist", "LISTBOX", "", kRecfileslist, 8, 24, 313, 185,
       LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
       WS_EX_CLIENTEDGE, kFilesPage, kPageFont},
      &member<&F::recfileslist_>},
     // Einstellungen
-    {{"Edit1", "EDIT", "", 112, 24, 249, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage, kPageFont},
-     &member<&F::Edit1_>},
-    {{"Browse", "BUTTON", "&Suchen...", 376, 24, 73, 22, kButton, 0, kSettingsPage, kPageFont},
-     &member<&F::Browse_>},
-    {{"Maxdatedit", "EDIT", "", 184, 56, 41, 23, kEdit, WS_EX_CLIENTEDGE, kSettingsPage, kPageFont},
-     &member<&F::Maxdatedit_>},
-    {{"MaxdateditArrows", UPDOWN_CLASSA, "", 0, 0, 0, 0, kArrows, 0, kSettingsPage, kNoFont},
-     &member<&F::MaxdateditArrows_>},
-    {{"Batchfile", "BUTTON", "Batchdatei für einfaches Wiederherstellen :", 8, 160, 233, 17,
-      kCheckBox, 0, kSettingsPage, kPageFont},
-     &member<&F::Batchfile_>},
-    {{"batchname", "EDIT", "", 240, 156, 129, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage,
+    {{"Edit1", "EDIT", "", kEdit1, 112, 24, 249, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage,
       kPageFont},
+     &member<&F::Edit1_>},
+    {{"Browse", "BUTTON", "&Suchen...", kBrowse, 376, 24, 73, 22, kButton, 0, kSettingsPage,
+      kPageFont},
+     &member<&F::Browse_>},
+    {{"Maxdatedit", "EDIT", "", kMaxdatedit, 184, 56, 41, 23, kEdit, WS_EX_CLIENTEDGE,
+      kSettingsPage, kPageFont},
+     &member<&F::Maxdatedit_>},
+    {{"MaxdateditArrows", UPDOWN_CLASSA, "", kMaxdateditArrows, 0, 0, 0, 0, kArrows, 0,
+      kSettingsPage, kNoFont},
+     &member<&F::MaxdateditArrows_>},
+    {{"Batchfile", "BUTTON", "Batchdatei für einfaches Wiederherstellen :", kBatchfile, 8, 160, 233,
+      17, kCheckBox, 0, kSettingsPage, kPageFont},
+     &member<&F::Batchfile_>},
+    {{"batchname", "EDIT", "", kBatchname, 240, 156, 129, 22, kEdit, WS_EX_CLIENTEDGE,
+      kSettingsPage, kPageFont},
      &member<&F::batchname_>},
-    {{"logtxt", "BUTTON", "Protokoll der jeweiligen Sicherung (Details):", 8, 190, 233, 17,
+    {{"logtxt", "BUTTON", "Protokoll der jeweiligen Sicherung (Details):", kLogtxt, 8, 190, 233, 17,
       kCheckBox, 0, kSettingsPage, kPageFont},
      &member<&F::logtxt_>},
-    {{"logname", "EDIT", "", 240, 186, 129, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage, kPageFont},
+    {{"logname", "EDIT", "", kLogname, 240, 186, 129, 22, kEdit, WS_EX_CLIENTEDGE, kSettingsPage,
+      kPageFont},
      &member<&F::logname_>},
-    {{"Label2", "STATIC", "Daten sichern in:", 8, 20, kFit, kFit, kLabel, 0, kPanel2, kLabelFont},
-     nullptr},
-    {{"Label3", "STATIC", "Alte Sicherungen löschen nach", 8, 50, kFit, kFit, kLabel, 0, kPanel2,
+    {{"Label2", "STATIC", "Daten sichern in:", kLabel2, 8, 20, kFit, kFit, kLabel, 0, kPanel2,
       kLabelFont},
      nullptr},
-    {{"Label4", "STATIC", "neueren Sicherungen.", 232, 50, kFit, kFit, kLabel, 0, kPanel2,
+    {{"Label3", "STATIC", "Alte Sicherungen löschen nach", kLabel3, 8, 50, kFit, kFit, kLabel, 0,
+      kPanel2, kLabelFont},
+     nullptr},
+    {{"Label4", "STATIC", "neueren Sicherungen.", kLabel4, 232, 50, kFit, kFit, kLabel, 0, kPanel2,
       kLabelFont},
      nullptr},
-    {{"Label5", "STATIC", "Alle", 8, 82, kFit, kFit, kLabel, 0, kPanel2, kLabelFont}, nullptr},
-    {{"AlleXTage", "EDIT", "", 32, 80, 41, 23, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kPanel2,
-      kPageFont},
+    {{"Label5", "STATIC", "Alle", kLabel5, 8, 82, kFit, kFit, kLabel, 0, kPanel2, kLabelFont},
+     nullptr},
+    {{"AlleXTage", "EDIT", "", kAlleXTage, 32, 80, 41, 23, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+      kPanel2, kPageFont},
      &member<&F::AlleXTage_>},
-    {{"AlleXTageArrows", UPDOWN_CLASSA, "", 0, 0, 0, 0, kArrows, 0, kPanel2, kNoFont},
+    {{"AlleXTageArrows", UPDOWN_CLASSA, "", kAlleXTageArrows, 0, 0, 0, 0, kArrows, 0, kPanel2,
+      kNoFont},
      &member<&F::AlleXTageArrows_>},
-    {{"Label6", "STATIC", "Tage sichern.", 80, 82, kFit, kFit, kLabel, 0, kPanel2, kLabelFont},
+    {{"Label6", "STATIC", "Tage sichern.", kLabel6, 80, 82, kFit, kFit, kLabel, 0, kPanel2,
+      kLabelFont},
      nullptr},
-    {{"Label8", "STATIC", "Folgende Dateien werden erstellt:", 8, 8, kFit, kFit, kLabel, 0, kPanel1,
-      kPageFont},
+    {{"Label8", "STATIC", "Folgende Dateien werden erstellt:", kLabel8, 8, 8, kFit, kFit, kLabel, 0,
+      kPanel1, kPageFont},
      nullptr},
     // Datensätze; keyboard order as on the files page: the buttons, then the list.
-    {{"Label9", "STATIC", "Diese Datensätze hat Talvek gesichert:", 8, 8, 313, 14, kLabel, 0,
-      kRecordSetsPage, kPageFont},
+    {{"Label9", "STATIC", "Diese Datensätze hat Talvek gesichert:", kLabel9, 8, 8, 313, 14, kLabel,
+      0, kRecordSetsPage, kPageFont},
      nullptr},
     // Seven buttons beside the list: those that look at a set, those that write its files
     // back, and "Jetzt sichern", each group a little apart.
-    {{"check", "BUTTON", "&Prüfen", 328, 24, 121, 23, kButton | WS_DISABLED, 0, kRecordSetsPage,
-      kPageFont},
+    {{"check", "BUTTON", "&Prüfen", kCheck, 328, 24, 121, 23, kButton | WS_DISABLED, 0,
+      kRecordSetsPage, kPageFont},
      &member<&F::check_>},
-    {{"compare", "BUTTON", "&Vergleichen", 328, 50, 121, 23, kButton | WS_DISABLED, 0,
+    {{"compare", "BUTTON", "&Vergleichen", kCompare, 328, 50, 121, 23, kButton | WS_DISABLED, 0,
       kRecordSetsPage, kPageFont},
      &member<&F::compare_>},
-    {{"keep", "BUTTON", "Be&halten", 328, 76, 121, 23, kButton | WS_DISABLED, 0, kRecordSetsPage,
-      kPageFont},
+    {{"keep", "BUTTON", "Be&halten", kKeep, 328, 76, 121, 23, kButton | WS_DISABLED, 0,
+      kRecordSetsPage, kPageFont},
      &member<&F::keep_>},
-    {{"protocol", "BUTTON", "Pro&tokoll", 328, 102, 121, 23, kButton | WS_DISABLED, 0,
+    {{"protocol", "BUTTON", "Pro&tokoll", kProtocol, 328, 102, 121, 23, kButton | WS_DISABLED, 0,
       kRecordSetsPage, kPageFont},
      &member<&F::protocol_>},
-    {{"restore", "BUTTON", "&Wiederherstellen...", 328, 134, 121, 23, kButton | WS_DISABLED, 0,
-      kRecordSetsPage, kPageFont},
+    {{"restore", "BUTTON", "&Wiederherstellen...", kRestore, 328, 134, 121, 23,
+      kButton | WS_DISABLED, 0, kRecordSetsPage, kPageFont},
      &member<&F::restore_>},
-    {{"undo", "BUTTON", "&Rückgängig", 328, 160, 121, 23, kButton | WS_DISABLED, 0, kRecordSetsPage,
-      kPageFont},
-     &member<&F::undo_>},
-    {{"backupNow", "BUTTON", "&Jetzt sichern", 328, 186, 121, 23, kButton | WS_DISABLED, 0,
+    {{"undo", "BUTTON", "&Rückgängig", kUndo, 328, 160, 121, 23, kButton | WS_DISABLED, 0,
       kRecordSetsPage, kPageFont},
+     &member<&F::undo_>},
+    {{"backupNow", "BUTTON", "&Jetzt sichern", kBackupNow, 328, 186, 121, 23, kButton | WS_DISABLED,
+      0, kRecordSetsPage, kPageFont},
      &member<&F::backupNow_>},
-    {{"recordsetlist", "LISTBOX", "", 8, 24, 313, 185,
+    {{"recordsetlist", "LISTBOX", "", kRecordsetlist, 8, 24, 313, 185,
       LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_USETABSTOPS | WS_VSCROLL |
           WS_TABSTOP,
       WS_EX_CLIENTEDGE, kRecordSetsPage, kPageFont},
      &member<&F::recordsetlist_>},
     // Über Talvek: the components follow in createComponents.
-    {{"Label7", "STATIC", setup::kVersionLabel, 444, 0, 16, 10, kLabel, 0, kAboutPage,
+    {{"Label7", "STATIC", setup::kVersionLabel, kLabel7, 444, 0, 16, 10, kLabel, 0, kAboutPage,
       kVersionFont},
      &member<&F::Label7_>},
     // Below the notebook.
-    {{"aktivate", "BUTTON", "Talvek &aktivieren.", 16, 268, 137, 17, kCheckBox, 0, kForm,
+    {{"aktivate", "BUTTON", "Talvek &aktivieren.", kAktivate, 16, 268, 137, 17, kCheckBox, 0, kForm,
       kFormFont},
      &member<&F::aktivate_>},
-    {{"ok", "BUTTON", "Ü&bernehmen", 376, 264, 105, 25, kButton, 0, kForm, kFormFont},
+    {{"ok", "BUTTON", "Ü&bernehmen", kOk, 376, 264, 105, 25, kButton, 0, kForm, kFormFont},
      &member<&F::ok_>},
-    {{"Cancel", "BUTTON", "&Ende", 256, 264, 105, 25, kButton, 0, kForm, kFormFont},
+    {{"Cancel", "BUTTON", "&Ende", kCancel, 256, 264, 105, 25, kButton, 0, kForm, kFormFont},
      &member<&F::Cancel_>},
-    {{"StatusBar1", STATUSCLASSNAMEA, "", 0, kClientHeight - kStatusHeight, kClientWidth,
-      kStatusHeight, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0, kForm, kFormFont},
+    {{"StatusBar1", STATUSCLASSNAMEA, "", kStatusBar1, 0, kClientHeight - kStatusHeight,
+      kClientWidth, kStatusHeight, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0, kForm,
+      kFormFont},
      &member<&F::StatusBar1_>},
 };
 
 AppError TSetupForm::createControls() {
-    components_ = std::make_unique<TComponent>();
     fonts_[kFormFont] = makeFont("MS Sans Serif", 11);
     fonts_[kTabFont] = makeFont("MS Sans Serif", 13);
     fonts_[kPageFont] = makeFont("Arial", 11);
@@ -186,26 +178,19 @@ AppError TSetupForm::createControls() {
     recordsetlist_.setTabStops(tabs, 3);
     maxDat_.bind();
     alleXTage_.bind();
-    int parts[2] = {datePanelWidth(StatusBar1_.hwnd(), fonts_[kFormFont].get()), -1};
-    StatusBar1_.send(SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
-    StatusBar1_.send(SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("Talvek 95"));
-    StatusBar1_.send(SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));
-    TALVEK_TRY(createComponents(places_[kAboutPage]->hwnd()));
-    FolderBrowse1_ = new TFolderBrowse(components_.get());
-    return AppError();
+    // The date panel holds its widest text; the hint panel follows it.
+    const int panels[2] = {StatusBar1_.panelWidth(setup::kWidestDatePanel), -1};
+    StatusBar1_.setPanels(panels, 2);
+    StatusBar1_.setPanelText(0, "Talvek 95");
+    StatusBar1_.setPanelText(1, "");
+    return createComponents(places_[kAboutPage]->hwnd());
 }
 
 AppError TSetupForm::setUpNotebook() {
-    for (int i = 0; i < setup::kPageCount; ++i) {
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(setup::kPageCaptions[i]);
-        Einstellungen_.send(TCM_INSERTITEMA, static_cast<WPARAM>(i),
-                            reinterpret_cast<LPARAM>(&item));
-    }
-    RECT whole{0, 0, 473, 249};
-    pageArea_ = whole;
-    Einstellungen_.send(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageArea_));
+    for (int i = 0; i < setup::kPageCount; ++i)
+        Einstellungen_.addTab(i, setup::kPageCaptions[i]);
+    const RECT whole{0, 0, 473, 249};
+    pageArea_ = Einstellungen_.pageArea(whole);
     // The pages are the window's own children right behind the notebook: so the keyboard
     // goes from the tabs into the page shown. The notebook leaves a hole where they lie.
     GdiObject<HRGN> outline(CreateRectRgn(whole.left, whole.top, whole.right, whole.bottom));
@@ -245,45 +230,37 @@ AppError TSetupForm::createPlace(Place place) {
 }
 
 AppError TSetupForm::createComponents(HWND page) {
-    Banner1_ = new TBanner(components_.get());
-    UrlLabel1_ = new TUrlLabel(components_.get());
-    UrlLabel2_ = new TUrlLabel(components_.get());
-    Banner1_->SetName("Banner1");
-    UrlLabel1_->SetName("UrlLabel1");
-    UrlLabel2_->SetName("UrlLabel2");
-    TALVEK_TRY(LoadComponents({Banner1_, UrlLabel1_, UrlLabel2_}, [this] {
-        Banner1_->SetWidth(217);
-        Banner1_->SetHeight(57);
-        Banner1_->SetColor(clBlack);
+    TALVEK_TRY(Banner1_.Load([this] {
+        Banner1_.SetWidth(217);
+        Banner1_.SetHeight(57);
+        Banner1_.SetColor(clBlack);
         TFontSpec bannerFont;
         bannerFont.name = "Arial";
         bannerFont.height = 11;
         bannerFont.color = clGray;
-        Banner1_->SetFont(bannerFont);
-        TALVEK_TRY(Banner1_->SetLinesAlign(TAlignment::taLeftJustify));
-        Banner1_->SetScrollDirection(TScrollDirection::sdBottomToTop);
-        TALVEK_TRY(Banner1_->SetScrollInterval(100));
-        Banner1_->SetScrollPixels(1);
-        TALVEK_TRY(Banner1_->SetLines(setup::creditLines()));
-
-        TFontSpec linkFont;
-        linkFont.name = "MS Sans Serif";
-        linkFont.height = 11;
-        linkFont.color = clGray;
-        linkFont.underline = true;
-        for (TUrlLabel* link : {UrlLabel1_, UrlLabel2_}) {
-            link->SetFont(linkFont);
-            link->SetColor(clBlack);
-        }
-        UrlLabel1_->SetCaption(setup::mailCaption());
-        UrlLabel1_->SetURL(setup::mailUrl());
-        UrlLabel2_->SetCaption(setup::homepageCaption());
-        UrlLabel2_->SetURL(setup::kHomepageUrl);
-        return AppError();
+        Banner1_.SetFont(bannerFont);
+        TALVEK_TRY(Banner1_.SetLinesAlign(TAlignment::taLeftJustify));
+        Banner1_.SetScrollDirection(TScrollDirection::sdBottomToTop);
+        TALVEK_TRY(Banner1_.SetScrollInterval(100));
+        Banner1_.SetScrollPixels(1);
+        return Banner1_.SetLines(setup::creditLines());
     }));
-    TALVEK_TRY(UrlLabel1_->CreateIn(page, 246, 92, 150, 13));
-    TALVEK_TRY(UrlLabel2_->CreateIn(page, 246, 108, 211, 13));
-    return Banner1_->CreateIn(page, 244, 136, 217, 57);
+    TFontSpec linkFont;
+    linkFont.name = "MS Sans Serif";
+    linkFont.height = 11;
+    linkFont.color = clGray;
+    linkFont.underline = true;
+    for (TUrlLabel* link : {&UrlLabel1_, &UrlLabel2_}) {
+        link->SetFont(linkFont);
+        link->SetColor(clBlack);
+    }
+    UrlLabel1_.SetCaption(setup::mailCaption());
+    UrlLabel1_.SetURL(setup::mailUrl());
+    UrlLabel2_.SetCaption(setup::homepageCaption());
+    UrlLabel2_.SetURL(setup::kHomepageUrl);
+    TALVEK_TRY(UrlLabel1_.CreateIn(page, 246, 92, 150, 13, kUrlLabel1));
+    TALVEK_TRY(UrlLabel2_.CreateIn(page, 246, 108, 211, 13, kUrlLabel2));
+    return Banner1_.CreateIn(page, 244, 136, 217, 57, kBanner1);
 }
 
 void TSetupForm::paintLogo(HDC dc) {

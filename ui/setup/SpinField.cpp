@@ -2,15 +2,13 @@
 
 #include "config/Decimal.h"
 
-#include <commctrl.h>
-
 #include <string>
 
 namespace talvek::ui {
 
 void SpinField::bind() {
-    arrows_.send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit_.hwnd()), 0);
-    arrows_.send(UDM_SETRANGE, 0, MAKELONG(range_.high, range_.low));
+    arrows_.setBuddy(edit_);
+    arrows_.setRange(range_.low, range_.high);
 }
 
 int SpinField::value() const {
@@ -19,7 +17,7 @@ int SpinField::value() const {
 
 void SpinField::setValue(int value) {
     int held = range_.clamp(value);
-    arrows_.send(UDM_SETPOS, 0, MAKELONG(held, 0));
+    arrows_.setPosition(held);
     edit_.setText(decimalText(held));
 }
 

@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #include "config/Settings.h"
-#include "ui/toolkit/Control.h"
+#include "ui/toolkit/CommonControls.h"
 
 namespace talvek::ui {
 
 class SpinField {
   public:
-    SpinField(Control& edit, Control& arrows, SettingRange range)
+    SpinField(Control& edit, UpDown& arrows, SettingRange range)
         : edit_(edit), arrows_(arrows), range_(range) {}
 
     // Binds the arrows to the edit field: they move inside its width, which shrinks for them.
@@ -24,7 +24,7 @@ class SpinField {
 
   private:
     Control& edit_;
-    Control& arrows_;
+    UpDown& arrows_;
     SettingRange range_;
 };
 

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/toolkit/Window.h"
+#include "ui/toolkit/WindowHelpers.h"
 
 namespace talvek::ui {
 
@@ -33,11 +33,6 @@ AppError Application::initialize(HINSTANCE instance, const std::string& title) {
     return AppError();
 }
 
-void Application::setTitle(const std::string& title) {
-    title_ = title;
-    if (window_) SetWindowTextA(window_, title.c_str());
-}
-
 void Application::watch(KernelHandle handle, std::function<void()> signalled) {
     watched_ = std::move(handle);
     signalled_ = std::move(signalled);
@@ -60,7 +55,7 @@ bool Application::runUntil(const bool& done) {
     MSG msg;
     while (!done) {
         if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            waitForInput();
+            waitForInput(INFINITE);
             continue;
         }
         if (msg.message == WM_QUIT) return false;
@@ -69,11 +64,18 @@ bool Application::runUntil(const bool& done) {
     return true;
 }
 
-void Application::waitForInput() {
+void Application::processPendingMessages(unsigned maxWaitMs) {
+    waitForInput(maxWaitMs);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (msg.message != WM_QUIT) dispatch(msg); // the caller ends by itself
+}
+
+void Application::waitForInput(DWORD timeoutMs) {
     // The wait wakes only for messages that came after the last look, which found none.
     HANDLE handle = watched_.get();
     const DWORD count = handle ? 1 : 0;
-    if (MsgWaitForMultipleObjects(count, &handle, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0 ||
+    if (MsgWaitForMultipleObjects(count, &handle, FALSE, timeoutMs, QS_ALLINPUT) != WAIT_OBJECT_0 ||
         !count)
         return;
     watched_.reset();

@@ -20,7 +20,6 @@ class Application {
     AppError initialize(HINSTANCE instance, const std::string& title);
     HINSTANCE hinstance() const { return instance_; }
     const std::string& title() const { return title_; }
-    void setTitle(const std::string& title);
     // The application's own top-level window (hidden): owner of shell calls.
     HWND handle() const { return window_; }
     // The window that owns message boxes; the main form once it exists.
@@ -32,6 +31,9 @@ class Application {
     // Runs the message loop until `done` holds (true) or a quit request comes (false). The
     // dialog keys go to the main window; a modal window is the main window while it asks.
     bool runUntil(const bool& done);
+    // Handles every waiting message as the loop does, blocking up to maxWaitMs for the first
+    // one; a quit request meanwhile is dropped, for the caller ends by itself.
+    void processPendingMessages(unsigned maxWaitMs);
     // While the handle is not signalled the loop waits on it beside the messages; once it is,
     // the loop closes it and calls `signalled` (outside any other handler). One at a time: a
     // new one replaces the one before.
@@ -53,7 +55,7 @@ class Application {
   private:
     Application() = default;
     void dispatch(MSG& msg);
-    void waitForInput();
+    void waitForInput(DWORD timeoutMs);
     HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;
     HWND main_ = nullptr;

@@ -31,6 +31,14 @@ AppError Control::command(int) {
     return AppError();
 }
 
+bool Control::notify(UINT, Reply&) {
+    return false;
+}
+
+bool Control::draw(const DRAWITEMSTRUCT&) {
+    return false;
+}
+
 bool Control::reflect(UINT message, WPARAM wParam, LPARAM lParam, Reply& reply) {
     switch (message) {
     case WM_COMMAND:
@@ -42,8 +50,13 @@ bool Control::reflect(UINT message, WPARAM wParam, LPARAM lParam, Reply& reply) 
     case WM_NOTIFY: {
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
         Control* control = from(header->hwndFrom);
-        if (!control || !control->onNotify) return false;
-        reply = control->onNotify(header->code);
+        return control && control->notify(header->code, reply);
+    }
+    case WM_DRAWITEM: {
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        Control* control = item->CtlType == ODT_MENU ? nullptr : from(item->hwndItem);
+        if (!control || !control->draw(*item)) return false;
+        reply = TRUE;
         return true;
     }
     case WM_CTLCOLORSTATIC:

@@ -2,21 +2,17 @@
 
 namespace talvek::ui {
 
-namespace {
-const int kFirstControlId = 100;
-}
-
 AppError Form::parentFor(int, HWND& parent) {
     parent = hwnd();
     return AppError();
 }
 
-AppError Form::createRow(const ControlLayout& layout, int index, const Font* fonts,
-                         DWORD extraStyle, Control* into) {
+AppError Form::createRow(const ControlLayout& layout, const Font* fonts, DWORD extraStyle,
+                         Control* into) {
     HWND parent = nullptr;
     TALVEK_TRY(parentFor(layout.place, parent));
     HFONT font = layout.font == kNoFont ? nullptr : fonts[layout.font].get();
-    return createControl(layout, parent, kFirstControlId + index, font, extraStyle, into);
+    return createControl(layout, parent, font, extraStyle, into);
 }
 
 } // namespace talvek::ui

@@ -13,18 +13,16 @@ namespace talvek::ui {
 
 class Form : public Window {
   protected:
-    // Creates the controls of `table` in its order, which is the keyboard order, with the ids
-    // from kFirstControlId on: each in the window parentFor gives for its place, with the
-    // font its row names out of `fonts`, and attached to the member its row names.
+    // Creates the controls of `table` in its order, which is the keyboard order: each in the
+    // window parentFor gives for its place, with the id and the font its row names (the font
+    // out of `fonts`), and attached to the member its row names.
     template <typename F, std::size_t N>
     AppError createControls(const ControlRow<F> (&table)[N], const Font* fonts,
                             DWORD extraStyle = 0) {
         F& form = static_cast<F&>(*this);
-        for (std::size_t i = 0; i < N; ++i) {
-            const ControlRow<F>& row = table[i];
-            TALVEK_TRY(createRow(row.layout, static_cast<int>(i), fonts, extraStyle,
+        for (const ControlRow<F>& row : table)
+            TALVEK_TRY(createRow(row.layout, fonts, extraStyle,
                                  row.control ? row.control(form) : nullptr));
-        }
         return AppError();
     }
     // The window the controls of a place go in: the form itself, unless the form has pages or
@@ -32,7 +30,7 @@ class Form : public Window {
     virtual AppError parentFor(int place, HWND& parent);
 
   private:
-    AppError createRow(const ControlLayout& layout, int index, const Font* fonts, DWORD extraStyle,
+    AppError createRow(const ControlLayout& layout, const Font* fonts, DWORD extraStyle,
                        Control* into);
 };
 

@@ -1,25 +1,32 @@
-// The handler of an event of a control or a panel: a member function of the window that
-// holds it, named after the control and the event, as in
+// The handler of an event of a control, a panel or a component: a member function of the
+// window that holds it, named after the control and the event, as in
 // `ok_.onClick.connect(this, &TSetupForm::okClick)`. A plain member pointer: no code per
-// handler, as a std::function of a lambda would make.
+// handler, as a std::function of a lambda would make. Portable, so that the components' logic
+// fires its events through it as the windows do.
 #pragma once
-#include "ui/toolkit/Window.h"
 
 namespace talvek::ui {
+
+// What handlers are member functions of: every window of ours (and a unit test's recorder).
+class Receiver {
+  protected:
+    Receiver() = default;
+    ~Receiver() = default;
+};
 
 template <typename Signature> class Handler;
 template <typename Result, typename... Args> class Handler<Result(Args...)> {
   public:
-    template <typename W> void connect(W* window, Result (W::*handler)(Args...)) {
-        window_ = window;
-        handler_ = static_cast<Result (Window::*)(Args...)>(handler);
+    template <typename R> void connect(R* receiver, Result (R::*handler)(Args...)) {
+        receiver_ = receiver;
+        handler_ = static_cast<Result (Receiver::*)(Args...)>(handler);
     }
-    explicit operator bool() const { return window_ != nullptr; }
-    Result operator()(Args... args) const { return (window_->*handler_)(args...); }
+    explicit operator bool() const { return receiver_ != nullptr; }
+    Result operator()(Args... args) const { return (receiver_->*handler_)(args...); }
 
   private:
-    Window* window_ = nullptr;
-    Result (Window::*handler_)(Args...) = nullptr;
+    Receiver* receiver_ = nullptr;
+    Result (Receiver::*handler_)(Args...) = nullptr;
 };
 
 } // namespace talvek::ui

@@ -1,5 +1,7 @@
 // A form's layout table: its controls at exact pixel positions, in creation order, which is
-// the keyboard order. Form::createControls makes a whole table; createControl one row.
+// the keyboard order, each with its id from the form's enum of control ids (by which the
+// Windows-side tests find it). Form::createControls makes a whole table; createControl one
+// row.
 #pragma once
 #include <windows.h>
 
@@ -15,6 +17,7 @@ struct ControlLayout {
     const char* className;
     const char* text;
     // Small types: every form's table is data in the exe.
+    short id;
     short x, y, width, height; // kFitText as width and height: a label sized to its text
     DWORD style, exStyle;
     signed char place;
@@ -24,8 +27,7 @@ constexpr int kNoFont = -1; // the control keeps the system's font
 constexpr int kFitText = -1;
 
 // One row of a form's layout table: the control and the way to the member that holds it,
-// `&member<&TForm::ok_>` (nullptr for a label nobody addresses). The row's index gives the
-// control's id.
+// `&member<&TForm::ok_>` (nullptr for a label nobody addresses).
 template <typename Form> struct ControlRow {
     ControlLayout layout;
     Control* (*control)(Form& form);
@@ -34,9 +36,9 @@ template <auto Member, typename Form> Control* member(Form& form) {
     return &(form.*Member);
 }
 
-// Creates the child control of `layout` in `parent` with the given id, font and extra style,
-// and attaches it to `into` when there is one. Fails when the window cannot be made.
-AppError createControl(const ControlLayout& layout, HWND parent, int id, HFONT font,
-                       DWORD extraStyle, Control* into);
+// Creates the child control of `layout` in `parent` with the given font and extra style, and
+// attaches it to `into` when there is one. Fails when the window cannot be made.
+AppError createControl(const ControlLayout& layout, HWND parent, HFONT font, DWORD extraStyle,
+                       Control* into);
 
 } // namespace talvek::ui

@@ -4,8 +4,7 @@
 // owner again before the window goes and returns the answer. A subclass makes its controls
 // from its layout table in createContent and connects its buttons to handlers that end with
 // end(answer); its handlers' errors show in the error box over it, as any window's do. A
-// subclass that handles messages itself (WM_DRAWITEM of an owner-drawn list) hands the rest
-// to ModalWindow::handleMessage.
+// subclass that handles messages itself hands the rest to ModalWindow::handleMessage.
 #pragma once
 #include "ui/toolkit/Form.h"
 #include "ui/toolkit/StandardControls.h"

@@ -1,5 +1,9 @@
 #include "ui/toolkit/StandardControls.h"
 
+#include <algorithm>
+
+#include "ui/toolkit/Handles.h"
+
 namespace talvek::ui {
 
 namespace {
@@ -67,15 +71,17 @@ std::vector<std::string> ListBox::items() const {
     const int count = static_cast<int>(send(LB_GETCOUNT));
     std::vector<std::string> items;
     items.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
-    std::vector<char> buffer;
-    for (int i = 0; i < count; ++i) {
-        LRESULT length = send(LB_GETTEXTLEN, static_cast<WPARAM>(i));
-        if (length < 0) continue;
-        buffer.assign(static_cast<std::size_t>(length) + 1, '\0');
-        send(LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(buffer.data()));
-        items.emplace_back(buffer.data());
-    }
+    for (int i = 0; i < count; ++i)
+        if (send(LB_GETTEXTLEN, static_cast<WPARAM>(i)) >= 0) items.push_back(item(i));
     return items;
+}
+
+std::string ListBox::item(int index) const {
+    const LRESULT length = send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    if (length < 0) return std::string();
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+    send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+    return buffer.data();
 }
 
 bool ListBox::add(const std::string& item) const {
@@ -117,6 +123,56 @@ void ListBox::setTabStops(const int* stops, int count) const {
 
 AppError ListBox::command(int code) {
     return code == LBN_SELCHANGE ? call(onSelect) : AppError();
+}
+
+void TickList::setLook(int rowHeight, int secondColumn) {
+    setItemHeight(rowHeight);
+    secondColumn_ = secondColumn;
+}
+
+bool TickList::add(const std::string& row, bool tickable, bool ticked) {
+    if (!ListBox::add(row)) return false;
+    tickable_.push_back(tickable);
+    if (ticked) setSelected(static_cast<int>(tickable_.size()) - 1, true);
+    return true;
+}
+
+AppError TickList::command(int code) {
+    if (code == LBN_SELCHANGE)
+        for (std::size_t i = 0; i < tickable_.size(); ++i)
+            if (!tickable_[i]) setSelected(static_cast<int>(i), false);
+    return ListBox::command(code);
+}
+
+bool TickList::draw(const DRAWITEMSTRUCT& item) {
+    const int kTickSize = 13;
+    if (item.itemID >= tickable_.size()) return true;
+    const bool tickable = tickable_[item.itemID];
+    HDC dc = item.hDC;
+    const RECT& row = item.rcItem;
+    FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));
+    RECT tick = {row.left + 2, row.top + (row.bottom - row.top - kTickSize) / 2, 0, 0};
+    tick.right = tick.left + kTickSize;
+    tick.bottom = tick.top + kTickSize;
+    DrawFrameControl(dc, &tick, DFC_BUTTON,
+                     DFCS_BUTTONCHECK | ((item.itemState & ODS_SELECTED) ? DFCS_CHECKED : 0) |
+                         (tickable ? 0 : DFCS_INACTIVE));
+    SelectGuard select(dc, reinterpret_cast<HGDIOBJ>(send(WM_GETFONT)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(tickable ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    const std::string text = this->item(static_cast<int>(item.itemID));
+    const std::size_t tab = std::min(text.find('\t'), text.size());
+    RECT column = {tick.right + 5, row.top, secondColumn_ - 8, row.bottom};
+    DrawTextA(dc, text.c_str(), static_cast<int>(tab), &column,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_PATH_ELLIPSIS);
+    if (tab < text.size()) {
+        column.left = secondColumn_;
+        column.right = row.right;
+        DrawTextA(dc, text.c_str() + tab + 1, static_cast<int>(text.size() - tab - 1), &column,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    }
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &row);
+    return true;
 }
 
 } // namespace talvek::ui

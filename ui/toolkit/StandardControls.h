@@ -1,6 +1,7 @@
 // The typed standard controls: each has the verbs and the events of its class, so a form
 // never sends a control's messages itself. They come from the form's layout table like any
-// Control; a control without verbs of its own (a notebook, a status bar) stays a Control.
+// Control; a label without verbs of its own stays a Control. The common controls' typed
+// controls are in CommonControls.h.
 #pragma once
 #include <string>
 #include <vector>
@@ -50,6 +51,7 @@ class ListBox : public Control {
     Handler<AppError()> onSelect; // LBN_SELCHANGE
 
     std::vector<std::string> items() const;
+    std::string item(int index) const;
     // False when the list refuses the line (no room).
     bool add(const std::string& item) const;
     void remove(int index) const;
@@ -66,6 +68,28 @@ class ListBox : public Control {
 
   protected:
     AppError command(int code) override;
+};
+
+// A list of rows to tick, drawn with a tick box before each: Windows 95's list view has no
+// ticks (comctl32 4.00), and a list box of several selections (LBS_MULTIPLESEL and
+// LBS_OWNERDRAWFIXED in the layout) does what a user expects of one, Space and click
+// included. A row is a text and, after a tab, a second column; the first is shortened in its
+// middle when it is too long, so a path keeps its name. A row that cannot be ticked shows grey
+// and is never ticked: a tick on it is taken back before onSelect.
+class TickList : public ListBox {
+  public:
+    // The height of a row and where the second column begins, in pixels.
+    void setLook(int rowHeight, int secondColumn);
+    bool add(const std::string& row, bool tickable, bool ticked);
+    bool ticked(int index) const { return isSelected(index); }
+
+  protected:
+    AppError command(int code) override;
+    bool draw(const DRAWITEMSTRUCT& item) override;
+
+  private:
+    std::vector<bool> tickable_;
+    int secondColumn_ = 0;
 };
 
 } // namespace talvek::ui

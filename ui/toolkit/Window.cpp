@@ -1,9 +1,8 @@
 #include "ui/toolkit/Window.h"
 
-#include <string>
-
 #include "ui/toolkit/Application.h"
 #include "ui/toolkit/Control.h"
+#include "ui/toolkit/WindowHelpers.h"
 
 namespace talvek::ui {
 
@@ -36,13 +35,6 @@ void Window::registerClass(const char* className, HBRUSH background, HICON icon,
     wc.hbrBackground = background;
     wc.lpszClassName = className;
     RegisterClassA(&wc); // a failure shows as a window that cannot be created
-}
-
-AppError windowNotCreated(const char* name) {
-    std::string text = "Fenster ";
-    text += name;
-    text += " kann nicht erzeugt werden";
-    return AppError(std::move(text));
 }
 
 AppError Window::create(DWORD exStyle, const char* className, const char* text, DWORD style, int x,

@@ -5,14 +5,12 @@
 #pragma once
 #include <windows.h>
 
+#include "ui/toolkit/Handler.h"
 #include "ui/toolkit/Reply.h"
 
 namespace talvek::ui {
 
-// The failure of a window that cannot be made: its class or its name in the layout table.
-AppError windowNotCreated(const char* name);
-
-class Window {
+class Window : public Receiver {
   public:
     Window() = default;
     virtual ~Window();

@@ -4,6 +4,13 @@
 
 namespace talvek::ui {
 
+AppError windowNotCreated(const char* name) {
+    std::string text = "Fenster ";
+    text += name;
+    text += " kann nicht erzeugt werden";
+    return AppError(std::move(text));
+}
+
 Font makeFont(const char* face, int pixelHeight, bool bold, bool underline, int escapement) {
     LOGFONTA lf{};
     lf.lfHeight = -pixelHeight;

@@ -4,9 +4,13 @@
 
 #include <string>
 
+#include "config/Error.h"
 #include "ui/toolkit/Handles.h"
 
 namespace talvek::ui {
+
+// The failure of a window that cannot be made: its class or its name in the layout table.
+AppError windowNotCreated(const char* name);
 
 // A font with the given character height in pixels (lfHeight = -pixels).
 Font makeFont(const char* face, int pixelHeight, bool bold = false, bool underline = false,

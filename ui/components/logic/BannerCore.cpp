@@ -44,11 +44,11 @@ std::uint16_t rebase(TScrollDirection from, TScrollDirection to, int stripW, int
 
 } // namespace banner
 
-BannerCore::BannerCore(TComponent* owner) : TComponent(owner) {}
+BannerCore::BannerCore() = default;
 
 BannerCore::~BannerCore() = default;
 
-void BannerCore::Fire(const TNotifyEvent& event) {
+void BannerCore::Fire(const NotifyEvent& event) {
     if (event) event(*this);
 }
 
@@ -267,7 +267,7 @@ void BannerCore::DblClick() {
 }
 
 AppError BannerCore::Loaded() {
-    EndLoading();
+    loading_ = false;
     // The properties as they stand now: a strip from text takes the final font and colour.
     if (FromText()) stripDirty_ = true;
     if (autoEnable_ && (FromText() || (strip_ && strip_->height() > 0))) {

@@ -4,15 +4,16 @@
 // out of date and has the layout bring that up to date; no setter calls another. TBanner
 // supplies the platform (bitmaps, timer, repaint, keyboard state, notice box) through the hooks
 // below. An operation that fails (no content to switch on, no bitmap, font or timer) stops
-// there and returns its error.
+// there and returns its error. Its events name it as their sender.
 #pragma once
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "config/Error.h"
 #include "ui/components/logic/Canvas.h"
-#include "ui/toolkit/Component.h"
+#include "ui/toolkit/Handler.h"
 
 namespace talvek::ui {
 
@@ -26,10 +27,12 @@ extern const char* const kBannerEnableError; // "Assign a bitmap or text to bann
 extern const char* const kBannerNoticeCaption; // caption of the Shift+Ctrl double-click notice
 extern const char* const kBannerNoticeText;
 
-class BannerCore : public TComponent {
+class BannerCore {
   public:
-    explicit BannerCore(TComponent* owner);
-    ~BannerCore() override;
+    BannerCore();
+    virtual ~BannerCore();
+    BannerCore(const BannerCore&) = delete;
+    BannerCore& operator=(const BannerCore&) = delete;
 
     bool AutoEnable() const { return autoEnable_; }
     void SetAutoEnable(bool value) { autoEnable_ = value; }
@@ -88,11 +91,27 @@ class BannerCore : public TComponent {
     AppError Paint(Canvas& screen);
     // Double-click: OnDblClick, then with Shift and Ctrl held the beep and the notice box.
     void DblClick();
-    AppError Loaded() override;
 
-    TNotifyEvent OnScroll, OnEnable, OnDisable, OnClick, OnDblClick;
-    TMouseEvent OnMouseDown, OnMouseUp;
-    TMouseMoveEvent OnMouseMove;
+    // The form's load: apply() writes the stored properties while the banner only stores
+    // them (a write of Enabled does nothing), then the end of loading (Loaded) acts on them as
+    // they stand. When apply() fails, loading ends without acting on half-applied properties.
+    template <typename Apply> AppError Load(Apply&& apply) {
+        loading_ = true;
+        if (AppError error = apply()) {
+            loading_ = false;
+            return error;
+        }
+        return Loaded();
+    }
+    bool Loading() const { return loading_; }
+
+    // The mouse's position is in the banner's own coordinates.
+    using NotifyEvent = Handler<void(BannerCore& sender)>;
+    using MouseEvent = Handler<void(BannerCore& sender, TMouseButton button, int x, int y)>;
+    using MouseMoveEvent = Handler<void(BannerCore& sender, int x, int y)>;
+    NotifyEvent OnScroll, OnEnable, OnDisable, OnClick, OnDblClick;
+    MouseEvent OnMouseDown, OnMouseUp;
+    MouseMoveEvent OnMouseMove;
 
   protected:
     // Platform hooks.
@@ -110,6 +129,8 @@ class BannerCore : public TComponent {
   private:
     enum class Source { None, Picture, Text, Lines };
 
+    AppError Loaded();
+
     // Brings the strip, the switch and the timer in line with the properties; does nothing
     // while loading.
     AppError Layout();
@@ -120,9 +141,10 @@ class BannerCore : public TComponent {
     AppError NewStrip(std::unique_ptr<Canvas>& strip);
     bool StripUsable() const;
     bool FromText() const { return source_ == Source::Text || source_ == Source::Lines; }
-    void Fire(const TNotifyEvent& event);
+    void Fire(const NotifyEvent& event);
     AppError ComposeFrame(Canvas& frame);
 
+    bool loading_ = false;
     bool autoEnable_ = true;
     Source source_ = Source::None;
     std::unique_ptr<Canvas> strip_;

@@ -4,7 +4,8 @@
 #pragma once
 #include <string>
 
-#include "ui/toolkit/Component.h"
+#include "config/Error.h"
+#include "ui/components/logic/Properties.h"
 
 namespace talvek::ui {
 

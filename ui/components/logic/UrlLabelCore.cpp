@@ -15,7 +15,7 @@ bool blank(const std::string& text) {
 
 } // namespace
 
-UrlLabelCore::UrlLabelCore(TComponent* owner, Shell* shell) : TComponent(owner), shell_(shell) {
+UrlLabelCore::UrlLabelCore(Shell* shell) : shell_(shell) {
     font_.color = clBlue;
     font_.underline = true;
     restColor_ = font_.color;

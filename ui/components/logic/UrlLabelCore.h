@@ -1,19 +1,24 @@
 // The link label without its window: the target a click opens, the colour shown while the
-// left button is down, the order of click, colour restore and mouse-up, and "Copy".
+// left button is down, the order of click, colour restore and mouse-up, and "Copy". Its events
+// name it as their sender.
 #pragma once
 #include <string>
 
 #include "platform/Shell.h"
-#include "ui/toolkit/Component.h"
+#include "ui/components/logic/Properties.h"
+#include "ui/toolkit/Handler.h"
 
 namespace talvek::ui {
 
 extern const char* const kUrlLabelCopyCaption; // "Copy"
 
-class UrlLabelCore : public TComponent {
+class UrlLabelCore {
   public:
     // The shell may be set later (SetShell); without one a click opens nothing.
-    explicit UrlLabelCore(TComponent* owner, Shell* shell = nullptr);
+    explicit UrlLabelCore(Shell* shell = nullptr);
+    virtual ~UrlLabelCore() = default;
+    UrlLabelCore(const UrlLabelCore&) = delete;
+    UrlLabelCore& operator=(const UrlLabelCore&) = delete;
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& value);
@@ -46,9 +51,13 @@ class UrlLabelCore : public TComponent {
     // The context menu's only item: the caption goes to the clipboard.
     void CopyClick();
 
-    TNotifyEvent OnClick;
-    TMouseEvent OnMouseDown, OnMouseUp;
-    TMouseMoveEvent OnMouseMove;
+    // The mouse's position is in the label's own coordinates.
+    using NotifyEvent = Handler<void(UrlLabelCore& sender)>;
+    using MouseEvent = Handler<void(UrlLabelCore& sender, TMouseButton button, int x, int y)>;
+    using MouseMoveEvent = Handler<void(UrlLabelCore& sender, int x, int y)>;
+    NotifyEvent OnClick;
+    MouseEvent OnMouseDown, OnMouseUp;
+    MouseMoveEvent OnMouseMove;
 
   protected:
     // Called after anything that changes the look (caption, font, colours).
