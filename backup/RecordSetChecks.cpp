@@ -68,13 +68,4 @@ std::vector<CopyState> copyStates(FileSystem& files, const RecordSet& set,
     return states;
 }
 
-std::vector<std::string> compareRecordSet(FileSystem& files, const RecordSet& set,
-                                          PieceProgress* progress) {
-    std::vector<CopyState> states = copyStates(files, set, progress);
-    std::vector<std::string> lines;
-    for (std::size_t i = 0; i < states.size(); ++i)
-        lines.push_back(set.copies[i].original + ": " + copyStateText(states[i]));
-    return lines;
-}
-
 } // namespace talvek

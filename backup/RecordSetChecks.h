@@ -38,13 +38,8 @@ inline bool tickedAtFirst(CopyState state) {
     return state == CopyState::Changed || state == CopyState::OriginalMissing;
 }
 
-// What a restore of each copy would change, in the order of the set's copies. A copy whose
-// checksum cannot be read counts as damaged: nothing can tell it is whole.
+// What a restore of each copy would change, in the order of the set's copies.
 std::vector<CopyState> copyStates(FileSystem& files, const RecordSet& set,
                                   PieceProgress* progress = nullptr);
-
-// The same as "original: state" lines.
-std::vector<std::string> compareRecordSet(FileSystem& files, const RecordSet& set,
-                                          PieceProgress* progress = nullptr);
 
 } // namespace talvek

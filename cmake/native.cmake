@@ -23,6 +23,6 @@ gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST)
 
 # The comparison's bench (scripts/bench_compare.sh): the search built as the program builds its
 # code and without sanitizers, so that the time and memory it shows are the program's.
-add_executable(line_diff_bench tests/bench/LineDiffBench.cpp backup/LineDiff.cpp)
+add_executable(line_diff_bench tests/bench/LineDiffBenchMain.cpp backup/LineDiff.cpp)
 target_include_directories(line_diff_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(line_diff_bench PRIVATE ${COMMON_FLAGS} -Oz)

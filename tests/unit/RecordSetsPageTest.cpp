@@ -27,6 +27,9 @@ struct View : RecordSetsView, Processes {
     AppError showRestoreWindow(const RecordSet&, const std::vector<CopyState>&) override {
         return AppError("shown");
     }
+    AppError showComparisonWindow(const RecordSet&, const std::vector<CopyState>& s) override {
+        return compared = s, AppError();
+    }
     void setBackupNowEnabled(bool enabled) override { backupNow = enabled; }
     void workStarts() override { ++works; }
     void working(const std::string& hint) override {
@@ -40,6 +43,7 @@ struct View : RecordSetsView, Processes {
         return boxes.push_back(program + " " + argument), true;
     }
     std::vector<std::string> rows, boxes, hints;
+    std::vector<CopyState> compared;
     int at = -1, works = 0;
     bool backupNow = false;
     std::string hint;

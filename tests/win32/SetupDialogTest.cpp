@@ -6,6 +6,7 @@
 #include "backup/Crc32.h"
 
 #include "config/DateText.h"
+#include "ui/setup/ComparisonWindow.h"
 #include "ui/setup/RestoreWindow.h"
 #include "ui/setup/SetupForm.h"
 #include "win32/Bench.h"
@@ -627,6 +628,55 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
     EXPECT_EQ(bench::readFile(winIni), kept.content + "[changed]\r\n");
     EXPECT_EQ(GetFileAttributesA(winIni.c_str()) & 0x27, 32u) << "Wine: archive for none";
     EXPECT_EQ(bench::readFile(systemDat) + bench::readFile(userDat), "registry nowregistry now");
+}
+
+TEST_F(SetupDialog, TheComparisonShowsTheLinesThatChangedInEachFile) {
+    const std::string date = daysAgo(2), root = kTestRoot,
+                      dir = root + "\\" + date.substr(0, 2) + date.substr(3, 2) + date.substr(6, 2);
+    CreateDirectoryA(kTestRoot, nullptr);
+    CreateDirectoryA(dir.c_str(), nullptr);
+    // Then and now: a driver added under [386Enh], a program to run at every start.
+    const std::string files[][3] = {
+        {"SYSTEM.INI", "[boot]\r\nshell=Explorer.exe\r\n[386Enh]\r\nwoafont=dosapp.fon\r\n",
+         "[boot]\r\nshell=Explorer.exe\r\n[386Enh]\r\ndevice=*vpd\r\nwoafont=dosapp.fon\r\n"},
+        {"WIN.INI", "[windows]\r\nload=\r\nrun=\r\nBeep=yes\r\n",
+         "[windows]\r\nload=\r\nrun=C:\\TOOLS\\AGENT.EXE\r\nBeep=yes\r\n"}};
+    std::string section = "[" + date + "]\r\nDirectory=" + dir + "\r\nDatum=" + date + "\r\n";
+    for (int i = 0; i < 2; ++i) {
+        bench::writeFile(dir + "\\" + files[i][0], files[i][1]);
+        bench::writeFile(root + "\\" + files[i][0], files[i][2]);
+        const std::string n = std::to_string(i + 1);
+        section += "Datei" + n + "=" + root + "\\" + files[i][0] + "\r\nCRC" + n + "=" +
+                   crcText(crc32(files[i][1])) + "\r\n";
+    }
+    writeApplied("Recovery Directory=" + root + "\r\n[Datens\xE4tze]\r\n0=" + date + "\r\n" +
+                 section);
+    HWND form = start();
+    ASSERT_NE(form, nullptr);
+    Dialog d(form);
+    clickTab(d.tabs, 2);
+    HWND sets = control(form, F::kRecordsetlist);
+    SendMessageA(sets, LB_SETCURSEL, 0, 0);
+    SendMessageA(GetParent(sets), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(sets), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(sets));
+    bench::click(control(form, F::kCompare));
+    const std::string caption = "Vergleich mit dem Datensatz vom " + date;
+    HWND window = bench::waitForWindow(process.pid(), "TComparisonWindow", caption.c_str(), 10000);
+    ASSERT_NE(window, nullptr);
+    using C = ui::TComparisonWindow;
+    HWND copies = GetDlgItem(window, C::kCopies), changes = GetDlgItem(window, C::kChanges);
+    EXPECT_EQ(listLines(copies), (std::vector<std::string>{root + "\\SYSTEM.INI\tgeändert",
+                                                           root + "\\WIN.INI\tgeändert"}));
+    EXPECT_EQ(bench::text(changes), "Zeile 4: [386Enh]\r\n+ device=*vpd");
+    ShowWindow(form, SW_HIDE); // nobody draws the window's frame: nothing behind it then
+    bench::screenshot(window, "comparison-window");
+    ShowWindow(form, SW_SHOWNA);
+    SendMessageA(copies, LB_SETCURSEL, 1, 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(C::kCopies, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(copies));
+    EXPECT_EQ(bench::text(changes), "Zeile 3: [windows]\r\n- run=\r\n+ run=C:\\TOOLS\\AGENT.EXE");
+    bench::click(GetDlgItem(window, C::kClose));
+    EXPECT_TRUE(bench::waitUntil([&] { return !IsWindow(window); }, 5000));
 }
 
 TEST_F(SetupDialog, JetztSichernMakesTodaysRecordSetWhenNoneIsDue) {

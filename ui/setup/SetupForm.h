@@ -190,6 +190,8 @@ class TSetupForm : public Form, private SetupView, private FolderChooser, privat
     void showRecordSetReport(const std::string& text) override;
     bool askRecordSets(const std::string& text) override;
     AppError showRestoreWindow(const RecordSet& set, const std::vector<CopyState>& states) override;
+    AppError showComparisonWindow(const RecordSet& set,
+                                  const std::vector<CopyState>& states) override;
     void setBackupNowEnabled(bool enabled) override;
     void workStarts() override;
     void working(const std::string& hint) override;

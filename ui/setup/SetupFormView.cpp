@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "ui/setup/ComparisonWindow.h"
 #include "ui/setup/RestoreWindow.h"
 #include "ui/setup/SetupForm.h"
 #include "ui/toolkit/Application.h"
@@ -150,6 +151,13 @@ bool TSetupForm::askRecordSets(const std::string& text) {
 
 AppError TSetupForm::showRestoreWindow(const RecordSet& set, const std::vector<CopyState>& states) {
     TRestoreWindow window(recordSets_, set, states);
+    int answer = 0;
+    return window.showModal(hwnd(), answer);
+}
+
+AppError TSetupForm::showComparisonWindow(const RecordSet& set,
+                                          const std::vector<CopyState>& states) {
+    TComparisonWindow window(recordSets_, set, states);
     int answer = 0;
     return window.showModal(hwnd(), answer);
 }

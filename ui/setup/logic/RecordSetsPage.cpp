@@ -3,6 +3,7 @@
 #include "config/Decimal.h"
 #include "config/Concat.h"
 #include "config/IniFile.h"
+#include "backup/FileChanges.h"
 #include "config/Keys.h"
 #include "ui/setup/logic/SetupLogic.h"
 #include "ui/setup/logic/SetupTexts.h"
@@ -162,13 +163,18 @@ AppError RecordSetsPage::compareClick() {
     TIniFile ini(profile_, configurationFileOf(files_));
     RecordSet set;
     if (!readSelected(ini, set) || !hasCopies(set)) return AppError();
-    std::vector<std::string> lines;
+    std::vector<CopyState> states;
     {
         WorkProgress work(view_, "Vergleiche ", ": ");
-        lines = compareRecordSet(files_, set, &work);
+        states = copyStates(files_, set, &work);
     }
-    report(concat({"Der Datensatz vom ", set.date, " und die Originale:"}), lines);
-    return AppError();
+    return view_.showComparisonWindow(set, states);
+}
+
+std::string RecordSetsPage::changesOf(const RecordSet& set, std::size_t index, CopyState state) {
+    if (index >= set.copies.size()) return std::string();
+    const SavedCopy& copy = set.copies[index];
+    return describeChanges(files_, set.copyPath(copy), copy.original, state == CopyState::Damaged);
 }
 
 AppError RecordSetsPage::keepClick() {

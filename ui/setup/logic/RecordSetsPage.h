@@ -34,6 +34,10 @@ class RecordSetsView {
     // button calls RecordSetsPage::restoreChosen with the ticked ones.
     virtual AppError showRestoreWindow(const RecordSet& set,
                                        const std::vector<CopyState>& states) = 0;
+    // The comparison window over the page: the set's copies with their originals and states;
+    // the selected one's changes come from RecordSetsPage::changesOf.
+    virtual AppError showComparisonWindow(const RecordSet& set,
+                                          const std::vector<CopyState>& states) = 0;
     virtual void setBackupNowEnabled(bool enabled) = 0;
     // Long work over files: from workStarts to workEnds the window shows the wait cursor and
     // takes no input; `working`, between the pieces of the work, lets it repaint and answer,
@@ -56,7 +60,10 @@ class RecordSetsPage {
     void refresh();         // the page is shown
     void selectionChange(); // another row was chosen
     AppError checkClick();
+    // "&Vergleichen": the comparison window for the selected set.
     AppError compareClick();
+    // The comparison window's box for the copy `index` of `set` in the state `state`.
+    std::string changesOf(const RecordSet& set, std::size_t index, CopyState state);
     AppError keepClick();
     // Shows the set's protocol in Notepad, whatever its name: a protocol named RUN.BAT is
     // read, never run.
