@@ -6,7 +6,6 @@
 #include "backup/Crc32.h"
 #include "backup/FileReading.h"
 #include "backup/IniCache.h"
-#include "backup/PathRules.h"
 #include "config/Keys.h"
 #include "config/TextCase.h"
 
@@ -20,20 +19,18 @@ namespace {
 const int kCopyTries = 3;
 
 // Copies one entry; the failure line when it could not be saved, empty when it was.
-std::string saveEntry(RunContext& run, const std::string& entry, std::size_t position,
-                      const std::vector<std::string>& ownNames) {
+std::string saveEntry(RunContext& run, SavedCopy saved, const std::vector<std::string>& ownNames) {
     FileSystem& files = run.platform.files;
+    const std::string& entry = saved.original;
     const std::string notSaved = "Die Datei " + entry + " konnte nicht gesichert werden.";
-    // Named as Windows names it: "PROTOCOL.TXT." is the protocol's place.
-    std::string name = resolvedNamePart(entry);
     // A name such as ".." would put the copy outside today's directory.
-    if (run.todayDirectory.empty() || !isPlainFileName(name)) return notSaved;
+    const std::string copy = copyPathIn(run.todayDirectory, saved);
+    if (copy.empty()) return notSaved;
     // The protocol or the batch would overwrite this copy, and the batch would later copy
     // the protocol over the user's file.
-    if (containsIgnoringCase(ownNames, name))
+    if (containsIgnoringCase(ownNames, saved.name))
         return "Die Datei " + entry +
                " hat den Namen der Protokoll- oder Batchdatei und wird nicht gesichert.";
-    std::string copy = run.todayDirectory + "\\" + name;
     // Windows may hold a newer text of an ini file than its disk: it is written out first.
     flushIfIni(files, entry);
     // The attributes are read before the copy (copying does not change them): a file whose
@@ -44,6 +41,10 @@ std::string saveEntry(RunContext& run, const std::string& entry, std::size_t pos
     // file already at the copy's place is not ours to change.
     if (run.resuming && files.fileExists(copy) &&
         (!files.setAttributes(copy, 0) || !files.deleteFile(copy)))
+        return notSaved;
+    // A copy whose name an earlier listed file has goes into a folder of its own.
+    const std::string folder = copyFolderIn(run.todayDirectory, saved);
+    if (!folder.empty() && !files.directoryExists(folder) && !files.createDirectory(folder))
         return notSaved;
 
     std::uint32_t crc = 0, previous = 0;
@@ -68,10 +69,6 @@ std::string saveEntry(RunContext& run, const std::string& entry, std::size_t pos
 
     run.savedAnyFile = true;
     run.log("Die Datei " + entry + " wurde erfolgreich gesichert.");
-    SavedCopy saved;
-    saved.number = static_cast<int>(position + 1);
-    saved.original = entry;
-    saved.name = name;
     saved.crc = crcText(crc);
     // Only what a restore can set again; Windows reports a file without any as NORMAL.
     saved.attributes = attributes & kRecordedAttributes;
@@ -109,19 +106,24 @@ AppError backupFiles(RunContext& run) {
         return recordTodaysSection(run);
     }
     const std::vector<std::string> ownNames = protocolAndBatchNames(run.settings);
+    // Named as Windows names them: "PROTOCOL.TXT." is the protocol's place.
+    const std::vector<SavedCopy> listed = listedCopies(run.fileList);
+    FileSystem& files = run.platform.files;
     for (std::size_t j = 0; j < n; ++j) {
-        std::string failure = saveEntry(run, run.fileList[j], j, ownNames);
+        std::string failure = saveEntry(run, listed[j], ownNames);
         if (failure.empty()) continue;
         run.recoveryBatch->skip();
         run.fail(failure);
         // A copy that a cut-short run left of a file that cannot be saved now is named by
-        // no section: it would keep the directory from ever being removed.
-        std::string name = resolvedNamePart(run.fileList[j]);
-        std::string copy = run.todayDirectory + "\\" + name;
-        if (run.resuming && !run.todayRegistered && !containsIgnoringCase(ownNames, name) &&
-            isPlainFileName(name) && run.platform.files.fileExists(copy) &&
-            run.platform.files.setAttributes(copy, 0))
-            run.platform.files.deleteFile(copy);
+        // no section: it would keep the directory from ever being removed; so would an
+        // empty folder of its own.
+        const std::string copy = copyPathIn(run.todayDirectory, listed[j]);
+        if (run.resuming && !run.todayRegistered &&
+            !containsIgnoringCase(ownNames, listed[j].name) && !copy.empty() &&
+            files.fileExists(copy) && files.setAttributes(copy, 0))
+            files.deleteFile(copy);
+        const std::string folder = copyFolderIn(run.todayDirectory, listed[j]);
+        if (!folder.empty()) files.removeDirectory(folder);
     }
     return recordTodaysSection(run);
 }

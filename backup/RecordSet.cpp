@@ -4,13 +4,55 @@
 #include "backup/PathRules.h"
 #include "config/IniFile.h"
 #include "config/Keys.h"
+#include "config/TextCase.h"
 
 namespace talvek {
 
+namespace {
+
+std::string ownPlace(const SavedCopy& copy) {
+    return keys::kCopyFolderPrefix + decimalText(copy.number) + "\\" + copy.name;
+}
+
+} // namespace
+
+void placeApart(SavedCopy& copy) {
+    copy.place = ownPlace(copy);
+}
+
 std::string RecordSet::copyPath(const SavedCopy& copy) const {
-    // A hand-edited name that leaves the directory names no copy of this set.
-    if (directory.empty() || !isPlainFileName(copy.name)) return std::string();
-    return directory + "\\" + copy.name;
+    return copyPathIn(directory, copy);
+}
+
+std::string copyPathIn(const std::string& directory, const SavedCopy& copy) {
+    // A hand-edited name or place that leaves the directory names no copy of this set.
+    if (directory.empty() || !isPlainFileName(copy.name) ||
+        (!copy.place.empty() && copy.place != ownPlace(copy)))
+        return std::string();
+    return directory + "\\" + (copy.place.empty() ? copy.name : copy.place);
+}
+
+std::string copyFolderIn(const std::string& directory, const SavedCopy& copy) {
+    const std::string path = copyPathIn(directory, copy);
+    if (copy.place.empty() || path.empty()) return std::string();
+    return path.substr(0, path.size() - copy.name.size() - 1);
+}
+
+std::vector<SavedCopy> listedCopies(const std::vector<std::string>& list) {
+    std::vector<SavedCopy> copies;
+    std::vector<std::string> names; // as the file system compares them
+    for (const std::string& original : list) {
+        SavedCopy copy;
+        copy.number = static_cast<int>(copies.size() + 1);
+        copy.original = original;
+        copy.name = resolvedNamePart(original);
+        const std::string name = asciiLower(copy.name);
+        for (const std::string& earlier : names)
+            if (earlier == name) placeApart(copy);
+        names.push_back(name);
+        copies.push_back(copy);
+    }
+    return copies;
 }
 
 std::string protocolOf(const RecordSet& set) {
@@ -49,6 +91,7 @@ RecordSet recordSetOf(const std::string& date, const SectionValues& values) {
         copy.original = original;
         copy.name = resolvedNamePart(original);
         const std::string n = decimalText(number);
+        copy.place = values.get(keys::kCopyPrefix + n, "");
         copy.crc = values.get(keys::kChecksumPrefix + n, "");
         int attributes = 0;
         if (parseStoredNumber(values.get(keys::kAttributesPrefix + n, ""), attributes) &&
@@ -70,6 +113,7 @@ KeyValues recordSetSection(const RecordSet& set) {
     for (const SavedCopy& copy : set.copies) {
         const std::string n = decimalText(copy.number);
         addKeyValue(values, keys::kSavedFilePrefix + n, copy.original);
+        if (!copy.place.empty()) addKeyValue(values, keys::kCopyPrefix + n, copy.place);
         if (!copy.crc.empty()) addKeyValue(values, keys::kChecksumPrefix + n, copy.crc);
         if (copy.attributes != attr::kInvalid)
             addKeyValue(values, keys::kAttributesPrefix + n, decimalText(copy.attributes));

@@ -20,6 +20,10 @@ inline constexpr char kRecordRecFile[] = "RecFile";
 inline constexpr char kChecksumPrefix[] = "CRC";
 inline constexpr char kAttributesPrefix[] = "Attr";
 inline constexpr char kKeep[] = "Behalten";
+// "Kopie<n>": where the copy lies when an earlier listed file has its name, in a folder of its
+// own, "DATEI<n>" (a name MS-DOS reads), so that neither takes the other's place.
+inline constexpr char kCopyPrefix[] = "Kopie";
+inline constexpr char kCopyFolderPrefix[] = "DATEI";
 // What an older version wrote where it made no protocol or batch.
 inline constexpr char kNoLog[] = "No Log";
 inline constexpr char kNoRec[] = "No Rec";
@@ -32,6 +36,7 @@ struct SavedCopy {
     std::string original; // the listed file it is a copy of
     std::string name;     // the copy's name in the set's directory: the original's name part
                           // as Windows resolves it
+    std::string place;    // "Kopie<n>"; empty for a copy directly in the set's directory
     std::string crc;      // eight hex digits; empty for a set of an older version
     std::uint32_t attributes = attr::kInvalid; // the original's, when the run recorded them
 };
@@ -47,9 +52,22 @@ struct RecordSet {
     std::string recFile;           // the recovery batch's name; empty when none was written
     bool kept = false;             // "Behalten=1": the rotation leaves it alone
 
-    // The copy's full path; empty when the set has no directory or the name would leave it.
+    // The copy's full path; empty when the set has no directory or the copy's name or place
+    // would leave it.
     std::string copyPath(const SavedCopy& copy) const;
 };
+
+// Where a copy lies in `directory`: by its name, or in its folder DATEI<n> when it has a place.
+// Empty without a directory, for a name that would leave it, and for a place other than
+// exactly "DATEI<n>\<name>": a hand-edited one could name any file.
+std::string copyPathIn(const std::string& directory, const SavedCopy& copy);
+// The folder of its own a copy lies in; empty for one directly in `directory`.
+std::string copyFolderIn(const std::string& directory, const SavedCopy& copy);
+// Puts the copy into its folder of its own: an earlier one has its name.
+void placeApart(SavedCopy& copy);
+// The copies of the listed files, numbered from 1, each named by its file's name part and in
+// a folder of its own when an earlier listed file has that name (without regard to case).
+std::vector<SavedCopy> listedCopies(const std::vector<std::string>& list);
 
 RecordSet readRecordSet(TIniFile& ini, const std::string& date);
 // The full path of the set's protocol file; empty when it has none.
@@ -66,7 +84,8 @@ std::vector<RecordSetSummary> listRecordSets(TIniFile& ini);
 RecordSet recordSetOf(const std::string& date, const SectionValues& values);
 
 // The section as a run writes it: "Directory", "Datum", then "Datei<n>" and "CRC<n>" of each
-// copy (and "Attr<n>" where recorded), then "LogFile", "RecFile" and "Behalten" where set.
+// copy (and "Kopie<n>" and "Attr<n>" where recorded), then "LogFile", "RecFile" and "Behalten"
+// where set.
 KeyValues recordSetSection(const RecordSet& set);
 AppError writeRecordSet(TIniFile& ini, const RecordSet& set);
 

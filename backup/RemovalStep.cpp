@@ -38,6 +38,23 @@ void deleteTarget(RunContext& run, const std::string& target, bool savedCopy) {
         run.fail(prefix + target + " konnte nicht gelöscht werden.");
 }
 
+// Notes in `own` what of the set's directory a deleted copy leaves: its name, or the folder
+// of its own it lay in. That folder goes after the copy; while it still holds the copy, or
+// stays without anything in it that says why, it is the set's own and the removal is tried
+// again, while one kept by foreign files is theirs.
+void removeCopyFolder(RunContext& run, const std::string& dir, const SavedCopy& copy,
+                      std::vector<std::string>& own) {
+    FileSystem& files = run.platform.files;
+    const std::string folder = copyFolderIn(dir, copy);
+    std::vector<std::string> left;
+    if (folder.empty())
+        own.push_back(copy.name);
+    else if (files.fileExists(copyPathIn(dir, copy)) ||
+             (!files.removeDirectory(folder) &&
+              (!files.listDirectory(folder, left) || left.empty())))
+        own.push_back(fileNamePart(folder));
+}
+
 void refuseName(RunContext& run, const std::string& dir, const std::string& name) {
     run.fail(" Die Datei " + dir + "\\" + name +
              " wird nicht gelöscht, da sie außerhalb des Datensatzes liegt.");
@@ -143,12 +160,12 @@ AppError removeRecordSet(RunContext& run, const std::string& section, Removal& o
     // keep the directory, and the rotation with it, from ever going.
     std::vector<std::string> own;
     for (const SavedCopy& copy : set.copies) {
-        if (set.copyPath(copy).empty()) {
-            refuseName(run, dir, fileNamePart(copy.original));
-            continue;
+        if (set.copyPath(copy).empty())
+            refuseName(run, dir, copy.place.empty() ? fileNamePart(copy.original) : copy.place);
+        else {
+            deleteTarget(run, set.copyPath(copy), true);
+            removeCopyFolder(run, dir, copy, own);
         }
-        own.push_back(copy.name);
-        deleteTarget(run, set.copyPath(copy), true);
     }
     deleteRecordedFile(run, set.logFile, dir, own);
     deleteRecordedFile(run, set.recFile, dir, own);
@@ -176,20 +193,27 @@ AppError removeUnfinishedRecordSet(RunContext& run, const std::string& date, boo
     run.log("Lösche, was der Lauf vom " + date + " hinterlassen hat: " + dir);
     // The run may have been stopped before it wrote its section: its copies are named after
     // the listed files, its protocol and batch after the settings.
-    std::vector<std::string> own = protocolAndBatchNames(run.settings);
-    for (const SavedCopy& copy : set.copies)
-        own.push_back(copy.name);
-    for (const std::string& entry : ini.ReadList(keys::kFileList))
-        own.push_back(resolvedNamePart(entry));
+    std::vector<std::string> own = protocolAndBatchNames(run.settings), deleted;
     own.push_back(resolvedName(set.logFile));
     own.push_back(resolvedName(set.recFile));
-    std::vector<std::string> deleted;
     for (const std::string& name : own) {
         if (!isPlainFileName(name)) continue;
         if (containsIgnoringCase(deleted, name) || !files.fileExists(dir + "\\" + name)) continue;
         deleted.push_back(name);
         deleteTarget(run, dir + "\\" + name, true);
     }
+    const auto removeCopy = [&](const SavedCopy& copy) {
+        const std::string path = copyPathIn(dir, copy);
+        if (path.empty() || containsIgnoringCase(deleted, path)) return;
+        deleted.push_back(path);
+        // One never made is no line of the log; its folder may have been made all the same.
+        if (files.fileExists(path)) deleteTarget(run, path, true);
+        removeCopyFolder(run, dir, copy, own);
+    };
+    for (const SavedCopy& copy : set.copies)
+        removeCopy(copy);
+    for (const SavedCopy& copy : listedCopies(ini.ReadList(keys::kFileList)))
+        removeCopy(copy);
     removed = removeSetDirectory(run, dir, own) != DirectoryEnd::Failed;
     return removed ? ini.RemoveSection(date) : AppError();
 }

@@ -116,6 +116,13 @@ bool writeBack(Restore& restore, int number, const std::string& original, const 
     return false;
 }
 
+// Deletes a saved original, then the folder of its own it lay in.
+void deleteSaved(FileSystem& files, const UndoList& undo, const UndoEntry& entry) {
+    deleteOwnFile(files, undo.savedPath(entry));
+    const std::string folder = copyFolderIn(undo.directory, entry.copy);
+    if (!folder.empty()) files.removeDirectory(folder);
+}
+
 // Whether an entry names an original the undo can bring back: one that did not exist, with
 // what the restore wrote, or one saved in the undo directory. Any other (a hand-made one,
 // or one whose restore was cut short) is replaced when its file is restored again.
@@ -135,7 +142,10 @@ AppError saveOriginal(Restore& restore, const std::string& original, UndoList& u
     UndoEntry entry;
     entry.copy.number = undo.nextNumber();
     entry.copy.original = original;
-    entry.copy.name = fileNamePart(original);
+    entry.copy.name = resolvedNamePart(original);
+    // Two originals of the same name (BOOT.INI of two folders) must not share one place.
+    for (const UndoEntry& other : undo.entries)
+        if (sameFileName(other.copy.name, entry.copy.name)) placeApart(entry.copy);
     entry.isNew = !files.fileExists(original);
     const std::string path = undo.savedPath(entry);
     const std::string saving = undo.directory + "\\" + keys::kSavingName;
@@ -158,8 +168,11 @@ AppError saveOriginal(Restore& restore, const std::string& original, UndoList& u
     }
     undo.entries.push_back(entry);
     TALVEK_TRY(writeUndo(restore.ini, undo));
+    const std::string folder = copyFolderIn(undo.directory, entry.copy);
+    if (!entry.isNew && !folder.empty()) files.createDirectory(folder);
     if (!entry.isNew && !files.moveFile(saving, path)) {
         deleteOwnFile(files, saving);
+        if (!folder.empty()) files.removeDirectory(folder);
         undo.entries.pop_back();
         TALVEK_TRY(writeUndo(restore.ini, undo));
         report(restore, failed, true);
@@ -223,7 +236,7 @@ AppError restoreOne(Restore& restore, const RecordSet& set, const SavedCopy& cop
     } else if (savedNow) {
         // Nothing was written over it: the original saved now is needed no more. Deleted
         // before it is unlisted, so that a reset leaves nothing the section does not name.
-        if (!entry.isNew) deleteOwnFile(files, undo.savedPath(entry));
+        if (!entry.isNew) deleteSaved(files, undo, entry);
         undo.entries.pop_back();
         TALVEK_TRY(writeUndo(restore.ini, undo));
     }
@@ -275,7 +288,7 @@ bool undoOne(Restore& restore, const UndoList& undo, const UndoEntry& entry) {
                        std::string(), kAsBefore))
             return false;
     }
-    if (!entry.isNew && !saved.empty()) deleteOwnFile(files, saved);
+    if (!entry.isNew) deleteSaved(files, undo, entry);
     return true;
 }
 

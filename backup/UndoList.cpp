@@ -10,8 +10,7 @@
 namespace talvek {
 
 std::string UndoList::savedPath(const UndoEntry& entry) const {
-    if (directory.empty() || !isPlainFileName(entry.copy.name)) return std::string();
-    return directory + "\\" + entry.copy.name;
+    return copyPathIn(directory, entry.copy);
 }
 
 std::size_t UndoList::indexOf(const std::string& original) const {

@@ -22,8 +22,8 @@ struct UndoList {
     std::string date;      // "Datum"
     std::vector<UndoEntry> entries;
 
-    // Where the saved original of an entry lies; empty when its name would leave the
-    // directory.
+    // Where the saved original of an entry lies, as a record set's copy lies in its
+    // directory; empty when its name or place would leave the directory.
     std::string savedPath(const UndoEntry& entry) const;
     // The index of an original's entry, compared as the file system compares names; the
     // number of entries when none lists it.

@@ -31,6 +31,16 @@ bool isPlainName(const std::string& name) {
     return !windowsName(name).empty() && name.find_first_of("\\/:") == std::string::npos;
 }
 
+// Where the run puts the copy of the listed file at `at`: by its name, in a folder "DATEI<n>"
+// of its own when an earlier listed file has that name.
+std::string copyPlace(const std::vector<std::string>& list, std::size_t at) {
+    const std::string name = FakeFileSystem::key(windowsName(namePart(list[at])));
+    for (std::size_t i = 0; i < at; ++i)
+        if (FakeFileSystem::key(windowsName(namePart(list[i]))) == name)
+            return "datei" + std::to_string(at + 1) + "\\" + name;
+    return name;
+}
+
 bool isReadableDate(const std::string& text, const Date& today) {
     Date date;
     return parseDateText(text, today, date);
@@ -84,14 +94,20 @@ bool RunInvariants::isRecordSetDirectory(const std::string& key) const {
            std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Only a record set directory and the files directly in it, the run journal and the
-// configuration file (whose content is checked on its own) are the run's to remove or write.
+// Only a record set directory, its copies' folders "DATEI<n>" and the files in them, the run
+// journal and the configuration file (whose content is checked on its own) are the run's to remove
+// or write.
 bool RunInvariants::mayChange(const std::string& key, const Node& node) const {
     if (key == journalKey_ || key == FakeFileSystem::key(iniPath_) ||
         key == FakeFileSystem::key(ConfigurationStore::newFileFor(iniPath_)))
         return true;
-    return node.directory ? isRecordSetDirectory(key)
-                          : isRecordSetDirectory(FakeFileSystem::parentOf(key));
+    const auto copyFolder = [this](const std::string& k) {
+        return namePart(k).rfind("datei", 0) == 0 &&
+               isRecordSetDirectory(FakeFileSystem::parentOf(k));
+    };
+    const std::string parent = FakeFileSystem::parentOf(key);
+    return node.directory ? isRecordSetDirectory(key) || copyFolder(key)
+                          : isRecordSetDirectory(parent) || copyFolder(parent);
 }
 
 std::vector<std::string> RunInvariants::violations(FakeFileSystem& files, ProfileStore& profile,
@@ -132,8 +148,10 @@ std::vector<std::string> RunInvariants::violations(FakeFileSystem& files, Profil
 
     // A run that shows no error must have saved every listed source and its record files.
     if (view.status != kNoErrors || !view.boxes.empty()) return out;
-    for (const std::string& key : sources_) {
-        auto copy = after.find(todayKey_ + "\\" + FakeFileSystem::key(namePart(key)));
+    for (std::size_t j = 0; j < fileList_.size(); ++j) {
+        const std::string key = FakeFileSystem::key(fileList_[j]);
+        if (!listed(key)) continue;
+        auto copy = after.find(todayKey_ + "\\" + copyPlace(fileList_, j));
         if (copy == after.end() || copy->second.content != before_.at(key).content)
             out.push_back("not saved, yet no error shown: " + before_.at(key).path);
     }
@@ -160,7 +178,8 @@ std::vector<std::string> RunInvariants::afterRestart(FakeFileSystem& files, Prof
         ownDirectories.push_back(FakeFileSystem::key(dir));
         if (!files.directoryExists(dir)) out.push_back("registered set without directory: " + date);
         for (const auto& [n, original] : values.numbered(keys::kSavedFilePrefix)) {
-            const std::string copy = dir + "\\" + namePart(original);
+            const std::string place = values.get(keys::kCopyPrefix + std::to_string(n), "");
+            const std::string copy = dir + "\\" + (place.empty() ? namePart(original) : place);
             const std::string crc = values.get(keys::kChecksumPrefix + std::to_string(n), "");
             // A section of an older version has no checksums: its copies are there.
             if (!files.fileExists(copy) ||
@@ -202,10 +221,13 @@ std::vector<std::string> RunInvariants::afterRestart(FakeFileSystem& files, Prof
     std::vector<std::string> saved;
     for (const auto& entry : values.numbered(keys::kSavedFilePrefix))
         saved.push_back(entry.second);
-    for (const std::string& entry : ini.ReadList(keys::kFileList))
+    const std::vector<std::string> listed = ini.ReadList(keys::kFileList);
+    for (std::size_t j = 0; j < listed.size(); ++j) {
+        const std::string& entry = listed[j];
         if (std::find(saved.begin(), saved.end(), entry) == saved.end() ||
-            files.content(dir + "\\" + namePart(entry)) != files.content(entry))
+            files.content(dir + "\\" + copyPlace(listed, j)) != files.content(entry))
             out.push_back("today's record set misses " + entry);
+    }
     for (const char* key : {keys::kRecordLogFile, keys::kRecordRecFile})
         if (!files.fileExists(dir + "\\" + values.get(key, "?")))
             out.push_back(std::string("today's record set misses its ") + key);

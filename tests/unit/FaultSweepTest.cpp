@@ -26,6 +26,7 @@ const char* const kSources[] = {
     "C:\\COMMAND.COM",         "C:\\WINDOWS\\WIN.INI",
     "C:\\WINDOWS\\SYSTEM.INI", "C:\\WINDOWS\\CONTROL.INI",
     "C:\\WINDOWS\\SYSTEM.DAT", "C:\\WINDOWS\\USER.DAT",
+    "C:\\ALT\\USER.DAT",
 };
 
 struct Outcome {
@@ -38,7 +39,7 @@ struct Outcome {
 
 const char* const kJournal = "05.12.97 07:00 ohne Fehler\r\n\r\n";
 
-// Four registered record sets, a maximum of 3, ten listed files, due on 06.12.97.
+// Four registered record sets, a maximum of 3, eleven listed files, due on 06.12.97.
 void prepareRotation(FakeFileSystem& files, FileProfile& profile) {
     std::string text = "[Einstellungen]\nmax. Anzahl der Datens\xE4tze=3\n"
                        "Recovery Directory=C:\\Talvek95\nSekunden warten=0\n"
@@ -53,10 +54,11 @@ void prepareRotation(FakeFileSystem& files, FileProfile& profile) {
         std::string date = std::string(day) + ".12.97",
                     dir = std::string("C:\\Talvek95\\") + day + "1297";
         text += "[" + date + "]\nDirectory=" + dir + "\nDatum=" + date +
-                "\nDatei1=C:\\AUTOEXEC.BAT\nDatei2=C:\\CONFIG.SYS\nLogFile=PROTOCOL.TXT\n"
-                "RecFile=RECOVERY.BAT\n";
+                "\nDatei1=C:\\AUTOEXEC.BAT\nDatei2=C:\\CONFIG.SYS\nDatei3=C:\\ALT\\CONFIG.SYS\n"
+                "Kopie3=DATEI3\\CONFIG.SYS\nLogFile=PROTOCOL.TXT\nRecFile=RECOVERY.BAT\n";
         for (const char* name : {"AUTOEXEC.BAT", "CONFIG.SYS", "PROTOCOL.TXT", "RECOVERY.BAT"})
             files.addFile(dir + "\\" + name, "old", 0);
+        files.addFile(dir + "\\DATEI3\\CONFIG.SYS", "old", 0);
     }
     files.addFile(kIni, "");
     files.addFile("C:\\Talvek95\\NOTIZ.TXT", "the user's own file beside the record sets");

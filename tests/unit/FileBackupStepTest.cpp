@@ -200,21 +200,24 @@ TEST_F(FileBackupStepTest, AGapOrERRORValueEndsTheFileList) {
     EXPECT_FALSE(files.exists("C:\\Talvek95\\061297\\D.TXT"));
 }
 
-TEST_F(FileBackupStepTest, DuplicateNamesAndExistingCopiesAreNeverReplaced) {
+TEST_F(FileBackupStepTest, DuplicateNamesGetFoldersOfTheirOwnAndExistingCopiesStay) {
     files.addFile("C:\\A\\X.INI", "first");
     files.addFile("C:\\B\\X.INI", "second");
     // A file already at the copy's place keeps its attributes: it is not the run's copy.
     files.addFile("C:\\Talvek95\\061297\\Y.INI", "earlier run", attr::kReadOnly);
     files.addFile("C:\\Y.INI", "now");
-    list({"C:\\A\\X.INI", "C:\\B\\X.INI", "C:\\Y.INI"});
+    list({"C:\\A\\X.INI", "C:\\B\\X.INI", "C:\\Y.INI", "C:\\D\\x.ini"});
     EXPECT_TRUE(backupFiles(run).ok());
-    EXPECT_EQ(view.log[2], "Die Datei C:\\B\\X.INI konnte nicht gesichert werden.");
+    EXPECT_EQ(view.log[2], "Die Datei C:\\B\\X.INI wurde erfolgreich gesichert.");
     EXPECT_EQ(view.log[3], "Die Datei C:\\Y.INI konnte nicht gesichert werden.");
     EXPECT_EQ(files.content("C:\\Talvek95\\061297\\X.INI"), "first");
+    EXPECT_EQ(files.content("C:\\Talvek95\\061297\\DATEI2\\X.INI"), "second");
+    EXPECT_EQ(line(15), "COPY /-Y C:\\Talvek95\\061297\\DATEI2\\X.INI C:\\B\\X.INI /V");
+    EXPECT_FALSE(files.exists("C:\\Talvek95\\061297\\DATEI4")) << "no folder for a failed copy";
     EXPECT_EQ(files.content("C:\\Talvek95\\061297\\Y.INI"), "earlier run");
     EXPECT_EQ(files.attributes("C:\\Talvek95\\061297\\Y.INI"), attr::kReadOnly);
-    EXPECT_EQ(get("06.12.97", "Datei2"), "<none>");
-    EXPECT_EQ(run.errorText, "Die Datei C:\\Y.INI konnte nicht gesichert werden.");
+    EXPECT_EQ(get("06.12.97", "Kopie2") + get("06.12.97", "Kopie1"), "DATEI2\\X.INI<none>");
+    EXPECT_EQ(run.errorText, "Die Datei C:\\D\\x.ini konnte nicht gesichert werden.");
 }
 
 TEST_F(FileBackupStepTest, NamesThatLeaveTodaysDirectoryAreNotCopied) {

@@ -267,21 +267,31 @@ TEST_F(RemovalStepTest, RecordedNamesThatLeaveTheDirectoryAreRefused) {
     set("04.12.97", "Datei2", "C:\\WINDOWS\\..");
     set("04.12.97", "LogFile", "..\\..\\AUTOEXEC.BAT");
     set("04.12.97", "RecFile", "..");
+    // So is a copy's place other than the folder of its own its number names.
+    const std::string places[] = {"..\\..\\AUTOEXEC.BAT", "DATEI3\\AUTOEXEC.BAT",
+                                  "C:\\AUTOEXEC.BAT"};
+    for (int n : {3, 4, 5}) {
+        set("04.12.97", "Datei" + std::to_string(n), "C:\\DOS\\AUTOEXEC.BAT");
+        set("04.12.97", "Kopie" + std::to_string(n), places[n - 3]);
+    }
     set("Einstellungen", "max. Anzahl der Datens\xE4tze", "1");
     EXPECT_TRUE(removeOldRecordSets(run).ok());
     const std::string tail = " wird nicht gel\xF6scht, da sie au\xDF"
                              "erhalb des Datensatzes liegt.";
     EXPECT_EQ(view.log[3], " Die Datei C:\\Talvek95\\041297\\.." + tail);
-    EXPECT_EQ(view.log[4], " Die Datei C:\\Talvek95\\041297\\..\\..\\AUTOEXEC.BAT" + tail);
-    EXPECT_EQ(view.log[5], " Die Datei C:\\Talvek95\\041297\\.." + tail);
+    for (int n : {4, 5, 6})
+        EXPECT_EQ(view.log[n], " Die Datei C:\\Talvek95\\041297\\" + places[n - 4] + tail);
+    EXPECT_EQ(view.log[7], " Die Datei C:\\Talvek95\\041297\\..\\..\\AUTOEXEC.BAT" + tail);
+    EXPECT_EQ(view.log[8], " Die Datei C:\\Talvek95\\041297\\.." + tail);
     // The protocol and batch the section no longer names stay, and their directory with them.
-    EXPECT_EQ(view.log[6], "Das Verzeichnis C:\\Talvek95\\041297 enth\xE4lt fremde Dateien und "
+    EXPECT_EQ(view.log[9], "Das Verzeichnis C:\\Talvek95\\041297 enth\xE4lt fremde Dateien und "
                            "bleibt erhalten: PROTOCOL.TXT, RECOVERY.BAT");
     EXPECT_TRUE(files.exists("C:\\Talvek95\\041297\\PROTOCOL.TXT"));
     EXPECT_TRUE(files.exists("C:\\AUTOEXEC.BAT"));
     EXPECT_TRUE(files.exists("C:\\Talvek95\\KEEP.TXT"));
     for (const std::string& call : files.calls)
-        EXPECT_EQ(call.find(".."), std::string::npos) << call;
+        for (const char* outside : {"..", "AUTOEXEC"})
+            EXPECT_EQ(call.find(outside), std::string::npos) << call;
 }
 
 TEST_F(RemovalStepTest, TheCurrentDirectoryIsMovedOffTheRecordSet) {

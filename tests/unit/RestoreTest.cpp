@@ -22,8 +22,8 @@ const char* const kIni = "C:\\WINDOWS\\Talvek95.ini";
 const std::string kSet = "C:\\Sicherung Talvek\\051297", kUndo = "C:\\Sicherung Talvek\\VORHER";
 using File = std::pair<std::string, std::uint32_t>; // content and attributes
 using Files = std::map<std::string, File>;
-// Changed, missing, with a damaged copy, held open, read-only, missing with its folders, and
-// in a folder a file's name takes: as it is now, and its copy.
+// Changed, missing, with a damaged copy, held open, read-only, missing with its folders, in a
+// folder a file's name takes, and of a name listed before: as it is now, and its copy.
 const std::pair<const char*, std::pair<File, File>> kOriginals[] = {
     {"C:\\WINDOWS\\WIN.INI", {{"[windows]\r\nload=virus.exe", 32}, {"[windows]", 32}}},
     {"C:\\CONFIG.SYS", {{"", attr::kInvalid}, {"FILES=40", 32}}},
@@ -32,6 +32,7 @@ const std::pair<const char*, std::pair<File, File>> kOriginals[] = {
     {"C:\\MSDOS.SYS", {{"[Options]\r\nBootGUI=0", 1}, {"[Options]", 7}}},
     {"C:\\PROGRA~1\\TALVEK\\NEU.INI", {{"", attr::kInvalid}, {"[neu]", 32}}},
     {"C:\\AUTOEXEC.BAT\\X.INI", {{"", attr::kInvalid}, {"[x]", 32}}},
+    {"C:\\DOS\\WIN.INI", {{"[dos] now", 32}, {"[dos]", 32}}},
 };
 const std::string kPlanted = "[windows]\r\nload=C:\\EVIL\\EVIL.EXE";
 
@@ -54,9 +55,11 @@ struct Scene {
             const std::string n = std::to_string(i + 1), name = std::strrchr(path, '\\');
             ini += std::to_string(i) + "=" + path + "\n";
             if (now.second != attr::kInvalid) files.addFile(path, now.first, now.second);
-            files.addFile(kSet + name, i == 2 ? "@ECHO OFX" : saved.first, 0); // damaged
+            const std::string place = i == 7 ? "DATEI8" + name : name.substr(1);
+            files.addFile(kSet + "\\" + place, i == 2 ? "@ECHO OFX" : saved.first, 0); // damaged
             set += "Datei" + n + "=" + path + "\nCRC" + n + "=" + crcText(crc32(saved.first)) +
                    "\nAttr" + n + "=" + std::to_string(saved.second) + "\n";
+            if (i == 7) set += "Kopie8=" + place + "\n";
         }
         files.addFile(kSet + "\\RECOVERY.BAT");
         files.shortNames["c:\\sicherung talvek\\051297\\recovery.bat"] = "C:\\SICHER~1\\051297";
@@ -135,7 +138,8 @@ TEST(Restore, EveryOriginalEndsAsItWasOrAsItsCopyAndTheUndoBringsBackTheStateBef
         file + "MSDOS.SYS" + restored,
         file + "PROGRA~1\\TALVEK\\NEU.INI" + restored,
         "Das Verzeichnis C:\\AUTOEXEC.BAT konnte nicht erstellt werden; die Datei "
-        "C:\\AUTOEXEC.BAT\\X.INI bleibt, wie sie ist."};
+        "C:\\AUTOEXEC.BAT\\X.INI bleibt, wie sie ist.",
+        file + "DOS\\WIN.INI" + restored};
     const struct {
         std::vector<Step> first; // uncut
         Step cut;
@@ -151,7 +155,7 @@ TEST(Restore, EveryOriginalEndsAsItWasOrAsItsCopyAndTheUndoBringsBackTheStateBef
          Step::Undo,
          {file + "DATEN\\BRIEF.TXT" + changed, file + "WINDOWS\\WIN.INI" + asBefore,
           file + "CONFIG.SYS" + deleted, file + "MSDOS.SYS" + asBefore,
-          file + "PROGRA~1\\TALVEK\\NEU.INI" + deleted}},
+          file + "PROGRA~1\\TALVEK\\NEU.INI" + deleted, file + "DOS\\WIN.INI" + asBefore}},
     };
     for (const auto& mode : modes) {
         std::vector<std::string> calls;
@@ -174,7 +178,7 @@ TEST(Restore, EveryOriginalEndsAsItWasOrAsItsCopyAndTheUndoBringsBackTheStateBef
                     calls = plan.names;
                     Files expected = before;
                     if (mode.cut != Step::Undo)
-                        for (std::size_t i : {0, 1, 4, 5})
+                        for (std::size_t i : {0, 1, 4, 5, 7})
                             expected[FakeFileSystem::key(kOriginals[i].first)] =
                                 kOriginals[i].second.second;
                     EXPECT_EQ(report, mode.report);
@@ -204,6 +208,22 @@ TEST(Restore, EveryOriginalEndsAsItWasOrAsItsCopyAndTheUndoBringsBackTheStateBef
                     << "nothing of ours is left beside the originals";
             }
         }
+    }
+}
+
+// A copy's place edited by hand names no copy of the set, even one whose checksum matches:
+// nothing is written back from it.
+TEST(Restore, ACopyPlacedOutsideTheSetIsNeverWrittenBack) {
+    for (const char* place : {"..\\..\\EVIL\\WIN.INI", "DATEI9\\WIN.INI", "C:\\EVIL\\WIN.INI"}) {
+        Scene scene;
+        scene.files.addFile(kSet + "\\DATEI9\\WIN.INI", kPlanted);
+        scene.profile.write(kIni, "05.12.97", "Kopie1", place);
+        scene.profile.write(kIni, "05.12.97", "CRC1", crcText(crc32(kPlanted)));
+        const Files before = scene.outside();
+        EXPECT_EQ(scene.run(Step::RestoreWinIni),
+                  std::vector<std::string>{"Die Kopie  fehlt: Die Datei C:\\WINDOWS\\WIN.INI "
+                                           "bleibt, wie sie ist."});
+        EXPECT_EQ(scene.outside(), before) << place;
     }
 }
 

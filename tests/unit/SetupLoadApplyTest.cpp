@@ -65,10 +65,15 @@ TEST_F(SetupLoad, YesAppendsTheSystemFilesOfTheWindowsDirectoryAfterTheLoadedOne
                                                "C:\\COMMAND.COM",       "C:\\MSDOS.SYS",
                                                "D:\\WIN95\\WIN.INI",    "D:\\WIN95\\SYSTEM.INI",
                                                "D:\\WIN95\\SYSTEM.DAT", "D:\\WIN95\\USER.DAT"};
+    // Then each user profile's registry; a profile without one yet adds nothing.
+    files.addFile("D:\\WIN95\\Profiles\\Anna\\USER.DAT");
+    files.addDirectory("D:\\WIN95\\Profiles\\Bert");
     // Without a network there is no PROTOCOL.INI: listed, it would fail every run.
     for (std::size_t i = 1; i < expected.size(); ++i)
         files.addFile(expected[i]);
     EXPECT_TRUE(logic.load().ok());
+    EXPECT_EQ(view.lines.back(), "D:\\WIN95\\Profiles\\Anna\\USER.DAT");
+    view.lines.pop_back();
     EXPECT_EQ(view.lines, expected);
     EXPECT_TRUE(view.okEnabled());
 }

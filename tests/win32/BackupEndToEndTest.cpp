@@ -6,6 +6,7 @@
 
 #include "backup/Crc32.h"
 #include "backup/PathRules.h"
+#include "backup/Restore.h"
 #include "config/ConfigurationStore.h"
 #include "config/DateText.h"
 #include "config/IniFile.h"
@@ -746,6 +747,53 @@ TEST_F(BackupEndToEnd, TheRecoveryBatchRestoresEveryFileUnderCmd) {
     for (std::size_t i = 0; i < entries.size(); ++i)
         EXPECT_EQ(bench::readFile(entries[i].path), originals[i]) << entries[i].path << "\n"
                                                                   << bench::readFile(log);
+}
+
+// Every user's registry: the Windows directory's USER.DAT and a profile's are both saved (the
+// second in a folder of its own), check out whole, are only reported from Windows, which holds
+// them, and come back byte for byte under cmd; an old set goes with its copies' folder.
+TEST_F(BackupEndToEnd, EveryUsersRegistryIsSavedCheckedRotatedAndRestoredUnderCmd) {
+    const std::string windows = bench::windowsDir(), profiles = windows + "\\Profiles";
+    const std::string dats[] = {windows + "\\USER.DAT", profiles + "\\Anna\\USER.DAT"};
+    extras = {dats[0], dats[1]};
+    if (CreateDirectoryA(profiles.c_str(), nullptr)) extras.push_back(profiles);
+    CreateDirectoryA((profiles + "\\Anna").c_str(), nullptr);
+    const std::string old = recordDir(3), dir = recordDir(0), date = dayText(3);
+    for (const std::string& folder : {std::string(kBackupDir), old, old + "\\DATEI2"})
+        CreateDirectoryA(folder.c_str(), nullptr);
+    std::vector<std::string> config = kSettings;
+    config[1] = "max. Anzahl der Datens\xE4tze=1";
+    config.insert(config.end(),
+                  {"Sekunden warten=0", "[Aktueller Datensatz]", "Datum=" + date,
+                   "[Recovery Files]", "0=" + dats[0], "1=" + dats[1], "[Datens\xE4tze]",
+                   "0=" + date, "[" + date + "]", "Directory=" + old, "Datum=" + date,
+                   "Datei1=" + dats[0], "Datei2=" + dats[1], "Kopie2=DATEI2\\USER.DAT"});
+    for (const std::string& file :
+         {dats[0], dats[1], old + "\\USER.DAT", old + "\\DATEI2\\USER.DAT"})
+        bench::writeFile(file, "registry of " + file + "\r\n");
+    bench::writeFile(bench::iniPath(), crlf(config));
+    start();
+    ASSERT_TRUE(process.waitExit(bench::kProgramTimeout)) << bench::readFile(journalPath());
+    EXPECT_FALSE(bench::exists(old)) << bench::readFile(dir + "\\PROTOCOL.TXT");
+
+    Win32FileSystem files;
+    Win32Locks locks;
+    ConfigurationStore store(files, locks);
+    TIniFile ini(store, bench::iniPath());
+    const RecordSet set = readRecordSet(ini, dayText(0));
+    EXPECT_EQ(set.copyPath(set.copies.at(1)), dir + "\\DATEI2\\USER.DAT");
+    EXPECT_EQ(checkRecordSet(files, set), std::vector<std::string>{});
+    Restore restore{files, ini, windows, Win32Clock().now(), {}, {}};
+    for (const std::string& dat : dats)
+        bench::writeFile(dat, "changed\r\n");
+    ASSERT_TRUE(restoreCopies(restore, set).ok());
+    ASSERT_EQ(restore.failures.size(), 2u);
+    for (const std::string& line : restore.failures)
+        EXPECT_NE(line.find(" ist in Benutzung und kann nur unter MS-DOS"), std::string::npos);
+    const std::string log = std::string(kBackupDir) + "\\restore.log";
+    EXPECT_EQ(runBatchAnsweringYes(dir + "\\RECOVERY.BAT", log), 2) << bench::readFile(log);
+    for (const std::string& dat : dats)
+        EXPECT_EQ(bench::readFile(dat), "registry of " + dat + "\r\n") << bench::readFile(log);
 }
 
 } // namespace

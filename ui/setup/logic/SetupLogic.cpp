@@ -129,9 +129,15 @@ AppError SetupLogic::load() {
         bool yes = platform_.questions.askYesNo(setup::kFirstRunCaption, setup::firstRunText());
         view_.setOkEnabled(true);
         if (yes) {
+            // On a PC with user profiles each user's settings are a registry file of his own.
+            std::vector<std::string> offered = setup::systemFiles(windows), users;
+            const std::string profiles = windows + "\\Profiles";
+            if (platform_.files.listDirectory(profiles, users))
+                for (const std::string& user : users)
+                    offered.push_back(profiles + "\\" + user + "\\USER.DAT");
             // A file this PC does not have (PROTOCOL.INI without a network) would fail at
             // every run and leave a gap in every record set.
-            for (const std::string& path : setup::systemFiles(windows))
+            for (const std::string& path : offered)
                 if (platform_.files.fileExists(path)) TALVEK_TRY(append(path));
         }
     }
@@ -246,12 +252,9 @@ AppError SetupLogic::addFile() {
     std::string chosen = openFile_.substr(folderPart(openFile_).size());
     if (!platform_.openDialog.execute(openFolder_, chosen)) return AppError();
     openFile_ = chosen;
-    // Copies are named by their file name part: a second file of the same name could
-    // never be saved.
+    // A second file of a listed name is saved in a folder of its own. One named like the
+    // protocol or the batch is not: they would overwrite its copy.
     std::string name = fileNamePart(chosen);
-    for (const std::string& listed : view_.files())
-        if (sameFileName(fileNamePart(listed), name))
-            return AppError("Eine Datei mit dem Namen " + name + " ist bereits in der Liste.");
     if ((view_.logFile() && sameFileName(name, view_.logName())) ||
         (view_.batchFile() && sameFileName(name, view_.batchName())))
         return AppError("Die Datei " + name + " hat den Namen der Protokoll- oder Batchdatei.");
