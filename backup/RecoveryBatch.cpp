@@ -28,19 +28,19 @@ RecoveryBatch::RecoveryBatch(FileSystem& files, const std::string& dateText,
                              const std::string& directory)
     : files_(files) {
     const std::string frame = "ECHO " + std::string(63, '*');
-    lines_ = {
-        "@echo off",
-        "ECHO .",
-        frame,
-        boxLine("Diese Datei wurde automatisch erstellt von Talvek 95", kNarrowBox),
-        boxLine("Talvek 95 - Sicherung Ihrer Windows-Systemdateien", kWideBox),
-        boxLine("Vor dem Überschreiben wird jeweils nachgefragt.", kNarrowBox),
-        boxLine("DIESE DATEI NUR UNTER MS-DOS 7.0 (oder höher) AUSFÜHREN!", kWideBox),
-        frame,
-        "ECHO .",
-        "ECHO Dieser Datensatz wurde am " + dateText + " erstellt.",
-        "ECHO Dieser Datensatz wurde in " + batchPath(directory) + " gesichert.",
-    };
+    // One line after the other: an initializer list of strings would be compiled as eleven
+    // temporaries and their copies.
+    for (const char* line : {"@echo off", "ECHO ."})
+        lines_.push_back(line);
+    lines_.push_back(frame);
+    lines_.push_back(boxLine("Diese Datei wurde automatisch erstellt von Talvek 95", kNarrowBox));
+    lines_.push_back(boxLine("Talvek 95 - Sicherung Ihrer Windows-Systemdateien", kWideBox));
+    lines_.push_back(boxLine("Vor dem Überschreiben wird jeweils nachgefragt.", kNarrowBox));
+    lines_.push_back(boxLine("DIESE DATEI NUR UNTER MS-DOS 7.0 (oder höher) AUSFÜHREN!", kWideBox));
+    lines_.push_back(frame);
+    lines_.push_back("ECHO .");
+    lines_.push_back("ECHO Dieser Datensatz wurde am " + dateText + " erstellt.");
+    lines_.push_back("ECHO Dieser Datensatz wurde in " + batchPath(directory) + " gesichert.");
 }
 
 void RecoveryBatch::add(const std::string& entry, const std::string& copy,

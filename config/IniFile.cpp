@@ -224,16 +224,16 @@ AppError TIniFile::WriteKeys(const std::string& section,
             TALVEK_TRY(WriteText(section, kv.first, kv.second));
         return AppError();
     }
-    std::vector<bool> placed(values.size(), false);
+    std::string placed(values.size(), 0); // which values found their line
     for (std::string& line : lines) {
         const std::size_t eq = line.find('=');
         if (eq == std::string::npos) continue;
         const std::string key = trimmed(line.substr(0, eq));
         // The first line of a key takes the value, as a single write would set it.
         for (std::size_t i = 0; i < values.size(); ++i) {
-            if (placed[i] || asciiLower(values[i].first) != asciiLower(key)) continue;
+            if (placed[i] || !sameIgnoringCase(values[i].first, key)) continue;
             line = key + "=" + values[i].second;
-            placed[i] = true;
+            placed[i] = 1;
             break;
         }
     }

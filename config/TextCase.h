@@ -6,21 +6,9 @@
 
 namespace talvek {
 
-inline std::string asciiLower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
-inline bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    return asciiLower(a) == asciiLower(b);
-}
-
+std::string asciiLower(std::string text);
+bool sameIgnoringCase(const std::string& a, const std::string& b);
 // Whether a name stands in the list, compared as the file system compares names.
-inline bool containsIgnoringCase(const std::vector<std::string>& names, const std::string& name) {
-    for (const std::string& n : names)
-        if (sameIgnoringCase(n, name)) return true;
-    return false;
-}
+bool containsIgnoringCase(const std::vector<std::string>& names, const std::string& name);
 
 } // namespace talvek
