@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "backup/PathRules.h"
+#include "backup/RunMark.h"
 #include "config/Keys.h"
 #include "config/TextCase.h"
 
@@ -155,6 +156,16 @@ AppError removeRecordSet(RunContext& run, const std::string& section, Removal& o
         outcome = Removal::LeftInPlace;
         return ini.RemoveSection(section);
     }
+
+    // The set leaves the list before anything of it goes, as a leftover of this run: a reset
+    // in the middle leaves no registered set without its files, and the next run removes
+    // the rest.
+    run.leftovers.push_back(section);
+    TALVEK_TRY(writeRunMark(ini, RunMark{run.todayText(), run.previousDate, run.leftovers}));
+    std::vector<std::string> listed = run.recordList;
+    listed.erase(std::remove(listed.begin(), listed.end(), section), listed.end());
+    TALVEK_TRY(ini.WriteList(keys::kRecordList, listed));
+    run.leftovers.pop_back();
 
     // Every copy the section names, gaps of failed copies or not: one left behind would
     // keep the directory, and the rotation with it, from ever going.

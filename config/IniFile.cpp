@@ -218,12 +218,8 @@ AppError TIniFile::WriteSection(const std::string& section,
 AppError TIniFile::WriteKeys(const std::string& section,
                              const std::vector<std::pair<std::string, std::string>>& values) {
     std::vector<std::string> lines;
-    if (!store_.readSection(fileName_, section, kSectionBuffer, lines)) {
-        // A section too large to be read whole can only be written key by key.
-        for (const auto& kv : values)
-            TALVEK_TRY(WriteText(section, kv.first, kv.second));
-        return AppError();
-    }
+    // A section too large to be read whole would lose what did not fit: it stays as it is.
+    if (!store_.readSection(fileName_, section, kSectionBuffer, lines)) return writeError();
     std::string placed(values.size(), 0); // which values found their line
     for (std::string& line : lines) {
         const std::size_t eq = line.find('=');

@@ -71,7 +71,8 @@ class TIniFile {
                           const std::vector<std::pair<std::string, std::string>>& values);
 
     // Sets these keys to these values in one access, each where the section has it, the
-    // others appended in this order; the section's other keys stay as they are.
+    // others appended in this order; the section's other keys stay as they are. A section too
+    // large to be read in one access gives the write error.
     AppError WriteKeys(const std::string& section,
                        const std::vector<std::pair<std::string, std::string>>& values);
 

@@ -132,7 +132,7 @@ void TickList::setLook(int rowHeight, int secondColumn) {
 
 bool TickList::add(const std::string& row, bool tickable, bool ticked) {
     if (!ListBox::add(row)) return false;
-    tickable_.push_back(tickable);
+    tickable_.push_back(tickable ? 1 : 0);
     if (ticked) setSelected(static_cast<int>(tickable_.size()) - 1, true);
     return true;
 }
@@ -147,7 +147,7 @@ AppError TickList::command(int code) {
 bool TickList::draw(const DRAWITEMSTRUCT& item) {
     const int kTickSize = 13;
     if (item.itemID >= tickable_.size()) return true;
-    const bool tickable = tickable_[item.itemID];
+    const bool tickable = tickable_[item.itemID] != 0;
     HDC dc = item.hDC;
     const RECT& row = item.rcItem;
     FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));

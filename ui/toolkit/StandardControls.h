@@ -88,7 +88,7 @@ class TickList : public ListBox {
     bool draw(const DRAWITEMSTRUCT& item) override;
 
   private:
-    std::vector<bool> tickable_;
+    std::string tickable_; // a character a row: not 0 for one that can be ticked
     int secondColumn_ = 0;
 };
 
