@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12 (run as root or with sudo).
 source "$(dirname "$0")/lib/fail.sh"
+source "$(dirname "$0")/lib/apt.sh"
 stop_on_failure
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then
@@ -34,7 +35,7 @@ if [ ${#need[@]} -gt 0 ]; then
     fi
     dpkg --print-foreign-architectures | grep -q i386 || $SUDO dpkg --add-architecture i386 ||
         die "could not add the i386 architecture (dpkg --add-architecture i386) for wine32"
-    $SUDO apt-get update -qq || die "apt-get update failed; check the network and the apt sources"
+    apt_update
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" ||
         die "could not install ${need[*]}; check the network and the apt sources, then run again"
 fi
@@ -56,7 +57,7 @@ if [ "$(id -u)" -eq 0 ] && needs_qemu && [ "$(qemu_major)" -lt 9 ]; then
         [ -n "$mirror" ] || die "no apt source for ${VERSION_CODENAME}/main to take ${VERSION_CODENAME}-backports from; install qemu-user 9 or later by hand"
         echo "adding ${VERSION_CODENAME}-backports ($mirror) for qemu-user"
         echo "deb $mirror ${VERSION_CODENAME}-backports main" > /etc/apt/sources.list.d/${VERSION_CODENAME}-backports.list
-        apt-get update -qq || die "apt-get update failed; check the network and the apt sources"
+        apt_update
     fi
     echo "installing: qemu-user from ${VERSION_CODENAME}-backports"
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
