@@ -320,10 +320,10 @@ TEST(BackupBench, DISABLED_DueRunAgainstCopyBaseline) {
     show("GetShortPathNameA", files.shortPaths);
     show("DeleteFileA", files.deletes);
     show("text files", files.writes);
-    show("GetPrivateProfileStringA", profile.reads);
-    show("WritePrivateProfileStringA", profile.writes);
-    show("section removals", profile.removals);
-    std::printf("  profile accesses of the in-process run:      %7d\n",
+    show("configuration reads", profile.reads);
+    show("configuration writes", profile.writes);
+    show("configuration section removals", profile.removals);
+    std::printf("  configuration accesses of the in-process run: %5d\n",
                 profile.reads.calls + profile.writes.calls + profile.removals.calls);
 
     bench::removeAll(kRoot);
