@@ -24,6 +24,13 @@ using Numbers = std::vector<std::uint32_t>;
 // A line's number has its top bit free: it is set on the lines found changed.
 constexpr std::uint32_t kChanged = 0x80000000u;
 
+// Past this many changes on each side, one search for a middle costs more than the shortest
+// script is worth: texts with thousands of lines changed in place (a file reversed, every pair
+// of lines swapped) would take seconds, and minutes on a 486. The search then takes the point
+// its forward paths reached furthest as the middle; the script stays exact for everything
+// smaller and valid for everything.
+constexpr int kCostLimit = 4096;
+
 // Myers' search for the middle of a shortest edit script, then the same for the halves before
 // and after it: the furthest point reached on each diagonal is all it keeps, forward from the
 // start and backward from the end, so its space is two arrays of diagonals whatever the number
@@ -69,7 +76,7 @@ class Search {
         const int fMid = aLo - bLo, rMid = aHi - bHi;
         // With an odd difference the paths meet after a forward step, else after a backward one.
         const bool odd = ((fMid - rMid) & 1) != 0;
-        int fLo = fMid, fHi = fMid, rLo = rMid, rHi = rMid;
+        int fLo = fMid, fHi = fMid, rLo = rMid, rHi = rMid, changes = 0;
         f[fMid] = aLo;
         r[rMid] = aHi;
         for (;;) {
@@ -114,7 +121,22 @@ class Search {
                     return;
                 }
             }
+            if (++changes >= kCostLimit && furthestForward(aLo, aHi, bLo, bHi, fLo, fHi, x, y))
+                return;
         }
+    }
+
+    // The point inside the box, past the start and short of the end, that a forward path has
+    // taken furthest (the most lines of both texts behind it); false when none is.
+    bool furthestForward(int aLo, int aHi, int bLo, int bHi, int fLo, int fHi, int& x,
+                         int& y) const {
+        int best = aLo + bLo;
+        for (int k = fHi; k >= fLo; k -= 2) {
+            const int i = forward_[k], j = i - k;
+            if (i <= aHi && bLo <= j && j <= bHi && i + j > best && i + j < aHi + bHi)
+                x = i, y = j, best = i + j;
+        }
+        return best > aLo + bLo;
     }
 
     std::uint32_t* a_;
