@@ -24,12 +24,13 @@ using Numbers = std::vector<std::uint32_t>;
 // A line's number has its top bit free: it is set on the lines found changed.
 constexpr std::uint32_t kChanged = 0x80000000u;
 
-// Past this many changes on each side, one search for a middle costs more than the shortest
-// script is worth: texts with thousands of lines changed in place (a file reversed, every pair
-// of lines swapped) would take seconds, and minutes on a 486. The search then takes the point
-// its forward paths reached furthest as the middle; the script stays exact for everything
-// smaller and valid for everything.
-constexpr int kCostLimit = 4096;
+// The work one comparison may take, in steps of the search: past about this many, texts with
+// tens of thousands of lines changed in place (a file reversed, short lines shuffled) would
+// take seconds, and minutes on a 486. Each search for a middle may therefore go this many
+// changes a side, divided by the lines it compares; past that it takes the point its forward
+// paths reached furthest as the middle. The script stays the shortest for texts of a few
+// thousand lines, and valid for all.
+constexpr std::uint32_t kWork = 1u << 24;
 
 // Myers' search for the middle of a shortest edit script, then the same for the halves before
 // and after it: the furthest point reached on each diagonal is all it keeps, forward from the
@@ -39,7 +40,8 @@ constexpr int kCostLimit = 4096;
 class Search {
   public:
     Search(Numbers& a, Numbers& b)
-        : a_(a.data()), b_(b.data()), diagonals_(2 * (a.size() + b.size() + 3)),
+        : limit_(static_cast<int>(std::max<std::size_t>(64, kWork / (a.size() + b.size() + 1)))),
+          a_(a.data()), b_(b.data()), diagonals_(2 * (a.size() + b.size() + 3)),
           forward_(diagonals_.data() + b.size() + 1),
           backward_(forward_ + a.size() + b.size() + 3) {}
 
@@ -121,8 +123,7 @@ class Search {
                     return;
                 }
             }
-            if (++changes >= kCostLimit && furthestForward(aLo, aHi, bLo, bHi, fLo, fHi, x, y))
-                return;
+            if (++changes >= limit_ && furthestForward(aLo, aHi, bLo, bHi, fLo, fHi, x, y)) return;
         }
     }
 
@@ -139,6 +140,7 @@ class Search {
         return best > aLo + bLo;
     }
 
+    int limit_; // changes a side before a search for a middle settles for the furthest point
     std::uint32_t* a_;
     std::uint32_t* b_;
     std::vector<int> diagonals_;

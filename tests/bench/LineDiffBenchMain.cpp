@@ -92,6 +92,10 @@ int main() {
                 fileOf([&](std::size_t n) { return number(n, width); }),
                 fileOf([&](std::size_t n) { return number(lines - 1 - n, width); }));
     }
+    // The most lines, all in both files: the line tables and the search's arrays at their largest.
+    measure("letters shuffled, 2-byte lines",
+            fileOf([](std::size_t n) { return std::string(1, 'a' + n * n % 26); }),
+            fileOf([](std::size_t n) { return std::string(1, 'a' + n * 7 % 26); }));
     measure("neighbours swapped, 8-byte lines", fileOf([](std::size_t n) { return number(n, 7); }),
             fileOf([](std::size_t n) { return number(n ^ 1, 7); }));
     measure("every 100th line changed, 40-byte lines",
