@@ -484,9 +484,13 @@ TEST_F(SetupDialog, TheRecordSetsPageKeepsASetAndFindsADamagedCopy) {
                    crcText(crc32(bench::readFile(original))) + "\r\n";
     }
     const std::string winIni = bench::windowsDir() + "\\WIN.INI";
-    struct Kept { // put back whatever happens
+    struct Kept { // put back whatever happens; a file that was not there goes again
         std::string path, content = bench::readFile(path);
-        ~Kept() { SetFileAttributesA(path.c_str(), 0x80), bench::writeFile(path, content); }
+        bool existed = bench::exists(path);
+        ~Kept() {
+            SetFileAttributesA(path.c_str(), 0x80);
+            existed ? bench::writeFile(path, content) : bench::removeAll(path);
+        }
     } kept{winIni};
     bench::writeFile(dir + "\\WIN.INI", kept.content);
     section += "Datei3=" + winIni + "\r\nCRC3=" + crcText(crc32(kept.content)) + "\r\nAttr3=33\r\n";
