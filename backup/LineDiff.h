@@ -21,9 +21,8 @@ struct Hunk {
 };
 
 // The runs of a shortest edit script that turns the lines of `from` into those of `to`, lines
-// compared byte for byte, in order. For texts of tens of thousands of lines, many of them
-// changed, the search settles for a script close to the shortest, so that its time stays
-// bounded too. Its working space grows
+// compared byte for byte, in order; for texts of tens of thousands of lines, many of them
+// changed, one close to the shortest, so that its time stays bounded. Its working space grows
 // with the number of lines, never with the number of changes: a few arrays of one entry per line.
 std::vector<Hunk> changedLines(std::string_view from, std::string_view to);
 

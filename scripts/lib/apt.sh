@@ -1,4 +1,4 @@
-# Sourced by the scripts that install packages (after fail.sh, which gives die and SUDO's callers).
+# Sourced after fail.sh (for SCRIPT_NAME) by the scripts that install packages, which set SUDO.
 # A Debian mirror in the middle of a sync serves index files of the wrong size for a few minutes:
 # apt-get update is tried again before it counts as failed, and then the lists it already has
 # are used, so that a machine with everything installed still goes on; a package that cannot be
